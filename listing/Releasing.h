@@ -1,0 +1,76 @@
+// The two releasing listings: general periods (level 1) with their sub
+// periods (level 2) in the main list, and the level 3 and 4 periods of one
+// listed sub period in the level 3/4 list.
+//
+// Every start and running sum is a double, rounded after each addition and
+// compared with the enclosing length exactly, without tolerance: some
+// listings depend on the ties that come out of this.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "Chronocrators.h"
+#include "DateTime.h"
+#include "ReleaseSettings.h"
+
+namespace ostrane {
+
+// For every data line of the main listing, the Julian Day at which its
+// period begins and its unreduced sign counter.  Entry e belongs to the line
+// at list index e + 3.  200 general periods never produce more than 2511
+// data lines.
+struct TLineTables {
+  static constexpr int kCapacity = 2600;
+  std::array<double, kCapacity> LineJulianDay{};
+  std::array<std::int32_t, kCapacity> LineSign{};
+  int Count = 0;  // entries of the current listing
+};
+
+inline constexpr int kHeaderLines = 3;
+
+// The date last stored in `date` as the listing lines show it, or empty text
+// when no style is selected.
+std::string FormatDateStyle(const TDate& date, std::int32_t dateStyle);
+// The sign's name in the chosen style, or empty text when none is selected.
+std::string FormatSignNames(const TChronocrator& chronocrator, std::int32_t sign,
+                            std::int32_t signNameStyle);
+
+// A moment of a level 3/4 line as it is shown: the date and the time of day
+// rounded to whole milliseconds.  A moment within half a millisecond before
+// midnight is shown as the following midnight, on the following day.
+// Leaves the shown date stored in `date`.
+std::int64_t StoreShownMoment(TDate& date, double julianDay);
+
+class TReleasingListing {
+ public:
+  TReleasingListing(IReleasingWindow& window, TDate& date, TChronocrator& chronocrator,
+                    TLineTables& tables)
+      : FWindow(window), FDate(date), FChronocrator(chronocrator), FTables(tables) {}
+
+  // The general and sub-period listing.  Throws EConvertError on a time text
+  // that is not a time of day, after the header has been written.
+  void BtnCalculateOstraneClick();
+
+  // The level 3/4 listing of the selected line of the main list.
+  void ListBoxOstraneDblClick();
+
+  void DoMajorHeader(const std::string& name);
+  void DoSubHeader(const std::string& name);
+
+  const TLineTables& Tables() const { return FTables; }
+
+ private:
+  void AddDataLine(int level, std::int32_t sign, double julianDay, const std::string& text);
+  void ListLevel4(const ReleaseSettings& settings, std::int32_t sign, double start, double length);
+  std::string Level34Line(const ReleaseSettings& settings, std::int32_t sign, double start,
+                          const char* prefix, const char* begins);
+
+  IReleasingWindow& FWindow;
+  TDate& FDate;
+  TChronocrator& FChronocrator;
+  TLineTables& FTables;
+};
+
+}  // namespace ostrane
