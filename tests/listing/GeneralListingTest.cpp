@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "Errors.h"
+#include "RecordingWindow.h"
+
+using namespace ostrane;
+using namespace ostrane::testing;
+
+namespace {
+
+TEST(GeneralListing, WorkedExample) {
+  ListingFixture f;
+  f.listing.BtnCalculateOstraneClick();
+  const std::vector<std::string> expected = {
+      "General and Sub Period Releasings For:",
+      "Time Lords",
+      " ",
+      "Aries major and sub begin 1/1/2000",
+      Sub("Taurus sub begins 3/26/2001"),
+      Sub("Gemini sub begins 11/21/2001"),
+      Sub("Cancer sub begins 7/14/2003"),
+      Sub("Leo sub begins 8/2/2005"),
+      Sub("Virgo sub begins 2/23/2007"),
+      Sub("Libra sub begins 10/15/2008"),
+      Sub("Scorpio sub begins 6/12/2009"),
+      Sub("Sagittarius sub begins 9/5/2010"),
+      Sub("Capricorn sub begins 8/31/2011"),
+      Sub("Aquarius sub begins 11/18/2013"),
+      "Taurus major and sub begin 10/14/2014",
+      Sub("Gemini sub begins 6/11/2015"),
+  };
+  ASSERT_GE(f.window.main.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i)
+    EXPECT_EQ(f.window.main[i], expected[i]) << "list index " << i;
+
+  EXPECT_EQ(f.tables.LineJulianDay[0], 2451545.0);
+  EXPECT_EQ(f.tables.LineSign[0], 0);
+  EXPECT_EQ(f.tables.LineJulianDay[1], 2451995.0);
+  EXPECT_EQ(f.tables.LineSign[1], 1);
+  EXPECT_EQ(f.tables.LineJulianDay[11], 2456945.0);
+  EXPECT_EQ(f.tables.LineSign[11], 1);
+  EXPECT_EQ(f.tables.Count, f.DataLines());
+}
+
+TEST(GeneralListing, CommandEnablingAfterAListing) {
+  ListingFixture f;
+  f.listing.BtnCalculateOstraneClick();
+  const std::map<TCommand, bool> expected = {
+      {TCommand::BtnCalculateOstrane, false}, {TCommand::ListOstrane1, false},
+      {TCommand::BtnClearList, true},         {TCommand::ClearList1, true},
+      {TCommand::ListSubPeriods1, true},      {TCommand::Print1, true},
+      {TCommand::Print2, true}};
+  EXPECT_EQ(f.window.enabled, expected);
+}
+
+TEST(GeneralListing, SubPeriodEndingExactlyAtTheGeneralEndIsListed) {
+  ListingFixture f;
+  f.window.settings.StartSign = 10;  // Aquarius
+  f.window.settings.ReleasingType = kEgyptian;
+  f.window.settings.SignNameStyle = kShortNames;
+  f.listing.BtnCalculateOstraneClick();
+  const auto& m = f.window.main;
+  const std::vector<std::string> signs = {"Pi", "Ar", "Ta", "Ge", "Cn", "Le", "Vi",
+                                          "Li", "Sc", "Sa", "Cp", "Le", "Vi", "Li",
+                                          "Sc", "Sa", "Cp", "Aq", "Pi", "Ar"};
+  ASSERT_GE(m.size(), 3u + 1 + signs.size() + 1);
+  EXPECT_EQ(m[3], "Aq major and sub begin 1/1/2000");
+  for (std::size_t i = 0; i < signs.size(); ++i)
+    EXPECT_EQ(m[4 + i].substr(0, 10), Sub(signs[i])) << "sub line " << i + 2;
+  EXPECT_EQ(m[23], Sub("Ar sub begins 7/27/2029"));
+  EXPECT_EQ(m[24], "Pi major and sub begin 7/27/2029");
+  // After the jump the counters run on unreduced: 28 (Leo) .. 36 (Aries).
+  for (int entry = 12; entry <= 20; ++entry)
+    EXPECT_EQ(f.tables.LineSign[static_cast<std::size_t>(entry)], 16 + entry) << "entry " << entry;
+}
+
+TEST(GeneralListing, LooseBondInTheGeneralPeriods) {
+  for (const auto& [bond, line] : {std::pair{kAlways, "Libra major and sub begin 12/22/2207"},
+                                   std::pair{kNever, "Aries major and sub begin 12/22/2207"}}) {
+    ListingFixture f;
+    f.window.settings.GeneralPeriods = 13;
+    f.window.settings.LooseBondType = bond;
+    f.listing.BtnCalculateOstraneClick();
+    std::vector<std::string> generals;
+    std::copy_if(f.window.main.begin() + kHeaderLines, f.window.main.end(),
+                 std::back_inserter(generals), [](const auto& l) { return l[0] != ' '; });
+    ASSERT_EQ(generals.size(), 13u) << "loose bond " << bond;
+    EXPECT_EQ(generals[12], line) << "loose bond " << bond;
+  }
+}
+
+TEST(GeneralListing, LooseBondCountersSkipSixSigns) {
+  ListingFixture f;
+  f.window.settings.GeneralPeriods = 37;
+  f.window.settings.StartSign = 3;
+  f.listing.BtnCalculateOstraneClick();
+  std::vector<std::int32_t> counters;
+  for (int e = 0; e < f.tables.Count; ++e)
+    if (f.window.main[static_cast<std::size_t>(e + kHeaderLines)][0] != ' ')
+      counters.push_back(f.tables.LineSign[static_cast<std::size_t>(e)]);
+  ASSERT_EQ(counters.size(), 37u);
+  for (int p = 0; p < 37; ++p) {
+    const int expected = 3 + p + 6 * (p / 12);  // S..S+11, S+18..S+29, S+36..
+    EXPECT_EQ(counters[static_cast<std::size_t>(p)], expected) << "general period " << p + 1;
+  }
+}
+
+TEST(GeneralListing, OneTaurusPeriodCutsTheLateSubPeriod) {
+  for (int type : {kEgyptian, kValens}) {
+    ListingFixture f;
+    f.window.settings.GeneralPeriods = 1;
+    f.window.settings.StartSign = 1;
+    f.window.settings.ReleasingType = type;
+    f.listing.BtnCalculateOstraneClick();
+    ASSERT_EQ(f.DataLines(), 6) << "type " << type;
+    const char* signs[] = {"Gemini", "Cancer", "Leo", "Virgo", "Libra"};
+    for (int i = 0; i < 5; ++i)
+      EXPECT_EQ(f.window.main[static_cast<std::size_t>(4 + i)].rfind(Sub(signs[i]), 0), 0u)
+          << "type " << type << ", line " << i;
+  }
+}
+
+TEST(GeneralListing, TimeOfDayMovesDatesOnlyUnderModern) {
+  for (int type : {kModern, kEgyptian, kValens}) {
+    ListingFixture early, late;
+    for (auto* f : {&early, &late}) {
+      f->window.settings.ReleasingType = type;
+      f->window.settings.GeneralPeriods = 12;
+    }
+    early.window.settings.TimeText = "00:00";
+    late.window.settings.TimeText = "23:59";
+    early.listing.BtnCalculateOstraneClick();
+    late.listing.BtnCalculateOstraneClick();
+    ASSERT_EQ(early.window.main.size(), late.window.main.size()) << "type " << type;
+    const bool same = early.window.main == late.window.main;
+    EXPECT_EQ(same, type != kModern) << "type " << type;
+  }
+}
+
+TEST(GeneralListing, DateAndSignStyles) {
+  const struct {
+    std::int32_t dateStyle, signStyle;
+    const char* general;
+    const char* sub;
+  } cases[] = {
+      {kEuropean, kLongNames, "Aries major and sub begin 1/1/2000", "Taurus sub begins 26/3/2001"},
+      {kAmerican, kShortNames, "Ar major and sub begin 1/1/2000", "Ta sub begins 3/26/2001"},
+      {kScientific, kLongNames, "Aries major and sub begin 2000/1/1", "Taurus sub begins 2001/3/26"},
+      {kNoSelection, kLongNames, "Aries major and sub begin ", "Taurus sub begins "},
+      {kAmerican, kNoSelection, " major and sub begin 1/1/2000", " sub begins 3/26/2001"},
+  };
+  ListingFixture reference;
+  reference.listing.BtnCalculateOstraneClick();
+  for (const auto& c : cases) {
+    ListingFixture f;
+    f.window.settings.DateStyle = c.dateStyle;
+    f.window.settings.SignNameStyle = c.signStyle;
+    f.listing.BtnCalculateOstraneClick();
+    EXPECT_EQ(f.window.main[3], c.general) << c.general;
+    EXPECT_EQ(f.window.main[4], Sub(c.sub)) << c.sub;
+    EXPECT_EQ(f.DataLines(), reference.DataLines()) << "the listing is complete whatever the styles";
+  }
+}
+
+TEST(GeneralListing, FormatDateStyleOfNegativeAndZeroYears) {
+  TDate date;
+  date.SetDate(-44, 3, 15.75);
+  EXPECT_EQ(FormatDateStyle(date, kEuropean), "15/3/-44");
+  date.SetDate(0, 12, 31.999);
+  EXPECT_EQ(FormatDateStyle(date, kScientific), "0/12/31") << "the day is truncated";
+}
+
+TEST(GeneralListing, InvalidTimeStopsAfterTheHeader) {
+  ListingFixture f;
+  f.listing.BtnCalculateOstraneClick();
+  f.window.enabled.clear();
+  f.window.settings.TimeText = "abc";
+  try {
+    f.listing.BtnCalculateOstraneClick();
+    FAIL() << "the time text abc was accepted";
+  } catch (const EConvertError& e) {
+    EXPECT_STREQ(e.what(), "'abc' is not a valid time");
+  }
+  EXPECT_EQ(f.window.main,
+            (std::vector<std::string>{"General and Sub Period Releasings For:", "Time Lords", " "}));
+  EXPECT_TRUE(f.window.enabled.empty()) << "the command enabling must not change";
+  EXPECT_EQ(f.tables.Count, 0);
+}
+
+TEST(GeneralListing, NumberOfGeneralPeriods) {
+  const struct {
+    std::int32_t requested;
+    std::size_t generals;
+  } cases[] = {{0, 0}, {-5, 0}, {1, 1}, {200, 200}, {201, 200}, {100000, 200}};
+  for (const auto& c : cases) {
+    ListingFixture f;
+    f.window.settings.GeneralPeriods = c.requested;
+    f.listing.BtnCalculateOstraneClick();
+    const auto generals = std::count_if(f.window.main.begin() + kHeaderLines, f.window.main.end(),
+                                        [](const auto& l) { return l[0] != ' '; });
+    EXPECT_EQ(static_cast<std::size_t>(generals), c.generals) << "N = " << c.requested;
+    EXPECT_FALSE(f.window.enabled.at(TCommand::BtnCalculateOstrane)) << "N = " << c.requested;
+    EXPECT_TRUE(f.window.enabled.at(TCommand::Print1)) << "N = " << c.requested;
+  }
+}
+
+TEST(GeneralListing, TwoHundredPeriodsStayInsideTheTables) {
+  int longest = 0;
+  for (int type : {kModern, kEgyptian, kValens}) {
+    for (int sign = 0; sign < 12; ++sign) {
+      for (int bond : {kNever, kAlways}) {
+        ListingFixture f;
+        f.window.settings.GeneralPeriods = 200;
+        f.window.settings.ReleasingType = type;
+        f.window.settings.StartSign = sign;
+        f.window.settings.LooseBondType = bond;
+        f.listing.BtnCalculateOstraneClick();
+        EXPECT_EQ(f.tables.Count, f.DataLines());
+        longest = std::max(longest, f.DataLines());
+        if (type == kValens && sign == 9) {
+          EXPECT_EQ(f.DataLines(), 2511) << "Valens from Capricorn, loose bond " << bond;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(longest, 2511);
+  EXPECT_LE(longest, TLineTables::kCapacity);
+}
+
+TEST(GeneralListing, NoStartSignIsTakenAsAries) {
+  ListingFixture aries, none;
+  none.window.settings.StartSign = kNoSelection;
+  aries.listing.BtnCalculateOstraneClick();
+  none.listing.BtnCalculateOstraneClick();
+  EXPECT_EQ(none.window.main, aries.window.main);
+  EXPECT_EQ(none.tables.LineSign, aries.tables.LineSign);
+}
+
+TEST(GeneralListing, MonthZeroIsDecemberOfThePreviousYear) {
+  ListingFixture f;
+  f.window.settings.MonthIndex = kNoSelection;
+  f.listing.BtnCalculateOstraneClick();
+  EXPECT_EQ(f.window.main[3], "Aries major and sub begin 12/1/1999");
+}
+
+TEST(GeneralListing, ANewListingRewritesTheTablesFromTheStart) {
+  ListingFixture f;
+  f.window.settings.GeneralPeriods = 3;
+  f.listing.BtnCalculateOstraneClick();
+  const int longer = f.tables.Count;
+  const double lastOfLonger = f.tables.LineJulianDay[static_cast<std::size_t>(longer - 1)];
+  f.window.settings.GeneralPeriods = 1;
+  f.window.settings.Name = "Second";
+  f.listing.BtnCalculateOstraneClick();
+  EXPECT_EQ(f.window.main[1], "Second");
+  EXPECT_LT(f.tables.Count, longer);
+  EXPECT_EQ(f.tables.LineJulianDay[static_cast<std::size_t>(longer - 1)], lastOfLonger)
+      << "entries past the new listing keep their old values";
+}
+
+}  // namespace
