@@ -1,0 +1,20 @@
+// Real numbers as text, as the Julian Date field holds them.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace ostrane {
+
+// A decimal real: optional spaces, an optional sign, digits with at most one
+// decimal separator (at least one digit in all), an optional exponent
+// ("e" or "E", an optional sign, digits), optional spaces.  Nothing else:
+// no thousands separators, no "nan" or "inf".  Nothing is returned for other
+// texts and for values beyond the range of a double.
+std::optional<double> ParseReal(const std::string& text, const std::string& decimalSeparator);
+
+// The general format with up to 15 significant digits, the decimal separator
+// given: 2451545 and 2451544.5.
+std::string FormatReal(double value, const std::string& decimalSeparator);
+
+}  // namespace ostrane
