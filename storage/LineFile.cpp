@@ -1,0 +1,139 @@
+#include "LineFile.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QString>
+
+#include <cerrno>
+#include <cstring>
+
+#include "Errors.h"
+#include "TextEncoding.h"
+
+namespace ostrane {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr const char* kLineTooLong = "Line %d of '%s' is too long.";
+
+std::string LineTooLongMessage(std::size_t lineNumber, const std::string& fileName) {
+  std::string pattern = kLineTooLong;
+  pattern.replace(pattern.find("%d"), 2, std::to_string(lineNumber));
+  return FormatMessage(pattern, fileName);
+}
+
+std::string Quoted(const std::string& fileName, const char* what, const QString& reason) {
+  return std::string(what) + " '" + fileName + "': " + reason.toStdString();
+}
+
+TReadResult Failed(TReadStatus status, std::string message) {
+  TReadResult result;
+  result.Status = status;
+  result.Message = std::move(message);
+  return result;
+}
+
+void Decode(std::vector<std::string>& lines) {
+  bool utf8 = true;
+  for (const auto& line : lines) utf8 = utf8 && IsValidUtf8(line);
+  if (utf8) {
+    if (!lines.empty() && std::string_view(lines.front()).substr(0, 3) == kByteOrderMark)
+      lines.front().erase(0, kByteOrderMark.size());
+    return;
+  }
+  for (auto& line : lines) line = Windows1252ToUtf8(line);
+}
+
+}  // namespace
+
+TReadResult ReadLines(const std::string& fileName, int lineCount) {
+  const QString name = QString::fromStdString(fileName);
+  QFile file(name);
+  if (!file.open(QIODevice::ReadOnly)) {
+    const QFileInfo info(name);
+    if (info.isDir())
+      return Failed(TReadStatus::Unreadable,
+                    Quoted(fileName, "Cannot open", QString::fromLocal8Bit(std::strerror(EISDIR))));
+    return Failed(info.exists() ? TReadStatus::Unreadable : TReadStatus::Missing,
+                  Quoted(fileName, "Cannot open", file.errorString()));
+  }
+
+  TReadResult result;
+  result.Lines.assign(static_cast<std::size_t>(lineCount > 0 ? lineCount : 0), std::string());
+  std::size_t line = 0;
+  std::string current;
+  // Takes the text gathered so far as the next line; false when it is too long.
+  const auto endLine = [&]() {
+    if (!current.empty() && current.back() == '\r') current.pop_back();
+    if (current.size() > kMaxLineBytes) return false;
+    result.Lines[line++].swap(current);
+    current.clear();
+    return true;
+  };
+  const auto tooLong = [&]() {
+    return Failed(TReadStatus::LineTooLong, LineTooLongMessage(line + 1, fileName));
+  };
+
+  char buffer[16 * 1024];
+  while (line < result.Lines.size()) {
+    const qint64 got = file.read(buffer, sizeof buffer);
+    if (got < 0)
+      return Failed(TReadStatus::Unreadable, Quoted(fileName, "Cannot read", file.errorString()));
+    if (got == 0) {
+      if (!current.empty() && !endLine()) return tooLong();
+      break;
+    }
+    const char* at = buffer;
+    const char* const end = buffer + got;
+    while (at < end && line < result.Lines.size()) {
+      const auto* lf =
+          static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
+      const char* const stop = lf ? lf : end;
+      current.append(at, stop);
+      // One byte more than the limit may still be the CR of the line end.
+      if (current.size() > kMaxLineBytes + 1) return tooLong();
+      if (!lf) break;
+      if (!endLine()) return tooLong();
+      at = lf + 1;
+    }
+  }
+  Decode(result.Lines);
+  return result;
+}
+
+TWriteResult WriteLines(const std::string& fileName, const std::vector<std::string>& lines) {
+  QSaveFile file(QString::fromStdString(fileName));
+  const auto failed = [&](const QString& reason) {
+    return TWriteResult{false, Quoted(fileName, "Cannot save", reason)};
+  };
+  // Unbuffered: a write error (disk full) must show in write() itself.
+  // QSaveFile does not notice one that arises while its buffer is flushed
+  // on commit, and would then put the short file in place of the old one.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return failed(file.errorString());
+  QByteArray data;
+  for (const auto& text : lines) {
+    data.append(text.data(), static_cast<qsizetype>(text.size()));
+    data.append("\r\n");
+  }
+  // A short write is followed by another, which tells the reason.
+  for (qsizetype done = 0; done < data.size();) {
+    const qint64 written = file.write(data.constData() + done, data.size() - done);
+    if (written <= 0) {
+      const QString reason = file.errorString();
+      file.cancelWriting();
+      return failed(reason);
+    }
+    done += static_cast<qsizetype>(written);
+  }
+  if (!file.commit()) return failed(file.errorString());
+  return {};
+}
+
+bool FileExists(const std::string& fileName) {
+  const QFileInfo info(QString::fromStdString(fileName));
+  return info.exists() && !info.isDir();
+}
+
+}  // namespace ostrane

@@ -1,0 +1,95 @@
+// The options file, which keeps all input values of the main window as the
+// user's default settings, and the user data files, which keep the birth
+// data and start sign of one chart each.
+//
+// Both are line files (LineFile.h) with one value a line.  A text line holds
+// the control's text unchanged; a number line holds a signed decimal integer
+// and is read back with StrToInt.  The first seven lines of the options file
+// have the layout of a user data file, so an options file opens as one.
+//
+// The window restores a file by reading its lines with ReadLines and
+// applying them to its controls one by one, in file order, converting each
+// number line with StrToInt as it comes: a bad number line then stops the
+// restore with earlier controls already set, and a radio group's click
+// handler sees the values restored up to its line.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "IntegerText.h"
+#include "LineFile.h"
+#include "ReleaseSettings.h"
+
+namespace ostrane {
+
+// Always a relative name: the options file is the one in the current
+// directory at the moment it is read or written.
+inline constexpr const char* kOptionsFileName = "OptionsFile.txt";
+
+inline constexpr int kOptionsFileLineCount = 12;
+inline constexpr int kUserDataLineCount = 7;
+
+// The lines of both files, numbered from 1.
+enum TSettingsLine : int {
+  kNameLine = 1,
+  kMonthLine,
+  kDayLine,
+  kYearLine,
+  kTimeLine,
+  kJulianDateLine,
+  kStartSignLine,  // the last line of a user data file
+  kReleasingTypeLine,
+  kGeneralPeriodsLine,
+  kDateStyleLine,
+  kSignNamesLine,
+  kLooseBondLine,
+};
+
+// Name, time and Julian Date are text lines; all others are number lines.
+bool IsNumberLine(int line);
+
+// The ranges of the controls a number line is restored into.
+inline constexpr std::int32_t kMinDay = 1, kMaxDay = 31;
+inline constexpr std::int32_t kMinYear = -4712, kMaxYear = 10000;
+inline constexpr std::int32_t kMinGeneralPeriods = 1;
+inline constexpr int kMonthItems = 12, kSignItems = 12;
+inline constexpr int kReleasingTypeItems = 3, kDateStyleItems = 3, kSignNameStyleItems = 2,
+                     kLooseBondTypeItems = 2;
+
+// A spin field's value set from a number: limited to min..max.
+std::int32_t SpinValue(std::int32_t value, std::int32_t min, std::int32_t max);
+// A drop-down list's selected index set from a number: outside
+// 0..items-1 nothing is selected (-1).
+std::int32_t ComboBoxIndex(std::int32_t value, int items);
+// A radio group's selection set from a number: limited to -1..items-1.
+std::int32_t RadioGroupIndex(std::int32_t value, int items);
+
+// The texts of the lines, from the values in line order.
+std::vector<std::string> OptionsFileLines(const ReleaseSettings& settings);
+std::vector<std::string> UserDataLines(const ReleaseSettings& settings);
+
+TWriteResult SaveOptionsFile(const std::string& fileName, const ReleaseSettings& settings);
+TWriteResult SaveUserDataFile(const std::string& fileName, const ReleaseSettings& settings);
+
+// Sets the value of line `line` from its text, as restoring it into the
+// window's control would: number lines are converted (EConvertError when the
+// text is not an integer) and limited to the control's range.
+void ApplyLine(ReleaseSettings& settings, int line, const std::string& text);
+
+// A file that cannot be read: missing, unreadable or holding an overlong line.
+class EInOutError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Reads the first `lineCount` lines of a file (kOptionsFileLineCount or
+// kUserDataLineCount) and applies them to `settings` in file order.  Throws
+// EInOutError when the file cannot be read, before anything is applied, and
+// EConvertError at the first number line that is not an integer, with the
+// lines before it applied.
+void LoadSettingsFile(const std::string& fileName, int lineCount, ReleaseSettings& settings);
+
+}  // namespace ostrane

@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "Errors.h"
+#include "SettingsFiles.h"
+#include "TestFiles.h"
+
+using namespace ostrane;
+using namespace ostrane::testing;
+
+namespace {
+
+// Every value differs from the defaults of ReleaseSettings.
+ReleaseSettings Custom() {
+  ReleaseSettings s;
+  s.Name = "Ren\xC3\xA9" "e Dupr\xC3\xA9";
+  s.MonthIndex = 10;
+  s.Day = 45;  // typed, not yet put back into range: written as typed
+  s.Year = -300;
+  s.TimeText = "2:30 pm";
+  s.JulianDateText = "1611859.5";
+  s.StartSign = 9;
+  s.ReleasingType = 0;
+  s.GeneralPeriods = 17;
+  s.DateStyle = kScientific;
+  s.SignNameStyle = kShortNames;
+  s.LooseBondType = kNever;
+  return s;
+}
+
+const char* const kCustomFile =
+    "Ren\xC3\xA9" "e Dupr\xC3\xA9\r\n10\r\n45\r\n-300\r\n2:30 pm\r\n1611859.5\r\n9\r\n"
+    "0\r\n17\r\n2\r\n0\r\n0\r\n";
+
+void ExpectEqual(const ReleaseSettings& a, const ReleaseSettings& b) {
+  EXPECT_EQ(a.Name, b.Name);
+  EXPECT_EQ(a.MonthIndex, b.MonthIndex);
+  EXPECT_EQ(a.Day, b.Day);
+  EXPECT_EQ(a.Year, b.Year);
+  EXPECT_EQ(a.TimeText, b.TimeText);
+  EXPECT_EQ(a.JulianDateText, b.JulianDateText);
+  EXPECT_EQ(a.StartSign, b.StartSign);
+  EXPECT_EQ(a.ReleasingType, b.ReleasingType);
+  EXPECT_EQ(a.GeneralPeriods, b.GeneralPeriods);
+  EXPECT_EQ(a.DateStyle, b.DateStyle);
+  EXPECT_EQ(a.SignNameStyle, b.SignNameStyle);
+  EXPECT_EQ(a.LooseBondType, b.LooseBondType);
+}
+
+TEST(SettingsFiles, WrittenByteExact) {
+  TempDir dir;
+  const std::string options = dir.Path(kOptionsFileName), chart = dir.Path("Chart.txt");
+  ASSERT_TRUE(SaveOptionsFile(options, Custom()).Ok);
+  ASSERT_TRUE(SaveUserDataFile(chart, Custom()).Ok);
+  EXPECT_EQ(ReadBytes(options), kCustomFile);
+  EXPECT_EQ(ReadBytes(chart),
+            "Ren\xC3\xA9" "e Dupr\xC3\xA9\r\n10\r\n45\r\n-300\r\n2:30 pm\r\n1611859.5\r\n9\r\n");
+
+  ReleaseSettings none;
+  none.MonthIndex = kNoSelection;
+  none.DateStyle = kNoSelection;
+  EXPECT_EQ(OptionsFileLines(none)[kMonthLine - 1], "-1");
+  EXPECT_EQ(OptionsFileLines(none)[kDateStyleLine - 1], "-1");
+}
+
+TEST(SettingsFiles, RoundTrip) {
+  TempDir dir;
+  const std::string options = dir.Path(kOptionsFileName), chart = dir.Path("Chart.txt");
+  ReleaseSettings saved = Custom();
+  saved.Day = 28;
+  ASSERT_TRUE(SaveOptionsFile(options, saved).Ok);
+  ASSERT_TRUE(SaveUserDataFile(chart, saved).Ok);
+
+  ReleaseSettings restored;
+  LoadSettingsFile(options, kOptionsFileLineCount, restored);
+  {
+    SCOPED_TRACE("options file");
+    ExpectEqual(restored, saved);
+  }
+  // A user data file, and an options file opened as one, leave the listing
+  // options as they were.
+  for (const std::string& path : {chart, options}) {
+    SCOPED_TRACE("opened as user data: " + path);
+    ReleaseSettings opened;
+    LoadSettingsFile(path, kUserDataLineCount, opened);
+    ReleaseSettings expected = saved;
+    const ReleaseSettings defaults;
+    expected.ReleasingType = defaults.ReleasingType;
+    expected.GeneralPeriods = defaults.GeneralPeriods;
+    expected.DateStyle = defaults.DateStyle;
+    expected.SignNameStyle = defaults.SignNameStyle;
+    expected.LooseBondType = defaults.LooseBondType;
+    ExpectEqual(opened, expected);
+  }
+}
+
+TEST(SettingsFiles, WindowsChartFile) {
+  TempDir dir;
+  const std::string path = dir.Path("Windows.txt");
+  WriteBytes(path, "Ren\xE9" "e \x80\r\n3\r\n14\r\n1961\r\n06:15\r\n\r\n4\r\n");
+  ReleaseSettings s;
+  LoadSettingsFile(path, kUserDataLineCount, s);
+  EXPECT_EQ(s.Name, "Ren\xC3\xA9" "e \xE2\x82\xAC");
+  EXPECT_EQ(s.MonthIndex, 3);
+  EXPECT_EQ(s.Day, 14);
+  EXPECT_EQ(s.Year, 1961);
+  EXPECT_EQ(s.TimeText, "06:15");
+  EXPECT_EQ(s.JulianDateText, "");
+  EXPECT_EQ(s.StartSign, 4);
+}
+
+TEST(ApplyLine, NumbersAreLimitedToTheControls) {
+  using Field = std::function<std::int32_t(const ReleaseSettings&)>;
+  const Field month = [](const auto& s) { return s.MonthIndex; };
+  const Field day = [](const auto& s) { return s.Day; };
+  const Field year = [](const auto& s) { return s.Year; };
+  const Field sign = [](const auto& s) { return s.StartSign; };
+  const Field type = [](const auto& s) { return s.ReleasingType; };
+  const Field periods = [](const auto& s) { return s.GeneralPeriods; };
+  const Field dateStyle = [](const auto& s) { return s.DateStyle; };
+  const Field names = [](const auto& s) { return s.SignNameStyle; };
+  const Field bond = [](const auto& s) { return s.LooseBondType; };
+  const struct {
+    int line;
+    std::string text;
+    Field field;
+    std::int32_t expected;
+  } cases[] = {
+      {kMonthLine, "11", month, 11},          {kMonthLine, "12", month, -1},
+      {kMonthLine, "-1", month, -1},          {kMonthLine, "-5", month, -1},
+      {kMonthLine, "$A", month, 10},          {kMonthLine, " 0", month, 0},
+      {kDayLine, "45", day, 31},              {kDayLine, "0", day, 1},
+      {kDayLine, "-7", day, 1},               {kDayLine, "31", day, 31},
+      {kYearLine, "20000", year, 10000},      {kYearLine, "-5000", year, -4712},
+      {kYearLine, "-4712", year, -4712},      {kYearLine, "0", year, 0},
+      {kStartSignLine, "12", sign, -1},       {kStartSignLine, "11", sign, 11},
+      {kStartSignLine, "-2", sign, -1},       {kReleasingTypeLine, "7", type, 2},
+      {kReleasingTypeLine, "-5", type, -1},   {kReleasingTypeLine, "1", type, 1},
+      {kGeneralPeriodsLine, "0", periods, 1}, {kGeneralPeriodsLine, "201", periods, 200},
+      {kGeneralPeriodsLine, "200", periods, 200},
+      {kDateStyleLine, "3", dateStyle, 2},    {kDateStyleLine, "-1", dateStyle, -1},
+      {kSignNamesLine, "2", names, 1},        {kSignNamesLine, "-9", names, -1},
+      {kLooseBondLine, "5", bond, 1},         {kLooseBondLine, "0", bond, 0},
+      {kLooseBondLine, "-2147483648", bond, -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE("line " + std::to_string(c.line) + " holding '" + c.text + "'");
+    ReleaseSettings s;
+    ApplyLine(s, c.line, c.text);
+    EXPECT_EQ(c.field(s), c.expected);
+  }
+}
+
+TEST(ApplyLine, TextLinesAreTakenUnchanged) {
+  const std::string name(80, 'n');  // longer than the field's typing limit
+  ReleaseSettings s;
+  ApplyLine(s, kNameLine, name);
+  ApplyLine(s, kTimeLine, " 5x ");
+  ApplyLine(s, kJulianDateLine, "");
+  EXPECT_EQ(s.Name, name);
+  EXPECT_EQ(s.TimeText, " 5x ");
+  EXPECT_EQ(s.JulianDateText, "");
+  EXPECT_THROW(ApplyLine(s, kDayLine, "5 "), EConvertError);
+}
+
+TEST(LoadSettingsFile, StopsAtTheFirstBadNumberLine) {
+  const struct {
+    const char* what;
+    std::string bytes;
+    int lineCount;
+    std::string message;
+    ReleaseSettings expected;  // the lines before the bad one applied
+  } cases[] = {
+      {"only the name line", "Only A Name\r\n", kOptionsFileLineCount,
+       "'' is not a valid integer value",
+       [] { ReleaseSettings s; s.Name = "Only A Name"; return s; }()},
+      {"5x as the year", "N\r\n4\r\n9\r\n5x\r\n1:00\r\n", kOptionsFileLineCount,
+       "'5x' is not a valid integer value",
+       [] { ReleaseSettings s; s.Name = "N"; s.MonthIndex = 4; s.Day = 9; return s; }()},
+      {"six lines of a user data file", "N\n4\n9\n1990\n1:00\n2447000.5\n", kUserDataLineCount,
+       "'' is not a valid integer value",
+       [] {
+         ReleaseSettings s;
+         s.Name = "N"; s.MonthIndex = 4; s.Day = 9; s.Year = 1990;
+         s.TimeText = "1:00"; s.JulianDateText = "2447000.5";
+         return s;
+       }()},
+  };
+  TempDir dir;
+  const std::string path = dir.Path("bad.txt");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteBytes(path, c.bytes);
+    ReleaseSettings s;
+    try {
+      LoadSettingsFile(path, c.lineCount, s);
+      ADD_FAILURE() << "no error";
+    } catch (const EConvertError& e) {
+      EXPECT_EQ(std::string(e.what()), c.message);
+    }
+    ExpectEqual(s, c.expected);
+  }
+}
+
+TEST(LoadSettingsFile, LinesAfterTheLastAreIgnored) {
+  TempDir dir;
+  const std::string path = dir.Path(kOptionsFileName);
+  WriteBytes(path, std::string(kCustomFile) + "not a number\r\n" + std::string(1 << 20, 'z'));
+  ReleaseSettings s;
+  EXPECT_NO_THROW(LoadSettingsFile(path, kOptionsFileLineCount, s));
+  ReleaseSettings expected = Custom();
+  expected.Day = 31;
+  ExpectEqual(s, expected);
+}
+
+TEST(LoadSettingsFile, UnreadableFileChangesNothing) {
+  TempDir dir;
+  const std::string missing = dir.Path("none.txt"), longLine = dir.Path("long.txt");
+  WriteBytes(longLine, "A Name\r\n" + std::string(kMaxLineBytes + 1, '1') + "\r\n");
+  const struct {
+    std::string path, message;
+  } cases[] = {
+      {missing, "Cannot open '" + missing + "': No such file or directory"},
+      {longLine, "Line 2 of '" + longLine + "' is too long."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    ReleaseSettings s;
+    try {
+      LoadSettingsFile(c.path, kOptionsFileLineCount, s);
+      ADD_FAILURE() << "no error";
+    } catch (const EInOutError& e) {
+      EXPECT_EQ(std::string(e.what()), c.message);
+    }
+    ExpectEqual(s, ReleaseSettings());
+  }
+}
+
+}  // namespace
