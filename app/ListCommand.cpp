@@ -13,6 +13,7 @@
 
 #include "Errors.h"
 #include "Releasing.h"
+#include "SettingsFiles.h"
 
 namespace ostrane {
 namespace {
@@ -37,7 +38,8 @@ constexpr const char* kUsage =
     "Output:\n"
     "  --level34 K            the level 3 and 4 periods of the K-th data line instead\n"
     "  --csv                  one CSV row per period instead of the list texts\n"
-    "Files (loaded first; the other options override them):\n"
+    "Files (loaded first, the options file before the chart file; the other\n"
+    "options override them; values out of range are limited as the window does):\n"
     "  --options FILE         an options file (all settings)\n"
     "  --chart FILE           a chart file (name, date, time and start sign)\n"
     "  --help, --version\n";
@@ -163,60 +165,69 @@ void WriteCsv(std::ostream& out, const std::vector<CollectingWindow::Period>& pe
   }
 }
 
+// The options that set one of the listing's input values.
+using SettingFlag =
+    std::function<void(ReleaseSettings&, const std::string& flag, const std::string& value)>;
+
+const std::map<std::string, SettingFlag>& SettingFlags() {
+  static const std::map<std::string, SettingFlag> flags{
+      {"--name",
+       [](ReleaseSettings& s, const std::string& f, const std::string& v) {
+         if (Utf8Length(v) > 50) throw UsageError{f + " takes at most 50 characters"};
+         s.Name = v;
+       }},
+      {"--year",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.Year = IntegerValue(f, v, -4712, 10000);
+       }},
+      {"--month",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.MonthIndex = IntegerValue(f, v, 1, 12) - 1;
+       }},
+      {"--day",
+       [](ReleaseSettings& s, const auto& f, const auto& v) { s.Day = IntegerValue(f, v, 1, 31); }},
+      {"--time", [](ReleaseSettings& s, const auto&, const auto& v) { s.TimeText = v; }},
+      {"--start-sign",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.StartSign = ChoiceValue(f, v, {std::begin(kSignNames), std::end(kSignNames)}, true);
+       }},
+      {"--type",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.ReleasingType = ChoiceValue(f, v, {"modern", "egyptian", "valens"}, true);
+       }},
+      {"--periods",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.GeneralPeriods = IntegerValue(f, v, 1, 200);
+       }},
+      {"--date-style",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.DateStyle = ChoiceValue(f, v, {"european", "american", "scientific"}, false);
+       }},
+      {"--sign-names",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         // Listed in the order of the selection index: 0 short, 1 long.
+         s.SignNameStyle = ChoiceValue(f, v, {"short", "long"}, false);
+       }},
+      {"--loose-bond",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.LooseBondType = ChoiceValue(f, v, {"never", "always"}, false);
+       }},
+  };
+  return flags;
+}
+
 struct Request {
   ReleaseSettings settings;
   std::optional<int> level34Line;
   bool csv = false;
+  std::optional<std::string> optionsFile, chartFile;
+  // The setting options in command-line order, applied again over the files.
+  std::vector<std::pair<std::string, std::string>> settingFlags;
 };
 
 Request ParseArguments(const std::vector<std::string>& args, std::ostream& out, bool& done) {
   Request r;
   SetToNow(r.settings);
-  ReleaseSettings& s = r.settings;
-  const std::map<std::string, std::function<void(const std::string&, const std::string&)>>
-      valued{
-          {"--name",
-           [&](const std::string& f, const std::string& v) {
-             if (Utf8Length(v) > 50) throw UsageError{f + " takes at most 50 characters"};
-             s.Name = v;
-           }},
-          {"--year", [&](const auto& f, const auto& v) { s.Year = IntegerValue(f, v, -4712, 10000); }},
-          {"--month", [&](const auto& f, const auto& v) { s.MonthIndex = IntegerValue(f, v, 1, 12) - 1; }},
-          {"--day", [&](const auto& f, const auto& v) { s.Day = IntegerValue(f, v, 1, 31); }},
-          {"--time", [&](const auto&, const auto& v) { s.TimeText = v; }},
-          {"--start-sign",
-           [&](const auto& f, const auto& v) {
-             s.StartSign = ChoiceValue(f, v, {std::begin(kSignNames), std::end(kSignNames)}, true);
-           }},
-          {"--type",
-           [&](const auto& f, const auto& v) {
-             s.ReleasingType = ChoiceValue(f, v, {"modern", "egyptian", "valens"}, true);
-           }},
-          {"--periods",
-           [&](const auto& f, const auto& v) { s.GeneralPeriods = IntegerValue(f, v, 1, 200); }},
-          {"--date-style",
-           [&](const auto& f, const auto& v) {
-             s.DateStyle = ChoiceValue(f, v, {"european", "american", "scientific"}, false);
-           }},
-          {"--sign-names",
-           [&](const auto& f, const auto& v) {
-             // Listed in the order of the selection index: 0 short, 1 long.
-             s.SignNameStyle = ChoiceValue(f, v, {"short", "long"}, false);
-           }},
-          {"--loose-bond",
-           [&](const auto& f, const auto& v) {
-             s.LooseBondType = ChoiceValue(f, v, {"never", "always"}, false);
-           }},
-          {"--level34",
-           [&](const auto& f, const auto& v) {
-             r.level34Line = IntegerValue(f, v, 1, TLineTables::kCapacity);
-           }},
-          {"--options",
-           [&](const auto& f, const auto&) { throw UsageError{f + " is not supported yet"}; }},
-          {"--chart",
-           [&](const auto& f, const auto&) { throw UsageError{f + " is not supported yet"}; }},
-      };
-
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string flag = args[i];
     std::optional<std::string> value;
@@ -239,15 +250,39 @@ Request ParseArguments(const std::vector<std::string>& args, std::ostream& out, 
       r.csv = true;
       continue;
     }
-    const auto handler = valued.find(flag);
-    if (handler == valued.end()) throw UsageError{"unknown option '" + flag + "'"};
+    const auto handler = SettingFlags().find(flag);
+    const bool known = handler != SettingFlags().end() || flag == "--level34" ||
+                       flag == "--options" || flag == "--chart";
+    if (!known) throw UsageError{"unknown option '" + flag + "'"};
     if (!value) {
       if (i + 1 >= args.size()) throw UsageError{flag + " needs a value"};
       value = args[++i];
     }
-    handler->second(flag, *value);
+    if (flag == "--level34") {
+      r.level34Line = IntegerValue(flag, *value, 1, TLineTables::kCapacity);
+    } else if (flag == "--options") {
+      r.optionsFile = *value;
+    } else if (flag == "--chart") {
+      r.chartFile = *value;
+    } else {
+      handler->second(r.settings, flag, *value);  // checks the value
+      r.settingFlags.emplace_back(flag, *value);
+    }
   }
   return r;
+}
+
+// The settings of the files, the options file first, then the chart file;
+// the setting options on top.  Values out of range are limited as restoring
+// them into the window's controls limits them.
+void LoadFiles(Request& r) {
+  if (!r.optionsFile && !r.chartFile) return;
+  ReleaseSettings s;
+  SetToNow(s);
+  if (r.optionsFile) LoadSettingsFile(*r.optionsFile, kOptionsFileLineCount, s);
+  if (r.chartFile) LoadSettingsFile(*r.chartFile, kUserDataLineCount, s);
+  for (const auto& [flag, value] : r.settingFlags) SettingFlags().at(flag)(s, flag, value);
+  r.settings = s;
 }
 
 }  // namespace
@@ -262,6 +297,15 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
     err << "ostrane-list: " << e.message << "\n"
         << "Try 'ostrane-list --help' for more information.\n";
     return 2;
+  }
+  try {
+    LoadFiles(request);
+  } catch (const EInOutError& e) {  // a file that cannot be read
+    err << ErrorBoxText(e.what()) << "\n";
+    return 1;
+  } catch (const EConvertError& e) {  // a bad number line
+    err << ErrorBoxText(e.what()) << "\n";
+    return 1;
   }
 
   CollectingWindow window(request.settings);
