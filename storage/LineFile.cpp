@@ -113,6 +113,10 @@ TWriteResult WriteLines(const std::string& fileName, const std::vector<std::stri
   // on commit, and would then put the short file in place of the old one.
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return failed(file.errorString());
   QByteArray data;
+  // Reading drops a leading byte order mark; a first line that begins with
+  // U+FEFF of its own keeps it behind one written for the reader to drop.
+  if (!lines.empty() && std::string_view(lines.front()).substr(0, 3) == kByteOrderMark)
+    data.append(kByteOrderMark.data(), static_cast<qsizetype>(kByteOrderMark.size()));
   for (const auto& text : lines) {
     data.append(text.data(), static_cast<qsizetype>(text.size()));
     data.append("\r\n");

@@ -200,6 +200,18 @@ TEST(WriteLines, CrLfUtf8ByteExact) {
   EXPECT_EQ(ReadBytes(path), "");
 }
 
+// Found by fuzzing: a name that begins with U+FEFF lost it on the way
+// through a file, since reading drops a leading byte order mark.
+TEST(WriteLines, FirstLineBeginningWithAByteOrderMarkSurvives) {
+  TempDir dir;
+  const std::string path = dir.Path("bom.txt");
+  const Lines lines = {"\xEF\xBB\xBFName", "1"};
+  ASSERT_TRUE(WriteLines(path, lines).Ok);
+  const TReadResult r = ReadLines(path, 2);
+  ASSERT_TRUE(r.Ok()) << r.Message;
+  EXPECT_EQ(r.Lines, lines);
+}
+
 TEST(WriteLines, FailuresNameTheFileAndKeepItsContent) {
   TempDir dir;
   const std::string plain = dir.Path("plain.txt");
