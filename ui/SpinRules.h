@@ -1,0 +1,50 @@
+// The value rules of the numeric spin field (day, year, general periods):
+// how its text reads as a number, how a number written into it is limited,
+// what leaving it corrects, and which typed characters it takes.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace ostrane {
+
+// The integer a text holds, or nothing: blanks before the number, an
+// optional "+" or "-", then decimal digits, or hexadecimal digits after a
+// "$", "x", "X", "0x" or "0X" prefix; nothing may follow.  The value must
+// fit in 32 bits.
+std::optional<std::int32_t> IntegerOfText(const std::string& text);
+
+class TSpinRules {
+ public:
+  TSpinRules(std::int32_t min, std::int32_t max) : FMin(min), FMax(max) {}
+
+  std::int32_t Min() const { return FMin; }
+  std::int32_t Max() const { return FMax; }
+
+  // The field's value: the integer of its text, not limited to the range,
+  // or the minimum when the text is not an integer.
+  std::int32_t ValueOfText(const std::string& text) const;
+
+  // A value limited to min..max.
+  std::int32_t Limit(std::int64_t value) const;
+
+  // The text a written value leaves in the field.
+  std::string TextOfValue(std::int64_t value) const;
+
+  // The value leaving the field writes back, or nothing when the text is
+  // left alone: only a value outside the range is corrected.  A text that
+  // is not an integer reads as the minimum and so stays as it is.
+  std::optional<std::int32_t> CorrectionOnLeave(const std::string& text) const;
+
+ private:
+  std::int32_t FMin;
+  std::int32_t FMax;
+};
+
+// Whether the field takes the text of a key press: digits, "+", "-", the
+// decimal separator, and control characters other than Enter (carriage
+// return or line feed).  An empty text (cursor keys and the like) is taken.
+bool AcceptsTypedText(const std::u32string& typed, const std::u32string& decimalSeparator);
+
+}  // namespace ostrane
