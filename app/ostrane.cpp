@@ -1,0 +1,27 @@
+// The window program: the main window, then the About window, then the
+// level 3/4 window; closing the main window ends the program.
+#include <QApplication>
+
+#include "AboutF.h"
+#include "ErrorBox.h"
+#include "Level3F.h"
+#include "Pictures.h"
+#include "ZodiacF.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(ostrane::kApplicationTitle);
+  QApplication::setWindowIcon(ostrane::OstraneIcon());
+
+  ostrane::TFormZodiac formZodiac;
+  ostrane::TFormAbout formAbout;
+  ostrane::TFormLevel3 formLevel3;
+  formAbout.setAttribute(Qt::WA_QuitOnClose, false);
+  formLevel3.setAttribute(Qt::WA_QuitOnClose, false);
+  formAbout.SetMainWindow(&formZodiac);
+  formZodiac.SetAboutWindow(&formAbout);
+  formZodiac.SetLevel3Window(&formLevel3);
+
+  formZodiac.show();
+  return application.exec();
+}

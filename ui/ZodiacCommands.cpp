@@ -1,0 +1,158 @@
+// The command handlers of the main window.
+#include <QActionGroup>
+#include <QApplication>
+#include <QComboBox>
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+
+#include "BirthData.h"
+#include "ErrorBox.h"
+#include "Errors.h"
+#include "HelpF.h"
+#include "JulianText.h"
+#include "Level3F.h"
+#include "ListBox.h"
+#include "ListPrinting.h"
+#include "LocaleText.h"
+#include "RadioGroup.h"
+#include "SpinEdit.h"
+#include "ZodiacF.h"
+
+namespace ostrane {
+
+void TFormZodiac::RunCommand(const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const EConvertError& error) {
+    ShowErrorBox(this, QString::fromStdString(error.what()));
+  }
+}
+
+// --- Listings ---------------------------------------------------------------
+
+void TFormZodiac::BtnCalculateOstraneClick() {
+  RunCommand([this] { FListing->BtnCalculateOstraneClick(); });
+}
+
+void TFormZodiac::BtnClearListClick() {
+  ListBoxOstrane->clear();
+  BtnCalculateOstrane->setEnabled(true);
+  ListOstrane1->setEnabled(true);
+  DisableClearListButtons();
+  ListSubPeriods1->setEnabled(false);
+  Print1->setEnabled(false);
+  Print2->setEnabled(false);
+}
+
+void TFormZodiac::DisableClearListButtons() {
+  BtnClearList->setEnabled(false);
+  ClearList1->setEnabled(false);
+}
+
+void TFormZodiac::ListBoxOstraneDblClick() { FListing->ListBoxOstraneDblClick(); }
+
+void TFormZodiac::ListSubPeriods1Click() { ListBoxOstraneDblClick(); }
+
+void TFormZodiac::ListBoxOstraneMouseMove() {
+  ListSubPeriods1->setEnabled(ListBoxOstrane->ItemIndex() > 2);
+}
+
+// --- Birth data -------------------------------------------------------------
+
+void TFormZodiac::WriteTimeField(std::int64_t msOfDay) {
+  EditTime->setText(TimeFieldText(QLocale(), msOfDay));
+}
+
+void TFormZodiac::GetCurrentDateTime() {
+  const QDateTime now = FClock();
+  const QDate today = now.date();
+  SpinEditYear->SetValue(today.year());
+  SpinEditDay->SetValue(today.day());
+  WriteTimeField(now.time().msecsSinceStartOfDay());
+  ComboBoxMonth->setCurrentIndex(today.month() - 1);
+}
+
+void TFormZodiac::BtnNowClick() { GetCurrentDateTime(); }
+
+void TFormZodiac::BtnShowJulianClick() {
+  RunCommand([this] {
+    const double timeOfDay = StrToTime(EditTime->text().toStdString(), ReadTimeLocale());
+    const double julianDay = BirthJulianDay(*FDate, SpinEditYear->Value(), ComboBoxMonth->currentIndex(),
+                                            SpinEditDay->Value(), timeOfDay);
+    EditJD->setText(QString::fromStdString(FormatJulianDate(julianDay, DecimalSeparatorOf(QLocale()))));
+  });
+}
+
+void TFormZodiac::BtnShowDateClick() {
+  RunCommand([this] {
+    const TBirthMoment moment =
+        BirthMomentOfJulianText(*FDate, EditJD->text().toStdString(), DecimalSeparatorOf(QLocale()));
+    SpinEditYear->SetValue(moment.Year);
+    ComboBoxMonth->setCurrentIndex(moment.MonthIndex);
+    SpinEditDay->SetValue(moment.Day);
+    WriteTimeField(moment.MsOfDay);
+  });
+}
+
+void TFormZodiac::SpinEditDayEnter() {
+  const auto rollOver =
+      RollOverDay(*FDate, SpinEditYear->Value(), ComboBoxMonth->currentIndex(), SpinEditDay->Value());
+  if (!rollOver) return;
+  ComboBoxMonth->setCurrentIndex(rollOver->MonthIndex);
+  SpinEditDay->SetValue(rollOver->Day);
+}
+
+// --- Styles -----------------------------------------------------------------
+
+void TFormZodiac::RGDateStyleClick() { BtnCalculateOstraneClick(); }
+
+void TFormZodiac::SetSignNameChecks(bool shortNames) {
+  ShortSignNames2->setChecked(shortNames);
+  LongSignNames2->setChecked(!shortNames);
+}
+
+void TFormZodiac::RGSignNamesClick() {
+  SetSignNameChecks(RGSignNames->ItemIndex() == kShortNames);
+  BtnCalculateOstraneClick();
+}
+
+void TFormZodiac::ShortSignNames1Click() {
+  RGSignNames->SetItemIndex(kShortNames);
+  SetSignNameChecks(true);
+}
+
+void TFormZodiac::LongSignNames1Click() {
+  RGSignNames->SetItemIndex(kLongNames);
+  SetSignNameChecks(false);
+}
+
+// --- Font, printing, help, exit ---------------------------------------------
+
+void TFormZodiac::Print1Click() { PrintListBox(this, PrintDialog1, ListBoxOstrane); }
+
+void TFormZodiac::Font1Click() {
+  FontDialog1->setCurrentFont(ListBoxOstrane->font());
+  if (RunModal(*FontDialog1) != QDialog::Accepted) return;
+  const QFont font = FontDialog1->selectedFont();
+  ListBoxOstrane->setFont(font);
+  if (FLevel3) FLevel3->ListBoxLevel3->setFont(font);
+}
+
+void TFormZodiac::Contents1Click() {
+  if (!FHelp) FHelp = new THelpWindow(this);
+  FHelp->ShowContext(1);
+}
+
+void TFormZodiac::About1Click() {
+  if (!FAbout) return;
+  FAbout->show();
+  FAbout->raise();
+  FAbout->activateWindow();
+}
+
+void TFormZodiac::Exit1Click() { QCoreApplication::quit(); }
+
+}  // namespace ostrane

@@ -1,0 +1,203 @@
+// The main window: the birth data and listing settings, the listing of the
+// general and sub periods, the menus and buttons of every command, and the
+// status bar that shows the hints.
+//
+// The window owns the calendar (FDate), the period lengths
+// (FChronocrator), the line tables and the listing engine for its whole
+// life, and is the engine's IReleasingWindow: the engine reads the input
+// controls at the moment a command runs and writes into the two lists.
+//
+// Its files:
+//   ZodiacF.cpp         construction, FormCreate, FormShow, FormDestroy
+//   ZodiacLayout.cpp    the controls and their layout
+//   ZodiacMenus.cpp     the menus and the pop-up menu
+//   ZodiacCommands.cpp  the command handlers
+//   ZodiacWindow.cpp    the window operations of the engine, and the
+//                       settings read from and written into the controls
+//   ZodiacFiles.cpp     the options file and the chart files
+#pragma once
+
+#include <QDateTime>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+#include "Chronocrators.h"
+#include "DateTime.h"
+#include "Level3F.h"
+#include "ReleaseSettings.h"
+#include "Releasing.h"
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QFontDialog;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPrintDialog;
+class QPushButton;
+class QStatusBar;
+
+namespace ostrane {
+
+class THelpWindow;
+class THintTracker;
+class TListBox;
+class TRadioGroup;
+class TSpinEdit;
+
+class TFormZodiac : public QMainWindow, public IReleasingWindow {
+  Q_OBJECT
+ public:
+  // Builds the window and runs FormCreate.
+  explicit TFormZodiac(QWidget* parent = nullptr);
+  ~TFormZodiac() override;
+
+  // The windows created after this one at start-up.
+  void SetAboutWindow(QWidget* about) { FAbout = about; }
+  void SetLevel3Window(TFormLevel3* level3) { FLevel3 = level3; }
+  TFormLevel3* Level3Window() const { return FLevel3; }
+  THelpWindow* HelpWindow() const { return FHelp; }
+
+  // The clock GetCurrentDateTime reads; the system clock unless replaced.
+  void SetClock(std::function<QDateTime()> clock) { FClock = std::move(clock); }
+
+  // Writes the values into the controls in the order of ReleaseSettings.
+  // The radio groups run their click handlers as they change, so a new
+  // date style or sign-name style lists again.
+  void ApplySettings(const ReleaseSettings& settings);
+
+  // The window operations of the listing engine.
+  ReleaseSettings ReadSettings() const override;
+  TimeLocale ReadTimeLocale() const override;
+  int MainSelectedIndex() const override;
+  void ClearMainList() override;
+  void AddMainLine(const std::string& text) override;
+  void ClearLevel3List() override;
+  void AddLevel3Line(const std::string& text) override;
+  void SetCommandEnabled(TCommand command, bool enabled) override;
+  void ShowLevel3Window() override;
+
+  const TLineTables& LineTables() const { return FTables; }
+
+  // Controls, menus and dialogs, each named as its objectName.
+  QLineEdit* EditName;
+  QGroupBox* GroupBox1;
+  QComboBox* ComboBoxMonth;
+  TSpinEdit* SpinEditDay;
+  TSpinEdit* SpinEditYear;
+  QLineEdit* EditTime;
+  QLineEdit* EditJD;
+  QPushButton* BtnNow;
+  QPushButton* BtnShowDate;
+  QPushButton* BtnShowJulian;
+  QPushButton* BtnSaveSettings;
+  QPushButton* BtnRestoreDefaults;
+  QComboBox* ComboBoxStartSign;
+  TSpinEdit* SpinEditNumMajPeriods;
+  TRadioGroup* RGOstraneType;
+  TRadioGroup* RGDateStyle;
+  TRadioGroup* RGSignNames;
+  TRadioGroup* RGLooseBondType;
+  QFrame* Panel1;
+  QPushButton* BtnCalculateOstrane;
+  QPushButton* BtnClearList;
+  QPushButton* BtnExit;
+  TListBox* ListBoxOstrane;
+  QStatusBar* StatusBar1;
+
+  QAction* Open;
+  QAction* SaveFileAs;
+  QAction* SaveSettings;
+  QAction* RestoreDefaults;
+  QAction* ListOstrane1;
+  QAction* ClearList1;
+  QAction* Print1;
+  QAction* Exit1;
+  QAction* Font1;
+  QAction* ShortSignNames2;
+  QAction* LongSignNames2;
+  QAction* Contents1;
+  QAction* About1;
+  QMenu* PopupMenu1;
+  QAction* ListSubPeriods1;
+  QAction* Print2;
+
+  QFontDialog* FontDialog1;
+  QPrintDialog* PrintDialog1;
+
+ public slots:
+  // The listings (errors are shown in the error box).
+  void BtnCalculateOstraneClick();
+  void BtnClearListClick();
+  void ListBoxOstraneDblClick();
+  void ListSubPeriods1Click();
+  void ListBoxOstraneMouseMove();
+
+  // Birth data.
+  void BtnNowClick();
+  void BtnShowJulianClick();
+  void BtnShowDateClick();
+  void SpinEditDayEnter();
+
+  // Styles.
+  void RGDateStyleClick();
+  void RGSignNamesClick();
+  void ShortSignNames1Click();
+  void LongSignNames1Click();
+
+  void Print1Click();
+  void Font1Click();
+  void Contents1Click();
+  void About1Click();
+  void Exit1Click();
+
+  // The options file and the chart files (ZodiacFiles.cpp).
+  void SaveSettings1Click();
+  void RestoreSettings1Click();
+  void SaveFileAsClick();
+  void OpenClick();
+
+  // The application's hint, copied into the status bar.
+  void ShowHint(const QString& hint);
+
+ protected:
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BuildMenus();
+  void ConnectCommands();
+
+  void FormCreate();
+  void FormShow();
+  void FormDestroy();
+  void GetCurrentDateTime();
+  void DisableClearListButtons();
+  void SetSignNameChecks(bool shortNames);
+  void WriteTimeField(std::int64_t msOfDay);
+
+  // Runs a command; a conversion error ends it and shows the error box.
+  void RunCommand(const std::function<void()>& command);
+
+  std::unique_ptr<TChronocrator> FChronocrator;
+  std::unique_ptr<TDate> FDate;
+  TLineTables FTables;
+  std::unique_ptr<TReleasingListing> FListing;
+
+  std::function<QDateTime()> FClock;
+  QPointer<QWidget> FAbout;
+  QPointer<TFormLevel3> FLevel3;
+  THelpWindow* FHelp = nullptr;
+  THintTracker* FHintTracker = nullptr;
+  QActionGroup* FSignNameItems = nullptr;
+  std::string FUserFileName;
+};
+
+}  // namespace ostrane

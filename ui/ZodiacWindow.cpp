@@ -1,0 +1,87 @@
+// The main window as the listing engine sees it: the input values read
+// from the controls at the moment a command runs, the two lists, and the
+// enabled state of the listing commands.
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+
+#include "Level3F.h"
+#include "ListBox.h"
+#include "LocaleText.h"
+#include "RadioGroup.h"
+#include "SpinEdit.h"
+#include "ZodiacF.h"
+
+namespace ostrane {
+
+ReleaseSettings TFormZodiac::ReadSettings() const {
+  ReleaseSettings s;
+  s.Name = EditName->text().toStdString();
+  s.MonthIndex = ComboBoxMonth->currentIndex();
+  s.Day = SpinEditDay->Value();
+  s.Year = SpinEditYear->Value();
+  s.TimeText = EditTime->text().toStdString();
+  s.JulianDateText = EditJD->text().toStdString();
+  s.StartSign = ComboBoxStartSign->currentIndex();
+  s.ReleasingType = RGOstraneType->ItemIndex();
+  s.GeneralPeriods = SpinEditNumMajPeriods->Value();
+  s.DateStyle = RGDateStyle->ItemIndex();
+  s.SignNameStyle = RGSignNames->ItemIndex();
+  s.LooseBondType = RGLooseBondType->ItemIndex();
+  return s;
+}
+
+void TFormZodiac::ApplySettings(const ReleaseSettings& s) {
+  EditName->setText(QString::fromStdString(s.Name));
+  ComboBoxMonth->setCurrentIndex(s.MonthIndex >= 0 && s.MonthIndex < ComboBoxMonth->count() ? s.MonthIndex : -1);
+  SpinEditDay->SetValue(s.Day);
+  SpinEditYear->SetValue(s.Year);
+  EditTime->setText(QString::fromStdString(s.TimeText));
+  EditJD->setText(QString::fromStdString(s.JulianDateText));
+  ComboBoxStartSign->setCurrentIndex(
+      s.StartSign >= 0 && s.StartSign < ComboBoxStartSign->count() ? s.StartSign : -1);
+  RGOstraneType->SetItemIndex(s.ReleasingType);
+  SpinEditNumMajPeriods->SetValue(s.GeneralPeriods);
+  RGDateStyle->SetItemIndex(s.DateStyle);
+  RGSignNames->SetItemIndex(s.SignNameStyle);
+  RGLooseBondType->SetItemIndex(s.LooseBondType);
+}
+
+TimeLocale TFormZodiac::ReadTimeLocale() const { return TimeLocaleOf(QLocale()); }
+
+int TFormZodiac::MainSelectedIndex() const { return ListBoxOstrane->ItemIndex(); }
+
+void TFormZodiac::ClearMainList() { ListBoxOstrane->clear(); }
+
+void TFormZodiac::AddMainLine(const std::string& text) {
+  ListBoxOstrane->addItem(QString::fromStdString(text));
+}
+
+void TFormZodiac::ClearLevel3List() {
+  if (FLevel3) FLevel3->ListBoxLevel3->clear();
+}
+
+void TFormZodiac::AddLevel3Line(const std::string& text) {
+  if (FLevel3) FLevel3->ListBoxLevel3->addItem(QString::fromStdString(text));
+}
+
+void TFormZodiac::ShowLevel3Window() {
+  if (FLevel3) FLevel3->ShowListing();
+}
+
+void TFormZodiac::SetCommandEnabled(TCommand command, bool enabled) {
+  switch (command) {
+    case TCommand::BtnCalculateOstrane: BtnCalculateOstrane->setEnabled(enabled); break;
+    case TCommand::ListOstrane1: ListOstrane1->setEnabled(enabled); break;
+    case TCommand::BtnClearList: BtnClearList->setEnabled(enabled); break;
+    case TCommand::ClearList1: ClearList1->setEnabled(enabled); break;
+    case TCommand::ListSubPeriods1: ListSubPeriods1->setEnabled(enabled); break;
+    case TCommand::Print1: Print1->setEnabled(enabled); break;
+    case TCommand::Print2: Print2->setEnabled(enabled); break;
+  }
+}
+
+}  // namespace ostrane
