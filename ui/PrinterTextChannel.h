@@ -56,7 +56,8 @@ class TPrinterTextChannel {
   void Close();
   bool IsOpen() const { return FOpen; }
 
-  // The font and colour of the text written from now on.  The font's point
+  // The font and colour of the text written from now on (on an open
+  // channel; opening starts with the default font in black).  The font's point
   // size is kept; the device's resolution turns it into device units.
   void SetFont(const QFont& font, const QColor& color = Qt::black);
 
@@ -78,6 +79,7 @@ class TPrinterTextChannel {
   // Told of every piece of text drawn; for previews and tests.
   void SetDrawObserver(DrawObserver observer) { FObserver = std::move(observer); }
 
+  // The page the last text went on (1 is the first).
   int PageNumber() const { return FPage; }
   QPoint Position() const { return FPosition; }
   int PageWidth() const;

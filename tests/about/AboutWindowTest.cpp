@@ -142,15 +142,5 @@ TEST(Pictures, IconIsARoundWheelOnTransparency) {
   EXPECT_TRUE(icon.availableSizes().contains(QSize(256, 256)));
 }
 
-TEST(Pictures, WheelFillsItsPictureAtEveryPixelRatio) {
-  for (qreal ratio : {1.0, 2.0}) {
-    const QImage wheel = DrawZodiacWheel(ratio);
-    EXPECT_EQ(wheel.deviceIndependentSize().toSize(), QSize(325, 212));
-    EXPECT_EQ(wheel.size(), QSize(325, 212) * ratio);
-    EXPECT_EQ(qAlpha(wheel.pixel(0, 0)), 255);
-    EXPECT_EQ(qAlpha(wheel.pixel(wheel.width() - 1, wheel.height() - 1)), 255);
-  }
-}
-
 }  // namespace
 }  // namespace ostrane::testing

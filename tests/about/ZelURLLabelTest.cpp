@@ -1,4 +1,4 @@
-// The hyperlink label: its caption rules, its look, and that a click hands
+// The hyperlink label: its caption rules, and that a click hands
 // the URL to the desktop (through the opener, never a real browser).
 #include <QSignalSpy>
 #include <QTest>
@@ -47,16 +47,6 @@ TEST(ZelURLLabelCaption, ClearedCaptionShowsTheURLAgain) {
   label.setProperty("Caption", QString());
   EXPECT_EQ(label.property("URL").toString(), "mailto:support@ostrane.example.org");
   EXPECT_EQ(label.text(), "mailto:support@ostrane.example.org");
-}
-
-TEST(ZelURLLabelLook, BlueUnderlinedWithAHandCursor) {
-  QWidget parent;
-  parent.setFont(QFont("DejaVu Sans", 8));
-  TZelURLLabel label(&parent);
-  EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(Qt::blue));
-  EXPECT_TRUE(label.font().underline());
-  EXPECT_EQ(label.font().pointSize(), 8) << "otherwise the parent's font";
-  EXPECT_EQ(label.cursor().shape(), Qt::PointingHandCursor);
 }
 
 class ZelURLLabelClick : public ::testing::Test {
