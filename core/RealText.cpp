@@ -4,11 +4,39 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace ostrane {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Roughly where the first significant digit of a plain "digits.digits e
+// exponent" text stands (1 for 1..9.99, 0 for 0.1..0.999, -1 below):
+// enough to tell a number too large for a double from one too small.
+long long DecimalOrder(const char* first, const char* last) {
+  long long order = 0;
+  bool significant = false, fraction = false;
+  for (; first != last && *first != 'e'; ++first) {
+    if (*first == '.') {
+      fraction = true;
+    } else if (*first != '0' || significant) {
+      if (!significant && fraction) break;
+      significant = true;
+      if (!fraction) ++order;
+    } else if (fraction) {
+      --order;
+    }
+  }
+  while (first != last && *first != 'e') ++first;
+  if (first == last) return order;
+  ++first;
+  const bool negative = *first == '-';
+  if (*first == '-' || *first == '+') ++first;
+  long long exponent = 0;
+  for (; first != last && exponent < 1'000'000'000; ++first) exponent = exponent * 10 + (*first - '0');
+  return order + (negative ? -exponent : exponent);
+}
 
 }  // namespace
 
@@ -44,11 +72,17 @@ std::optional<double> ParseReal(const std::string& text, const std::string& deci
   }
   if (i != end) return std::nullopt;
 
+  const bool negative = !plain.empty() && plain.front() == '-';
+  const char* first = plain.data() + (negative ? 1 : 0);
+  const char* last = plain.data() + plain.size();
   double value = 0.0;
-  const auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-  if (ec != std::errc() || ptr != plain.data() + plain.size() || !std::isfinite(value))
+  const auto [ptr, ec] = std::from_chars(first, last, value);
+  if (ec == std::errc::result_out_of_range) {
+    value = DecimalOrder(first, last) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+  } else if (ec != std::errc() || ptr != last) {
     return std::nullopt;
-  return value;
+  }
+  return negative ? -value : value;
 }
 
 std::string FormatReal(double value, const std::string& decimalSeparator) {

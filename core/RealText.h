@@ -10,7 +10,8 @@ namespace ostrane {
 // decimal separator (at least one digit in all), an optional exponent
 // ("e" or "E", an optional sign, digits), optional spaces.  Nothing else:
 // no thousands separators, no "nan" or "inf".  Nothing is returned for other
-// texts and for values beyond the range of a double.
+// texts.  A magnitude beyond the range of a double gives an infinity (the
+// caller refuses it as out of range), one below it zero.
 std::optional<double> ParseReal(const std::string& text, const std::string& decimalSeparator);
 
 // The general format with up to 15 significant digits, the decimal separator

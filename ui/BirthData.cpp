@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "Errors.h"
-#include "JulianText.h"
+#include "RealText.h"
 #include "TimeText.h"
 
 namespace ostrane {
@@ -24,7 +24,7 @@ double BirthJulianDay(TDate& date, std::int32_t year, std::int32_t monthIndex, s
 
 TBirthMoment BirthMomentOfJulianText(TDate& date, const std::string& text,
                                      const std::string& decimalSeparator) {
-  const std::optional<double> julianDay = ParseRealText(text, decimalSeparator);
+  const std::optional<double> julianDay = ParseReal(text, decimalSeparator);
   if (!julianDay)
     throw EConvertError(FormatMessage("'%s' is not a valid floating point value", text));
   if (!std::isfinite(*julianDay) || *julianDay < TDate::kMinSupportedJulianDay ||

@@ -1,5 +1,6 @@
 // The value rules of the numeric spin field (day, year, general periods):
-// how its text reads as a number, how a number written into it is limited,
+// how its text reads as a number (the whole-text conversion of IntegerText.h,
+// the minimum when the text is not an integer), how a number written into it is limited,
 // what leaving it corrects, and which typed characters it takes.
 #pragma once
 
@@ -8,12 +9,6 @@
 #include <string>
 
 namespace ostrane {
-
-// The integer a text holds, or nothing: blanks before the number, an
-// optional "+" or "-", then decimal digits, or hexadecimal digits after a
-// "$", "x", "X", "0x" or "0X" prefix; nothing may follow.  The value must
-// fit in 32 bits.
-std::optional<std::int32_t> IntegerOfText(const std::string& text);
 
 class TSpinRules {
  public:

@@ -12,12 +12,12 @@
 #include "ErrorBox.h"
 #include "Errors.h"
 #include "HelpF.h"
-#include "JulianText.h"
 #include "Level3F.h"
 #include "ListBox.h"
 #include "ListPrinting.h"
 #include "LocaleText.h"
 #include "RadioGroup.h"
+#include "RealText.h"
 #include "SpinEdit.h"
 #include "ZodiacF.h"
 
@@ -82,7 +82,7 @@ void TFormZodiac::BtnShowJulianClick() {
     const double timeOfDay = StrToTime(EditTime->text().toStdString(), ReadTimeLocale());
     const double julianDay = BirthJulianDay(*FDate, SpinEditYear->Value(), ComboBoxMonth->currentIndex(),
                                             SpinEditDay->Value(), timeOfDay);
-    EditJD->setText(QString::fromStdString(FormatJulianDate(julianDay, DecimalSeparatorOf(QLocale()))));
+    EditJD->setText(QString::fromStdString(FormatReal(julianDay, DecimalSeparatorOf(QLocale()))));
   });
 }
 

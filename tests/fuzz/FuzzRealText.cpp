@@ -1,6 +1,7 @@
 // The real-number parse of the Julian Date field.  Properties: an accepted
-// text is a finite number, and its 15-digit general text reads back to the
-// same value within those digits.
+// text is a number (an infinity only when it overflows), and the 15-digit
+// general text of a finite one reads back to the same value within those
+// digits.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -16,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
   const auto value = ParseReal(text, separator);
   if (!value) return 0;
-  if (!std::isfinite(*value)) std::abort();
+  if (std::isnan(*value)) std::abort();
+  if (std::isinf(*value)) return 0;
   const auto back = ParseReal(FormatReal(*value, separator), separator);
   if (!back) std::abort();
   if (std::abs(*back - *value) > std::abs(*value) * 1e-14) std::abort();

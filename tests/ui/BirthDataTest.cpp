@@ -7,50 +7,9 @@
 
 #include "BirthData.h"
 #include "Errors.h"
-#include "JulianText.h"
 
 namespace ostrane {
 namespace {
-
-TEST(JulianText, WritesUpToFifteenSignificantDigits) {
-  struct Case {
-    double value;
-    const char* separator;
-    const char* text;
-  };
-  const Case cases[] = {
-      {2451545.0, ".", "2451545"},          {2451544.5, ".", "2451544.5"},
-      {2451544.5, ",", "2451544,5"},        {2451545.25, ".", "2451545.25"},
-      {-1000.0, ".", "-1000"},              {0.0, ".", "0"},
-      {2461383.613472222, ".", "2461383.61347222"}, {0.1 + 0.2, ".", "0.3"},
-      {1e9, ".", "1000000000"},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(FormatJulianDate(c.value, c.separator), c.text) << "value " << c.value;
-}
-
-TEST(JulianText, ReadsRealNumbersWithTheLocalesSeparator) {
-  const double inf = std::numeric_limits<double>::infinity();
-  struct Case {
-    const char* text;
-    const char* separator;
-    std::optional<double> value;
-  };
-  const Case cases[] = {
-      {"2451545", ".", 2451545.0},   {" 2451544.5 ", ".", 2451544.5}, {"+1.5", ".", 1.5},
-      {"-1000", ".", -1000.0},       {"1e3", ".", 1000.0},            {"1.5E-1", ".", 0.15},
-      {",5", ",", 0.5},              {"5.", ".", 5.0},                {"2451544,5", ",", 2451544.5},
-      {"1e999", ".", inf},           {"-1e999", ".", -inf},           {"1e-999", ".", 0.0},
-      {"2451544,5", ".", std::nullopt}, {"2451544.5", ",", std::nullopt},
-      {"nan", ".", std::nullopt},    {"inf", ".", std::nullopt},      {"-infinity", ".", std::nullopt},
-      {"", ".", std::nullopt},       {".", ".", std::nullopt},        {"1e", ".", std::nullopt},
-      {"1 2", ".", std::nullopt},    {"0x10", ".", std::nullopt},     {"1.2.3", ".", std::nullopt},
-      {"1,000.5", ".", std::nullopt},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(ParseRealText(c.text, c.separator), c.value)
-        << "text '" << c.text << "' with separator '" << c.separator << "'";
-}
 
 TEST(BirthData, ShowJulianAddsTheTimeToMidnightsJulianDay) {
   TDate date;

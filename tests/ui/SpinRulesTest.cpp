@@ -8,22 +8,6 @@
 namespace ostrane {
 namespace {
 
-TEST(IntegerOfText, ReadsWholeTextIntegersOnly) {
-  struct Case {
-    const char* text;
-    std::optional<std::int32_t> value;
-  };
-  const Case cases[] = {
-      {"12", 12},          {"  12", 12},       {"+7", 7},        {"-4712", -4712},
-      {"$1F", 31},         {"0x10", 16},       {"X10", 16},      {"-$10", -16},
-      {"2147483647", 2147483647},              {"-2147483648", -2147483647 - 1},
-      {"2147483648", std::nullopt},            {"12 ", std::nullopt},
-      {"2.5", std::nullopt}, {"2,5", std::nullopt}, {"", std::nullopt}, {"-", std::nullopt},
-      {"$", std::nullopt},   {"abc", std::nullopt}, {"1e3", std::nullopt}, {"+-1", std::nullopt},
-  };
-  for (const Case& c : cases) EXPECT_EQ(IntegerOfText(c.text), c.value) << "text '" << c.text << "'";
-}
-
 TEST(SpinRules, ReadingGivesTheIntegerUnlimitedOrTheMinimum) {
   const TSpinRules day(1, 31);
   struct Case {

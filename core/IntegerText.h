@@ -1,7 +1,9 @@
-// The whole-line integer conversion of the settings and user data files.
+// The whole-line integer conversion of the spin fields and of the settings
+// and user data files.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace ostrane {
@@ -14,5 +16,7 @@ namespace ostrane {
 // "$7FFFFFFF" is the largest, "-$80000000" the smallest.
 // Throws EConvertError "'<text>' is not a valid integer value".
 std::int32_t StrToInt(const std::string& text);
+// The same conversion, with nothing for a text that is not such an integer.
+std::optional<std::int32_t> TryStrToInt(const std::string& text);
 
 }  // namespace ostrane

@@ -31,10 +31,8 @@ std::string Shown(const std::string& text) {
 
 }  // namespace
 
-std::int32_t StrToInt(const std::string& text) {
-  const auto fail = [&text]() -> std::int32_t {
-    throw EConvertError(FormatMessage("'%s' is not a valid integer value", Shown(text)));
-  };
+std::optional<std::int32_t> TryStrToInt(const std::string& text) {
+  const auto fail = []() -> std::optional<std::int32_t> { return std::nullopt; };
 
   std::size_t at = text.find_first_not_of(' ');
   if (at == std::string::npos) return fail();
@@ -66,6 +64,11 @@ std::int32_t StrToInt(const std::string& text) {
   const std::int64_t value = negative ? -magnitude : magnitude;
   if (value < INT32_MIN || value > INT32_MAX) return fail();
   return static_cast<std::int32_t>(value);
+}
+
+std::int32_t StrToInt(const std::string& text) {
+  if (const auto value = TryStrToInt(text)) return *value;
+  throw EConvertError(FormatMessage("'%s' is not a valid integer value", Shown(text)));
 }
 
 }  // namespace ostrane
