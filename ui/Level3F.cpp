@@ -32,6 +32,9 @@ TFormLevel3::TFormLevel3(QWidget* parent) : QMainWindow(parent) {
   file->setObjectName("File1");
   Print1 = file->addAction("&Print ...", this, &TFormLevel3::Print1Click);
   Print1->setObjectName("Print1");
+  QAction* saveAsPdf =
+      file->addAction("Save as P&DF ...", this, [this] { SaveListBoxAsPdf(this, ListBoxLevel3); });
+  saveAsPdf->setObjectName("SaveAsPdf1");
   file->addSeparator();
   Exit1 = file->addAction("E&xit", this, &TFormLevel3::Exit1Click);
   Exit1->setObjectName("Exit1");

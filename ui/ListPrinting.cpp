@@ -3,7 +3,6 @@
 #include <QFileDialog>
 #include <QListWidget>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -13,6 +12,7 @@
 
 #include <exception>
 
+#include "ErrorBox.h"
 #include "Errors.h"
 #include "PrinterTextChannel.h"
 
@@ -43,20 +43,17 @@ void ReportError(QWidget* parent, const std::exception& error) {
 TPrintHooks DefaultPrintHooks() {
   TPrintHooks hooks;
   hooks.PrinterInstalled = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
-  hooks.RunPrintDialog = [](QPrintDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
+  hooks.RunPrintDialog = [](QPrintDialog& dialog) { return RunModal(dialog) == QDialog::Accepted; };
   hooks.AskPdfFileName = [](QWidget* parent) {
     QFileDialog dialog(parent, "Save as PDF");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter("PDF files (*.pdf)");
     dialog.setDefaultSuffix("pdf");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().constFirst();
   };
-  hooks.ShowError = [](QWidget* parent, const QString& message) {
-    const QString text = QString::fromStdString(ErrorBoxText(message.toStdString()));
-    QMessageBox::critical(parent, "Ostrane", text, QMessageBox::Ok);
-  };
+  hooks.ShowError = ShowErrorBox;
   return hooks;
 }
 

@@ -32,8 +32,8 @@ struct TPrintHooks {
   std::function<void(QWidget* parent, const QString& message)> ShowError;
 };
 
-// The desktop's own: QPrinterInfo, QPrintDialog::exec, a QFileDialog and the
-// program's error box (a critical message box titled "Ostrane").
+// The desktop's own: QPrinterInfo, the print dialog and a QFileDialog run
+// through RunModal, and the program's error box.
 TPrintHooks DefaultPrintHooks();
 const TPrintHooks& PrintHooks();
 // Replaces the hooks; a hook left empty keeps its default.

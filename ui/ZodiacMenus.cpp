@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "ListBox.h"
+#include "ListPrinting.h"
 #include "RadioGroup.h"
 #include "SpinEdit.h"
 #include "ZodiacF.h"
@@ -47,6 +48,10 @@ void TFormZodiac::BuildMenus() {
   ListOstrane1 = Item(file, "ListOstrane1", "&List Releasing");
   ClearList1 = Item(file, "ClearList1", "&Clear List");
   Print1 = Item(file, "Print1", "&Print ...");
+  QAction* saveAsPdf = Item(file, "SaveAsPdf1", "Save as P&DF ...");
+  connect(Print1, &QAction::enabledChanged, saveAsPdf, &QAction::setEnabled);
+  connect(saveAsPdf, &QAction::triggered, this,
+          [this] { SaveListBoxAsPdf(this, ListBoxOstrane); });
   file->addSeparator();
   Exit1 = Item(file, "Exit1", "E&xit");
 
