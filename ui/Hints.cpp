@@ -22,7 +22,7 @@ QString HintOf(const QWidget* widget) { return widget->property(kHintProperty).t
 
 QString NearestHint(const QWidget* widget) {
   for (const QWidget* w = widget; w; w = w->parentWidget()) {
-    const QString hint = HintOf(w);
+    QString hint = HintOf(w);
     if (!hint.isEmpty()) return hint;
     if (w->isWindow()) break;
   }

@@ -28,7 +28,7 @@ TPrintHooks& CurrentHooks() {
 // The list's text colour when the program gave it one; otherwise black, so
 // that a dark desktop theme does not print white text on white paper.
 QColor PrinterTextColor(const QListWidget& list) {
-  const QPalette palette = list.palette();
+  const QPalette& palette = list.palette();
   if (palette.isBrushSet(QPalette::Active, QPalette::Text))
     return palette.color(QPalette::Active, QPalette::Text);
   return Qt::black;

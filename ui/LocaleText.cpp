@@ -64,7 +64,7 @@ QString TimeSeparatorOf(const QString& timeFormat) {
   const QList<FormatPiece> pieces = SplitFormat(timeFormat);
   for (qsizetype i = 0; i + 2 < pieces.size(); ++i) {
     if (!IsHourPiece(pieces[i]) || !pieces[i + 1].Literal) continue;
-    const QString separator = pieces[i + 1].Text;
+    QString separator = pieces[i + 1].Text;
     bool usable = !separator.trimmed().isEmpty();
     for (QChar c : separator)
       if (c.isLetterOrNumber()) usable = false;
@@ -102,7 +102,7 @@ std::string DecimalSeparatorOf(const QLocale& locale) { return locale.decimalPoi
 
 QString TimeFieldText(const QLocale& locale, std::int64_t msOfDay) {
   const QTime time = QTime::fromMSecsSinceStartOfDay(static_cast<int>(msOfDay % kMillisecondsPerDay));
-  const QString text = locale.toString(time, LongTimeFormatOf(locale));
+  QString text = locale.toString(time, LongTimeFormatOf(locale));
   const auto readBack = ParseTimeMs(text.toStdString(), TimeLocaleOf(locale));
   if (readBack && *readBack / 1000 == msOfDay / 1000) return text;
   const QString separator = TimeSeparatorOf(locale.timeFormat(QLocale::LongFormat));
