@@ -11,6 +11,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "CollectingWindow.h"
 #include "Errors.h"
 #include "Releasing.h"
 #include "SettingsFiles.h"
@@ -105,62 +106,25 @@ void SetToNow(ReleaseSettings& s) {
   s.TimeText = buffer;
 }
 
-// The window operations on plain containers.
-class CollectingWindow : public IReleasingWindow {
- public:
-  struct Period {
-    int level;
-    std::int32_t counter;
-    double julianDay;
-  };
-
-  explicit CollectingWindow(ReleaseSettings settings) : settings_(std::move(settings)) {}
-
-  ReleaseSettings ReadSettings() const override { return settings_; }
-  TimeLocale ReadTimeLocale() const override { return {}; }
-  int MainSelectedIndex() const override { return selected_; }
-  void ClearMainList() override { main_.clear(); }
-  void AddMainLine(const std::string& text) override { main_.push_back(text); }
-  void ClearLevel3List() override { level3_.clear(); }
-  void AddLevel3Line(const std::string& text) override { level3_.push_back(text); }
-  void SetCommandEnabled(TCommand, bool) override {}
-  void ShowLevel3Window() override {}
-  void PeriodListed(int level, std::int32_t counter, double julianDay) override {
-    (level <= 2 ? mainPeriods_ : level3Periods_).push_back({level, counter, julianDay});
-  }
-
-  void Select(int index) { selected_ = index; }
-  const std::vector<std::string>& MainLines() const { return main_; }
-  const std::vector<std::string>& Level3Lines() const { return level3_; }
-  const std::vector<Period>& MainPeriods() const { return mainPeriods_; }
-  const std::vector<Period>& Level34Periods() const { return level3Periods_; }
-
- private:
-  ReleaseSettings settings_;
-  int selected_ = -1;
-  std::vector<std::string> main_, level3_;
-  std::vector<Period> mainPeriods_, level3Periods_;
-};
-
-void WriteCsv(std::ostream& out, const std::vector<CollectingWindow::Period>& periods) {
+void WriteCsv(std::ostream& out, const std::vector<TCollectingWindow::TPeriod>& periods) {
   TDate date;
   TChronocrator chronocrator;
   out << "level,sign,counter,julian_day,year,month,day,time\n";
   for (const auto& p : periods) {
     std::int64_t ms = 0;
-    if (p.level >= 3) {
-      ms = StoreShownMoment(date, p.julianDay);
+    if (p.Level >= 3) {
+      ms = StoreShownMoment(date, p.JulianDay);
     } else {
       // The main listing shows the truncated day; its time stays on that day.
-      date.JulianToDate(p.julianDay);
+      date.JulianToDate(p.JulianDay);
       ms = std::min(RoundToMilliseconds(date.GetDay() - date.GetDayNumber()),
                     kMillisecondsPerDay - 1);
     }
     std::string sign;
-    chronocrator.LongSignName(p.counter, sign);
+    chronocrator.LongSignName(p.Counter, sign);
     char jd[40];
-    std::snprintf(jd, sizeof jd, "%.17g", p.julianDay);
-    out << p.level << ',' << sign << ',' << p.counter << ',' << jd << ',' << date.GetYear() << ','
+    std::snprintf(jd, sizeof jd, "%.17g", p.JulianDay);
+    out << p.Level << ',' << sign << ',' << p.Counter << ',' << jd << ',' << date.GetYear() << ','
         << date.GetMonth() << ',' << date.GetDayNumber() << ',' << FormatTime24(ms) << '\n';
   }
 }
@@ -308,7 +272,8 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
     return 1;
   }
 
-  CollectingWindow window(request.settings);
+  TCollectingWindow window;
+  window.Settings = request.settings;
   TDate date;
   TChronocrator chronocrator;
   TLineTables tables;
@@ -328,16 +293,16 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
           << ", not " << line << "\n";
       return 2;
     }
-    window.Select(kHeaderLines + line - 1);
+    window.Selected = kHeaderLines + line - 1;
     listing.ListBoxOstraneDblClick();
     if (request.csv)
-      WriteCsv(text, window.Level34Periods());
+      WriteCsv(text, window.Level34Periods);
     else
-      for (const auto& l : window.Level3Lines()) text << l << '\n';
+      for (const auto& l : window.Level3Lines) text << l << '\n';
   } else if (request.csv) {
-    WriteCsv(text, window.MainPeriods());
+    WriteCsv(text, window.MainPeriods);
   } else {
-    for (const auto& l : window.MainLines()) text << l << '\n';
+    for (const auto& l : window.MainLines) text << l << '\n';
   }
   out << text.str();
   return 0;

@@ -5,71 +5,54 @@
 #include <string>
 #include <vector>
 
+#include "CollectingWindow.h"
 #include "Releasing.h"
 
 namespace {
 
 using namespace ostrane;
 
-// Keeps the lines, as a list box would.
-class KeepingWindow : public IReleasingWindow {
- public:
-  ReleaseSettings settings;
-  int selected = -1;
-  std::vector<std::string> main, level3;
-
-  ReleaseSettings ReadSettings() const override { return settings; }
-  TimeLocale ReadTimeLocale() const override { return {}; }
-  int MainSelectedIndex() const override { return selected; }
-  void ClearMainList() override { main.clear(); }
-  void AddMainLine(const std::string& text) override { main.push_back(text); }
-  void ClearLevel3List() override { level3.clear(); }
-  void AddLevel3Line(const std::string& text) override { level3.push_back(text); }
-  void SetCommandEnabled(TCommand, bool) override {}
-  void ShowLevel3Window() override {}
-};
-
-KeepingWindow LongestListingWindow() {
-  KeepingWindow w;
-  w.settings.Year = 2000;
-  w.settings.TimeText = "12:00";
-  w.settings.GeneralPeriods = 200;
-  w.settings.ReleasingType = kValens;
-  w.settings.StartSign = 9;
+TCollectingWindow LongestListingWindow() {
+  TCollectingWindow w;
+  w.Settings.Year = 2000;
+  w.Settings.TimeText = "12:00";
+  w.Settings.GeneralPeriods = 200;
+  w.Settings.ReleasingType = kValens;
+  w.Settings.StartSign = 9;
   return w;
 }
 
 void MainListing200Periods(benchmark::State& state) {
-  KeepingWindow w = LongestListingWindow();
+  TCollectingWindow w = LongestListingWindow();
   TDate date;
   TChronocrator chronocrator;
   TLineTables tables;
   TReleasingListing listing(w, date, chronocrator, tables);
   for (auto _ : state) {
     listing.BtnCalculateOstraneClick();
-    benchmark::DoNotOptimize(w.main.data());
+    benchmark::DoNotOptimize(w.MainLines.data());
   }
-  state.counters["lines"] = static_cast<double>(w.main.size());
+  state.counters["lines"] = static_cast<double>(w.MainLines.size());
 }
 BENCHMARK(MainListing200Periods)->Unit(benchmark::kMicrosecond);
 
 // The level 3/4 listing of the line with the most lines: an Aquarius general
 // line under Valens (287 lines).
 void Level34LongestLine(benchmark::State& state) {
-  KeepingWindow w = LongestListingWindow();
-  w.settings.StartSign = 10;
-  w.settings.GeneralPeriods = 1;
+  TCollectingWindow w = LongestListingWindow();
+  w.Settings.StartSign = 10;
+  w.Settings.GeneralPeriods = 1;
   TDate date;
   TChronocrator chronocrator;
   TLineTables tables;
   TReleasingListing listing(w, date, chronocrator, tables);
   listing.BtnCalculateOstraneClick();
-  w.selected = kHeaderLines;
+  w.Selected = kHeaderLines;
   for (auto _ : state) {
     listing.ListBoxOstraneDblClick();
-    benchmark::DoNotOptimize(w.level3.data());
+    benchmark::DoNotOptimize(w.Level3Lines.data());
   }
-  state.counters["lines"] = static_cast<double>(w.level3.size());
+  state.counters["lines"] = static_cast<double>(w.Level3Lines.size());
 }
 BENCHMARK(Level34LongestLine)->Unit(benchmark::kMicrosecond);
 

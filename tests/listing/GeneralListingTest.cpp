@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "Errors.h"
-#include "RecordingWindow.h"
+#include "ListingFixture.h"
 
 using namespace ostrane;
 using namespace ostrane::testing;
@@ -31,9 +31,9 @@ TEST(GeneralListing, WorkedExample) {
       "Taurus major and sub begin 10/14/2014",
       Sub("Gemini sub begins 6/11/2015"),
   };
-  ASSERT_GE(f.window.main.size(), expected.size());
+  ASSERT_GE(f.window.MainLines.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i)
-    EXPECT_EQ(f.window.main[i], expected[i]) << "list index " << i;
+    EXPECT_EQ(f.window.MainLines[i], expected[i]) << "list index " << i;
 
   EXPECT_EQ(f.tables.LineJulianDay[0], 2451545.0);
   EXPECT_EQ(f.tables.LineSign[0], 0);
@@ -52,16 +52,16 @@ TEST(GeneralListing, CommandEnablingAfterAListing) {
       {TCommand::BtnClearList, true},         {TCommand::ClearList1, true},
       {TCommand::ListSubPeriods1, true},      {TCommand::Print1, true},
       {TCommand::Print2, true}};
-  EXPECT_EQ(f.window.enabled, expected);
+  EXPECT_EQ(f.window.Enabled, expected);
 }
 
 TEST(GeneralListing, SubPeriodEndingExactlyAtTheGeneralEndIsListed) {
   ListingFixture f;
-  f.window.settings.StartSign = 10;  // Aquarius
-  f.window.settings.ReleasingType = kEgyptian;
-  f.window.settings.SignNameStyle = kShortNames;
+  f.window.Settings.StartSign = 10;  // Aquarius
+  f.window.Settings.ReleasingType = kEgyptian;
+  f.window.Settings.SignNameStyle = kShortNames;
   f.listing.BtnCalculateOstraneClick();
-  const auto& m = f.window.main;
+  const auto& m = f.window.MainLines;
   const std::vector<std::string> signs = {"Pi", "Ar", "Ta", "Ge", "Cn", "Le", "Vi",
                                           "Li", "Sc", "Sa", "Cp", "Le", "Vi", "Li",
                                           "Sc", "Sa", "Cp", "Aq", "Pi", "Ar"};
@@ -80,11 +80,11 @@ TEST(GeneralListing, LooseBondInTheGeneralPeriods) {
   for (const auto& [bond, line] : {std::pair{kAlways, "Libra major and sub begin 12/22/2207"},
                                    std::pair{kNever, "Aries major and sub begin 12/22/2207"}}) {
     ListingFixture f;
-    f.window.settings.GeneralPeriods = 13;
-    f.window.settings.LooseBondType = bond;
+    f.window.Settings.GeneralPeriods = 13;
+    f.window.Settings.LooseBondType = bond;
     f.listing.BtnCalculateOstraneClick();
     std::vector<std::string> generals;
-    std::copy_if(f.window.main.begin() + kHeaderLines, f.window.main.end(),
+    std::copy_if(f.window.MainLines.begin() + kHeaderLines, f.window.MainLines.end(),
                  std::back_inserter(generals), [](const auto& l) { return l[0] != ' '; });
     ASSERT_EQ(generals.size(), 13u) << "loose bond " << bond;
     EXPECT_EQ(generals[12], line) << "loose bond " << bond;
@@ -93,12 +93,12 @@ TEST(GeneralListing, LooseBondInTheGeneralPeriods) {
 
 TEST(GeneralListing, LooseBondCountersSkipSixSigns) {
   ListingFixture f;
-  f.window.settings.GeneralPeriods = 37;
-  f.window.settings.StartSign = 3;
+  f.window.Settings.GeneralPeriods = 37;
+  f.window.Settings.StartSign = 3;
   f.listing.BtnCalculateOstraneClick();
   std::vector<std::int32_t> counters;
   for (int e = 0; e < f.tables.Count; ++e)
-    if (f.window.main[static_cast<std::size_t>(e + kHeaderLines)][0] != ' ')
+    if (f.window.MainLines[static_cast<std::size_t>(e + kHeaderLines)][0] != ' ')
       counters.push_back(f.tables.LineSign[static_cast<std::size_t>(e)]);
   ASSERT_EQ(counters.size(), 37u);
   for (int p = 0; p < 37; ++p) {
@@ -110,14 +110,14 @@ TEST(GeneralListing, LooseBondCountersSkipSixSigns) {
 TEST(GeneralListing, OneTaurusPeriodCutsTheLateSubPeriod) {
   for (int type : {kEgyptian, kValens}) {
     ListingFixture f;
-    f.window.settings.GeneralPeriods = 1;
-    f.window.settings.StartSign = 1;
-    f.window.settings.ReleasingType = type;
+    f.window.Settings.GeneralPeriods = 1;
+    f.window.Settings.StartSign = 1;
+    f.window.Settings.ReleasingType = type;
     f.listing.BtnCalculateOstraneClick();
     ASSERT_EQ(f.DataLines(), 6) << "type " << type;
     const char* signs[] = {"Gemini", "Cancer", "Leo", "Virgo", "Libra"};
     for (int i = 0; i < 5; ++i)
-      EXPECT_EQ(f.window.main[static_cast<std::size_t>(4 + i)].rfind(Sub(signs[i]), 0), 0u)
+      EXPECT_EQ(f.window.MainLines[static_cast<std::size_t>(4 + i)].rfind(Sub(signs[i]), 0), 0u)
           << "type " << type << ", line " << i;
   }
 }
@@ -126,15 +126,15 @@ TEST(GeneralListing, TimeOfDayMovesDatesOnlyUnderModern) {
   for (int type : {kModern, kEgyptian, kValens}) {
     ListingFixture early, late;
     for (auto* f : {&early, &late}) {
-      f->window.settings.ReleasingType = type;
-      f->window.settings.GeneralPeriods = 12;
+      f->window.Settings.ReleasingType = type;
+      f->window.Settings.GeneralPeriods = 12;
     }
-    early.window.settings.TimeText = "00:00";
-    late.window.settings.TimeText = "23:59";
+    early.window.Settings.TimeText = "00:00";
+    late.window.Settings.TimeText = "23:59";
     early.listing.BtnCalculateOstraneClick();
     late.listing.BtnCalculateOstraneClick();
-    ASSERT_EQ(early.window.main.size(), late.window.main.size()) << "type " << type;
-    const bool same = early.window.main == late.window.main;
+    ASSERT_EQ(early.window.MainLines.size(), late.window.MainLines.size()) << "type " << type;
+    const bool same = early.window.MainLines == late.window.MainLines;
     EXPECT_EQ(same, type != kModern) << "type " << type;
   }
 }
@@ -155,11 +155,11 @@ TEST(GeneralListing, DateAndSignStyles) {
   reference.listing.BtnCalculateOstraneClick();
   for (const auto& c : cases) {
     ListingFixture f;
-    f.window.settings.DateStyle = c.dateStyle;
-    f.window.settings.SignNameStyle = c.signStyle;
+    f.window.Settings.DateStyle = c.dateStyle;
+    f.window.Settings.SignNameStyle = c.signStyle;
     f.listing.BtnCalculateOstraneClick();
-    EXPECT_EQ(f.window.main[3], c.general) << c.general;
-    EXPECT_EQ(f.window.main[4], Sub(c.sub)) << c.sub;
+    EXPECT_EQ(f.window.MainLines[3], c.general) << c.general;
+    EXPECT_EQ(f.window.MainLines[4], Sub(c.sub)) << c.sub;
     EXPECT_EQ(f.DataLines(), reference.DataLines()) << "the listing is complete whatever the styles";
   }
 }
@@ -175,17 +175,17 @@ TEST(GeneralListing, FormatDateStyleOfNegativeAndZeroYears) {
 TEST(GeneralListing, InvalidTimeStopsAfterTheHeader) {
   ListingFixture f;
   f.listing.BtnCalculateOstraneClick();
-  f.window.enabled.clear();
-  f.window.settings.TimeText = "abc";
+  f.window.Enabled.clear();
+  f.window.Settings.TimeText = "abc";
   try {
     f.listing.BtnCalculateOstraneClick();
     FAIL() << "the time text abc was accepted";
   } catch (const EConvertError& e) {
     EXPECT_STREQ(e.what(), "'abc' is not a valid time");
   }
-  EXPECT_EQ(f.window.main,
+  EXPECT_EQ(f.window.MainLines,
             (std::vector<std::string>{"General and Sub Period Releasings For:", "Time Lords", " "}));
-  EXPECT_TRUE(f.window.enabled.empty()) << "the command enabling must not change";
+  EXPECT_TRUE(f.window.Enabled.empty()) << "the command enabling must not change";
   EXPECT_EQ(f.tables.Count, 0);
 }
 
@@ -196,13 +196,13 @@ TEST(GeneralListing, NumberOfGeneralPeriods) {
   } cases[] = {{0, 0}, {-5, 0}, {1, 1}, {200, 200}, {201, 200}, {100000, 200}};
   for (const auto& c : cases) {
     ListingFixture f;
-    f.window.settings.GeneralPeriods = c.requested;
+    f.window.Settings.GeneralPeriods = c.requested;
     f.listing.BtnCalculateOstraneClick();
-    const auto generals = std::count_if(f.window.main.begin() + kHeaderLines, f.window.main.end(),
+    const auto generals = std::count_if(f.window.MainLines.begin() + kHeaderLines, f.window.MainLines.end(),
                                         [](const auto& l) { return l[0] != ' '; });
     EXPECT_EQ(static_cast<std::size_t>(generals), c.generals) << "N = " << c.requested;
-    EXPECT_FALSE(f.window.enabled.at(TCommand::BtnCalculateOstrane)) << "N = " << c.requested;
-    EXPECT_TRUE(f.window.enabled.at(TCommand::Print1)) << "N = " << c.requested;
+    EXPECT_FALSE(f.window.Enabled.at(TCommand::BtnCalculateOstrane)) << "N = " << c.requested;
+    EXPECT_TRUE(f.window.Enabled.at(TCommand::Print1)) << "N = " << c.requested;
   }
 }
 
@@ -212,10 +212,10 @@ TEST(GeneralListing, TwoHundredPeriodsStayInsideTheTables) {
     for (int sign = 0; sign < 12; ++sign) {
       for (int bond : {kNever, kAlways}) {
         ListingFixture f;
-        f.window.settings.GeneralPeriods = 200;
-        f.window.settings.ReleasingType = type;
-        f.window.settings.StartSign = sign;
-        f.window.settings.LooseBondType = bond;
+        f.window.Settings.GeneralPeriods = 200;
+        f.window.Settings.ReleasingType = type;
+        f.window.Settings.StartSign = sign;
+        f.window.Settings.LooseBondType = bond;
         f.listing.BtnCalculateOstraneClick();
         EXPECT_EQ(f.tables.Count, f.DataLines());
         longest = std::max(longest, f.DataLines());
@@ -231,30 +231,30 @@ TEST(GeneralListing, TwoHundredPeriodsStayInsideTheTables) {
 
 TEST(GeneralListing, NoStartSignIsTakenAsAries) {
   ListingFixture aries, none;
-  none.window.settings.StartSign = kNoSelection;
+  none.window.Settings.StartSign = kNoSelection;
   aries.listing.BtnCalculateOstraneClick();
   none.listing.BtnCalculateOstraneClick();
-  EXPECT_EQ(none.window.main, aries.window.main);
+  EXPECT_EQ(none.window.MainLines, aries.window.MainLines);
   EXPECT_EQ(none.tables.LineSign, aries.tables.LineSign);
 }
 
 TEST(GeneralListing, MonthZeroIsDecemberOfThePreviousYear) {
   ListingFixture f;
-  f.window.settings.MonthIndex = kNoSelection;
+  f.window.Settings.MonthIndex = kNoSelection;
   f.listing.BtnCalculateOstraneClick();
-  EXPECT_EQ(f.window.main[3], "Aries major and sub begin 12/1/1999");
+  EXPECT_EQ(f.window.MainLines[3], "Aries major and sub begin 12/1/1999");
 }
 
 TEST(GeneralListing, ANewListingRewritesTheTablesFromTheStart) {
   ListingFixture f;
-  f.window.settings.GeneralPeriods = 3;
+  f.window.Settings.GeneralPeriods = 3;
   f.listing.BtnCalculateOstraneClick();
   const int longer = f.tables.Count;
   const double lastOfLonger = f.tables.LineJulianDay[static_cast<std::size_t>(longer - 1)];
-  f.window.settings.GeneralPeriods = 1;
-  f.window.settings.Name = "Second";
+  f.window.Settings.GeneralPeriods = 1;
+  f.window.Settings.Name = "Second";
   f.listing.BtnCalculateOstraneClick();
-  EXPECT_EQ(f.window.main[1], "Second");
+  EXPECT_EQ(f.window.MainLines[1], "Second");
   EXPECT_LT(f.tables.Count, longer);
   EXPECT_EQ(f.tables.LineJulianDay[static_cast<std::size_t>(longer - 1)], lastOfLonger)
       << "entries past the new listing keep their old values";

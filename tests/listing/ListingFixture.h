@@ -1,10 +1,11 @@
-// The window operations of the listings on plain containers, for the tests.
+// The fixture of the listing tests: a window on plain containers with the
+// birth data of the worked examples.
 #pragma once
 
-#include <map>
 #include <string>
 #include <vector>
 
+#include "CollectingWindow.h"
 #include "Releasing.h"
 
 namespace ostrane::testing {
@@ -26,40 +27,23 @@ inline ReleaseSettings WorkedExample() {
   return s;
 }
 
-class RecordingWindow : public IReleasingWindow {
- public:
-  ReleaseSettings settings = WorkedExample();
-  int selected = -1;
-  std::vector<std::string> main, level3;
-  std::map<TCommand, bool> enabled;
-  int shown = 0;
-
-  ReleaseSettings ReadSettings() const override { return settings; }
-  TimeLocale ReadTimeLocale() const override { return {}; }
-  int MainSelectedIndex() const override { return selected; }
-  void ClearMainList() override { main.clear(); }
-  void AddMainLine(const std::string& text) override { main.push_back(text); }
-  void ClearLevel3List() override { level3.clear(); }
-  void AddLevel3Line(const std::string& text) override { level3.push_back(text); }
-  void SetCommandEnabled(TCommand command, bool on) override { enabled[command] = on; }
-  void ShowLevel3Window() override { ++shown; }
-};
-
 // A window with its own computation objects and tables, as the main window
 // owns them.
 struct ListingFixture {
-  RecordingWindow window;
+  ListingFixture() { window.Settings = WorkedExample(); }
+
+  TCollectingWindow window;
   TDate date;
   TChronocrator chronocrator;
   TLineTables tables;
   TReleasingListing listing{window, date, chronocrator, tables};
 
-  int DataLines() const { return static_cast<int>(window.main.size()) - kHeaderLines; }
+  int DataLines() const { return static_cast<int>(window.MainLines.size()) - kHeaderLines; }
 
   // Lists the main listing, then the level 3/4 listing of list index `line`.
   void ListLevel34(int line) {
     listing.BtnCalculateOstraneClick();
-    window.selected = line;
+    window.Selected = line;
     listing.ListBoxOstraneDblClick();
   }
 };
