@@ -27,6 +27,12 @@ void TFormZodiac::RunCommand(const std::function<void()>& command) {
   try {
     command();
   } catch (const EConvertError& error) {
+    // A handler run by a line of a file being restored: the restore shows
+    // the error and stops at that line.
+    if (FHandlerError) {
+      if (!*FHandlerError) *FHandlerError = error.what();
+      return;
+    }
     ShowErrorBox(this, QString::fromStdString(error.what()));
   }
 }

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStatusBar>
@@ -12,14 +11,10 @@
 #include "Hints.h"
 #include "Level3F.h"
 #include "Placement.h"
+#include "SettingsFiles.h"
 #include "WindowFonts.h"
 
 namespace ostrane {
-namespace {
-
-constexpr const char* kOptionsFileName = "OptionsFile.txt";
-
-}  // namespace
 
 TFormZodiac::TFormZodiac(QWidget* parent)
     : QMainWindow(parent), FClock([] { return QDateTime::currentDateTime(); }) {
@@ -28,6 +23,7 @@ TFormZodiac::TFormZodiac(QWidget* parent)
   setFont(DialogFont());
   BuildControls();
   BuildMenus();
+  BuildFileDialogs();
   ConnectCommands();
   resize(640, 480);
   CentreOnScreen(this);
@@ -37,7 +33,7 @@ TFormZodiac::TFormZodiac(QWidget* parent)
 TFormZodiac::~TFormZodiac() { FormDestroy(); }
 
 void TFormZodiac::FormCreate() {
-  if (!QFileInfo::exists(kOptionsFileName)) {
+  if (!FileExists(kOptionsFileName)) {
     RestoreDefaults->setEnabled(false);
     BtnRestoreDefaults->setEnabled(false);
   }

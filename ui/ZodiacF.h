@@ -23,6 +23,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "Chronocrators.h"
 #include "DateTime.h"
@@ -33,6 +35,7 @@
 class QAction;
 class QActionGroup;
 class QComboBox;
+class QFileDialog;
 class QFontDialog;
 class QFrame;
 class QGroupBox;
@@ -66,6 +69,17 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
 
   // The clock GetCurrentDateTime reads; the system clock unless replaced.
   void SetClock(std::function<QDateTime()> clock) { FClock = std::move(clock); }
+  // The sound of a saved options file; the system beep unless replaced.
+  void SetBeep(std::function<void()> beep) { FBeep = std::move(beep); }
+
+  // The chart files (ZodiacFiles.cpp).  SaveUserDataAs asks for a file name
+  // and saves: false when the dialog was cancelled.  SaveUserData writes the
+  // file FUserFileName names, asking for one when it is empty: false when
+  // the dialog was cancelled or the file could not be written.
+  bool SaveUserDataAs();
+  bool SaveUserData();
+  // The full path of the current chart file; empty until one was chosen.
+  const std::string& UserFileName() const { return FUserFileName; }
 
   // Writes the values into the controls in the order of ReleaseSettings.
   // The radio groups run their click handlers as they change, so a new
@@ -130,6 +144,8 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
 
   QFontDialog* FontDialog1;
   QPrintDialog* PrintDialog1;
+  QFileDialog* SaveDialog1;
+  QFileDialog* OpenDialog1;
 
  public slots:
   // The listings (errors are shown in the error box).
@@ -174,6 +190,7 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   void BuildControls();
   void BuildMenus();
   void ConnectCommands();
+  void BuildFileDialogs();
 
   void FormCreate();
   void FormShow();
@@ -186,6 +203,13 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   // Runs a command; a conversion error ends it and shows the error box.
   void RunCommand(const std::function<void()>& command);
 
+  // Reads the first lineCount lines of a settings or chart file and applies
+  // them to the controls in file order, then lists anew (ZodiacFiles.cpp).
+  void RestoreFile(const std::string& fileName, int lineCount);
+  // Applies one line to its control; the error that stops the restore there,
+  // or nothing.
+  std::optional<std::string> ApplyFileLine(int line, const std::string& text);
+
   std::unique_ptr<TChronocrator> FChronocrator;
   std::unique_ptr<TDate> FDate;
   TLineTables FTables;
@@ -197,7 +221,14 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   THelpWindow* FHelp = nullptr;
   THintTracker* FHintTracker = nullptr;
   QActionGroup* FSignNameItems = nullptr;
+  std::function<void()> FBeep;
   std::string FUserFileName;
+  // The file last chosen in OpenDialog1, shown there the next time.
+  QString FOpenDialogFileName;
+  // Set while a line of a file is applied: a conversion error of a handler
+  // the change runs (the listing after a new date style) is kept here for
+  // the restore to show and stop at, as if the handler had raised it there.
+  std::optional<std::string>* FHandlerError = nullptr;
 };
 
 }  // namespace ostrane
