@@ -45,8 +45,8 @@ constexpr const char* kUsage =
     "  --chart FILE           a chart file (name, date, time and start sign)\n"
     "  --help, --version\n";
 
-constexpr const char* kSignNames[12] = {"aries",  "taurus",      "gemini",    "cancer",
-                                        "leo",    "virgo",       "libra",     "scorpio",
+constexpr const char* kSignNames[12] = {"aries",       "taurus",    "gemini",   "cancer",
+                                        "leo",         "virgo",     "libra",    "scorpio",
                                         "sagittarius", "capricorn", "aquarius", "pisces"};
 
 struct UsageError {
@@ -101,8 +101,7 @@ void SetToNow(ReleaseSettings& s) {
   s.MonthIndex = local.tm_mon;
   s.Day = local.tm_mday;
   char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%02d:%02d:%02d", local.tm_hour, local.tm_min,
-                local.tm_sec);
+  std::snprintf(buffer, sizeof buffer, "%02d:%02d:%02d", local.tm_hour, local.tm_min, local.tm_sec);
   s.TimeText = buffer;
 }
 
@@ -140,14 +139,10 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
          if (Utf8Length(v) > 50) throw UsageError{f + " takes at most 50 characters"};
          s.Name = v;
        }},
-      {"--year",
-       [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.Year = IntegerValue(f, v, -4712, 10000);
-       }},
-      {"--month",
-       [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.MonthIndex = IntegerValue(f, v, 1, 12) - 1;
-       }},
+      {"--year", [](ReleaseSettings& s, const auto& f,
+                    const auto& v) { s.Year = IntegerValue(f, v, -4712, 10000); }},
+      {"--month", [](ReleaseSettings& s, const auto& f,
+                     const auto& v) { s.MonthIndex = IntegerValue(f, v, 1, 12) - 1; }},
       {"--day",
        [](ReleaseSettings& s, const auto& f, const auto& v) { s.Day = IntegerValue(f, v, 1, 31); }},
       {"--time", [](ReleaseSettings& s, const auto&, const auto& v) { s.TimeText = v; }},
@@ -159,10 +154,8 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
        [](ReleaseSettings& s, const auto& f, const auto& v) {
          s.ReleasingType = ChoiceValue(f, v, {"modern", "egyptian", "valens"}, true);
        }},
-      {"--periods",
-       [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.GeneralPeriods = IntegerValue(f, v, 1, 200);
-       }},
+      {"--periods", [](ReleaseSettings& s, const auto& f,
+                       const auto& v) { s.GeneralPeriods = IntegerValue(f, v, 1, 200); }},
       {"--date-style",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
          s.DateStyle = ChoiceValue(f, v, {"european", "american", "scientific"}, false);
@@ -289,8 +282,8 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
   if (request.level34Line) {
     const int line = *request.level34Line;
     if (line > tables.Count) {
-      err << "ostrane-list: --level34 takes a data line from 1 to " << tables.Count
-          << ", not " << line << "\n";
+      err << "ostrane-list: --level34 takes a data line from 1 to " << tables.Count << ", not "
+          << line << "\n";
       return 2;
     }
     window.Selected = kHeaderLines + line - 1;

@@ -39,7 +39,8 @@ constexpr long double kModernFactor = 1.0145833L;
 double SubdividedLength(std::int32_t releasingType, std::int32_t sign, long double denominator) {
   if (SignRow(sign) < 0) return 0.0;
   const long double factor = releasingType == kModern ? kModernFactor : 1.0L;
-  const long double base = static_cast<long double>(TChronocrator::Years(releasingType, sign)) * 5.0L / denominator;
+  const long double base =
+      static_cast<long double>(TChronocrator::Years(releasingType, sign)) * 5.0L / denominator;
   return static_cast<double>(base * factor);
 }
 
@@ -58,7 +59,8 @@ std::int32_t TChronocrator::Years(std::int32_t releasingType, std::int32_t sign)
   return kSigns[static_cast<std::size_t>(r)].years;
 }
 
-void TChronocrator::ComputePeriod(std::int32_t level, std::int32_t releasingType, std::int32_t sign) {
+void TChronocrator::ComputePeriod(std::int32_t level, std::int32_t releasingType,
+                                  std::int32_t sign) {
   FYearLength = releasingType == kModern ? 365.25 : 360.0;
   const double divisor = level == 1 ? 1.0 : 12.0;
   if (SignRow(sign) < 0) return;

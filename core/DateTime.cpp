@@ -7,14 +7,19 @@ namespace {
 
 std::int32_t MonthLength(std::int32_t month, bool leap) {
   switch (month) {
-    case 1: case 3: case 5: case 7: case 8: case 10: case 12:
-      return 31;
-    case 4: case 6: case 9: case 11:
-      return 30;
-    case 2:
-      return leap ? 29 : 28;
-    default:
-      return 0;
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 8:
+    case 10:
+    case 12: return 31;
+    case 4:
+    case 6:
+    case 9:
+    case 11: return 30;
+    case 2: return leap ? 29 : 28;
+    default: return 0;
   }
 }
 
@@ -33,8 +38,8 @@ MarchBased MarchBasedCount(std::int32_t year, std::int32_t month) {
     y -= 1;
     m += 12;
   }
-  const std::int64_t count = Trunc(365.25 * static_cast<double>(y + 4716)) +
-                             Trunc(30.6001 * static_cast<double>(m + 1));
+  const std::int64_t count =
+      Trunc(365.25 * static_cast<double>(y + 4716)) + Trunc(30.6001 * static_cast<double>(m + 1));
   return {y, count};
 }
 

@@ -29,7 +29,9 @@ namespace ostrane {
 
 // Truncation of a real toward zero, as every conversion here needs it.
 // Callers pass values whose integer part fits in 64 bits.
-inline std::int64_t Trunc(double x) { return static_cast<std::int64_t>(x); }
+inline std::int64_t Trunc(double x) {
+  return static_cast<std::int64_t>(x);
+}
 
 class TDate {
  public:

@@ -9,7 +9,8 @@ std::string FormatMessage(const std::string& pattern, const std::string& text) {
 }
 
 std::string ErrorBoxText(const std::string& message) {
-  if (!message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.'))
+  if (!message.empty() &&
+      static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.'))
     return message + ".";
   return message;
 }

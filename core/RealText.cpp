@@ -9,7 +9,9 @@
 namespace ostrane {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Roughly where the first significant digit of a plain "digits.digits e
 // exponent" text stands (1 for 1..9.99, 0 for 0.1..0.999, -1 below):
@@ -34,7 +36,8 @@ long long DecimalOrder(const char* first, const char* last) {
   const bool negative = *first == '-';
   if (*first == '-' || *first == '+') ++first;
   long long exponent = 0;
-  for (; first != last && exponent < 1'000'000'000; ++first) exponent = exponent * 10 + (*first - '0');
+  for (; first != last && exponent < 1'000'000'000; ++first)
+    exponent = exponent * 10 + (*first - '0');
   return order + (negative ? -exponent : exponent);
 }
 
@@ -55,7 +58,8 @@ std::optional<double> ParseReal(const std::string& text, const std::string& deci
   }
   std::size_t digits = 0;
   while (i < end && IsDigit(text[i])) plain += text[i++], ++digits;
-  if (!decimalSeparator.empty() && text.compare(i, decimalSeparator.size(), decimalSeparator) == 0 &&
+  if (!decimalSeparator.empty() &&
+      text.compare(i, decimalSeparator.size(), decimalSeparator) == 0 &&
       i + decimalSeparator.size() <= end) {
     plain += '.';
     i += decimalSeparator.size();

@@ -24,7 +24,7 @@ struct ReleaseSettings {
   std::int32_t Year = 1;        // -4712 .. 10000
   std::string TimeText = "12:00:00";
   std::string JulianDateText;
-  std::int32_t StartSign = 0;   // SignIndex 0 .. 11
+  std::int32_t StartSign = 0;  // SignIndex 0 .. 11
   std::int32_t ReleasingType = 2;
   std::int32_t GeneralPeriods = 6;  // 1 .. 200
   std::int32_t DateStyle = kAmerican;

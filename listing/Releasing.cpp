@@ -9,7 +9,9 @@ namespace {
 
 constexpr double kOneMillisecond = 1.0 / static_cast<double>(kMillisecondsPerDay);
 
-double TimeOfDay(const TDate& date) { return date.GetDay() - date.GetDayNumber(); }
+double TimeOfDay(const TDate& date) {
+  return date.GetDay() - date.GetDayNumber();
+}
 
 }  // namespace
 
@@ -151,8 +153,8 @@ std::string TReleasingListing::Level34Line(const ReleaseSettings& settings, std:
          FormatDateStyle(FDate, settings.DateStyle) + ", " + FormatTime12(ms);
 }
 
-void TReleasingListing::ListLevel4(const ReleaseSettings& settings, std::int32_t sign,
-                                   double start, double level3Length) {
+void TReleasingListing::ListLevel4(const ReleaseSettings& settings, std::int32_t sign, double start,
+                                   double level3Length) {
   double elapsed = 0.0;
   std::int32_t count = 0;
   while (elapsed < level3Length) {

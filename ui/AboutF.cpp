@@ -52,8 +52,12 @@ TZelURLLabel* Link(QWidget* parent, const char* name, const QString& caption, co
 
 }  // namespace
 
-QString HomepageURL() { return QStringLiteral(OSTRANE_HOMEPAGE_URL); }
-QString SupportEmail() { return QStringLiteral(OSTRANE_SUPPORT_EMAIL); }
+QString HomepageURL() {
+  return QStringLiteral(OSTRANE_HOMEPAGE_URL);
+}
+QString SupportEmail() {
+  return QStringLiteral(OSTRANE_SUPPORT_EMAIL);
+}
 
 QString AboutNotes() {
   return QStringLiteral(

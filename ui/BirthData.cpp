@@ -37,8 +37,8 @@ TBirthMoment BirthMomentOfJulianText(TDate& date, const std::string& text,
   moment.Year = date.GetYear();
   moment.MonthIndex = date.GetMonth() - 1;
   moment.Day = date.GetDayNumber();
-  moment.MsOfDay = std::min(RoundToMilliseconds(date.GetDay() - date.GetDayNumber()),
-                            kMillisecondsPerDay - 1);
+  moment.MsOfDay =
+      std::min(RoundToMilliseconds(date.GetDay() - date.GetDayNumber()), kMillisecondsPerDay - 1);
   return moment;
 }
 

@@ -10,7 +10,9 @@
 
 // The help pages are compiled into this library; pull them in wherever the
 // help window is used.
-static void InitHelpResources() { Q_INIT_RESOURCE(help); }
+static void InitHelpResources() {
+  Q_INIT_RESOURCE(help);
+}
 
 namespace ostrane {
 
@@ -41,7 +43,8 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   back->setEnabled(false);
   auto* close = new QPushButton("&Close", this);
   close->setObjectName("BtnClose");
-  connect(contents, &QPushButton::clicked, this, [this] { HelpBrowser->setSource(HelpTopicUrl(1)); });
+  connect(contents, &QPushButton::clicked, this,
+          [this] { HelpBrowser->setSource(HelpTopicUrl(1)); });
   connect(back, &QPushButton::clicked, HelpBrowser, &QTextBrowser::backward);
   connect(HelpBrowser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
   connect(close, &QPushButton::clicked, this, &QWidget::close);

@@ -16,9 +16,13 @@ bool IsMenu(const QWidget* widget) {
 
 }  // namespace
 
-void SetHint(QWidget* widget, const QString& hint) { widget->setProperty(kHintProperty, hint); }
+void SetHint(QWidget* widget, const QString& hint) {
+  widget->setProperty(kHintProperty, hint);
+}
 
-QString HintOf(const QWidget* widget) { return widget->property(kHintProperty).toString(); }
+QString HintOf(const QWidget* widget) {
+  return widget->property(kHintProperty).toString();
+}
 
 QString NearestHint(const QWidget* widget) {
   for (const QWidget* w = widget; w; w = w->parentWidget()) {

@@ -51,11 +51,17 @@ void TFormLevel3::ShowListing() {
   activateWindow();
 }
 
-void TFormLevel3::Print1Click() { PrintListBox(this, PrintDialog1, ListBoxLevel3); }
+void TFormLevel3::Print1Click() {
+  PrintListBox(this, PrintDialog1, ListBoxLevel3);
+}
 
-void TFormLevel3::Exit1Click() { close(); }
+void TFormLevel3::Exit1Click() {
+  close();
+}
 
-void TFormLevel3::FormClose() { ListBoxLevel3->clear(); }
+void TFormLevel3::FormClose() {
+  ListBoxLevel3->clear();
+}
 
 void TFormLevel3::closeEvent(QCloseEvent* event) {
   FormClose();

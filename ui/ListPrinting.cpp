@@ -57,7 +57,9 @@ TPrintHooks DefaultPrintHooks() {
   return hooks;
 }
 
-const TPrintHooks& PrintHooks() { return CurrentHooks(); }
+const TPrintHooks& PrintHooks() {
+  return CurrentHooks();
+}
 
 void SetPrintHooks(TPrintHooks hooks) {
   const TPrintHooks defaults = DefaultPrintHooks();
@@ -97,8 +99,9 @@ void PrintListBox(QWidget* parent, QPrintDialog* dialog, const QListWidget* list
   try {
     QPrinter& printer = *dialog->printer();
     TPrinterTextChannel channel(printer);  // closed on leaving, also by an error
-    if (!channel.Open()) throw EPrinterError("The print job could not be started on \"" +
-                                             printer.printerName().toStdString() + "\".");
+    if (!channel.Open())
+      throw EPrinterError("The print job could not be started on \"" +
+                          printer.printerName().toStdString() + "\".");
     WriteListLines(channel, *list);
     channel.Close();
   } catch (const std::exception& error) {

@@ -98,16 +98,20 @@ TimeLocale TimeLocaleOf(const QLocale& locale) {
   return result;
 }
 
-std::string DecimalSeparatorOf(const QLocale& locale) { return locale.decimalPoint().toStdString(); }
+std::string DecimalSeparatorOf(const QLocale& locale) {
+  return locale.decimalPoint().toStdString();
+}
 
 QString TimeFieldText(const QLocale& locale, std::int64_t msOfDay) {
-  const QTime time = QTime::fromMSecsSinceStartOfDay(static_cast<int>(msOfDay % kMillisecondsPerDay));
+  const QTime time =
+      QTime::fromMSecsSinceStartOfDay(static_cast<int>(msOfDay % kMillisecondsPerDay));
   QString text = locale.toString(time, LongTimeFormatOf(locale));
   const auto readBack = ParseTimeMs(text.toStdString(), TimeLocaleOf(locale));
   if (readBack && *readBack / 1000 == msOfDay / 1000) return text;
   const QString separator = TimeSeparatorOf(locale.timeFormat(QLocale::LongFormat));
-  return QString::asprintf("%02d", time.hour()) + separator + QString::asprintf("%02d", time.minute()) +
-         separator + QString::asprintf("%02d", time.second());
+  return QString::asprintf("%02d", time.hour()) + separator +
+         QString::asprintf("%02d", time.minute()) + separator +
+         QString::asprintf("%02d", time.second());
 }
 
 }  // namespace ostrane

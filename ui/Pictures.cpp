@@ -65,7 +65,8 @@ void DrawStars(QPainter& painter, int width, int height) {
 }  // namespace
 
 QImage DrawZodiacWheel(qreal devicePixelRatio) {
-  QImage image(QSize(kWheelWidth, kWheelHeight) * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+  QImage image(QSize(kWheelWidth, kWheelHeight) * devicePixelRatio,
+               QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(devicePixelRatio);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);

@@ -51,7 +51,9 @@ TPrinterTextChannel::TPrinterTextChannel(QPrinter& printer)
 TPrinterTextChannel::TPrinterTextChannel(QPdfWriter& writer)
     : TPrinterTextChannel(writer, [&writer] { return writer.newPage(); }) {}
 
-TPrinterTextChannel::~TPrinterTextChannel() { Close(); }
+TPrinterTextChannel::~TPrinterTextChannel() {
+  Close();
+}
 
 bool TPrinterTextChannel::Open() {
   if (FOpen) return true;
@@ -77,8 +79,12 @@ void TPrinterTextChannel::SetFont(const QFont& font, const QColor& color) {
   FPainter.setPen(color);
 }
 
-int TPrinterTextChannel::PageWidth() const { return FDevice.width(); }
-int TPrinterTextChannel::PageHeight() const { return FDevice.height(); }
+int TPrinterTextChannel::PageWidth() const {
+  return FDevice.width();
+}
+int TPrinterTextChannel::PageHeight() const {
+  return FDevice.height();
+}
 
 void TPrinterTextChannel::Write(const QString& text) {
   if (!FOpen) return;

@@ -26,7 +26,9 @@ TSpinEdit::TSpinEdit(std::int32_t min, std::int32_t max, QWidget* parent)
   SetValue(min);
 }
 
-std::int32_t TSpinEdit::Value() const { return FRules.ValueOfText(text().toStdString()); }
+std::int32_t TSpinEdit::Value() const {
+  return FRules.ValueOfText(text().toStdString());
+}
 
 void TSpinEdit::SetValue(std::int64_t value) {
   lineEdit()->setText(QString::fromStdString(FRules.TextOfValue(value)));
@@ -75,6 +77,8 @@ QSize TSpinEdit::sizeHint() const {
   return style()->sizeFromContents(QStyle::CT_SpinBox, &option, contents, this);
 }
 
-QSize TSpinEdit::minimumSizeHint() const { return sizeHint(); }
+QSize TSpinEdit::minimumSizeHint() const {
+  return sizeHint();
+}
 
 }  // namespace ostrane

@@ -11,7 +11,11 @@ QFont SansSerif(int pointSize) {
 
 }  // namespace
 
-QFont DialogFont() { return SansSerif(8); }
-QFont ListFont() { return SansSerif(10); }
+QFont DialogFont() {
+  return SansSerif(8);
+}
+QFont ListFont() {
+  return SansSerif(10);
+}
 
 }  // namespace ostrane

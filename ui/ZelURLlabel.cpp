@@ -52,8 +52,8 @@ void TZelURLLabel::mousePressEvent(QMouseEvent* event) {
 }
 
 void TZelURLLabel::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = FPressed && event->button() == Qt::LeftButton &&
-                     rect().contains(event->position().toPoint());
+  const bool click =
+      FPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   FPressed = false;
   QLabel::mouseReleaseEvent(event);
   if (click) Click();

@@ -58,9 +58,13 @@ void TFormZodiac::DisableClearListButtons() {
   ClearList1->setEnabled(false);
 }
 
-void TFormZodiac::ListBoxOstraneDblClick() { FListing->ListBoxOstraneDblClick(); }
+void TFormZodiac::ListBoxOstraneDblClick() {
+  FListing->ListBoxOstraneDblClick();
+}
 
-void TFormZodiac::ListSubPeriods1Click() { ListBoxOstraneDblClick(); }
+void TFormZodiac::ListSubPeriods1Click() {
+  ListBoxOstraneDblClick();
+}
 
 void TFormZodiac::ListBoxOstraneMouseMove() {
   ListSubPeriods1->setEnabled(ListBoxOstrane->ItemIndex() > 2);
@@ -81,21 +85,24 @@ void TFormZodiac::GetCurrentDateTime() {
   ComboBoxMonth->setCurrentIndex(today.month() - 1);
 }
 
-void TFormZodiac::BtnNowClick() { GetCurrentDateTime(); }
+void TFormZodiac::BtnNowClick() {
+  GetCurrentDateTime();
+}
 
 void TFormZodiac::BtnShowJulianClick() {
   RunCommand([this] {
     const double timeOfDay = StrToTime(EditTime->text().toStdString(), ReadTimeLocale());
-    const double julianDay = BirthJulianDay(*FDate, SpinEditYear->Value(), ComboBoxMonth->currentIndex(),
-                                            SpinEditDay->Value(), timeOfDay);
+    const double julianDay =
+        BirthJulianDay(*FDate, SpinEditYear->Value(), ComboBoxMonth->currentIndex(),
+                       SpinEditDay->Value(), timeOfDay);
     EditJD->setText(QString::fromStdString(FormatReal(julianDay, DecimalSeparatorOf(QLocale()))));
   });
 }
 
 void TFormZodiac::BtnShowDateClick() {
   RunCommand([this] {
-    const TBirthMoment moment =
-        BirthMomentOfJulianText(*FDate, EditJD->text().toStdString(), DecimalSeparatorOf(QLocale()));
+    const TBirthMoment moment = BirthMomentOfJulianText(*FDate, EditJD->text().toStdString(),
+                                                        DecimalSeparatorOf(QLocale()));
     SpinEditYear->SetValue(moment.Year);
     ComboBoxMonth->setCurrentIndex(moment.MonthIndex);
     SpinEditDay->SetValue(moment.Day);
@@ -104,8 +111,8 @@ void TFormZodiac::BtnShowDateClick() {
 }
 
 void TFormZodiac::SpinEditDayEnter() {
-  const auto rollOver =
-      RollOverDay(*FDate, SpinEditYear->Value(), ComboBoxMonth->currentIndex(), SpinEditDay->Value());
+  const auto rollOver = RollOverDay(*FDate, SpinEditYear->Value(), ComboBoxMonth->currentIndex(),
+                                    SpinEditDay->Value());
   if (!rollOver) return;
   ComboBoxMonth->setCurrentIndex(rollOver->MonthIndex);
   SpinEditDay->SetValue(rollOver->Day);
@@ -113,7 +120,9 @@ void TFormZodiac::SpinEditDayEnter() {
 
 // --- Styles -----------------------------------------------------------------
 
-void TFormZodiac::RGDateStyleClick() { BtnCalculateOstraneClick(); }
+void TFormZodiac::RGDateStyleClick() {
+  BtnCalculateOstraneClick();
+}
 
 void TFormZodiac::SetSignNameChecks(bool shortNames) {
   ShortSignNames2->setChecked(shortNames);
@@ -137,7 +146,9 @@ void TFormZodiac::LongSignNames1Click() {
 
 // --- Font, printing, help, exit ---------------------------------------------
 
-void TFormZodiac::Print1Click() { PrintListBox(this, PrintDialog1, ListBoxOstrane); }
+void TFormZodiac::Print1Click() {
+  PrintListBox(this, PrintDialog1, ListBoxOstrane);
+}
 
 void TFormZodiac::Font1Click() {
   FontDialog1->setCurrentFont(ListBoxOstrane->font());
@@ -159,6 +170,8 @@ void TFormZodiac::About1Click() {
   FAbout->activateWindow();
 }
 
-void TFormZodiac::Exit1Click() { QCoreApplication::quit(); }
+void TFormZodiac::Exit1Click() {
+  QCoreApplication::quit();
+}
 
 }  // namespace ostrane

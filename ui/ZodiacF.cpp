@@ -30,7 +30,9 @@ TFormZodiac::TFormZodiac(QWidget* parent)
   FormCreate();
 }
 
-TFormZodiac::~TFormZodiac() { FormDestroy(); }
+TFormZodiac::~TFormZodiac() {
+  FormDestroy();
+}
 
 void TFormZodiac::FormCreate() {
   if (!FileExists(kOptionsFileName)) {
@@ -72,6 +74,8 @@ bool TFormZodiac::event(QEvent* event) {
   return QMainWindow::event(event);
 }
 
-void TFormZodiac::ShowHint(const QString& hint) { StatusBar1->showMessage(hint); }
+void TFormZodiac::ShowHint(const QString& hint) {
+  StatusBar1->showMessage(hint);
+}
 
 }  // namespace ostrane

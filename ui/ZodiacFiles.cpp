@@ -29,7 +29,9 @@ namespace {
 // shown whole: the limit then grows to its length.
 constexpr int kNameTypingLimit = 50;
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 // Where the file dialogs open: "Ostrane" in the user's documents folder
 // when there is such a folder, else the documents folder itself.  Without a
@@ -57,7 +59,8 @@ QFileDialog* UserDataDialog(QWidget* parent, const char* name, const char* title
 void WriteControl(TFormZodiac& form, int line, const ReleaseSettings& s) {
   switch (line) {
     case kNameLine:
-      form.EditName->setMaxLength(std::max<int>(kNameTypingLimit, static_cast<int>(Q(s.Name).size())));
+      form.EditName->setMaxLength(
+          std::max<int>(kNameTypingLimit, static_cast<int>(Q(s.Name).size())));
       form.EditName->setText(Q(s.Name));
       break;
     case kMonthLine: form.ComboBoxMonth->setCurrentIndex(s.MonthIndex); break;
@@ -102,14 +105,17 @@ void TFormZodiac::SaveSettings1Click() {
     FBeep();
   else
     QApplication::beep();
-  QMessageBox box(QMessageBox::Information, "Information", "Default Settings Saved.", QMessageBox::Ok, this);
+  QMessageBox box(QMessageBox::Information, "Information", "Default Settings Saved.",
+                  QMessageBox::Ok, this);
   box.setObjectName("InformationBox");
   RunModal(box);
   RestoreDefaults->setEnabled(true);
   BtnRestoreDefaults->setEnabled(true);
 }
 
-void TFormZodiac::RestoreSettings1Click() { RestoreFile(kOptionsFileName, kOptionsFileLineCount); }
+void TFormZodiac::RestoreSettings1Click() {
+  RestoreFile(kOptionsFileName, kOptionsFileLineCount);
+}
 
 void TFormZodiac::RestoreFile(const std::string& fileName, int lineCount) {
   const TReadResult read = ReadLines(fileName, lineCount);
@@ -143,7 +149,9 @@ std::optional<std::string> TFormZodiac::ApplyFileLine(int line, const std::strin
 
 // --- The chart files --------------------------------------------------------
 
-void TFormZodiac::SaveFileAsClick() { SaveUserDataAs(); }
+void TFormZodiac::SaveFileAsClick() {
+  SaveUserDataAs();
+}
 
 bool TFormZodiac::SaveUserDataAs() {
   // selectFile ignores an empty name; an empty name field empties the

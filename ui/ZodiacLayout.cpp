@@ -21,10 +21,12 @@
 namespace ostrane {
 namespace {
 
-const QStringList kMonthNames = {"January", "February", "March",     "April",   "May",      "June",
-                                 "July",    "August",   "September", "October", "November", "December"};
-const QStringList kSignNames = {"Aries", "Taurus",      "Gemini",    "Cancer",   "Leo",   "Virgo",
-                                "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+const QStringList kMonthNames = {"January",   "February", "March",    "April",
+                                 "May",       "June",     "July",     "August",
+                                 "September", "October",  "November", "December"};
+const QStringList kSignNames = {"Aries",       "Taurus",    "Gemini",   "Cancer",
+                                "Leo",         "Virgo",     "Libra",    "Scorpio",
+                                "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 template <class T>
 T* Named(T* widget, const char* name) {
@@ -44,7 +46,9 @@ QPushButton* Button(const char* name, const char* text, QWidget* parent) {
 
 // The File menu's "&File" and "&View" win over these buttons' underlined
 // letters: the captions stay as they are, but Alt+F and Alt+V open the menus.
-void DropMnemonic(QPushButton* button) { button->setShortcut(QKeySequence()); }
+void DropMnemonic(QPushButton* button) {
+  button->setShortcut(QKeySequence());
+}
 
 }  // namespace
 
@@ -54,7 +58,8 @@ void TFormZodiac::BuildControls() {
 
   EditName = Named(new QLineEdit("Time Lords", left), "EditName");
   EditName->setMaxLength(50);
-  SetHint(EditName, "The text you enter here shows up at top of listings and printouts for labeling.");
+  SetHint(EditName,
+          "The text you enter here shows up at top of listings and printouts for labeling.");
 
   GroupBox1 = Named(new QGroupBox("Enter Birth Data:", left), "GroupBox1");
   SetHint(GroupBox1,
@@ -66,7 +71,8 @@ void TFormZodiac::BuildControls() {
   SpinEditYear = Named(new TSpinEdit(-4712, 10000, GroupBox1), "SpinEditYear");
   SpinEditYear->SetValue(1);
   EditTime = Named(new QLineEdit(GroupBox1), "EditTime");
-  SetHint(EditTime, "Assumes standard time, reset to standard time if daylight savings time was in effect.");
+  SetHint(EditTime,
+          "Assumes standard time, reset to standard time if daylight savings time was in effect.");
   EditJD = Named(new QLineEdit(GroupBox1), "EditJD");
   BtnNow = Button("BtnNow", "No&w", GroupBox1);
   BtnShowDate = Button("BtnShowDate", "Show D&ate", GroupBox1);
@@ -118,17 +124,19 @@ void TFormZodiac::BuildControls() {
                                         1, left),
                         "RGOstraneType");
   RGOstraneType->SetItemIndex(2);
-  SetHint(RGOstraneType,
-          "Select the ostrane type setting according to your interpretation of Valens' books 2 - 6.");
-  RGDateStyle = Named(new TRadioGroup("List Dates:", {"European", "American", "Scientific"}, 1, left),
-                      "RGDateStyle");
+  SetHint(
+      RGOstraneType,
+      "Select the ostrane type setting according to your interpretation of Valens' books 2 - 6.");
+  RGDateStyle =
+      Named(new TRadioGroup("List Dates:", {"European", "American", "Scientific"}, 1, left),
+            "RGDateStyle");
   RGDateStyle->SetItemIndex(1);
   SetHint(RGDateStyle, "Select the style of date you prefer to see listed in the output.");
   RGSignNames = Named(new TRadioGroup("Sign Names:", {"Short", "Long"}, 2, left), "RGSignNames");
   RGSignNames->SetItemIndex(1);
   SetHint(RGSignNames, "Select the style of sign names you prefer listed in the output.");
-  RGLooseBondType =
-      Named(new TRadioGroup("Loose Bond In Major:", {"Never", "Always"}, 2, left), "RGLooseBondType");
+  RGLooseBondType = Named(new TRadioGroup("Loose Bond In Major:", {"Never", "Always"}, 2, left),
+                          "RGLooseBondType");
   RGLooseBondType->SetItemIndex(1);
   SetHint(RGLooseBondType,
           "Select the type of bond loosing for use in the major periods when more than 12 major "
@@ -137,8 +145,9 @@ void TFormZodiac::BuildControls() {
   Panel1 = Named(new QFrame(left), "Panel1");
   Panel1->setFrameShape(QFrame::StyledPanel);
   BtnCalculateOstrane = Button("BtnCalculateOstrane", "&List Periods", Panel1);
-  SetHint(BtnCalculateOstrane,
-          "Generates a listing, to the right, of major and sub periods using the current settings.");
+  SetHint(
+      BtnCalculateOstrane,
+      "Generates a listing, to the right, of major and sub periods using the current settings.");
   BtnClearList = Button("BtnClearList", "&Clear List", Panel1);
   SetHint(BtnClearList, "Clears the current listing at right in preparation for the next listing.");
   BtnExit = Button("BtnExit", "E&xit", Panel1);
@@ -157,9 +166,11 @@ void TFormZodiac::BuildControls() {
   inputs->addWidget(Label("LabelName", "&Name:", EditName, left), 0, 0);
   inputs->addWidget(EditName, 0, 1, 1, 3);
   inputs->addWidget(GroupBox1, 1, 0, 1, 4);
-  inputs->addWidget(Label("LabelStartSign", "&Start Releasing From:", ComboBoxStartSign, left), 2, 0, 1, 2);
+  inputs->addWidget(Label("LabelStartSign", "&Start Releasing From:", ComboBoxStartSign, left), 2,
+                    0, 1, 2);
   inputs->addWidget(ComboBoxStartSign, 2, 2, 1, 2);
-  inputs->addWidget(Label("LabelGeneralPeriods", "General &Periods:", SpinEditNumMajPeriods, left), 3, 0, 1, 2);
+  inputs->addWidget(Label("LabelGeneralPeriods", "General &Periods:", SpinEditNumMajPeriods, left),
+                    3, 0, 1, 2);
   inputs->addWidget(SpinEditNumMajPeriods, 3, 2, 1, 2);
   inputs->addWidget(RGOstraneType, 4, 0, 1, 2);
   inputs->addWidget(RGDateStyle, 4, 2, 1, 2);
@@ -173,7 +184,8 @@ void TFormZodiac::BuildControls() {
   ListBoxOstrane->setFocusPolicy(Qt::ClickFocus);
   ListBoxOstrane->addItem("General and Sub Period Releasings:");
   SetHint(ListBoxOstrane,
-          "Double click period selected to get level 3 & 4 subdivisions.  Right click for other options.");
+          "Double click period selected to get level 3 & 4 subdivisions.  Right click for other "
+          "options.");
 
   auto* client = new QHBoxLayout(central);
   client->setContentsMargins(6, 6, 6, 6);

@@ -50,8 +50,7 @@ void TFormZodiac::BuildMenus() {
   Print1 = Item(file, "Print1", "&Print ...");
   QAction* saveAsPdf = Item(file, "SaveAsPdf1", "Save as P&DF ...");
   connect(Print1, &QAction::enabledChanged, saveAsPdf, &QAction::setEnabled);
-  connect(saveAsPdf, &QAction::triggered, this,
-          [this] { SaveListBoxAsPdf(this, ListBoxOstrane); });
+  connect(saveAsPdf, &QAction::triggered, this, [this] { SaveListBoxAsPdf(this, ListBoxOstrane); });
   file->addSeparator();
   Exit1 = Item(file, "Exit1", "E&xit");
 

@@ -36,7 +36,8 @@ ReleaseSettings TFormZodiac::ReadSettings() const {
 
 void TFormZodiac::ApplySettings(const ReleaseSettings& s) {
   EditName->setText(QString::fromStdString(s.Name));
-  ComboBoxMonth->setCurrentIndex(s.MonthIndex >= 0 && s.MonthIndex < ComboBoxMonth->count() ? s.MonthIndex : -1);
+  ComboBoxMonth->setCurrentIndex(
+      s.MonthIndex >= 0 && s.MonthIndex < ComboBoxMonth->count() ? s.MonthIndex : -1);
   SpinEditDay->SetValue(s.Day);
   SpinEditYear->SetValue(s.Year);
   EditTime->setText(QString::fromStdString(s.TimeText));
@@ -50,11 +51,17 @@ void TFormZodiac::ApplySettings(const ReleaseSettings& s) {
   RGLooseBondType->SetItemIndex(s.LooseBondType);
 }
 
-TimeLocale TFormZodiac::ReadTimeLocale() const { return TimeLocaleOf(QLocale()); }
+TimeLocale TFormZodiac::ReadTimeLocale() const {
+  return TimeLocaleOf(QLocale());
+}
 
-int TFormZodiac::MainSelectedIndex() const { return ListBoxOstrane->ItemIndex(); }
+int TFormZodiac::MainSelectedIndex() const {
+  return ListBoxOstrane->ItemIndex();
+}
 
-void TFormZodiac::ClearMainList() { ListBoxOstrane->clear(); }
+void TFormZodiac::ClearMainList() {
+  ListBoxOstrane->clear();
+}
 
 void TFormZodiac::AddMainLine(const std::string& text) {
   ListBoxOstrane->addItem(QString::fromStdString(text));

@@ -41,10 +41,10 @@ TEST(AboutWindow, ComponentsAtTheirPlaces) {
     const char* Name;
     QPoint TopLeft;
   };
-  const std::vector<Expected> places = {
-      {"Image2", {8, 8}},          {"Label1", {344, 8}},  {"ZelURLLabel1", {344, 48}},
-      {"ImgOstrane", {440, 104}},  {"Label4", {344, 136}}, {"ZelURLLabel2", {344, 152}},
-      {"BtnOK", {376, 192}},       {"Memo1", {0, 227}}};
+  const std::vector<Expected> places = {{"Image2", {8, 8}},          {"Label1", {344, 8}},
+                                        {"ZelURLLabel1", {344, 48}}, {"ImgOstrane", {440, 104}},
+                                        {"Label4", {344, 136}},      {"ZelURLLabel2", {344, 152}},
+                                        {"BtnOK", {376, 192}},       {"Memo1", {0, 227}}};
   for (const auto& place : places) {
     auto* widget = Component<QWidget>(about, place.Name);
     if (widget != nullptr) {

@@ -18,7 +18,8 @@ TEST(ZelURLLabelCaption, NeverSetCaptionShowsTheURL) {
   label.SetURL("https://ostrane.example.org/");
   EXPECT_EQ(label.text(), "https://ostrane.example.org/");
   label.SetURL("https://ostrane.example.org/help");
-  EXPECT_EQ(label.text(), "https://ostrane.example.org/help") << "a caption that showed the URL follows it";
+  EXPECT_EQ(label.text(), "https://ostrane.example.org/help")
+      << "a caption that showed the URL follows it";
 }
 
 TEST(ZelURLLabelCaption, CustomCaptionSurvivesAChangeOfURL) {

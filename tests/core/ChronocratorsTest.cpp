@@ -85,8 +85,8 @@ TEST(Chronocrator, GeneralAndSubPeriodLengths) {
     int level, type, sign;
     double days;
   } const cases[] = {
-      {1, 0, 0, 5478.75}, {2, 0, 0, 456.5625}, {1, 1, 0, 5400}, {2, 1, 0, 450},
-      {1, 0, 9, 10957.5}, {1, 1, 9, 10800},    {1, 2, 9, 9720}, {2, 0, 9, 913.125},
+      {1, 0, 0, 5478.75}, {2, 0, 0, 456.5625}, {1, 1, 0, 5400},   {2, 1, 0, 450},
+      {1, 0, 9, 10957.5}, {1, 1, 9, 10800},    {1, 2, 9, 9720},   {2, 0, 9, 913.125},
       {2, 1, 9, 900},     {2, 2, 9, 810},      {1, 1, 21, 10800}, {1, 3, 9, 9720},
       {2, 2, 10, 900},    {1, 0, 11, 4383},
   };
@@ -127,8 +127,8 @@ TEST(Chronocrator, OneRoundOfGeneralPeriods) {
 
 TEST(Chronocrator, SignNames) {
   TChronocrator c;
-  const char* longNames[] = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra",
-                             "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+  const char* longNames[] = {"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+                             "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
   const char* shortNames[] = {"Ar", "Ta", "Ge", "Cn", "Le", "Vi",
                               "Li", "Sc", "Sa", "Cp", "Aq", "Pi"};
   for (int sign = 0; sign < 36; ++sign) {

@@ -136,9 +136,9 @@ TEST(JulianToDate, ValuesOutsideTheSupportedRangeStayDefined) {
   const double inf = std::numeric_limits<double>::infinity();
   const struct {
     double input, edge;
-  } cases[] = {{1e15, 1e9},   {3e9, 1e9},   {1e308, 1e9},  {inf, 1e9},
-               {-1e15, -1e9}, {-3e9, -1e9}, {-1e308, -1e9}, {-inf, -1e9},
-               {std::numeric_limits<double>::quiet_NaN(), 0.0}};
+  } cases[] = {{1e15, 1e9},    {3e9, 1e9},    {1e308, 1e9},
+               {inf, 1e9},     {-1e15, -1e9}, {-3e9, -1e9},
+               {-1e308, -1e9}, {-inf, -1e9},  {std::numeric_limits<double>::quiet_NaN(), 0.0}};
   for (const auto& c : cases) {
     TDate got, edge;
     got.JulianToDate(c.input);
@@ -177,16 +177,15 @@ TEST(TDate, LeapYearsAndMonthLengths) {
   struct Case {
     int year;
     bool leap;
-  } const years[] = {{2000, true}, {1900, false}, {1600, true}, {2024, true}, {2023, false},
-                     {1500, false}, {0, true},    {-4, true},   {-400, true}, {-1, false},
-                     {-100, false}};
+  } const years[] = {{2000, true},  {1900, false}, {1600, true}, {2024, true},
+                     {2023, false}, {1500, false}, {0, true},    {-4, true},
+                     {-400, true},  {-1, false},   {-100, false}};
   for (const auto& c : years) EXPECT_EQ(TDate::IsLeapYear(c.year), c.leap) << c.year;
 
   struct MonthCase {
     int year, month, days;
-  } const months[] = {{2000, 2, 29}, {1900, 2, 28}, {1600, 2, 29}, {1500, 2, 28},
-                      {2001, 1, 31}, {2001, 4, 30}, {2001, 12, 31}, {2001, 0, 0},
-                      {2001, 13, 0}, {2001, -3, 0}};
+  } const months[] = {{2000, 2, 29}, {1900, 2, 28},  {1600, 2, 29}, {1500, 2, 28}, {2001, 1, 31},
+                      {2001, 4, 30}, {2001, 12, 31}, {2001, 0, 0},  {2001, 13, 0}, {2001, -3, 0}};
   for (const auto& c : months) {
     TDate date;
     date.SetDate(c.year, c.month, 1.0);

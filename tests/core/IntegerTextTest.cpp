@@ -51,12 +51,38 @@ TEST(StrToInt, AcceptsWholeLineIntegers) {
 
 TEST(StrToInt, RefusesAnythingElse) {
   const std::string cases[] = {
-      "",           " ",          "5 ",          "5x",          "1.5",         "1e3",
-      "x",          "X",          "$",           "0x",          "-$",          "+",
-      "-",          "- 5",        "+-5",         "--5",         "\t5",         "5\t",
-      "5\r",        "2147483648", "-2147483649", "$80000000",   "-$80000001",  "$FFFFFFFF",
-      "99999999999999999999",     "$G",          "0x-1",        "$-1",         "00x1",
-      "$$1",        "0b1",        "\xEF\xBC\x95",  // full-width digit five
+      "",
+      " ",
+      "5 ",
+      "5x",
+      "1.5",
+      "1e3",
+      "x",
+      "X",
+      "$",
+      "0x",
+      "-$",
+      "+",
+      "-",
+      "- 5",
+      "+-5",
+      "--5",
+      "\t5",
+      "5\t",
+      "5\r",
+      "2147483648",
+      "-2147483649",
+      "$80000000",
+      "-$80000001",
+      "$FFFFFFFF",
+      "99999999999999999999",
+      "$G",
+      "0x-1",
+      "$-1",
+      "00x1",
+      "$$1",
+      "0b1",
+      "\xEF\xBC\x95",  // full-width digit five
       std::string("5\0", 2),
   };
   for (const auto& text : cases) {
@@ -73,7 +99,9 @@ TEST(StrToInt, MessageQuotesTheWholeText) {
       {"", "'' is not a valid integer value"},
       {" 5 ", "' 5 ' is not a valid integer value"},
       // A NUL would cut the message short; it is shown as U+FFFD instead.
-      {std::string("1\0002", 3), "'1\xEF\xBF\xBD" "2' is not a valid integer value"},
+      {std::string("1\0002", 3),
+       "'1\xEF\xBF\xBD"
+       "2' is not a valid integer value"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE("text '" + c.text + "'");

@@ -59,7 +59,8 @@ TEST(ParseReal, Texts) {
       {"abc", ".", std::nullopt},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(ParseReal(c.text, c.separator), c.value) << '"' << c.text << "\" with " << c.separator;
+    EXPECT_EQ(ParseReal(c.text, c.separator), c.value)
+        << '"' << c.text << "\" with " << c.separator;
 }
 
 TEST(FormatReal, GeneralFormatFifteenDigits) {

@@ -13,8 +13,12 @@ namespace {
 
 constexpr std::int64_t H = 3'600'000, M = 60'000, S = 1'000;
 
-TimeLocale German() { return {":", ",", "AM", "PM"}; }
-TimeLocale Finnish() { return {".", ",", "ap.", "ip."}; }
+TimeLocale German() {
+  return {":", ",", "AM", "PM"};
+}
+TimeLocale Finnish() {
+  return {".", ",", "ap.", "ip."};
+}
 
 struct ParseCase {
   const char* text;
@@ -62,7 +66,8 @@ TEST(ParseTime, CLocale) {
       {"12:00 x", std::nullopt},
       {"\xd9\xa1:00", std::nullopt},
   };
-  for (const auto& c : cases) EXPECT_EQ(ParseTimeMs(c.text, TimeLocale{}), c.ms) << '"' << c.text << '"';
+  for (const auto& c : cases)
+    EXPECT_EQ(ParseTimeMs(c.text, TimeLocale{}), c.ms) << '"' << c.text << '"';
 }
 
 TEST(ParseTime, OtherLocales) {
@@ -129,8 +134,9 @@ TEST(RoundToMilliseconds, ErrorTermDecidesARoundedTie) {
       if (product != target) continue;
       const double error = std::fma(g, 86'400'000.0, -product);
       const std::int64_t below = static_cast<std::int64_t>(target - 0.5);
-      const std::int64_t expected =
-          error > 0 ? below + 1 : error < 0 ? below : (below % 2 == 0 ? below : below + 1);
+      const std::int64_t expected = error > 0   ? below + 1
+                                    : error < 0 ? below
+                                                : (below % 2 == 0 ? below : below + 1);
       EXPECT_EQ(RoundToMilliseconds(g), expected) << "fraction " << g;
       ++checked;
     }

@@ -47,11 +47,13 @@ TEST(GeneralListing, WorkedExample) {
 TEST(GeneralListing, CommandEnablingAfterAListing) {
   ListingFixture f;
   f.listing.BtnCalculateOstraneClick();
-  const std::map<TCommand, bool> expected = {
-      {TCommand::BtnCalculateOstrane, false}, {TCommand::ListOstrane1, false},
-      {TCommand::BtnClearList, true},         {TCommand::ClearList1, true},
-      {TCommand::ListSubPeriods1, true},      {TCommand::Print1, true},
-      {TCommand::Print2, true}};
+  const std::map<TCommand, bool> expected = {{TCommand::BtnCalculateOstrane, false},
+                                             {TCommand::ListOstrane1, false},
+                                             {TCommand::BtnClearList, true},
+                                             {TCommand::ClearList1, true},
+                                             {TCommand::ListSubPeriods1, true},
+                                             {TCommand::Print1, true},
+                                             {TCommand::Print2, true}};
   EXPECT_EQ(f.window.Enabled, expected);
 }
 
@@ -147,7 +149,8 @@ TEST(GeneralListing, DateAndSignStyles) {
   } cases[] = {
       {kEuropean, kLongNames, "Aries major and sub begin 1/1/2000", "Taurus sub begins 26/3/2001"},
       {kAmerican, kShortNames, "Ar major and sub begin 1/1/2000", "Ta sub begins 3/26/2001"},
-      {kScientific, kLongNames, "Aries major and sub begin 2000/1/1", "Taurus sub begins 2001/3/26"},
+      {kScientific, kLongNames, "Aries major and sub begin 2000/1/1",
+       "Taurus sub begins 2001/3/26"},
       {kNoSelection, kLongNames, "Aries major and sub begin ", "Taurus sub begins "},
       {kAmerican, kNoSelection, " major and sub begin 1/1/2000", " sub begins 3/26/2001"},
   };
@@ -160,7 +163,8 @@ TEST(GeneralListing, DateAndSignStyles) {
     f.listing.BtnCalculateOstraneClick();
     EXPECT_EQ(f.window.MainLines[3], c.general) << c.general;
     EXPECT_EQ(f.window.MainLines[4], Sub(c.sub)) << c.sub;
-    EXPECT_EQ(f.DataLines(), reference.DataLines()) << "the listing is complete whatever the styles";
+    EXPECT_EQ(f.DataLines(), reference.DataLines())
+        << "the listing is complete whatever the styles";
   }
 }
 
@@ -183,8 +187,8 @@ TEST(GeneralListing, InvalidTimeStopsAfterTheHeader) {
   } catch (const EConvertError& e) {
     EXPECT_STREQ(e.what(), "'abc' is not a valid time");
   }
-  EXPECT_EQ(f.window.MainLines,
-            (std::vector<std::string>{"General and Sub Period Releasings For:", "Time Lords", " "}));
+  EXPECT_EQ(f.window.MainLines, (std::vector<std::string>{
+                                    "General and Sub Period Releasings For:", "Time Lords", " "}));
   EXPECT_TRUE(f.window.Enabled.empty()) << "the command enabling must not change";
   EXPECT_EQ(f.tables.Count, 0);
 }
@@ -198,8 +202,9 @@ TEST(GeneralListing, NumberOfGeneralPeriods) {
     ListingFixture f;
     f.window.Settings.GeneralPeriods = c.requested;
     f.listing.BtnCalculateOstraneClick();
-    const auto generals = std::count_if(f.window.MainLines.begin() + kHeaderLines, f.window.MainLines.end(),
-                                        [](const auto& l) { return l[0] != ' '; });
+    const auto generals =
+        std::count_if(f.window.MainLines.begin() + kHeaderLines, f.window.MainLines.end(),
+                      [](const auto& l) { return l[0] != ' '; });
     EXPECT_EQ(static_cast<std::size_t>(generals), c.generals) << "N = " << c.requested;
     EXPECT_FALSE(f.window.Enabled.at(TCommand::BtnCalculateOstrane)) << "N = " << c.requested;
     EXPECT_TRUE(f.window.Enabled.at(TCommand::Print1)) << "N = " << c.requested;

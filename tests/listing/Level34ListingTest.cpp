@@ -89,10 +89,10 @@ TEST(Level34Listing, ValensFromAquariusRunsPastTheLevel2End) {
   f.ListLevel34(3);
   const auto level3 = Level3Lines(f.window.Level3Lines);
   ASSERT_EQ(level3.size(), 21u);
-  const char* signs[] = {"Aquarius", "Pisces", "Aries", "Taurus", "Gemini", "Cancer", "Leo",
-                         "Virgo", "Libra", "Scorpio", "Sagittarius", "Capricorn", "Leo",
-                         "Virgo", "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius",
-                         "Pisces", "Aries"};
+  const char* signs[] = {"Aquarius", "Pisces", "Aries", "Taurus",  "Gemini",      "Cancer",
+                         "Leo",      "Virgo",  "Libra", "Scorpio", "Sagittarius", "Capricorn",
+                         "Leo",      "Virgo",  "Libra", "Scorpio", "Sagittarius", "Capricorn",
+                         "Aquarius", "Pisces", "Aries"};
   for (std::size_t i = 0; i < level3.size(); ++i)
     EXPECT_EQ(level3[i].substr(0, level3[i].find(' ')), signs[i]) << "level 3 line " << i + 1;
   EXPECT_EQ(f.window.Level3Lines.size(), 287u);

@@ -48,7 +48,11 @@ struct ListingFixture {
   }
 };
 
-inline std::string Sub(const std::string& text) { return "        " + text; }
-inline std::string L4(const std::string& text) { return "     " + text; }
+inline std::string Sub(const std::string& text) {
+  return "        " + text;
+}
+inline std::string L4(const std::string& text) {
+  return "     " + text;
+}
 
 }  // namespace ostrane::testing

@@ -107,7 +107,8 @@ TEST_F(PrintCommandTest, JobThatCannotStartShowsTheError) {
   QPrintDialog dialog;
   PrintListBox(nullptr, &dialog, list.get());
   ASSERT_EQ(FErrors.size(), 1);
-  EXPECT_TRUE(FErrors[0].startsWith("The print job could not be started")) << FErrors[0].toStdString();
+  EXPECT_TRUE(FErrors[0].startsWith("The print job could not be started"))
+      << FErrors[0].toStdString();
   EXPECT_FALSE(QFile::exists(FPrintTo));
 }
 

@@ -49,9 +49,8 @@ inline ChannelRun PrintOnPage(QImage& page, const QListWidget& list) {
     ++run.PageBreaks;
     return true;
   });
-  channel.SetDrawObserver([&run](const TPrinterTextChannel::DrawnText& drawn) {
-    run.Draws.push_back(drawn);
-  });
+  channel.SetDrawObserver(
+      [&run](const TPrinterTextChannel::DrawnText& drawn) { run.Draws.push_back(drawn); });
   if (!channel.Open()) return run;
   WriteListLines(channel, list);
   run.LastPage = channel.PageNumber();

@@ -22,10 +22,14 @@ using Lines = std::vector<std::string>;
 std::string Trace(const std::string& bytes) {
   std::string shown;
   for (const unsigned char c : bytes) {
-    if (c == '\r') shown += "\\r";
-    else if (c == '\n') shown += "\\n";
-    else if (c < 0x20 || c >= 0x7F) shown += "\\x" + std::to_string(c);
-    else shown += static_cast<char>(c);
+    if (c == '\r')
+      shown += "\\r";
+    else if (c == '\n')
+      shown += "\\n";
+    else if (c < 0x20 || c >= 0x7F)
+      shown += "\\x" + std::to_string(c);
+    else
+      shown += static_cast<char>(c);
   }
   return shown;
 }
@@ -53,7 +57,7 @@ TEST(Utf8Validity, ByteSequences) {
       {"\xF4\x90\x80\x80", false},     // above U+10FFFF
       {"\xF5\x80\x80\x80", false},
       {"\xFF", false},
-      {"\xC3\x28", false},             // second byte not a continuation
+      {"\xC3\x28", false},  // second byte not a continuation
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(Trace(c.bytes));
@@ -66,17 +70,20 @@ TEST(Windows1252, DecodesToUtf8) {
     std::string bytes, utf8;
   } cases[] = {
       {"Abc 09", "Abc 09"},
-      {"\xE9", "\xC3\xA9"},          // é
-      {"\x80", "\xE2\x82\xAC"},      // €
-      {"\x8A", "\xC5\xA0"},          // Š
-      {"\x92", "\xE2\x80\x99"},      // ’
-      {"\x99", "\xE2\x84\xA2"},      // ™
-      {"\x9F", "\xC5\xB8"},          // Ÿ
-      {"\x81", "\xC2\x81"},          // undefined: the control character
+      {"\xE9", "\xC3\xA9"},      // é
+      {"\x80", "\xE2\x82\xAC"},  // €
+      {"\x8A", "\xC5\xA0"},      // Š
+      {"\x92", "\xE2\x80\x99"},  // ’
+      {"\x99", "\xE2\x84\xA2"},  // ™
+      {"\x9F", "\xC5\xB8"},      // Ÿ
+      {"\x81", "\xC2\x81"},      // undefined: the control character
       {"\x9D", "\xC2\x9D"},
-      {"\xA0", "\xC2\xA0"},          // from here on as Latin-1
-      {"\xFF", "\xC3\xBF"},          // ÿ
-      {"Ren\xE9" "e", "Ren\xC3\xA9" "e"},
+      {"\xA0", "\xC2\xA0"},  // from here on as Latin-1
+      {"\xFF", "\xC3\xBF"},  // ÿ
+      {"Ren\xE9"
+       "e",
+       "Ren\xC3\xA9"
+       "e"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(Trace(c.bytes));
@@ -108,7 +115,9 @@ TEST(ReadLines, LineEndsMissingLinesAndEncodings) {
       {"UTF-8 kept", "Jos\xC3\xA9\r\n\xE2\x82\xAC", 2, {"Jos\xC3\xA9", "\xE2\x82\xAC"}},
       {"byte order mark dropped", "\xEF\xBB\xBFName\r\n5", 2, {"Name", "5"}},
       {"Windows-1252", "Jos\xE9\r\n\x80 5\r\n", 2, {"Jos\xC3\xA9", "\xE2\x82\xAC 5"}},
-      {"one bad line decodes all as Windows-1252", "caf\xC3\xA9\r\n\xE9", 2,
+      {"one bad line decodes all as Windows-1252",
+       "caf\xC3\xA9\r\n\xE9",
+       2,
        {"caf\xC3\x83\xC2\xA9", "\xC3\xA9"}},
       {"lines not read do not count", "a\nb\n\xE9\n", 2, {"a", "b"}},
   };

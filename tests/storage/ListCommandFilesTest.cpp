@@ -82,7 +82,9 @@ std::string Listing(const ReleaseSettings& settings) {
 
 ReleaseSettings Saved() {
   ReleaseSettings s;
-  s.Name = "Ren\xC3\xA9" "e";
+  s.Name =
+      "Ren\xC3\xA9"
+      "e";
   s.MonthIndex = 6;
   s.Day = 21;
   s.Year = 1948;
@@ -169,10 +171,10 @@ TEST(ListCommandFiles, OutOfRangeValuesAreLimited) {
     const char* raw;
     const char* limited;
   } cases[] = {
-      {kDayLine, "45", "31"},        {kDayLine, "0", "1"},
-      {kYearLine, "20000", "10000"}, {kYearLine, "$FFFF", "10000"},
-      {kMonthLine, "12", "-1"},      {kMonthLine, "-7", "-1"},
-      {kStartSignLine, "12", "-1"},  {kGeneralPeriodsLine, "0", "1"},
+      {kDayLine, "45", "31"},           {kDayLine, "0", "1"},
+      {kYearLine, "20000", "10000"},    {kYearLine, "$FFFF", "10000"},
+      {kMonthLine, "12", "-1"},         {kMonthLine, "-7", "-1"},
+      {kStartSignLine, "12", "-1"},     {kGeneralPeriodsLine, "0", "1"},
       {kGeneralPeriodsLine, "-3", "1"},
   };
   TempDir dir;

@@ -15,7 +15,9 @@ namespace {
 // Every value differs from the defaults of ReleaseSettings.
 ReleaseSettings Custom() {
   ReleaseSettings s;
-  s.Name = "Ren\xC3\xA9" "e Dupr\xC3\xA9";
+  s.Name =
+      "Ren\xC3\xA9"
+      "e Dupr\xC3\xA9";
   s.MonthIndex = 10;
   s.Day = 45;  // typed, not yet put back into range: written as typed
   s.Year = -300;
@@ -31,7 +33,8 @@ ReleaseSettings Custom() {
 }
 
 const char* const kCustomFile =
-    "Ren\xC3\xA9" "e Dupr\xC3\xA9\r\n10\r\n45\r\n-300\r\n2:30 pm\r\n1611859.5\r\n9\r\n"
+    "Ren\xC3\xA9"
+    "e Dupr\xC3\xA9\r\n10\r\n45\r\n-300\r\n2:30 pm\r\n1611859.5\r\n9\r\n"
     "0\r\n17\r\n2\r\n0\r\n0\r\n";
 
 void ExpectEqual(const ReleaseSettings& a, const ReleaseSettings& b) {
@@ -56,7 +59,8 @@ TEST(SettingsFiles, WrittenByteExact) {
   ASSERT_TRUE(SaveUserDataFile(chart, Custom()).Ok);
   EXPECT_EQ(ReadBytes(options), kCustomFile);
   EXPECT_EQ(ReadBytes(chart),
-            "Ren\xC3\xA9" "e Dupr\xC3\xA9\r\n10\r\n45\r\n-300\r\n2:30 pm\r\n1611859.5\r\n9\r\n");
+            "Ren\xC3\xA9"
+            "e Dupr\xC3\xA9\r\n10\r\n45\r\n-300\r\n2:30 pm\r\n1611859.5\r\n9\r\n");
 
   ReleaseSettings none;
   none.MonthIndex = kNoSelection;
@@ -99,10 +103,14 @@ TEST(SettingsFiles, RoundTrip) {
 TEST(SettingsFiles, WindowsChartFile) {
   TempDir dir;
   const std::string path = dir.Path("Windows.txt");
-  WriteBytes(path, "Ren\xE9" "e \x80\r\n3\r\n14\r\n1961\r\n06:15\r\n\r\n4\r\n");
+  WriteBytes(path,
+             "Ren\xE9"
+             "e \x80\r\n3\r\n14\r\n1961\r\n06:15\r\n\r\n4\r\n");
   ReleaseSettings s;
   LoadSettingsFile(path, kUserDataLineCount, s);
-  EXPECT_EQ(s.Name, "Ren\xC3\xA9" "e \xE2\x82\xAC");
+  EXPECT_EQ(s.Name,
+            "Ren\xC3\xA9"
+            "e \xE2\x82\xAC");
   EXPECT_EQ(s.MonthIndex, 3);
   EXPECT_EQ(s.Day, 14);
   EXPECT_EQ(s.Year, 1961);
@@ -128,21 +136,35 @@ TEST(ApplyLine, NumbersAreLimitedToTheControls) {
     Field field;
     std::int32_t expected;
   } cases[] = {
-      {kMonthLine, "11", month, 11},          {kMonthLine, "12", month, -1},
-      {kMonthLine, "-1", month, -1},          {kMonthLine, "-5", month, -1},
-      {kMonthLine, "$A", month, 10},          {kMonthLine, " 0", month, 0},
-      {kDayLine, "45", day, 31},              {kDayLine, "0", day, 1},
-      {kDayLine, "-7", day, 1},               {kDayLine, "31", day, 31},
-      {kYearLine, "20000", year, 10000},      {kYearLine, "-5000", year, -4712},
-      {kYearLine, "-4712", year, -4712},      {kYearLine, "0", year, 0},
-      {kStartSignLine, "12", sign, -1},       {kStartSignLine, "11", sign, 11},
-      {kStartSignLine, "-2", sign, -1},       {kReleasingTypeLine, "7", type, 2},
-      {kReleasingTypeLine, "-5", type, -1},   {kReleasingTypeLine, "1", type, 1},
-      {kGeneralPeriodsLine, "0", periods, 1}, {kGeneralPeriodsLine, "201", periods, 200},
+      {kMonthLine, "11", month, 11},
+      {kMonthLine, "12", month, -1},
+      {kMonthLine, "-1", month, -1},
+      {kMonthLine, "-5", month, -1},
+      {kMonthLine, "$A", month, 10},
+      {kMonthLine, " 0", month, 0},
+      {kDayLine, "45", day, 31},
+      {kDayLine, "0", day, 1},
+      {kDayLine, "-7", day, 1},
+      {kDayLine, "31", day, 31},
+      {kYearLine, "20000", year, 10000},
+      {kYearLine, "-5000", year, -4712},
+      {kYearLine, "-4712", year, -4712},
+      {kYearLine, "0", year, 0},
+      {kStartSignLine, "12", sign, -1},
+      {kStartSignLine, "11", sign, 11},
+      {kStartSignLine, "-2", sign, -1},
+      {kReleasingTypeLine, "7", type, 2},
+      {kReleasingTypeLine, "-5", type, -1},
+      {kReleasingTypeLine, "1", type, 1},
+      {kGeneralPeriodsLine, "0", periods, 1},
+      {kGeneralPeriodsLine, "201", periods, 200},
       {kGeneralPeriodsLine, "200", periods, 200},
-      {kDateStyleLine, "3", dateStyle, 2},    {kDateStyleLine, "-1", dateStyle, -1},
-      {kSignNamesLine, "2", names, 1},        {kSignNamesLine, "-9", names, -1},
-      {kLooseBondLine, "5", bond, 1},         {kLooseBondLine, "0", bond, 0},
+      {kDateStyleLine, "3", dateStyle, 2},
+      {kDateStyleLine, "-1", dateStyle, -1},
+      {kSignNamesLine, "2", names, 1},
+      {kSignNamesLine, "-9", names, -1},
+      {kLooseBondLine, "5", bond, 1},
+      {kLooseBondLine, "0", bond, 0},
       {kLooseBondLine, "-2147483648", bond, -1},
   };
   for (const auto& c : cases) {
@@ -175,16 +197,30 @@ TEST(LoadSettingsFile, StopsAtTheFirstBadNumberLine) {
   } cases[] = {
       {"only the name line", "Only A Name\r\n", kOptionsFileLineCount,
        "'' is not a valid integer value",
-       [] { ReleaseSettings s; s.Name = "Only A Name"; return s; }()},
+       [] {
+         ReleaseSettings s;
+         s.Name = "Only A Name";
+         return s;
+       }()},
       {"5x as the year", "N\r\n4\r\n9\r\n5x\r\n1:00\r\n", kOptionsFileLineCount,
        "'5x' is not a valid integer value",
-       [] { ReleaseSettings s; s.Name = "N"; s.MonthIndex = 4; s.Day = 9; return s; }()},
+       [] {
+         ReleaseSettings s;
+         s.Name = "N";
+         s.MonthIndex = 4;
+         s.Day = 9;
+         return s;
+       }()},
       {"six lines of a user data file", "N\n4\n9\n1990\n1:00\n2447000.5\n", kUserDataLineCount,
        "'' is not a valid integer value",
        [] {
          ReleaseSettings s;
-         s.Name = "N"; s.MonthIndex = 4; s.Day = 9; s.Year = 1990;
-         s.TimeText = "1:00"; s.JulianDateText = "2447000.5";
+         s.Name = "N";
+         s.MonthIndex = 4;
+         s.Day = 9;
+         s.Year = 1990;
+         s.TimeText = "1:00";
+         s.JulianDateText = "2447000.5";
          return s;
        }()},
   };

@@ -120,12 +120,14 @@ TEST_F(ControlsTest, RadioGroupClicksOnEveryChangeToAnItem) {
   EXPECT_EQ(clicks.count(), 1) << "set from the program";
   Group->SetItemIndex(1);
   EXPECT_EQ(clicks.count(), 1) << "the same item again is no change";
-  QTest::mouseClick(Group->Button(2), Qt::LeftButton, {}, QPoint(6, Group->Button(2)->height() / 2));
+  QTest::mouseClick(Group->Button(2), Qt::LeftButton, {},
+                    QPoint(6, Group->Button(2)->height() / 2));
   EXPECT_EQ(Group->ItemIndex(), 2);
   EXPECT_EQ(clicks.count(), 2) << "chosen by the user";
   Group->SetItemIndex(-1);
   EXPECT_EQ(clicks.count(), 2) << "no selection runs nothing";
-  for (int i = 0; i < Group->Count(); ++i) EXPECT_FALSE(Group->Button(i)->isChecked()) << "item " << i;
+  for (int i = 0; i < Group->Count(); ++i)
+    EXPECT_FALSE(Group->Button(i)->isChecked()) << "item " << i;
   Group->SetItemIndex(7);
   EXPECT_EQ(Group->ItemIndex(), 2) << "limited to the last item";
   EXPECT_EQ(clicks.count(), 3);
@@ -135,15 +137,18 @@ TEST_F(ControlsTest, RadioGroupClicksOnEveryChangeToAnItem) {
 
 TEST_F(ControlsTest, ListBoxRightClickKeepsTheSelection) {
   List->SetItemIndex(3);
-  QTest::mouseClick(List->viewport(), Qt::RightButton, {}, List->visualItemRect(List->item(6)).center());
+  QTest::mouseClick(List->viewport(), Qt::RightButton, {},
+                    List->visualItemRect(List->item(6)).center());
   EXPECT_EQ(List->ItemIndex(), 3);
-  QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, List->visualItemRect(List->item(6)).center());
+  QTest::mouseClick(List->viewport(), Qt::LeftButton, {},
+                    List->visualItemRect(List->item(6)).center());
   EXPECT_EQ(List->ItemIndex(), 6) << "a left click selects";
 }
 
 TEST_F(ControlsTest, ListBoxReportsDoubleClicksAnywhere) {
   QSignalSpy doubleClicks(List, &TListBox::DblClick);
-  QTest::mouseDClick(List->viewport(), Qt::LeftButton, {}, List->visualItemRect(List->item(2)).center());
+  QTest::mouseDClick(List->viewport(), Qt::LeftButton, {},
+                     List->visualItemRect(List->item(2)).center());
   EXPECT_EQ(List->ItemIndex(), 2);
   const QPoint belowLast(5, List->visualItemRect(List->item(7)).bottom() + 5);
   ASSERT_LT(belowLast.y(), List->viewport()->height()) << "the list needs room below its last line";

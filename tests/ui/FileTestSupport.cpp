@@ -20,7 +20,8 @@ namespace ostrane::uitest {
 
 QByteArray CrLf(const std::vector<std::string>& lines) {
   QByteArray bytes;
-  for (const std::string& line : lines) bytes.append(line.data(), static_cast<qsizetype>(line.size())).append("\r\n");
+  for (const std::string& line : lines)
+    bytes.append(line.data(), static_cast<qsizetype>(line.size())).append("\r\n");
   return bytes;
 }
 
@@ -58,7 +59,8 @@ std::vector<std::string> ControlValues(const TFormZodiac& form) {
 
 int ListingCount(const TFormZodiac& form) {
   const std::vector<std::string> lines = Lines(form.ListBoxOstrane);
-  return static_cast<int>(std::count(lines.begin(), lines.end(), "General and Sub Period Releasings For:"));
+  return static_cast<int>(
+      std::count(lines.begin(), lines.end(), "General and Sub Period Releasings For:"));
 }
 
 std::vector<std::string> FreshListing(TFormZodiac& form) {
@@ -89,12 +91,14 @@ int ConfirmFileDialog(QDialog& dialog, const QString& name, QMessageBox::Standar
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box) return;
     if (question) *question = box->text();
-    if (QAbstractButton* button = box->button(overwrite)) button->click();
-    else box->reject();
+    if (QAbstractButton* button = box->button(overwrite))
+      button->click();
+    else
+      box->reject();
   });
   answer.start(10);
   files->setResult(QDialog::Rejected);  // as exec() begins
-  dialog.accept();  // QFileDialog::accept, through the public QDialog one
+  dialog.accept();                      // QFileDialog::accept, through the public QDialog one
   answer.stop();
   return files->result();
 }
@@ -115,6 +119,8 @@ void UserHomeTest::TearDown() {
   Home.reset();
 }
 
-QString UserHomeTest::InDocuments(const QString& name) const { return QDir(Documents).filePath(name); }
+QString UserHomeTest::InDocuments(const QString& name) const {
+  return QDir(Documents).filePath(name);
+}
 
 }  // namespace ostrane::uitest

@@ -44,7 +44,8 @@ std::vector<std::string> FreshListing(TFormZodiac& form);
 // The result is the dialog's, so a name it refuses reads as cancelled.
 // Any other dialog (the error box after a failed save) is closed.
 int ConfirmFileDialog(QDialog& dialog, const QString& name = {},
-                      QMessageBox::StandardButton overwrite = QMessageBox::No, QString* question = nullptr);
+                      QMessageBox::StandardButton overwrite = QMessageBox::No,
+                      QString* question = nullptr);
 
 // A window test whose user has a home folder of its own with a documents
 // folder in it, where the file dialogs open.

@@ -22,7 +22,8 @@ namespace ostrane::uitest {
 namespace {
 
 const char* const kGroupHint =
-    "Enter date for the beginning of the major periods.  The Julian date controls can be used for the "
+    "Enter date for the beginning of the major periods.  The Julian date controls can be used for "
+    "the "
     "same purpose.";
 const char* const kTimeHint =
     "Assumes standard time, reset to standard time if daylight savings time was in effect.";
@@ -56,17 +57,21 @@ TEST_F(Hints, ControlsShowTheirOwnTheirGroupsOrNone) {
   };
   const Case cases[] = {
       {"EditTime", W<QWidget>("EditTime"), kTimeHint},
-      {"EditName", W<QWidget>("EditName"), "The text you enter here shows up at top of listings and printouts for labeling."},
+      {"EditName", W<QWidget>("EditName"),
+       "The text you enter here shows up at top of listings and printouts for labeling."},
       {"BtnExit", W<QWidget>("BtnExit"), "Exit program."},
-      {"SpinEditNumMajPeriods' text field", W<TSpinEdit>("SpinEditNumMajPeriods")->findChild<QLineEdit*>(),
+      {"SpinEditNumMajPeriods' text field",
+       W<TSpinEdit>("SpinEditNumMajPeriods")->findChild<QLineEdit*>(),
        "Enter number of major periods you wish to calculate into the future.  Maximum is 200."},
       {"a button of RGOstraneType", W<TRadioGroup>("RGOstraneType")->Button(0),
        "Select the ostrane type setting according to your interpretation of Valens' books 2 - 6."},
       {"the list's viewport", W<TListBox>("ListBoxOstrane")->viewport(),
-       "Double click period selected to get level 3 & 4 subdivisions.  Right click for other options."},
+       "Double click period selected to get level 3 & 4 subdivisions.  Right click for other "
+       "options."},
       {"GroupBox1", W<QWidget>("GroupBox1"), kGroupHint},
       {"SpinEditDay", W<QWidget>("SpinEditDay"), kGroupHint},
-      {"SpinEditDay's text field", W<TSpinEdit>("SpinEditDay")->findChild<QLineEdit*>(), kGroupHint},
+      {"SpinEditDay's text field", W<TSpinEdit>("SpinEditDay")->findChild<QLineEdit*>(),
+       kGroupHint},
       {"ComboBoxMonth", W<QWidget>("ComboBoxMonth"), kGroupHint},
       {"EditJD", W<QWidget>("EditJD"), kGroupHint},
       {"BtnShowJulian", W<QWidget>("BtnShowJulian"), kGroupHint},
@@ -102,7 +107,8 @@ TEST_F(Hints, HighlightedMenuItemsShowTheirOwn) {
   bar->setActiveAction(edit->menuAction());
   ASSERT_TRUE(QTest::qWaitForWindowExposed(edit));
   edit->setActiveAction(W<QAction>("Font1"));
-  EXPECT_EQ(status->currentMessage().toStdString(), "Sets the font styles, colors and sizes for the listboxes.");
+  EXPECT_EQ(status->currentMessage().toStdString(),
+            "Sets the font styles, colors and sizes for the listboxes.");
   edit->close();
 
   auto* help = W<QMenu>("Help1");

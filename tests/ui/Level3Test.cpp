@@ -3,8 +3,8 @@
 // and refill.
 #include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -30,14 +30,16 @@ class Level3Window : public WindowTest {
   }
 
   void DoubleClick(int row) {
-    QTest::mouseDClick(List->viewport(), Qt::LeftButton, {}, List->visualItemRect(List->item(row)).center());
+    QTest::mouseDClick(List->viewport(), Qt::LeftButton, {},
+                       List->visualItemRect(List->item(row)).center());
   }
 
   void MoveOver(int row) {
     QTest::mouseMove(List->viewport(), List->visualItemRect(List->item(row)).center());
-    QMouseEvent move(QEvent::MouseMove, QPointF(List->visualItemRect(List->item(row)).center()),
-                     List->viewport()->mapToGlobal(QPointF(List->visualItemRect(List->item(row)).center())),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(
+        QEvent::MouseMove, QPointF(List->visualItemRect(List->item(row)).center()),
+        List->viewport()->mapToGlobal(QPointF(List->visualItemRect(List->item(row)).center())),
+        Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(List->viewport(), &move);
   }
 
@@ -113,12 +115,14 @@ TEST_F(Level3Window, CloseEmptiesAndHidesThenDoubleClickRefills) {
 
 TEST_F(Level3Window, PopUpListsTheLineSelectedLastNotTheOneRightClicked) {
   ListWorkedExample();
-  QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, List->visualItemRect(List->item(4)).center());
+  QTest::mouseClick(List->viewport(), Qt::LeftButton, {},
+                    List->visualItemRect(List->item(4)).center());
   const QPoint onRow3 = List->visualItemRect(List->item(3)).center();
   QTest::mouseClick(List->viewport(), Qt::RightButton, {}, onRow3);
   EXPECT_EQ(List->ItemIndex(), 4) << "the right click keeps the selection";
   // The window system follows the right press with a context menu event.
-  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, onRow3, List->viewport()->mapToGlobal(onRow3));
+  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, onRow3,
+                              List->viewport()->mapToGlobal(onRow3));
   QApplication::sendEvent(List->viewport(), &menuEvent);
   auto* popup = W<QMenu>("PopupMenu1");
   EXPECT_TRUE(popup->isVisible()) << "the right click opens the pop-up";
@@ -149,8 +153,10 @@ TEST_F(Level3Window, ChangedSettingsApplyToTheNextLevel3Listing) {
   DoubleClick(3);
   ASSERT_GT(Level3List->count(), 14);
   EXPECT_EQ(Level3List->item(1)->text().toStdString(), "Other");
-  EXPECT_EQ(Level3List->item(13)->text().toStdString(), "     Capricorn L4 begins 1/31/2000, 02:00 am");
-  EXPECT_EQ(Level3List->item(14)->text().toStdString(), "     Aquarius L4 begins 2/6/2000, 08:00 am")
+  EXPECT_EQ(Level3List->item(13)->text().toStdString(),
+            "     Capricorn L4 begins 1/31/2000, 02:00 am");
+  EXPECT_EQ(Level3List->item(14)->text().toStdString(),
+            "     Aquarius L4 begins 2/6/2000, 08:00 am")
       << "under Valens it begins 2/5/2000, 05:00 pm";
 }
 

@@ -77,15 +77,16 @@ TEST(LocaleText, TimeFieldTextInTheLongFormat) {
 TEST(LocaleText, TimeFieldTextReadsBackToTheSameSecond) {
   const char* locales[] = {"C",     "en_US", "de_DE", "en_GB", "fi_FI", "fr_CA",
                            "ko_KR", "zh_CN", "ar_EG", "bg_BG", "ja_JP", "hi_IN"};
-  const std::int64_t times[] = {0,         999,        kHour,          12 * kHour - 1,
-                                12 * kHour, 13 * kHour + 61'001, 18 * kHour, 24 * kHour - 1};
+  const std::int64_t times[] = {
+      0, 999, kHour, 12 * kHour - 1, 12 * kHour, 13 * kHour + 61'001, 18 * kHour, 24 * kHour - 1};
   for (const char* name : locales) {
     const QLocale locale(name);
     const TimeLocale timeLocale = TimeLocaleOf(locale);
     for (std::int64_t ms : times) {
       const QString text = TimeFieldText(locale, ms);
       const auto readBack = ParseTimeMs(text.toStdString(), timeLocale);
-      ASSERT_TRUE(readBack.has_value()) << name << ": '" << text.toStdString() << "' does not read back";
+      ASSERT_TRUE(readBack.has_value())
+          << name << ": '" << text.toStdString() << "' does not read back";
       EXPECT_EQ(*readBack / 1000, ms / 1000) << name << ": '" << text.toStdString() << "'";
     }
   }

@@ -20,11 +20,11 @@
 namespace ostrane::uitest {
 namespace {
 
-const std::vector<std::string> kBaseFile = {"Base Chart", "2", "14", "1990", "13:45:10", "2447966.07303",
-                                            "7",          "0", "3",  "2",    "1",        "1"};
-const std::vector<std::string> kBaseValues = {"name Base Chart", "month 2", "day 14",  "year 1990",
-                                              "time 13:45:10",   "julian 2447966.07303", "sign 7",
-                                              "type 0",          "periods 3", "dates 2", "names 1", "bond 1"};
+const std::vector<std::string> kBaseFile = {
+    "Base Chart", "2", "14", "1990", "13:45:10", "2447966.07303", "7", "0", "3", "2", "1", "1"};
+const std::vector<std::string> kBaseValues = {
+    "name Base Chart", "month 2", "day 14",    "year 1990", "time 13:45:10", "julian 2447966.07303",
+    "sign 7",          "type 0",  "periods 3", "dates 2",   "names 1",       "bond 1"};
 
 class OptionsFile : public WindowTest {
  protected:
@@ -69,8 +69,9 @@ TEST_F(OptionsFile, SaveThenRestoreGivesEveryControlItsValueAndOneListing) {
     EXPECT_EQ(boxes.Dialogs[0].Buttons, QMessageBox::Ok);
   }
   EXPECT_EQ(beeps, 1);
-  EXPECT_EQ(ReadBytes("OptionsFile.txt").toStdString(),
-            "Prior Chart\r\n5\r\n20\r\n1975\r\n06:30:00\r\nprior jd\r\n3\r\n1\r\n4\r\n0\r\n0\r\n0\r\n");
+  EXPECT_EQ(
+      ReadBytes("OptionsFile.txt").toStdString(),
+      "Prior Chart\r\n5\r\n20\r\n1975\r\n06:30:00\r\nprior jd\r\n3\r\n1\r\n4\r\n0\r\n0\r\n0\r\n");
   EXPECT_TRUE(W<QPushButton>("BtnRestoreDefaults")->isEnabled()) << "enabled by the save";
   EXPECT_TRUE(W<QAction>("RestoreDefaults")->isEnabled()) << "enabled by the save";
 
@@ -101,12 +102,12 @@ TEST_F(OptionsFile, SaveThenRestoreGivesEveryControlItsValueAndOneListing) {
 TEST_F(OptionsFile, EveryLineIsRestoredIntoItsControlAndABadNumberStopsThere) {
   struct Case {
     const char* name;
-    int line;                   // the line that differs from the base file
-    std::string text;           // its text
-    const char* expected;       // its control's value, or the error shown
+    int line;              // the line that differs from the base file
+    std::string text;      // its text
+    const char* expected;  // its control's value, or the error shown
     bool fails = false;
-    int fileLines = 12;         // lines kept in the file
-    bool extraLine = false;     // a thirteenth line of garbage
+    int fileLines = 12;      // lines kept in the file
+    bool extraLine = false;  // a thirteenth line of garbage
   };
   const std::string longName(60, 'N');
   const Case cases[] = {
@@ -128,7 +129,8 @@ TEST_F(OptionsFile, EveryLineIsRestoredIntoItsControlAndABadNumberStopsThere) {
       {"a hexadecimal number", 9, "$A", "periods 10"},
       {"a name longer than the typing limit is shown whole", 1, longName, nullptr},
       {"lines after the twelfth are ignored", 12, "1", "bond 1", false, 12, true},
-      {"a file holding only the name line fails on line 2", 2, "", "'' is not a valid integer value.", true, 1},
+      {"a file holding only the name line fails on line 2", 2, "",
+       "'' is not a valid integer value.", true, 1},
       {"a space after the number", 9, "5 ", "'5 ' is not a valid integer value.", true},
       {"a letter after the number", 3, "5x", "'5x' is not a valid integer value.", true},
       {"a tab is no space", 7, "\t5", "'\t5' is not a valid integer value.", true},
@@ -162,8 +164,10 @@ TEST_F(OptionsFile, EveryLineIsRestoredIntoItsControlAndABadNumberStopsThere) {
       continue;
     }
     EXPECT_TRUE(boxes.Dialogs.empty());
-    if (c.expected) expected[static_cast<std::size_t>(c.line - 1)] = c.expected;
-    else expected[0] = "name " + longName;
+    if (c.expected)
+      expected[static_cast<std::size_t>(c.line - 1)] = c.expected;
+    else
+      expected[0] = "name " + longName;
     EXPECT_EQ(ControlValues(*Form), expected);
     const std::vector<std::string> restored = Lines(Form->ListBoxOstrane);
     EXPECT_EQ(ListingCount(*Form), 1);
@@ -253,16 +257,19 @@ TEST_F(OptionsFile, AFileThatCannotBeReadChangesNothing) {
   const Case cases[] = {
       {"removed since start-up", [] { QFile::remove("OptionsFile.txt"); },
        "Cannot open 'OptionsFile.txt': No such file or directory."},
-      {"a directory of that name", [] {
+      {"a directory of that name",
+       [] {
          QFile::remove("OptionsFile.txt");
          QDir().mkdir("OptionsFile.txt");
        },
        "Cannot open 'OptionsFile.txt': Is a directory."},
-      {"a line too long", [&] {
+      {"a line too long",
+       [&] {
          std::vector<std::string> file = kBaseFile;
          file[1] = longLine;
          WriteBytes("OptionsFile.txt", CrLf(file));
-       }, "Line 2 of 'OptionsFile.txt' is too long."},
+       },
+       "Line 2 of 'OptionsFile.txt' is too long."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

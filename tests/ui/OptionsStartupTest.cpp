@@ -18,8 +18,8 @@ namespace {
 
 using OptionsStartup = WindowTest;
 
-const std::vector<std::string> kSaved = {"Saved Chart", "2", "14", "1990", "13:45:10", "2447966.07303",
-                                         "7",           "0", "3",  "2",    "1",        "1"};
+const std::vector<std::string> kSaved = {
+    "Saved Chart", "2", "14", "1990", "13:45:10", "2447966.07303", "7", "0", "3", "2", "1", "1"};
 
 // What the window holds at the moment its native window becomes visible.
 struct AtVisible {
@@ -31,12 +31,13 @@ struct AtVisible {
 void WatchVisible(TFormZodiac& form, AtVisible& at) {
   form.createWinId();
   ASSERT_NE(form.windowHandle(), nullptr);
-  QObject::connect(form.windowHandle(), &QWindow::visibleChanged, &form, [&form, &at](bool visible) {
-    if (!visible || at.Seen) return;
-    at.Seen = true;
-    at.Values = ControlValues(form);
-    at.Listings = ListingCount(form);
-  });
+  QObject::connect(form.windowHandle(), &QWindow::visibleChanged, &form,
+                   [&form, &at](bool visible) {
+                     if (!visible || at.Seen) return;
+                     at.Seen = true;
+                     at.Values = ControlValues(form);
+                     at.Listings = ListingCount(form);
+                   });
 }
 
 TEST_F(OptionsStartup, TheSavedSettingsAreRestoredAndListedBeforeTheWindowIsVisible) {
@@ -48,9 +49,10 @@ TEST_F(OptionsStartup, TheSavedSettingsAreRestoredAndListedBeforeTheWindowIsVisi
   WatchVisible(*Form, at);
   ShowMainWindow();
   ASSERT_TRUE(at.Seen);
-  EXPECT_EQ(at.Values, (std::vector<std::string>{"name Saved Chart", "month 2", "day 14", "year 1990",
-                                                 "time 13:45:10", "julian 2447966.07303", "sign 7", "type 0",
-                                                 "periods 3", "dates 2", "names 1", "bond 1"}));
+  EXPECT_EQ(at.Values,
+            (std::vector<std::string>{"name Saved Chart", "month 2", "day 14", "year 1990",
+                                      "time 13:45:10", "julian 2447966.07303", "sign 7", "type 0",
+                                      "periods 3", "dates 2", "names 1", "bond 1"}));
   EXPECT_EQ(at.Listings, 1) << "listed before the window became visible";
   EXPECT_EQ(Form->ListBoxOstrane->item(1)->text().toStdString(), "Saved Chart");
 }
@@ -75,7 +77,8 @@ TEST_F(OptionsStartup, AnErrorAtStartUpIsShownBeforeTheWindowWhichOpensAnyway) {
   EXPECT_EQ(Form->EditName->text().toStdString(), "Saved Chart") << "line 1 applied";
   EXPECT_EQ(Form->ComboBoxMonth->currentIndex(), 2) << "line 2 applied";
   EXPECT_NE(Form->SpinEditYear->Value(), 1990) << "line 4 not applied";
-  EXPECT_EQ(Lines(Form->ListBoxOstrane), std::vector<std::string>{"General and Sub Period Releasings:"})
+  EXPECT_EQ(Lines(Form->ListBoxOstrane),
+            std::vector<std::string>{"General and Sub Period Releasings:"})
       << "no listing";
 }
 

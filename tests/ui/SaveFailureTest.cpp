@@ -44,7 +44,8 @@ class FileSizeLimit {
   bool FActive = false;
 };
 
-void ExpectSaveError(const DialogInterceptor& boxes, const std::string& fileName, const char* reason) {
+void ExpectSaveError(const DialogInterceptor& boxes, const std::string& fileName,
+                     const char* reason) {
   ASSERT_EQ(boxes.Dialogs.size(), 1u) << "one box: the error, no \"Default Settings Saved.\"";
   EXPECT_EQ(boxes.Dialogs[0].Icon, QMessageBox::Critical);
   EXPECT_EQ(boxes.Dialogs[0].Text.toStdString(), "Cannot save '" + fileName + "': " + reason + ".");
@@ -64,11 +65,13 @@ TEST_F(SaveFailure, OptionsFileWhereADirectoryOfThatNameIs) {
   EXPECT_FALSE(W<QAction>("RestoreDefaults")->isEnabled()) << "not enabled by a failed save";
   EXPECT_TRUE(QFileInfo("OptionsFile.txt").isDir());
   EXPECT_EQ(ReadBytes("OptionsFile.txt/inside.txt"), "kept\r\n");
-  EXPECT_EQ(QDir("OptionsFile.txt").entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"inside.txt"});
+  EXPECT_EQ(QDir("OptionsFile.txt").entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+            QStringList{"inside.txt"});
 }
 
 TEST_F(SaveFailure, AWriteErrorLeavesTheOldFileAsItWas) {
-  const QByteArray old = "Old Chart\r\n0\r\n1\r\n2000\r\n12:00:00\r\n2451545\r\n0\r\n2\r\n6\r\n1\r\n1\r\n1\r\n";
+  const QByteArray old =
+      "Old Chart\r\n0\r\n1\r\n2000\r\n12:00:00\r\n2451545\r\n0\r\n2\r\n6\r\n1\r\n1\r\n1\r\n";
   WriteBytes("OptionsFile.txt", old);
   WriteBytes("chart.txt", old.left(40));
   CreateWindows();
@@ -89,16 +92,19 @@ TEST_F(SaveFailure, AWriteErrorLeavesTheOldFileAsItWas) {
   // A chart file chosen in the dialog, saved again under the same limit.
   const QString chart = QDir::current().absoluteFilePath("chart.txt");
   {
-    DialogInterceptor boxes([&chart](QDialog& dialog) { return ConfirmFileDialog(dialog, chart, QMessageBox::Yes); });
+    DialogInterceptor boxes(
+        [&chart](QDialog& dialog) { return ConfirmFileDialog(dialog, chart, QMessageBox::Yes); });
     FileSizeLimit limit(16);
     EXPECT_TRUE(Form->SaveUserDataAs()) << "the dialog was confirmed";
     ASSERT_EQ(boxes.Dialogs.size(), 2u);
-    EXPECT_EQ(boxes.Dialogs[1].Text.toStdString(), "Cannot save '" + chart.toStdString() + "': File too large.");
+    EXPECT_EQ(boxes.Dialogs[1].Text.toStdString(),
+              "Cannot save '" + chart.toStdString() + "': File too large.");
     EXPECT_FALSE(Form->SaveUserData());
     EXPECT_EQ(boxes.Dialogs.size(), 3u) << "the error again";
   }
   EXPECT_EQ(ReadBytes("chart.txt"), old.left(40));
-  EXPECT_EQ(QDir().entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before) << "no temporary file left";
+  EXPECT_EQ(QDir().entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before)
+      << "no temporary file left";
 }
 
 TEST_F(SaveFailure, AChartFileUnderARegularFile) {
@@ -110,7 +116,8 @@ TEST_F(SaveFailure, AChartFileUnderARegularFile) {
   ASSERT_EQ(boxes.Dialogs.size(), 2u);
   EXPECT_EQ(boxes.Dialogs[0].ClassName.toStdString(), "QFileDialog");
   EXPECT_EQ(boxes.Dialogs[1].Icon, QMessageBox::Critical);
-  EXPECT_TRUE(boxes.Dialogs[1].Text.startsWith("Cannot save '" + path + "': ")) << boxes.Dialogs[1].Text.toStdString();
+  EXPECT_TRUE(boxes.Dialogs[1].Text.startsWith("Cannot save '" + path + "': "))
+      << boxes.Dialogs[1].Text.toStdString();
   EXPECT_EQ(Form->UserFileName(), path.toStdString()) << "the chosen path is kept";
   EXPECT_FALSE(Form->SaveUserData());
   EXPECT_EQ(boxes.Dialogs.size(), 3u);

@@ -16,7 +16,8 @@ TEST(SpinRules, ReadingGivesTheIntegerUnlimitedOrTheMinimum) {
   };
   const Case cases[] = {{"15", 15}, {"45", 45}, {"0", 0}, {"-3", -3},
                         {"2.5", 1}, {"", 1},    {"x", 1}, {"31 ", 1}};
-  for (const Case& c : cases) EXPECT_EQ(day.ValueOfText(c.text), c.value) << "text '" << c.text << "'";
+  for (const Case& c : cases)
+    EXPECT_EQ(day.ValueOfText(c.text), c.value) << "text '" << c.text << "'";
 }
 
 TEST(SpinRules, WritingLimitsToTheRange) {
@@ -36,9 +37,14 @@ TEST(SpinRules, LeavingCorrectsOnlyIntegersOutsideTheRange) {
     const char* text;
     std::optional<std::int32_t> corrected;
   };
-  const Case cases[] = {{"300", 200},          {"0", 1},           {"-5", 1},
-                        {"6", std::nullopt},   {"200", std::nullopt}, {"2.5", std::nullopt},
-                        {"", std::nullopt},    {"abc", std::nullopt}};
+  const Case cases[] = {{"300", 200},
+                        {"0", 1},
+                        {"-5", 1},
+                        {"6", std::nullopt},
+                        {"200", std::nullopt},
+                        {"2.5", std::nullopt},
+                        {"", std::nullopt},
+                        {"abc", std::nullopt}};
   for (const Case& c : cases)
     EXPECT_EQ(periods.CorrectionOnLeave(c.text), c.corrected) << "text '" << c.text << "'";
 }
@@ -50,12 +56,15 @@ TEST(SpinRules, TypedCharacters) {
     bool accepted;
   };
   const Case cases[] = {
-      {U"5", U".", true},      {U"+", U".", true},      {U"-", U".", true},
-      {U".", U".", true},      {U",", U".", false},     {U",", U",", true},
-      {U".", U",", false},     {U"a", U".", false},     {U" ", U".", false},
-      {U"\r", U".", false},    {U"\n", U".", false},    {U"\b", U".", true},
-      {U"\x16", U".", true},   {U"\x1b", U".", true},   {U"\x7f", U".", true},
-      {U"", U".", true},       {U"12", U".", true},     {U"1a", U".", false},
+      {U"5", U".", true},           {U"+", U".", true},
+      {U"-", U".", true},           {U".", U".", true},
+      {U",", U".", false},          {U",", U",", true},
+      {U".", U",", false},          {U"a", U".", false},
+      {U" ", U".", false},          {U"\r", U".", false},
+      {U"\n", U".", false},         {U"\b", U".", true},
+      {U"\x16", U".", true},        {U"\x1b", U".", true},
+      {U"\x7f", U".", true},        {U"", U".", true},
+      {U"12", U".", true},          {U"1a", U".", false},
       {U"\u066b", U"\u066b", true},
   };
   for (const Case& c : cases) {

@@ -36,7 +36,8 @@ class GuiEnvironment : public ::testing::Environment {
   std::unique_ptr<QApplication> FApplication;
 };
 
-::testing::Environment* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+::testing::Environment* const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
 }  // namespace
 
@@ -44,7 +45,9 @@ LocaleScope::LocaleScope(const char* name) : FPrevious(QLocale()) {
   QLocale::setDefault(QLocale(QString::fromUtf8(name)));
 }
 
-LocaleScope::~LocaleScope() { QLocale::setDefault(FPrevious); }
+LocaleScope::~LocaleScope() {
+  QLocale::setDefault(FPrevious);
+}
 
 DialogInterceptor::DialogInterceptor(std::function<int(QDialog&)> answer) {
   FPrevious = SetModalRunner([this, answer](QDialog& dialog) {
@@ -63,7 +66,9 @@ DialogInterceptor::DialogInterceptor(std::function<int(QDialog&)> answer) {
   });
 }
 
-DialogInterceptor::~DialogInterceptor() { SetModalRunner(FPrevious); }
+DialogInterceptor::~DialogInterceptor() {
+  SetModalRunner(FPrevious);
+}
 
 std::vector<std::string> Lines(const QListWidget* list) {
   std::vector<std::string> lines;

@@ -56,8 +56,8 @@ class LocaleScope {
 struct DialogRecord {
   QString ClassName;
   QString Title;
-  QString Text;                 // message boxes only
-  QMessageBox::Icon Icon{};     // message boxes only
+  QString Text;              // message boxes only
+  QMessageBox::Icon Icon{};  // message boxes only
   QMessageBox::StandardButtons Buttons{};
 };
 

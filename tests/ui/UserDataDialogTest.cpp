@@ -23,7 +23,8 @@ TEST_F(UserDataDialog, CancellingEitherDialogChangesNothing) {
   for (const bool withFile : {false, true}) {
     SCOPED_TRACE(withFile ? "after a chart file was opened" : "before any chart file");
     if (withFile) {
-      DialogInterceptor open([this](QDialog& dialog) { return ConfirmFileDialog(dialog, InDocuments("first.txt")); });
+      DialogInterceptor open(
+          [this](QDialog& dialog) { return ConfirmFileDialog(dialog, InDocuments("first.txt")); });
       W<QAction>("Open")->trigger();
       ASSERT_EQ(Form->UserFileName(), InDocuments("first.txt").toStdString());
     }
@@ -50,12 +51,15 @@ TEST_F(UserDataDialog, TheOpenDialogShowsTheNameLastChosenInIt) {
   WriteBytes(InDocuments("charts/first.txt"), kChart);
   CreateWindows();
   {
-    DialogInterceptor open([this](QDialog& dialog) { return ConfirmFileDialog(dialog, InDocuments("charts/first.txt")); });
+    DialogInterceptor open([this](QDialog& dialog) {
+      return ConfirmFileDialog(dialog, InDocuments("charts/first.txt"));
+    });
     W<QAction>("Open")->trigger();
   }
   // A Save As in between changes the file name, not what the open dialog shows.
   {
-    DialogInterceptor save([this](QDialog& dialog) { return ConfirmFileDialog(dialog, InDocuments("saved.txt")); });
+    DialogInterceptor save(
+        [this](QDialog& dialog) { return ConfirmFileDialog(dialog, InDocuments("saved.txt")); });
     W<QAction>("SaveFileAs")->trigger();
     ASSERT_EQ(Form->UserFileName(), InDocuments("saved.txt").toStdString());
   }
@@ -98,7 +102,8 @@ TEST_F(UserDataDialog, SavingOverAnExistingFileAsksFirst) {
     const bool replace = answer == QMessageBox::Yes;
     SCOPED_TRACE(replace ? "answered Yes" : "answered No");
     QString question;
-    DialogInterceptor boxes([&](QDialog& dialog) { return ConfirmFileDialog(dialog, "chart", answer, &question); });
+    DialogInterceptor boxes(
+        [&](QDialog& dialog) { return ConfirmFileDialog(dialog, "chart", answer, &question); });
     Form->SaveFileAs->trigger();
     EXPECT_TRUE(question.contains("chart.txt already exists")) << question.toStdString();
     if (replace) {
@@ -121,7 +126,8 @@ TEST_F(UserDataDialog, SaveUserDataAsksForANameOnlyWhenThereIsNone) {
     EXPECT_TRUE(QDir(Documents).entryList(QDir::Files).isEmpty());
   }
   {
-    DialogInterceptor confirm([this](QDialog& dialog) { return ConfirmFileDialog(dialog, InDocuments("named.txt")); });
+    DialogInterceptor confirm(
+        [this](QDialog& dialog) { return ConfirmFileDialog(dialog, InDocuments("named.txt")); });
     EXPECT_TRUE(Form->SaveUserData());
     EXPECT_EQ(confirm.Dialogs.size(), 1u);
   }
@@ -149,7 +155,8 @@ TEST_F(UserDataDialog, AChosenFileThatCannotBeReadChangesNothingButTheFileName) 
   });
   W<QAction>("Open")->trigger();
   ASSERT_EQ(boxes.Dialogs.size(), 2u);
-  EXPECT_EQ(boxes.Dialogs[1].Text.toStdString(), "Cannot open '" + InDocuments("chart.txt").toStdString() + "': Is a directory.");
+  EXPECT_EQ(boxes.Dialogs[1].Text.toStdString(),
+            "Cannot open '" + InDocuments("chart.txt").toStdString() + "': Is a directory.");
   EXPECT_EQ(ControlValues(*Form), values);
   EXPECT_EQ(Lines(Form->ListBoxOstrane), list);
   EXPECT_EQ(Form->UserFileName(), InDocuments("chart.txt").toStdString());

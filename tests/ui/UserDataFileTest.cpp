@@ -55,7 +55,8 @@ TEST_F(UserDataFile, SaveAsProposesTheNameAndAddsTxt) {
     EXPECT_EQ(boxes.Dialogs[0].Title.toStdString(), "Save User Data");
     EXPECT_EQ(proposed.toStdString(), "Time Lords");
     const QString saved = QDir(folder).filePath("Time Lords.txt");
-    EXPECT_EQ(ReadBytes(saved).toStdString(), "Time Lords\r\n0\r\n1\r\n2000\r\n12:00:00\r\n2451545\r\n0\r\n");
+    EXPECT_EQ(ReadBytes(saved).toStdString(),
+              "Time Lords\r\n0\r\n1\r\n2000\r\n12:00:00\r\n2451545\r\n0\r\n");
     EXPECT_EQ(Form->UserFileName(), saved.toStdString());
     EXPECT_EQ(QDir::currentPath(), directory) << "the current directory is left as it was";
     EXPECT_EQ(Lines(Form->ListBoxOstrane), list) << "the window is left as it was";
@@ -126,20 +127,27 @@ TEST_F(UserDataFile, EveryLineIsOpenedIntoItsControlAndABadNumberStopsThere) {
   const Case cases[] = {
       {"an options file opens as a chart file",
        "Options\r\n2\r\n14\r\n1990\r\n13:45:10\r\n2447966\r\n7\r\n0\r\n3\r\n0\r\n0\r\n0\r\n",
-       {"name Options", "month 2", "day 14", "year 1990", "time 13:45:10", "julian 2447966", "sign 7"}},
-      {"six lines fail on the seventh", "Six\r\n2\r\n14\r\n1990\r\n13:45:10\r\n2447966\r\n",
+       {"name Options", "month 2", "day 14", "year 1990", "time 13:45:10", "julian 2447966",
+        "sign 7"}},
+      {"six lines fail on the seventh",
+       "Six\r\n2\r\n14\r\n1990\r\n13:45:10\r\n2447966\r\n",
        {"name Six", "month 2", "day 14", "year 1990", "time 13:45:10", "julian 2447966", "sign 3"},
        "'' is not a valid integer value."},
-      {"day 0 becomes 1 and month -1 selects none", "Zero\r\n-1\r\n0\r\n1990\r\n13:45:10\r\n1\r\n7\r\n",
+      {"day 0 becomes 1 and month -1 selects none",
+       "Zero\r\n-1\r\n0\r\n1990\r\n13:45:10\r\n1\r\n7\r\n",
        {"name Zero", "month -1", "day 1", "year 1990", "time 13:45:10", "julian 1", "sign 7"}},
-      {"a letter after the year", "Bad\r\n2\r\n14\r\n1990x\r\n13:45:10\r\n1\r\n7\r\n",
+      {"a letter after the year",
+       "Bad\r\n2\r\n14\r\n1990x\r\n13:45:10\r\n1\r\n7\r\n",
        {"name Bad", "month 2", "day 14", "year 1975", "time 06:30:00", "julian prior", "sign 3"},
        "'1990x' is not a valid integer value."},
-      {"Windows-1252 with CR LF", "Jos\xE9 M\xFCller \x80\r\n0\r\n1\r\n2000\r\n12:00:00\r\n2451545\r\n0\r\n",
+      {"Windows-1252 with CR LF",
+       "Jos\xE9 M\xFCller \x80\r\n0\r\n1\r\n2000\r\n12:00:00\r\n2451545\r\n0\r\n",
        {"name Jos\u00E9 M\u00FCller \u20AC", "month 0", "day 1", "year 2000", "time 12:00:00",
         "julian 2451545", "sign 0"}},
-      {"UTF-8 with LF alone", "Jos\xC3\xA9\n0\n1\n2000\n12:00:00\n2451545\n0\n",
-       {"name Jos\u00E9", "month 0", "day 1", "year 2000", "time 12:00:00", "julian 2451545", "sign 0"}},
+      {"UTF-8 with LF alone",
+       "Jos\xC3\xA9\n0\n1\n2000\n12:00:00\n2451545\n0\n",
+       {"name Jos\u00E9", "month 0", "day 1", "year 2000", "time 12:00:00", "julian 2451545",
+        "sign 0"}},
   };
   CreateWindows();
   EnterWorkedExample();

@@ -35,8 +35,8 @@ TEST_F(ZodiacCommands, ListsTheWorkedExample) {
   const std::vector<std::string> lines = Lines(W<TListBox>("ListBoxOstrane"));
   ASSERT_GE(lines.size(), 16u);
   const std::vector<std::string> head(lines.begin(), lines.begin() + 6);
-  EXPECT_EQ(head, (std::vector<std::string>{"General and Sub Period Releasings For:", "Time Lords", " ",
-                                            "Aries major and sub begin 1/1/2000",
+  EXPECT_EQ(head, (std::vector<std::string>{"General and Sub Period Releasings For:", "Time Lords",
+                                            " ", "Aries major and sub begin 1/1/2000",
                                             "        Taurus sub begins 3/26/2001",
                                             "        Gemini sub begins 11/21/2001"}));
   EXPECT_EQ(lines[14], "Taurus major and sub begin 10/14/2014");
@@ -67,15 +67,20 @@ TEST_F(ZodiacCommands, StyleChangesListAgain) {
     int viewChecked;  // 0 short, 1 long, -1 neither
   };
   const Case cases[] = {
-      {"European date clicked", [](ZodiacCommands& t) { ClickItem(t.W<TRadioGroup>("RGDateStyle"), 0); },
+      {"European date clicked",
+       [](ZodiacCommands& t) { ClickItem(t.W<TRadioGroup>("RGDateStyle"), 0); },
        "        Taurus sub begins 26/3/2001", -1},
-      {"Scientific date set by the program", [](ZodiacCommands& t) { t.W<TRadioGroup>("RGDateStyle")->SetItemIndex(2); },
+      {"Scientific date set by the program",
+       [](ZodiacCommands& t) { t.W<TRadioGroup>("RGDateStyle")->SetItemIndex(2); },
        "        Taurus sub begins 2001/3/26", -1},
-      {"short names clicked", [](ZodiacCommands& t) { ClickItem(t.W<TRadioGroup>("RGSignNames"), 0); },
+      {"short names clicked",
+       [](ZodiacCommands& t) { ClickItem(t.W<TRadioGroup>("RGSignNames"), 0); },
        "        Ta sub begins 3/26/2001", 0},
-      {"short names from the View menu", [](ZodiacCommands& t) { t.W<QAction>("ShortSignNames2")->trigger(); },
+      {"short names from the View menu",
+       [](ZodiacCommands& t) { t.W<QAction>("ShortSignNames2")->trigger(); },
        "        Ta sub begins 3/26/2001", 0},
-      {"long names from the View menu after short ones", [](ZodiacCommands& t) {
+      {"long names from the View menu after short ones",
+       [](ZodiacCommands& t) {
          t.W<TRadioGroup>("RGSignNames")->SetItemIndex(0);
          t.W<QAction>("ClearList1")->trigger();
          t.W<QAction>("LongSignNames2")->trigger();
@@ -196,9 +201,11 @@ TEST_F(ZodiacCommands, ShowDateInTwoLocales) {
     W<QLineEdit>("EditJD")->setText(c.julian);
     W<QPushButton>("BtnShowDate")->click();
     EXPECT_EQ(W<TSpinEdit>("SpinEditYear")->Value(), c.year) << c.locale << " " << c.julian;
-    EXPECT_EQ(W<QComboBox>("ComboBoxMonth")->currentText().toStdString(), c.month) << c.locale << " " << c.julian;
+    EXPECT_EQ(W<QComboBox>("ComboBoxMonth")->currentText().toStdString(), c.month)
+        << c.locale << " " << c.julian;
     EXPECT_EQ(W<TSpinEdit>("SpinEditDay")->Value(), c.day) << c.locale << " " << c.julian;
-    EXPECT_EQ(W<QLineEdit>("EditTime")->text().toStdString(), c.time) << c.locale << " " << c.julian;
+    EXPECT_EQ(W<QLineEdit>("EditTime")->text().toStdString(), c.time)
+        << c.locale << " " << c.julian;
   }
 }
 
@@ -287,7 +294,8 @@ TEST_F(ZodiacCommands, FontGoesToBothLists) {
   const QFont before = W<TListBox>("ListBoxOstrane")->font();
   W<QAction>("Font1")->trigger();
   ASSERT_EQ(dialogs.Dialogs.size(), 1u);
-  EXPECT_EQ(QFontInfo(preset).family(), QFontInfo(before).family()) << "preset with the main list's font";
+  EXPECT_EQ(QFontInfo(preset).family(), QFontInfo(before).family())
+      << "preset with the main list's font";
   EXPECT_EQ(preset.pointSize(), 10);
   EXPECT_EQ(W<TListBox>("ListBoxOstrane")->font().pointSize(), 14);
   EXPECT_EQ(Find<QListWidget>(Level3.get(), "ListBoxLevel3")->font().pointSize(), 14);

@@ -25,8 +25,8 @@ namespace {
 using ZodiacStartup = WindowTest;
 
 // The seven commands a listing and Clear List switch, and Restore Defaults.
-const char* const kAfterListingEnabled[] = {"BtnClearList", "ClearList1", "ListSubPeriods1", "Print1",
-                                            "Print2"};
+const char* const kAfterListingEnabled[] = {"BtnClearList", "ClearList1", "ListSubPeriods1",
+                                            "Print1", "Print2"};
 const char* const kAfterListingDisabled[] = {"BtnCalculateOstrane", "ListOstrane1"};
 
 bool Enabled(const QObject* form, const char* name) {
@@ -43,29 +43,54 @@ void ExpectListingState(const QObject* form, bool listed, const char* moment) {
 
 TEST_F(ZodiacStartup, EveryControlMenuItemAndLabelIsThere) {
   CreateWindows();
-  const char* const widgets[] = {
-      "EditName", "GroupBox1", "ComboBoxMonth", "SpinEditDay", "SpinEditYear", "EditTime", "EditJD",
-      "BtnNow", "BtnShowDate", "BtnShowJulian", "BtnSaveSettings", "BtnRestoreDefaults",
-      "ComboBoxStartSign", "SpinEditNumMajPeriods", "RGOstraneType", "RGDateStyle", "RGSignNames",
-      "RGLooseBondType", "Panel1", "BtnCalculateOstrane", "BtnClearList", "BtnExit", "ListBoxOstrane",
-      "StatusBar1", "PopupMenu1", "FontDialog1", "PrintDialog1"};
+  const char* const widgets[] = {"EditName",
+                                 "GroupBox1",
+                                 "ComboBoxMonth",
+                                 "SpinEditDay",
+                                 "SpinEditYear",
+                                 "EditTime",
+                                 "EditJD",
+                                 "BtnNow",
+                                 "BtnShowDate",
+                                 "BtnShowJulian",
+                                 "BtnSaveSettings",
+                                 "BtnRestoreDefaults",
+                                 "ComboBoxStartSign",
+                                 "SpinEditNumMajPeriods",
+                                 "RGOstraneType",
+                                 "RGDateStyle",
+                                 "RGSignNames",
+                                 "RGLooseBondType",
+                                 "Panel1",
+                                 "BtnCalculateOstrane",
+                                 "BtnClearList",
+                                 "BtnExit",
+                                 "ListBoxOstrane",
+                                 "StatusBar1",
+                                 "PopupMenu1",
+                                 "FontDialog1",
+                                 "PrintDialog1"};
   for (const char* name : widgets) W<QWidget>(name);
-  const char* const actions[] = {"Open", "SaveFileAs", "SaveSettings", "RestoreDefaults", "ListOstrane1",
-                                 "ClearList1", "Print1", "Exit1", "Font1", "ShortSignNames2",
-                                 "LongSignNames2", "Contents1", "About1", "ListSubPeriods1", "Print2"};
+  const char* const actions[] = {
+      "Open",           "SaveFileAs", "SaveSettings", "RestoreDefaults", "ListOstrane1",
+      "ClearList1",     "Print1",     "Exit1",        "Font1",           "ShortSignNames2",
+      "LongSignNames2", "Contents1",  "About1",       "ListSubPeriods1", "Print2"};
   for (const char* name : actions) W<QAction>(name);
 
   QStringList menus;
   for (QAction* menu : Form->menuBar()->actions()) {
     QStringList items;
-    for (QAction* item : menu->menu()->actions()) items << (item->isSeparator() ? "-" : item->objectName());
+    for (QAction* item : menu->menu()->actions())
+      items << (item->isSeparator() ? "-" : item->objectName());
     menus << menu->text() + ": " + items.join(' ');
   }
   EXPECT_EQ(menus.join(" | ").toStdString(),
-            "&File: Open SaveFileAs - SaveSettings RestoreDefaults - ListOstrane1 ClearList1 Print1 SaveAsPdf1 - Exit1"
+            "&File: Open SaveFileAs - SaveSettings RestoreDefaults - ListOstrane1 ClearList1 "
+            "Print1 SaveAsPdf1 - Exit1"
             " | &Edit: Font1 | &View: ShortSignNames2 LongSignNames2 | &Help: Contents1 - About1");
   QStringList popup;
-  for (QAction* item : W<QMenu>("PopupMenu1")->actions()) popup << (item->isSeparator() ? "-" : item->objectName());
+  for (QAction* item : W<QMenu>("PopupMenu1")->actions())
+    popup << (item->isSeparator() ? "-" : item->objectName());
   EXPECT_EQ(popup.join(' ').toStdString(), "ListSubPeriods1 - Print2");
 
   // The labels' accelerators lead to their fields.
@@ -74,9 +99,14 @@ TEST_F(ZodiacStartup, EveryControlMenuItemAndLabelIsThere) {
     const char* buddy;
   };
   const Label labels[] = {
-      {"&Name:", "EditName"},           {"&Month:", "ComboBoxMonth"}, {"&Day:", "SpinEditDay"},
-      {"&Year:", "SpinEditYear"},       {"&Time:", "EditTime"},       {"&Julian Date:", "EditJD"},
-      {"&Start Releasing From:", "ComboBoxStartSign"}, {"General &Periods:", "SpinEditNumMajPeriods"},
+      {"&Name:", "EditName"},
+      {"&Month:", "ComboBoxMonth"},
+      {"&Day:", "SpinEditDay"},
+      {"&Year:", "SpinEditYear"},
+      {"&Time:", "EditTime"},
+      {"&Julian Date:", "EditJD"},
+      {"&Start Releasing From:", "ComboBoxStartSign"},
+      {"General &Periods:", "SpinEditNumMajPeriods"},
   };
   for (const Label& l : labels) {
     QLabel* found = nullptr;
@@ -92,7 +122,8 @@ TEST_F(ZodiacStartup, InitialValues) {
   const QDate before = QDate::currentDate();
   CreateWindows();
   const QDate after = QDate::currentDate();
-  const QDate shown(W<TSpinEdit>("SpinEditYear")->Value(), W<QComboBox>("ComboBoxMonth")->currentIndex() + 1,
+  const QDate shown(W<TSpinEdit>("SpinEditYear")->Value(),
+                    W<QComboBox>("ComboBoxMonth")->currentIndex() + 1,
                     W<TSpinEdit>("SpinEditDay")->Value());
   EXPECT_TRUE(shown == before || shown == after) << "today's date";
   EXPECT_EQ(W<QLineEdit>("EditName")->text().toStdString(), "Time Lords");
@@ -105,7 +136,8 @@ TEST_F(ZodiacStartup, InitialValues) {
   EXPECT_EQ(W<TRadioGroup>("RGLooseBondType")->ItemIndex(), 1);
   EXPECT_FALSE(W<QAction>("ShortSignNames2")->isChecked());
   EXPECT_FALSE(W<QAction>("LongSignNames2")->isChecked());
-  EXPECT_EQ(Lines(W<TListBox>("ListBoxOstrane")), std::vector<std::string>{"General and Sub Period Releasings:"});
+  EXPECT_EQ(Lines(W<TListBox>("ListBoxOstrane")),
+            std::vector<std::string>{"General and Sub Period Releasings:"});
 
   // The Julian Date is that of the date and time shown.
   const QString julian = W<QLineEdit>("EditJD")->text();
@@ -182,11 +214,13 @@ TEST_F(ZodiacStartup, LayoutAt640x480ShowsEveryInputWhole) {
   ASSERT_EQ(Form->size(), QSize(640, 480)) << "the layout's minimum must fit 640 x 480";
   auto* inputs = W<QWidget>("InputArea");
   const QRect client = Form->centralWidget()->rect();
-  EXPECT_TRUE(client.contains(QRect(inputs->mapTo(Form->centralWidget(), QPoint(0, 0)), inputs->size())));
+  EXPECT_TRUE(
+      client.contains(QRect(inputs->mapTo(Form->centralWidget(), QPoint(0, 0)), inputs->size())));
   for (QWidget* w : inputs->findChildren<QWidget*>()) {
     // The inner parts of composite controls are theirs to size.
     if (!w->isVisible() || w->isWindow() || w->objectName().startsWith("qt_")) continue;
-    const QString name = w->objectName().isEmpty() ? QString(w->metaObject()->className()) : w->objectName();
+    const QString name =
+        w->objectName().isEmpty() ? QString(w->metaObject()->className()) : w->objectName();
     const QSize least = w->minimumSizeHint();
     EXPECT_GE(w->width(), least.width()) << name.toStdString() << " is squeezed";
     EXPECT_GE(w->height(), least.height()) << name.toStdString() << " is squeezed";
