@@ -1,0 +1,51 @@
+// ostrane-list --options lists exactly what the window shows after
+// restoring the same options file.
+#include <QDir>
+#include <QListWidget>
+#include <QProcess>
+
+#include "FileTestSupport.h"
+
+namespace ostrane::uitest {
+namespace {
+
+class CommandMatchesWindow : public WindowTest {};
+
+TEST_F(CommandMatchesWindow, OptionsFileListsTheSameInBoth) {
+  const struct {
+    const char* name;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"worked example",
+       {"Time Lords", "0", "1", "2000", "12:00", "2451545", "0", "2", "2", "1", "1", "1"}},
+      {"Modern, European, short names, never loosed",
+       {"Ren\xC3\xA9" + std::string("e"), "6", "21", "1961", "3:45:10 PM", "", "10", "0", "14", "0",
+        "0", "0"}},
+      {"values limited on the way in",
+       {"Limits", "$B", "45", "-9999", "23:59", "x", "3", "7", "500", "2", "1", "1"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteBytes(QDir::current().filePath("OptionsFile.txt"), CrLf(c.lines));
+    CreateWindows();  // restores the file when the window is first shown
+    ShowMainWindow();
+    const std::vector<std::string> window = Lines(W<QListWidget>("ListBoxOstrane"));
+    ASSERT_GT(window.size(), 3u);
+
+    QProcess command;
+    command.start(OSTRANE_LIST_PATH, {"--options", "OptionsFile.txt"});
+    ASSERT_TRUE(command.waitForFinished(30000));
+    ASSERT_EQ(command.exitCode(), 0) << command.readAllStandardError().toStdString();
+    std::vector<std::string> listed;
+    for (const QByteArray& line : command.readAllStandardOutput().split('\n'))
+      listed.push_back(line.toStdString());
+    ASSERT_EQ(listed.back(), "") << "every line ends with a line end";
+    listed.pop_back();
+    EXPECT_EQ(listed, window);
+    Form.reset();
+    Level3.reset();
+  }
+}
+
+}  // namespace
+}  // namespace ostrane::uitest
