@@ -136,15 +136,16 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
   static const std::map<std::string, SettingFlag> flags{
       {"--name",
        [](ReleaseSettings& s, const std::string& f, const std::string& v) {
-         if (Utf8Length(v) > 50) throw UsageError{f + " takes at most 50 characters"};
+         if (Utf8Length(v) > kMaxNameLength)
+           throw UsageError{f + " takes at most " + std::to_string(kMaxNameLength) + " characters"};
          s.Name = v;
        }},
       {"--year", [](ReleaseSettings& s, const auto& f,
-                    const auto& v) { s.Year = IntegerValue(f, v, -4712, 10000); }},
+                    const auto& v) { s.Year = IntegerValue(f, v, kMinYear, kMaxYear); }},
       {"--month", [](ReleaseSettings& s, const auto& f,
                      const auto& v) { s.MonthIndex = IntegerValue(f, v, 1, 12) - 1; }},
-      {"--day",
-       [](ReleaseSettings& s, const auto& f, const auto& v) { s.Day = IntegerValue(f, v, 1, 31); }},
+      {"--day", [](ReleaseSettings& s, const auto& f,
+                   const auto& v) { s.Day = IntegerValue(f, v, kMinDay, kMaxDay); }},
       {"--time", [](ReleaseSettings& s, const auto&, const auto& v) { s.TimeText = v; }},
       {"--start-sign",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
@@ -154,8 +155,10 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
        [](ReleaseSettings& s, const auto& f, const auto& v) {
          s.ReleasingType = ChoiceValue(f, v, {"modern", "egyptian", "valens"}, true);
        }},
-      {"--periods", [](ReleaseSettings& s, const auto& f,
-                       const auto& v) { s.GeneralPeriods = IntegerValue(f, v, 1, 200); }},
+      {"--periods",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.GeneralPeriods = IntegerValue(f, v, kMinGeneralPeriods, kMaxGeneralPeriods);
+       }},
       {"--date-style",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
          s.DateStyle = ChoiceValue(f, v, {"european", "american", "scientific"}, false);

@@ -14,7 +14,11 @@ enum SignNameStyle : std::int32_t { kShortNames = 0, kLongNames = 1 };
 enum LooseBondType : std::int32_t { kNever = 0, kAlways = 1 };
 
 inline constexpr std::int32_t kNoSelection = -1;
-inline constexpr std::int32_t kMaxGeneralPeriods = 200;
+// The ranges of the input controls.
+inline constexpr int kMaxNameLength = 50;  // typed; a file may hold a longer name
+inline constexpr std::int32_t kMinDay = 1, kMaxDay = 31;
+inline constexpr std::int32_t kMinYear = -4712, kMaxYear = 10000;
+inline constexpr std::int32_t kMinGeneralPeriods = 1, kMaxGeneralPeriods = 200;
 
 // Each selection is an item index, -1 when nothing is selected.
 struct ReleaseSettings {

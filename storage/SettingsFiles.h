@@ -52,9 +52,6 @@ enum TSettingsLine : int {
 bool IsNumberLine(int line);
 
 // The ranges of the controls a number line is restored into.
-inline constexpr std::int32_t kMinDay = 1, kMaxDay = 31;
-inline constexpr std::int32_t kMinYear = -4712, kMaxYear = 10000;
-inline constexpr std::int32_t kMinGeneralPeriods = 1;
 inline constexpr int kMonthItems = 12, kSignItems = 12;
 inline constexpr int kReleasingTypeItems = 3, kDateStyleItems = 3, kSignNameStyleItems = 2,
                      kLooseBondTypeItems = 2;

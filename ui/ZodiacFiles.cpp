@@ -25,10 +25,6 @@
 namespace ostrane {
 namespace {
 
-// The typing limit of the name field.  A longer name read from a file is
-// shown whole: the limit then grows to its length.
-constexpr int kNameTypingLimit = 50;
-
 QString Q(const std::string& text) {
   return QString::fromStdString(text);
 }
@@ -59,8 +55,10 @@ QFileDialog* UserDataDialog(QWidget* parent, const char* name, const char* title
 void WriteControl(TFormZodiac& form, int line, const ReleaseSettings& s) {
   switch (line) {
     case kNameLine:
+      // A longer name read from a file is shown whole: the typing limit
+      // grows to its length.
       form.EditName->setMaxLength(
-          std::max<int>(kNameTypingLimit, static_cast<int>(Q(s.Name).size())));
+          std::max<int>(kMaxNameLength, static_cast<int>(Q(s.Name).size())));
       form.EditName->setText(Q(s.Name));
       break;
     case kMonthLine: form.ComboBoxMonth->setCurrentIndex(s.MonthIndex); break;

@@ -57,7 +57,7 @@ void TFormZodiac::BuildControls() {
   auto* left = Named(new QWidget(central), "InputArea");
 
   EditName = Named(new QLineEdit("Time Lords", left), "EditName");
-  EditName->setMaxLength(50);
+  EditName->setMaxLength(kMaxNameLength);
   SetHint(EditName,
           "The text you enter here shows up at top of listings and printouts for labeling.");
 
@@ -67,8 +67,8 @@ void TFormZodiac::BuildControls() {
           "The Julian date controls can be used for the same purpose.");
   ComboBoxMonth = Named(new QComboBox(GroupBox1), "ComboBoxMonth");
   ComboBoxMonth->addItems(kMonthNames);
-  SpinEditDay = Named(new TSpinEdit(1, 31, GroupBox1), "SpinEditDay");
-  SpinEditYear = Named(new TSpinEdit(-4712, 10000, GroupBox1), "SpinEditYear");
+  SpinEditDay = Named(new TSpinEdit(kMinDay, kMaxDay, GroupBox1), "SpinEditDay");
+  SpinEditYear = Named(new TSpinEdit(kMinYear, kMaxYear, GroupBox1), "SpinEditYear");
   SpinEditYear->SetValue(1);
   EditTime = Named(new QLineEdit(GroupBox1), "EditTime");
   SetHint(EditTime,
@@ -113,7 +113,8 @@ void TFormZodiac::BuildControls() {
   ComboBoxStartSign = Named(new QComboBox(left), "ComboBoxStartSign");
   ComboBoxStartSign->addItems(kSignNames);
   SetHint(ComboBoxStartSign, "Select the major period sign from which to begin the releasing.");
-  SpinEditNumMajPeriods = Named(new TSpinEdit(1, 200, left), "SpinEditNumMajPeriods");
+  SpinEditNumMajPeriods =
+      Named(new TSpinEdit(kMinGeneralPeriods, kMaxGeneralPeriods, left), "SpinEditNumMajPeriods");
   SpinEditNumMajPeriods->SetValue(6);
   SetHint(SpinEditNumMajPeriods,
           "Enter number of major periods you wish to calculate into the future.  Maximum is 200.");
