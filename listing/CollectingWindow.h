@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ReleaseSettings.h"
+#include "ReleasingWindow.h"
 
 namespace ostrane {
 
@@ -16,6 +16,7 @@ class TCollectingWindow : public IReleasingWindow {
     int Level;
     std::int32_t Counter;
     double JulianDay;
+    bool Loosing;
   };
 
   ReleaseSettings Settings;
@@ -42,8 +43,9 @@ class TCollectingWindow : public IReleasingWindow {
   void AddLevel3Line(const std::string& text) override { Level3Lines.push_back(text); }
   void SetCommandEnabled(TCommand command, bool enabled) override { Enabled[command] = enabled; }
   void ShowLevel3Window() override { ++TimesShown; }
-  void PeriodListed(int level, std::int32_t counter, double julianDay) override {
-    (level <= 2 ? MainPeriods : Level34Periods).push_back({level, counter, julianDay});
+  void PeriodListed(const TPeriodStep& p) override {
+    (p.Level <= 2 ? MainPeriods : Level34Periods)
+        .push_back({p.Level, p.Counter, p.Start, p.Loosing});
   }
 };
 

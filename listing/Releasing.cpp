@@ -58,17 +58,33 @@ void TReleasingListing::DoSubHeader(const std::string& name) {
   FWindow.AddLevel3Line(" ");
 }
 
-void TReleasingListing::AddDataLine(int level, std::int32_t sign, double julianDay,
-                                    const std::string& text) {
+void TReleasingListing::AddDataLine(const TPeriodStep& period, const std::string& text) {
   // 200 general periods stay well inside the tables; the guard keeps any
   // other caller from writing past them.
   if (FTables.Count < TLineTables::kCapacity) {
-    FTables.LineJulianDay[static_cast<std::size_t>(FTables.Count)] = julianDay;
-    FTables.LineSign[static_cast<std::size_t>(FTables.Count)] = sign;
+    FTables.LineJulianDay[static_cast<std::size_t>(FTables.Count)] = period.Start;
+    FTables.LineSign[static_cast<std::size_t>(FTables.Count)] = period.Counter;
     ++FTables.Count;
   }
-  FWindow.PeriodListed(level, sign, julianDay);
+  FWindow.PeriodListed(period);
   FWindow.AddMainLine(text);
+}
+
+TGeneralWalk GeneralWalkOf(const ReleaseSettings& s, double start) {
+  TGeneralWalk walk;
+  walk.ReleasingType = s.ReleasingType;
+  // No start sign selected is taken as Aries.
+  walk.StartSign = s.StartSign < 0 ? 0 : s.StartSign;
+  walk.LooseBondType = s.LooseBondType == kAlways ? 1 : 0;
+  walk.GeneralPeriods = std::min(s.GeneralPeriods, kMaxGeneralPeriods);
+  walk.Start = start;
+  return walk;
+}
+
+double ListingStart(TDate& date, const ReleaseSettings& s, const TimeLocale& locale) {
+  date.DateToJulian(s.Year, s.MonthIndex + 1, static_cast<double>(s.Day));
+  const double timeOfDay = StrToTime(s.TimeText, locale);
+  return date.GetJulianDay() + timeOfDay;
 }
 
 void TReleasingListing::BtnCalculateOstraneClick() {
@@ -76,66 +92,15 @@ void TReleasingListing::BtnCalculateOstraneClick() {
   DoMajorHeader(s.Name);
   FTables.Count = 0;
 
-  const std::int32_t type = s.ReleasingType;
-  // No start sign selected is taken as Aries.
-  const std::int32_t startSign = s.StartSign < 0 ? 0 : s.StartSign;
-
-  FDate.DateToJulian(s.Year, s.MonthIndex + 1, static_cast<double>(s.Day));
-  const double timeOfDay = StrToTime(s.TimeText, FWindow.ReadTimeLocale());
-  const double start = FDate.GetJulianDay() + timeOfDay;
-  double generalStart = start;
-  double subStart = start;
-  std::int32_t signCounter = startSign;
-  std::int32_t generalCount = 0;
-
-  const std::int32_t n = std::min(s.GeneralPeriods, kMaxGeneralPeriods);
-  for (std::int32_t period = 0; period < n; ++period) {
-    FDate.JulianToDate(generalStart);
-    AddDataLine(1, signCounter, generalStart,
-                FormatSignNames(FChronocrator, signCounter, s.SignNameStyle) +
-                    " major and sub begin " + FormatDateStyle(FDate, s.DateStyle));
-    FChronocrator.ComputePeriod(1, type, signCounter);
-    const double generalLength = FChronocrator.GetPeriodLength();
-    generalStart = generalStart + generalLength;
-
-    std::int32_t subSign = signCounter;
-    std::int32_t backStep = 1;
-    std::int32_t subCount = 1;
-    double elapsed = 0.0;
-    while (elapsed < generalLength) {
-      subSign = subSign + 1;
-      // The length of the sub period that is running; subSign already names
-      // the one that follows it.
-      FChronocrator.ComputePeriod(2, type, subSign - backStep);
-      const double subLength = FChronocrator.GetPeriodLength();
-      const double nextStart = subStart + subLength;
-      FDate.JulianToDate(nextStart);
-      subStart = nextStart;
-      elapsed = elapsed + subLength;
-      if (elapsed > generalLength) {
-        subStart = generalStart;  // the next sub period would begin too late
-      } else {
-        AddDataLine(2, subSign, nextStart,
-                    "        " + FormatSignNames(FChronocrator, subSign, s.SignNameStyle) +
-                        " sub begins " + FormatDateStyle(FDate, s.DateStyle));
-      }
-      subCount = subCount + 1;
-      if (subCount == 12) {
-        FChronocrator.SetLooseBondSign(subSign);  // loosing of the bond
-        subSign = FChronocrator.GetLooseBondSign();
-        backStep = 7;
-      } else {
-        backStep = 1;
-      }
-    }
-
-    signCounter = signCounter + 1;
-    generalCount = generalCount + 1;
-    if (s.LooseBondType == kAlways && generalCount % 12 == 0) {
-      FChronocrator.SetLooseBondSign(signCounter);
-      signCounter = FChronocrator.GetLooseBondSign();
-    }
-  }
+  const double start = ListingStart(FDate, s, FWindow.ReadTimeLocale());
+  WalkGeneralPeriods(FChronocrator, GeneralWalkOf(s, start), [&](const TPeriodStep& period) {
+    FDate.JulianToDate(period.Start);
+    const std::string sign = FormatSignNames(FChronocrator, period.Counter, s.SignNameStyle);
+    const std::string date = FormatDateStyle(FDate, s.DateStyle);
+    AddDataLine(period, period.Level == 1 ? sign + " major and sub begin " + date
+                                          : "        " + sign + " sub begins " + date);
+    return true;
+  });
 
   FWindow.SetCommandEnabled(TCommand::BtnCalculateOstrane, false);
   FWindow.SetCommandEnabled(TCommand::ListOstrane1, false);
@@ -153,27 +118,6 @@ std::string TReleasingListing::Level34Line(const ReleaseSettings& settings, std:
          FormatDateStyle(FDate, settings.DateStyle) + ", " + FormatTime12(ms);
 }
 
-void TReleasingListing::ListLevel4(const ReleaseSettings& settings, std::int32_t sign, double start,
-                                   double level3Length) {
-  double elapsed = 0.0;
-  std::int32_t count = 0;
-  while (elapsed < level3Length) {
-    FWindow.PeriodListed(4, sign, start);
-    FWindow.AddLevel3Line(Level34Line(settings, sign, start, "     ", " L4 begins "));
-    sign = sign + 1;
-    count = count + 1;
-    std::int32_t backStep = 1;
-    if (count == 12) {
-      FChronocrator.SetLooseBondSign(sign);
-      sign = FChronocrator.GetLooseBondSign();
-      backStep = 7;  // undoes the jump: the length is that of the period just listed
-    }
-    const double length = FChronocrator.Level4Length(settings.ReleasingType, sign - backStep);
-    start = start + length;
-    elapsed = elapsed + length;
-  }
-}
-
 void TReleasingListing::ListBoxOstraneDblClick() {
   FWindow.ClearLevel3List();
   const int selected = FWindow.MainSelectedIndex();
@@ -183,30 +127,16 @@ void TReleasingListing::ListBoxOstraneDblClick() {
 
   const ReleaseSettings s = FWindow.ReadSettings();
   DoSubHeader(s.Name);
-  double start = FTables.LineJulianDay[static_cast<std::size_t>(entry)];
-  std::int32_t sign = FTables.LineSign[static_cast<std::size_t>(entry)];
-  const std::int32_t type = s.ReleasingType;
-  FChronocrator.ComputePeriod(2, type, sign);
-  const double level2Length = FChronocrator.GetPeriodLength();
-
-  double elapsed = 0.0;
-  std::int32_t count = 0;
-  while (elapsed < level2Length) {
-    FWindow.PeriodListed(3, sign, start);
-    FWindow.AddLevel3Line(Level34Line(s, sign, start, "", " L3 begins "));
-    const std::int32_t level4Sign = sign;
-    const double level4Start = start;
-    const double length = FChronocrator.Level3Length(type, sign);
-    sign = sign + 1;
-    count = count + 1;
-    start = start + length;
-    elapsed = elapsed + length;
-    if (count == 12) {
-      FChronocrator.SetLooseBondSign(sign);
-      sign = FChronocrator.GetLooseBondSign();
-    }
-    ListLevel4(s, level4Sign, level4Start, length);
-  }
+  WalkLevel34(FChronocrator, s.ReleasingType, FTables.LineSign[static_cast<std::size_t>(entry)],
+              FTables.LineJulianDay[static_cast<std::size_t>(entry)],
+              [&](const TPeriodStep& period) {
+                FWindow.PeriodListed(period);
+                FWindow.AddLevel3Line(
+                    period.Level == 3
+                        ? Level34Line(s, period.Counter, period.Start, "", " L3 begins ")
+                        : Level34Line(s, period.Counter, period.Start, "     ", " L4 begins "));
+                return true;
+              });
   FWindow.ShowLevel3Window();
 }
 

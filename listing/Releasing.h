@@ -13,7 +13,9 @@
 
 #include "Chronocrators.h"
 #include "DateTime.h"
+#include "PeriodWalk.h"
 #include "ReleaseSettings.h"
+#include "ReleasingWindow.h"
 
 namespace ostrane {
 
@@ -43,6 +45,15 @@ std::string FormatSignNames(const TChronocrator& chronocrator, std::int32_t sign
 // Leaves the shown date stored in `date`.
 std::int64_t StoreShownMoment(TDate& date, double julianDay);
 
+// The general walk of the settings from the birth moment `start`: the start
+// sign (none selected is taken as Aries), at most 200 general periods.
+TGeneralWalk GeneralWalkOf(const ReleaseSettings& settings, double start);
+
+// The birth moment as the listing reads it: the Julian Day of the date plus
+// the time of day of the time text.  Throws EConvertError on a time text that
+// is not a time of day.  Leaves the date's Julian Day stored in `date`.
+double ListingStart(TDate& date, const ReleaseSettings& settings, const TimeLocale& locale);
+
 class TReleasingListing {
  public:
   TReleasingListing(IReleasingWindow& window, TDate& date, TChronocrator& chronocrator,
@@ -62,8 +73,7 @@ class TReleasingListing {
   const TLineTables& Tables() const { return FTables; }
 
  private:
-  void AddDataLine(int level, std::int32_t sign, double julianDay, const std::string& text);
-  void ListLevel4(const ReleaseSettings& settings, std::int32_t sign, double start, double length);
+  void AddDataLine(const TPeriodStep& period, const std::string& text);
   std::string Level34Line(const ReleaseSettings& settings, std::int32_t sign, double start,
                           const char* prefix, const char* begins);
 

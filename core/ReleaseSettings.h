@@ -1,0 +1,44 @@
+// The values of the main window's input controls, read at the moment a
+// command runs: what the listings compute from and what the options file and
+// the chart files keep.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace ostrane {
+
+enum DateStyle : std::int32_t { kEuropean = 0, kAmerican = 1, kScientific = 2 };
+enum SignNameStyle : std::int32_t { kShortNames = 0, kLongNames = 1 };
+enum LooseBondType : std::int32_t { kNever = 0, kAlways = 1 };
+// Where the places of the periods (and so the angles, the peak periods) are
+// counted from.
+enum AnglesFrom : std::int32_t { kFromFortune = 0, kFromStartSign = 1 };
+
+inline constexpr std::int32_t kNoSelection = -1;
+// The ranges of the input controls.
+inline constexpr int kMaxNameLength = 50;  // typed; a file may hold a longer name
+inline constexpr std::int32_t kMinDay = 1, kMaxDay = 31;
+inline constexpr std::int32_t kMinYear = -4712, kMaxYear = 10000;
+inline constexpr std::int32_t kMinGeneralPeriods = 1, kMaxGeneralPeriods = 200;
+
+// Each selection is an item index, -1 when nothing is selected.
+struct ReleaseSettings {
+  std::string Name = "Time Lords";
+  std::int32_t MonthIndex = 0;  // 0 January .. 11 December
+  std::int32_t Day = 1;         // 1 .. 31
+  std::int32_t Year = 1;        // -4712 .. 10000
+  std::string TimeText = "12:00:00";
+  std::string JulianDateText;
+  std::int32_t StartSign = 0;  // SignIndex 0 .. 11
+  std::int32_t ReleasingType = 2;
+  std::int32_t GeneralPeriods = 6;  // 1 .. 200
+  std::int32_t DateStyle = kAmerican;
+  std::int32_t SignNameStyle = kLongNames;
+  std::int32_t LooseBondType = kAlways;
+  // The sign of the Lot of Fortune, SignIndex 0 .. 11, or -1 when unknown.
+  std::int32_t FortuneSign = -1;
+  std::int32_t AnglesFrom = kFromFortune;
+};
+
+}  // namespace ostrane

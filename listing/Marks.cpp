@@ -1,0 +1,52 @@
+#include "Marks.h"
+
+#include "Chronocrators.h"
+
+namespace ostrane {
+
+int PlaceFrom(std::int32_t reference, std::int32_t counter) {
+  const std::int32_t sign = SignRow(counter);
+  if (reference < 0 || reference > 11 || sign < 0) return 0;
+  return (sign - reference + 12) % 12 + 1;
+}
+
+std::int32_t AngleReference(const ReleaseSettings& s) {
+  if (s.AnglesFrom == kFromStartSign) return s.StartSign < 0 ? 0 : s.StartSign;
+  return s.FortuneSign >= 0 && s.FortuneSign <= 11 ? s.FortuneSign : -1;
+}
+
+std::string AngleReferenceName(const ReleaseSettings& s) {
+  return s.AnglesFrom == kFromStartSign ? "the start sign" : "Fortune";
+}
+
+int AngleRank(int place) {
+  switch (place) {
+    case 10: return 1;
+    case 1: return 2;
+    case 7: return 3;
+    case 4: return 4;
+    default: return 0;
+  }
+}
+
+std::string Ordinal(int place) {
+  const int lastTwo = place % 100;
+  const char* suffix = "th";
+  if (lastTwo < 11 || lastTwo > 13) {
+    if (place % 10 == 1) suffix = "st";
+    if (place % 10 == 2) suffix = "nd";
+    if (place % 10 == 3) suffix = "rd";
+  }
+  return std::to_string(place) + suffix;
+}
+
+std::string MarksText(int place, bool loosing, const std::string& referenceName) {
+  std::string text;
+  if (AngleRank(place) > 0) {
+    text = Ordinal(place) + " from " + referenceName + ": peak period";
+  }
+  if (loosing) text += (text.empty() ? "" : "; ") + std::string("Loosing of the bond");
+  return text;
+}
+
+}  // namespace ostrane
