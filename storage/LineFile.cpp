@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QString>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -35,20 +36,21 @@ TReadResult Failed(TReadStatus status, std::string message) {
   return result;
 }
 
-void Decode(std::vector<std::string>& lines) {
+// Decodes lines [first, last) together: all as UTF-8 or all as Windows-1252.
+void Decode(std::vector<std::string>& lines, std::size_t first, std::size_t last) {
   bool utf8 = true;
-  for (const auto& line : lines) utf8 = utf8 && IsValidUtf8(line);
+  for (std::size_t i = first; i < last; ++i) utf8 = utf8 && IsValidUtf8(lines[i]);
   if (utf8) {
-    if (!lines.empty() && std::string_view(lines.front()).substr(0, 3) == kByteOrderMark)
+    if (first == 0 && last > 0 && std::string_view(lines.front()).substr(0, 3) == kByteOrderMark)
       lines.front().erase(0, kByteOrderMark.size());
     return;
   }
-  for (auto& line : lines) line = Windows1252ToUtf8(line);
+  for (std::size_t i = first; i < last; ++i) lines[i] = Windows1252ToUtf8(lines[i]);
 }
 
 }  // namespace
 
-TReadResult ReadLines(const std::string& fileName, int lineCount) {
+TReadResult ReadLines(const std::string& fileName, int lineCount, int optionalLineCount) {
   const QString name = QString::fromStdString(fileName);
   QFile file(name);
   if (!file.open(QIODevice::ReadOnly)) {
@@ -61,7 +63,9 @@ TReadResult ReadLines(const std::string& fileName, int lineCount) {
   }
 
   TReadResult result;
-  result.Lines.assign(static_cast<std::size_t>(lineCount > 0 ? lineCount : 0), std::string());
+  const std::size_t required = static_cast<std::size_t>(lineCount > 0 ? lineCount : 0);
+  result.Lines.assign(required + static_cast<std::size_t>(std::max(optionalLineCount, 0)),
+                      std::string());
   std::size_t line = 0;
   std::string current;
   // Takes the text gathered so far as the next line; false when it is too long.
@@ -75,6 +79,13 @@ TReadResult ReadLines(const std::string& fileName, int lineCount) {
   const auto tooLong = [&]() {
     return Failed(TReadStatus::LineTooLong, LineTooLongMessage(line + 1, fileName));
   };
+  // An overlong optional line ends the reading: it and the lines after it
+  // stay empty.
+  const auto decoded = [&]() {
+    Decode(result.Lines, 0, required);
+    for (std::size_t i = required; i < result.Lines.size(); ++i) Decode(result.Lines, i, i + 1);
+    return std::move(result);
+  };
 
   char buffer[16 * 1024];
   while (line < result.Lines.size()) {
@@ -82,7 +93,7 @@ TReadResult ReadLines(const std::string& fileName, int lineCount) {
     if (got < 0)
       return Failed(TReadStatus::Unreadable, Quoted(fileName, "Cannot read", file.errorString()));
     if (got == 0) {
-      if (!current.empty() && !endLine()) return tooLong();
+      if (!current.empty() && !endLine()) return line < required ? tooLong() : decoded();
       break;
     }
     const char* at = buffer;
@@ -93,14 +104,13 @@ TReadResult ReadLines(const std::string& fileName, int lineCount) {
       const char* const stop = lf ? lf : end;
       current.append(at, stop);
       // One byte more than the limit may still be the CR of the line end.
-      if (current.size() > kMaxLineBytes + 1) return tooLong();
+      if (current.size() > kMaxLineBytes + 1) return line < required ? tooLong() : decoded();
       if (!lf) break;
-      if (!endLine()) return tooLong();
+      if (!endLine()) return line < required ? tooLong() : decoded();
       at = lf + 1;
     }
   }
-  Decode(result.Lines);
-  return result;
+  return decoded();
 }
 
 TWriteResult WriteLines(const std::string& fileName, const std::vector<std::string>& lines) {

@@ -41,7 +41,12 @@ struct TReadResult {
 // The text is decoded as UTF-8 (a leading byte order mark dropped) when
 // every line read is valid UTF-8, and as Windows-1252 otherwise.  NUL bytes
 // are kept as characters.  Nothing after the last line asked for is read.
-TReadResult ReadLines(const std::string& fileName, int lineCount);
+//
+// `optionalLineCount` further lines may follow: they are read as well (empty
+// when the file ends before them) and returned after the others, but an
+// overlong one ends the reading there instead of failing it, and each is
+// decoded on its own, so they never change how the first lines read.
+TReadResult ReadLines(const std::string& fileName, int lineCount, int optionalLineCount = 0);
 
 struct TWriteResult {
   bool Ok = true;

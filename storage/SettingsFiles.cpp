@@ -1,8 +1,17 @@
 #include "SettingsFiles.h"
 
 #include <algorithm>
+#include <iterator>
+
+#include "Errors.h"
 
 namespace ostrane {
+namespace {
+
+constexpr const char* kFortuneKey = "fortune";
+constexpr const char* kAnglesFromKey = "angles-from";
+
+}  // namespace
 
 bool IsNumberLine(int line) {
   return line != kNameLine && line != kTimeLine && line != kJulianDateLine;
@@ -41,12 +50,67 @@ std::vector<std::string> UserDataLines(const ReleaseSettings& settings) {
   return lines;
 }
 
+std::vector<std::string> ExtensionLines(const ReleaseSettings& s, TFileKind kind) {
+  std::vector<std::string> lines;
+  lines.push_back(std::string(kFortuneKey) + "=" +
+                  std::to_string(ComboBoxIndex(s.FortuneSign, kSignItems)));
+  if (kind == TFileKind::Options)
+    lines.push_back(std::string(kAnglesFromKey) + "=" +
+                    (s.AnglesFrom == kFromStartSign ? "start" : "fortune"));
+  return lines;
+}
+
+TFileExtension ParseExtensionLines(const std::vector<std::string>& lines, int firstLine,
+                                   const std::string& fileName, TFileKind kind) {
+  TFileExtension extension;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    const std::size_t eq = line.find('=');
+    if (eq == std::string::npos) continue;
+    const std::string key = line.substr(0, eq), value = line.substr(eq + 1);
+    const auto bad = [&](const std::string& message) {
+      return EConvertError("Line " + std::to_string(firstLine + static_cast<int>(i)) + " of '" +
+                           fileName + "': " + message);
+    };
+    if (key == kFortuneKey) {
+      const std::optional<std::int32_t> sign = TryStrToInt(value);
+      if (!sign) throw bad(FormatMessage("'%s' is not a valid integer value", value));
+      extension.FortuneSign = ComboBoxIndex(*sign, kSignItems);
+    } else if (key == kAnglesFromKey && kind == TFileKind::Options) {
+      if (value != "fortune" && value != "start")
+        throw bad(FormatMessage("'%s' is neither fortune nor start", value));
+      extension.AnglesFrom = value == "start" ? kFromStartSign : kFromFortune;
+    }
+  }
+  return extension;
+}
+
+void ApplyExtension(ReleaseSettings& s, const TFileExtension& extension, TFileKind kind) {
+  s.FortuneSign = extension.FortuneSign.value_or(kNoSelection);
+  if (kind == TFileKind::Options) s.AnglesFrom = extension.AnglesFrom.value_or(kFromFortune);
+}
+
+namespace {
+
+TFileKind KindOf(int lineCount) {
+  return lineCount >= kOptionsFileLineCount ? TFileKind::Options : TFileKind::Chart;
+}
+
+std::vector<std::string> WithExtension(std::vector<std::string> lines,
+                                       const ReleaseSettings& settings, TFileKind kind) {
+  for (auto& line : ExtensionLines(settings, kind)) lines.push_back(std::move(line));
+  return lines;
+}
+
+}  // namespace
+
 TWriteResult SaveOptionsFile(const std::string& fileName, const ReleaseSettings& settings) {
-  return WriteLines(fileName, OptionsFileLines(settings));
+  return WriteLines(fileName,
+                    WithExtension(OptionsFileLines(settings), settings, TFileKind::Options));
 }
 
 TWriteResult SaveUserDataFile(const std::string& fileName, const ReleaseSettings& settings) {
-  return WriteLines(fileName, UserDataLines(settings));
+  return WriteLines(fileName, WithExtension(UserDataLines(settings), settings, TFileKind::Chart));
 }
 
 void ApplyLine(ReleaseSettings& s, int line, const std::string& text) {
@@ -74,11 +138,24 @@ void ApplyLine(ReleaseSettings& s, int line, const std::string& text) {
   }
 }
 
-void LoadSettingsFile(const std::string& fileName, int lineCount, ReleaseSettings& settings) {
-  const TReadResult read = ReadLines(fileName, lineCount);
+TSettingsFileLines ReadSettingsFile(const std::string& fileName, int lineCount) {
+  TReadResult read = ReadLines(fileName, lineCount, kMaxExtensionLines);
   if (!read.Ok()) throw EInOutError(read.Message);
+  TSettingsFileLines result;
+  const auto split = read.Lines.begin() + lineCount;
+  const std::vector<std::string> after(std::make_move_iterator(split),
+                                       std::make_move_iterator(read.Lines.end()));
+  read.Lines.erase(split, read.Lines.end());
+  result.Fixed = std::move(read.Lines);
+  result.Extension = ParseExtensionLines(after, lineCount + 1, fileName, KindOf(lineCount));
+  return result;
+}
+
+void LoadSettingsFile(const std::string& fileName, int lineCount, ReleaseSettings& settings) {
+  const TSettingsFileLines read = ReadSettingsFile(fileName, lineCount);
   for (int line = 1; line <= lineCount; ++line)
-    ApplyLine(settings, line, read.Lines[static_cast<std::size_t>(line - 1)]);
+    ApplyLine(settings, line, read.Fixed[static_cast<std::size_t>(line - 1)]);
+  ApplyExtension(settings, read.Extension, KindOf(lineCount));
 }
 
 }  // namespace ostrane

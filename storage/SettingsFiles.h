@@ -7,6 +7,17 @@
 // and is read back with StrToInt.  The first seven lines of the options file
 // have the layout of a user data file, so an options file opens as one.
 //
+// After those lines both files carry further values, one "key=value" line
+// each, which readers that know only the fixed lines never reach:
+//   fortune=N        the sign of the Lot of Fortune, SignIndex, -1 unknown
+//                    (both files)
+//   angles-from=W    fortune or start: what the places are counted from
+//                    (options file only)
+// A reader looks for these lines among the lines after the fixed ones, so an
+// options file still opens as a chart file; lines it does not know are
+// ignored, and a value that is missing takes its default.  A bad value
+// refuses the whole file before anything of it is applied.
+//
 // The window restores a file by reading its lines with ReadLines and
 // applying them to its controls one by one, in file order, converting each
 // number line with StrToInt as it comes: a bad number line then stops the
@@ -15,6 +26,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -47,6 +59,31 @@ enum TSettingsLine : int {
   kSignNamesLine,
   kLooseBondLine,
 };
+
+// How many lines after the fixed ones are searched for key=value lines.
+inline constexpr int kMaxExtensionLines = 32;
+
+enum class TFileKind { Options, Chart };
+
+// The values of the key=value lines of a file, each when present.
+struct TFileExtension {
+  std::optional<std::int32_t> FortuneSign;
+  std::optional<std::int32_t> AnglesFrom;
+};
+
+// The key=value lines of the file kind, from the settings.
+std::vector<std::string> ExtensionLines(const ReleaseSettings& settings, TFileKind kind);
+
+// Reads the key=value lines among `lines` (the lines after the fixed ones;
+// the first of them is line `firstLine` of the file named `fileName`).  Keys
+// that do not belong to the file kind are ignored.  Throws EConvertError,
+// naming the file and the line, on a value that cannot be read.
+TFileExtension ParseExtensionLines(const std::vector<std::string>& lines, int firstLine,
+                                   const std::string& fileName, TFileKind kind);
+
+// Sets the values of the file kind from the extension: a value the file did
+// not hold takes its default (Fortune unknown, places counted from Fortune).
+void ApplyExtension(ReleaseSettings& settings, const TFileExtension& extension, TFileKind kind);
 
 // Name, time and Julian Date are text lines; all others are number lines.
 bool IsNumberLine(int line);
@@ -82,9 +119,20 @@ class EInOutError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Reads the first `lineCount` lines of a file (kOptionsFileLineCount or
-// kUserDataLineCount) and applies them to `settings` in file order.  Throws
-// EInOutError when the file cannot be read, before anything is applied, and
+// The lines of a settings or chart file: the fixed ones and those after them.
+struct TSettingsFileLines {
+  std::vector<std::string> Fixed;
+  TFileExtension Extension;
+};
+
+// Reads the fixed lines of a file (kOptionsFileLineCount or
+// kUserDataLineCount) and its key=value lines.  Throws EInOutError when the
+// file cannot be read and EConvertError on a bad key=value line, both before
+// anything is applied.
+TSettingsFileLines ReadSettingsFile(const std::string& fileName, int lineCount);
+
+// Reads a file as ReadSettingsFile does and applies its lines to `settings`
+// in file order, then its key=value values.  Throws as ReadSettingsFile, and
 // EConvertError at the first number line that is not an integer, with the
 // lines before it applied.
 void LoadSettingsFile(const std::string& fileName, int lineCount, ReleaseSettings& settings);

@@ -31,6 +31,7 @@
 #include "Level3F.h"
 #include "ReleaseSettings.h"
 #include "Releasing.h"
+#include "SettingsFiles.h"
 
 class QAction;
 class QActionGroup;
@@ -53,6 +54,10 @@ class THintTracker;
 class TListBox;
 class TRadioGroup;
 class TSpinEdit;
+
+// Selects a sign in the "Lot of Fortune" list, or "none" for -1 and values
+// outside 0 .. 11.
+void SetFortuneSign(QComboBox& fortune, std::int32_t sign);
 
 class TFormZodiac : public QMainWindow, public IReleasingWindow {
   Q_OBJECT
@@ -113,6 +118,8 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   QPushButton* BtnSaveSettings;
   QPushButton* BtnRestoreDefaults;
   QComboBox* ComboBoxStartSign;
+  // The sign of the Lot of Fortune: item 0 "none", then Aries .. Pisces.
+  QComboBox* ComboBoxFortune;
   TSpinEdit* SpinEditNumMajPeriods;
   TRadioGroup* RGOstraneType;
   TRadioGroup* RGDateStyle;
@@ -136,6 +143,9 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   QAction* Font1;
   QAction* ShortSignNames2;
   QAction* LongSignNames2;
+  // "Count angles from": the Lot of Fortune or the starting sign.
+  QAction* AnglesFromFortune1;
+  QAction* AnglesFromStartSign1;
   QAction* Contents1;
   QAction* About1;
   QMenu* PopupMenu1;
@@ -206,6 +216,8 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   // Reads the first lineCount lines of a settings or chart file and applies
   // them to the controls in file order, then lists anew (ZodiacFiles.cpp).
   void RestoreFile(const std::string& fileName, int lineCount);
+  // Puts the key=value values of a file into their controls.
+  void ApplyFileExtension(const TFileExtension& extension, int lineCount);
   // Applies one line to its control; the error that stops the restore there,
   // or nothing.
   std::optional<std::string> ApplyFileLine(int line, const std::string& text);

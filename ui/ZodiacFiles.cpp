@@ -116,17 +116,20 @@ void TFormZodiac::RestoreSettings1Click() {
 }
 
 void TFormZodiac::RestoreFile(const std::string& fileName, int lineCount) {
-  const TReadResult read = ReadLines(fileName, lineCount);
-  if (!read.Ok()) {
-    ShowErrorBox(this, Q(read.Message));
+  TSettingsFileLines read;
+  try {
+    read = ReadSettingsFile(fileName, lineCount);
+  } catch (const std::exception& error) {  // unreadable, or a bad key=value line
+    ShowErrorBox(this, Q(error.what()));
     return;
   }
   for (int line = 1; line <= lineCount; ++line) {
-    if (const auto error = ApplyFileLine(line, read.Lines[static_cast<std::size_t>(line - 1)])) {
+    if (const auto error = ApplyFileLine(line, read.Fixed[static_cast<std::size_t>(line - 1)])) {
       ShowErrorBox(this, Q(*error));
       return;
     }
   }
+  ApplyFileExtension(read.Extension, lineCount);
   BtnClearListClick();
   BtnCalculateOstraneClick();
 }
@@ -143,6 +146,15 @@ std::optional<std::string> TFormZodiac::ApplyFileLine(int line, const std::strin
   WriteControl(*this, line, settings);
   FHandlerError = nullptr;
   return handlerError;
+}
+
+void TFormZodiac::ApplyFileExtension(const TFileExtension& extension, int lineCount) {
+  ReleaseSettings settings = ReadSettings();
+  const TFileKind kind = lineCount >= kOptionsFileLineCount ? TFileKind::Options : TFileKind::Chart;
+  ApplyExtension(settings, extension, kind);
+  SetFortuneSign(*ComboBoxFortune, settings.FortuneSign);
+  (settings.AnglesFrom == kFromStartSign ? AnglesFromStartSign1 : AnglesFromFortune1)
+      ->setChecked(true);
 }
 
 // --- The chart files --------------------------------------------------------

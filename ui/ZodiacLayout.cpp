@@ -113,6 +113,10 @@ void TFormZodiac::BuildControls() {
   ComboBoxStartSign = Named(new QComboBox(left), "ComboBoxStartSign");
   ComboBoxStartSign->addItems(kSignNames);
   SetHint(ComboBoxStartSign, "Select the major period sign from which to begin the releasing.");
+  ComboBoxFortune = Named(new QComboBox(left), "ComboBoxFortune");
+  ComboBoxFortune->addItem("none");
+  ComboBoxFortune->addItems(kSignNames);
+  SetHint(ComboBoxFortune, "The sign of the Lot of Fortune: the peak periods are counted from it.");
   SpinEditNumMajPeriods =
       Named(new TSpinEdit(kMinGeneralPeriods, kMaxGeneralPeriods, left), "SpinEditNumMajPeriods");
   SpinEditNumMajPeriods->SetValue(6);
@@ -171,8 +175,11 @@ void TFormZodiac::BuildControls() {
                     0, 1, 2);
   inputs->addWidget(ComboBoxStartSign, 2, 2, 1, 2);
   inputs->addWidget(Label("LabelGeneralPeriods", "General &Periods:", SpinEditNumMajPeriods, left),
-                    3, 0, 1, 2);
-  inputs->addWidget(SpinEditNumMajPeriods, 3, 2, 1, 2);
+                    3, 0);
+  inputs->addWidget(SpinEditNumMajPeriods, 3, 1);
+  // Alt+F opens the File menu, so the label's letter is the o.
+  inputs->addWidget(Label("LabelFortune", "Lot of F&ortune:", ComboBoxFortune, left), 3, 2);
+  inputs->addWidget(ComboBoxFortune, 3, 3);
   inputs->addWidget(RGOstraneType, 4, 0, 1, 2);
   inputs->addWidget(RGDateStyle, 4, 2, 1, 2);
   inputs->addWidget(RGLooseBondType, 5, 0, 1, 2);

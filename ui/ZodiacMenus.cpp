@@ -68,6 +68,19 @@ void TFormZodiac::BuildMenus() {
     FSignNameItems->addAction(item);
   }
 
+  view->addSeparator();
+  QMenu* angles = view->addMenu("Count &Angles From");
+  angles->setObjectName("AnglesFrom1");
+  angles->menuAction()->setObjectName("AnglesFrom1");
+  AnglesFromFortune1 = Item(angles, "AnglesFromFortune1", "Lot of &Fortune");
+  AnglesFromStartSign1 = Item(angles, "AnglesFromStartSign1", "the &Starting Sign");
+  auto* anglesGroup = new QActionGroup(this);
+  for (QAction* item : {AnglesFromFortune1, AnglesFromStartSign1}) {
+    item->setCheckable(true);
+    anglesGroup->addAction(item);
+  }
+  AnglesFromFortune1->setChecked(true);
+
   QMenu* help = Menu(bar, "Help1", "&Help");
   Contents1 = Item(help, "Contents1", "&Contents ...");
   help->addSeparator();

@@ -31,6 +31,8 @@ ReleaseSettings TFormZodiac::ReadSettings() const {
   s.DateStyle = RGDateStyle->ItemIndex();
   s.SignNameStyle = RGSignNames->ItemIndex();
   s.LooseBondType = RGLooseBondType->ItemIndex();
+  s.FortuneSign = ComboBoxFortune->currentIndex() - 1;  // item 0 is "none"
+  s.AnglesFrom = AnglesFromStartSign1->isChecked() ? kFromStartSign : kFromFortune;
   return s;
 }
 
@@ -49,6 +51,12 @@ void TFormZodiac::ApplySettings(const ReleaseSettings& s) {
   RGDateStyle->SetItemIndex(s.DateStyle);
   RGSignNames->SetItemIndex(s.SignNameStyle);
   RGLooseBondType->SetItemIndex(s.LooseBondType);
+  SetFortuneSign(*ComboBoxFortune, s.FortuneSign);
+  (s.AnglesFrom == kFromStartSign ? AnglesFromStartSign1 : AnglesFromFortune1)->setChecked(true);
+}
+
+void SetFortuneSign(QComboBox& fortune, std::int32_t sign) {
+  fortune.setCurrentIndex(sign >= 0 && sign <= 11 ? sign + 1 : 0);
 }
 
 TimeLocale TFormZodiac::ReadTimeLocale() const {

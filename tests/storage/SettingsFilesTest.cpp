@@ -50,6 +50,8 @@ void ExpectEqual(const ReleaseSettings& a, const ReleaseSettings& b) {
   EXPECT_EQ(a.DateStyle, b.DateStyle);
   EXPECT_EQ(a.SignNameStyle, b.SignNameStyle);
   EXPECT_EQ(a.LooseBondType, b.LooseBondType);
+  EXPECT_EQ(a.FortuneSign, b.FortuneSign);
+  EXPECT_EQ(a.AnglesFrom, b.AnglesFrom);
 }
 
 TEST(SettingsFiles, WrittenByteExact) {
@@ -57,10 +59,11 @@ TEST(SettingsFiles, WrittenByteExact) {
   const std::string options = dir.Path(kOptionsFileName), chart = dir.Path("Chart.txt");
   ASSERT_TRUE(SaveOptionsFile(options, Custom()).Ok);
   ASSERT_TRUE(SaveUserDataFile(chart, Custom()).Ok);
-  EXPECT_EQ(ReadBytes(options), kCustomFile);
+  // The lines of the first program versions, then the key=value lines.
+  EXPECT_EQ(ReadBytes(options), std::string(kCustomFile) + "fortune=-1\r\nangles-from=fortune\r\n");
   EXPECT_EQ(ReadBytes(chart),
             "Ren\xC3\xA9"
-            "e Dupr\xC3\xA9\r\n10\r\n45\r\n-300\r\n2:30 pm\r\n1611859.5\r\n9\r\n");
+            "e Dupr\xC3\xA9\r\n10\r\n45\r\n-300\r\n2:30 pm\r\n1611859.5\r\n9\r\nfortune=-1\r\n");
 
   ReleaseSettings none;
   none.MonthIndex = kNoSelection;
@@ -272,6 +275,82 @@ TEST(LoadSettingsFile, UnreadableFileChangesNothing) {
     }
     ExpectEqual(s, ReleaseSettings());
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SettingsFileExtension, ReadBothWaysAndRefusedWhole) {
+  ReleaseSettings withFortune = Custom();
+  withFortune.FortuneSign = 4;
+  withFortune.AnglesFrom = kFromStartSign;
+  const std::string chartLines =
+      "Ren\xC3\xA9"
+      "e Dupr\xC3\xA9\r\n10\r\n45\r\n-300\r\n2:30 pm\r\n1611859.5\r\n9\r\n";
+  struct Case {
+    const char* name;
+    std::string bytes;
+    int lineCount;
+    std::int32_t fortune, anglesFrom;  // expected after loading over withFortune
+    const char* error;                 // expected message, or nullptr
+  };
+  const Case cases[] = {
+      {"options file of the first versions", kCustomFile, kOptionsFileLineCount, -1, kFromFortune,
+       nullptr},
+      {"chart file of the first versions", chartLines, kUserDataLineCount, -1, kFromStartSign,
+       nullptr},
+      {"options file with both lines",
+       std::string(kCustomFile) + "fortune=7\r\nangles-from=start\r\n", kOptionsFileLineCount, 7,
+       kFromStartSign, nullptr},
+      {"chart file with Fortune", chartLines + "fortune=11\r\n", kUserDataLineCount, 11,
+       kFromStartSign, nullptr},
+      {"options file opened as a chart: its Fortune, not its releasing type",
+       std::string(kCustomFile) + "fortune=2\r\nangles-from=fortune\r\n", kUserDataLineCount, 2,
+       kFromStartSign, nullptr},
+      {"Fortune out of range is unknown", chartLines + "fortune=12\r\n", kUserDataLineCount, -1,
+       kFromStartSign, nullptr},
+      {"unknown keys and plain lines ignored",
+       chartLines + "colour=red\r\nsomething\r\nfortune=$3\r\n", kUserDataLineCount, 3,
+       kFromStartSign, nullptr},
+      {"bad Fortune refuses the file", chartLines + "fortune=Leo\r\n", kUserDataLineCount, 4,
+       kFromStartSign, "Line 8 of '%s': 'Leo' is not a valid integer value"},
+      {"bad angles line refuses the file", std::string(kCustomFile) + "angles-from=sun\r\n",
+       kOptionsFileLineCount, 4, kFromStartSign,
+       "Line 13 of '%s': 'sun' is neither fortune nor start"},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    const std::string path = dir.Path("file.txt");
+    WriteBytes(path, c.bytes);
+    ReleaseSettings s = withFortune;
+    if (c.error) {
+      try {
+        LoadSettingsFile(path, c.lineCount, s);
+        ADD_FAILURE() << c.name << ": no error";
+      } catch (const EConvertError& e) {
+        EXPECT_EQ(e.what(), FormatMessage(c.error, path)) << c.name;
+      }
+      ExpectEqual(s, withFortune);  // nothing applied
+      continue;
+    }
+    ASSERT_NO_THROW(LoadSettingsFile(path, c.lineCount, s)) << c.name;
+    EXPECT_EQ(s.FortuneSign, c.fortune) << c.name;
+    EXPECT_EQ(s.AnglesFrom, c.anglesFrom) << c.name;
+    EXPECT_EQ(s.StartSign, 9) << c.name;
+  }
+
+  // Saved and loaded again, and the first lines as the first versions read them.
+  TempDir dir;
+  const std::string path = dir.Path(kOptionsFileName);
+  ASSERT_TRUE(SaveOptionsFile(path, withFortune).Ok);
+  ReleaseSettings back;
+  LoadSettingsFile(path, kOptionsFileLineCount, back);
+  const TReadResult firstLines = ReadLines(path, kOptionsFileLineCount);
+  ASSERT_TRUE(firstLines.Ok());
+  EXPECT_EQ(firstLines.Lines, OptionsFileLines(withFortune));
+  withFortune.Day = 31;
+  ExpectEqual(back, withFortune);
 }
 
 }  // namespace

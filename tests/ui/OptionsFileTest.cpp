@@ -71,7 +71,8 @@ TEST_F(OptionsFile, SaveThenRestoreGivesEveryControlItsValueAndOneListing) {
   EXPECT_EQ(beeps, 1);
   EXPECT_EQ(
       ReadBytes("OptionsFile.txt").toStdString(),
-      "Prior Chart\r\n5\r\n20\r\n1975\r\n06:30:00\r\nprior jd\r\n3\r\n1\r\n4\r\n0\r\n0\r\n0\r\n");
+      "Prior Chart\r\n5\r\n20\r\n1975\r\n06:30:00\r\nprior jd\r\n3\r\n1\r\n4\r\n0\r\n0\r\n0\r\n"
+      "fortune=-1\r\nangles-from=fortune\r\n");
   EXPECT_TRUE(W<QPushButton>("BtnRestoreDefaults")->isEnabled()) << "enabled by the save";
   EXPECT_TRUE(W<QAction>("RestoreDefaults")->isEnabled()) << "enabled by the save";
 
@@ -186,6 +187,8 @@ TEST_F(OptionsFile, MonthWithoutSelectionIsSavedAsMinusOne) {
   DialogInterceptor boxes;
   W<QPushButton>("BtnSaveSettings")->click();
   file[1] = "-1";
+  file.emplace_back("fortune=-1");
+  file.emplace_back("angles-from=fortune");
   EXPECT_EQ(ReadBytes("OptionsFile.txt"), CrLf(file));
 }
 

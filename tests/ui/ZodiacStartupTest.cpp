@@ -84,10 +84,12 @@ TEST_F(ZodiacStartup, EveryControlMenuItemAndLabelIsThere) {
       items << (item->isSeparator() ? "-" : item->objectName());
     menus << menu->text() + ": " + items.join(' ');
   }
-  EXPECT_EQ(menus.join(" | ").toStdString(),
-            "&File: Open SaveFileAs - SaveSettings RestoreDefaults - ListOstrane1 ClearList1 "
-            "Print1 SaveAsPdf1 - Exit1"
-            " | &Edit: Font1 | &View: ShortSignNames2 LongSignNames2 | &Help: Contents1 - About1");
+  EXPECT_EQ(
+      menus.join(" | ").toStdString(),
+      "&File: Open SaveFileAs - SaveSettings RestoreDefaults - ListOstrane1 ClearList1 "
+      "Print1 SaveAsPdf1 - Exit1"
+      " | &Edit: Font1 | &View: ShortSignNames2 LongSignNames2 - AnglesFrom1 | &Help: Contents1 - "
+      "About1");
   QStringList popup;
   for (QAction* item : W<QMenu>("PopupMenu1")->actions())
     popup << (item->isSeparator() ? "-" : item->objectName());
