@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CollectingWindow.h"
+#include "InForce.h"
 #include "Releasing.h"
 
 namespace {
@@ -55,6 +56,21 @@ void Level34LongestLine(benchmark::State& state) {
   state.counters["lines"] = static_cast<double>(w.Level3Lines.size());
 }
 BENCHMARK(Level34LongestLine)->Unit(benchmark::kMicrosecond);
+
+// The periods in force in the last general period of a 200-period listing
+// (the walk goes through the whole listing first): the worst case.
+void PeriodsInForceAtTheEnd(benchmark::State& state) {
+  TCollectingWindow w = LongestListingWindow();
+  TChronocrator chronocrator;
+  const double start = 2451545.0;
+  const double end = WalkGeneralPeriods(chronocrator, GeneralWalkOf(w.Settings, start),
+                                        [](const TPeriodStep&) { return true; });
+  for (auto _ : state) {
+    const TInForce r = PeriodsInForce(chronocrator, w.Settings, start, end - 1.0);
+    benchmark::DoNotOptimize(r);
+  }
+}
+BENCHMARK(PeriodsInForceAtTheEnd)->Unit(benchmark::kMicrosecond);
 
 // Every day from -4712 January 1 to 10000 December 31, to a date and back.
 void EveryDayBothWays(benchmark::State& state) {

@@ -1,0 +1,240 @@
+#include "ListArguments.h"
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <map>
+
+#include "Releasing.h"
+#include "SettingsFiles.h"
+
+namespace ostrane {
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: ostrane-list [options]\n"
+    "Prints the general and sub-period releasing listing, one line per list line.\n"
+    "\n"
+    "Birth data (date and time default to now):\n"
+    "  --name TEXT            name on the second header line (at most 50 characters)\n"
+    "  --year N               -4712 .. 10000\n"
+    "  --month N              1 .. 12\n"
+    "  --day N                1 .. 31\n"
+    "  --time TEXT            time of day, such as 14:30, 2:30 pm or 14:30:15.250\n"
+    "Listing settings:\n"
+    "  --start-sign S         0 .. 11 or a sign name (default aries)\n"
+    "  --type T               0/modern, 1/egyptian or 2/valens (default valens)\n"
+    "  --periods N            number of general periods, 1 .. 200 (default 6)\n"
+    "  --date-style S         european, american (default) or scientific\n"
+    "  --sign-names S         long (default) or short\n"
+    "  --loose-bond S         always (default) or never\n"
+    "  --fortune S            the sign of the Lot of Fortune, 0 .. 11 or a name, or none\n"
+    "  --angles-from W        fortune (default) or start: what the places (the angles,\n"
+    "                         the peak periods) are counted from\n"
+    "Output:\n"
+    "  --level34 K            the level 3 and 4 periods of the K-th data line instead\n"
+    "  --csv                  one CSV row per period instead of the list texts; columns\n"
+    "                         level,sign,counter,julian_day,year,month,day,time,\n"
+    "                         place_from_fortune,loosing_of_the_bond\n"
+    "  --at DATETIME          the periods in force at [-]YYYY-MM-DD[THH:MM[:SS]] (local\n"
+    "                         clock time, astronomical years, Julian calendar before\n"
+    "                         1582-10-15): the CSV columns plus end_julian_day, one\n"
+    "                         row per level 1 .. 4\n"
+    "Files (loaded first, the options file before the chart file; the other\n"
+    "options override them; values out of range are limited as the window does):\n"
+    "  --options FILE         an options file (all settings)\n"
+    "  --chart FILE           a chart file (name, date, time and start sign)\n"
+    "  --help, --version\n";
+
+constexpr const char* kSignNames[12] = {"aries",       "taurus",    "gemini",   "cancer",
+                                        "leo",         "virgo",     "libra",    "scorpio",
+                                        "sagittarius", "capricorn", "aquarius", "pisces"};
+
+std::string Lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return s;
+}
+
+std::int32_t IntegerValue(const std::string& flag, const std::string& text, std::int32_t min,
+                          std::int32_t max) {
+  std::size_t used = 0;
+  long long value = 0;
+  try {
+    value = std::stoll(text, &used, 10);
+  } catch (const std::exception&) {
+    used = 0;
+  }
+  if (used == 0 || used != text.size() || value < min || value > max)
+    throw TUsageError{flag + " takes a whole number from " + std::to_string(min) + " to " +
+                      std::to_string(max) + ", not '" + text + "'"};
+  return static_cast<std::int32_t>(value);
+}
+
+// A value given by number or by one of its names.
+std::int32_t ChoiceValue(const std::string& flag, const std::string& text,
+                         const std::vector<std::string>& names, bool numbersToo) {
+  const std::string lower = Lower(text);
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (lower == names[i] || (numbersToo && lower == std::to_string(i)))
+      return static_cast<std::int32_t>(i);
+  }
+  std::string list;
+  for (const auto& n : names) list += (list.empty() ? "" : ", ") + n;
+  throw TUsageError{flag + " takes one of " + list + (numbersToo ? " (or its number)" : "") +
+                    ", not '" + text + "'"};
+}
+
+std::size_t Utf8Length(const std::string& s) {
+  return static_cast<std::size_t>(
+      std::count_if(s.begin(), s.end(), [](unsigned char c) { return (c & 0xC0) != 0x80; }));
+}
+
+void SetToNow(ReleaseSettings& s) {
+  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  std::tm local{};
+  localtime_r(&now, &local);
+  s.Year = local.tm_year + 1900;
+  s.MonthIndex = local.tm_mon;
+  s.Day = local.tm_mday;
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%02d:%02d:%02d", local.tm_hour, local.tm_min, local.tm_sec);
+  s.TimeText = buffer;
+}
+
+// The options that set one of the listing's input values.
+using SettingFlag =
+    std::function<void(ReleaseSettings&, const std::string& flag, const std::string& value)>;
+
+const std::map<std::string, SettingFlag>& SettingFlags() {
+  static const std::map<std::string, SettingFlag> flags{
+      {"--name",
+       [](ReleaseSettings& s, const std::string& f, const std::string& v) {
+         if (Utf8Length(v) > kMaxNameLength)
+           throw TUsageError{f + " takes at most " + std::to_string(kMaxNameLength) +
+                             " characters"};
+         s.Name = v;
+       }},
+      {"--year", [](ReleaseSettings& s, const auto& f,
+                    const auto& v) { s.Year = IntegerValue(f, v, kMinYear, kMaxYear); }},
+      {"--month", [](ReleaseSettings& s, const auto& f,
+                     const auto& v) { s.MonthIndex = IntegerValue(f, v, 1, 12) - 1; }},
+      {"--day", [](ReleaseSettings& s, const auto& f,
+                   const auto& v) { s.Day = IntegerValue(f, v, kMinDay, kMaxDay); }},
+      {"--time", [](ReleaseSettings& s, const auto&, const auto& v) { s.TimeText = v; }},
+      {"--start-sign",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.StartSign = ChoiceValue(f, v, {std::begin(kSignNames), std::end(kSignNames)}, true);
+       }},
+      {"--type",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.ReleasingType = ChoiceValue(f, v, {"modern", "egyptian", "valens"}, true);
+       }},
+      {"--periods",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.GeneralPeriods = IntegerValue(f, v, kMinGeneralPeriods, kMaxGeneralPeriods);
+       }},
+      {"--date-style",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.DateStyle = ChoiceValue(f, v, {"european", "american", "scientific"}, false);
+       }},
+      {"--sign-names",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         // Listed in the order of the selection index: 0 short, 1 long.
+         s.SignNameStyle = ChoiceValue(f, v, {"short", "long"}, false);
+       }},
+      {"--loose-bond",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.LooseBondType = ChoiceValue(f, v, {"never", "always"}, false);
+       }},
+      {"--fortune",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.FortuneSign =
+             Lower(v) == "none"
+                 ? kNoSelection
+                 : ChoiceValue(f, v, {std::begin(kSignNames), std::end(kSignNames)}, true);
+       }},
+      {"--angles-from",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.AnglesFrom = ChoiceValue(f, v, {"fortune", "start"}, false);
+       }},
+  };
+  return flags;
+}
+
+}  // namespace
+
+const char* ListUsage() {
+  return kUsage;
+}
+
+TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostream& out,
+                                bool& done) {
+  TListRequest r;
+  SetToNow(r.Settings);
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string flag = args[i];
+    std::optional<std::string> value;
+    if (const auto eq = flag.find('='); flag.rfind("--", 0) == 0 && eq != std::string::npos) {
+      value = flag.substr(eq + 1);
+      flag = flag.substr(0, eq);
+    }
+    if (flag == "--help" || flag == "-h") {
+      out << ListUsage();
+      done = true;
+      return r;
+    }
+    if (flag == "--version") {
+      out << "ostrane-list 1.48\n";
+      done = true;
+      return r;
+    }
+    if (flag == "--csv") {
+      if (value) throw TUsageError{"--csv takes no value"};
+      r.Csv = true;
+      continue;
+    }
+    const auto handler = SettingFlags().find(flag);
+    const bool known = handler != SettingFlags().end() || flag == "--level34" ||
+                       flag == "--options" || flag == "--chart" || flag == "--at";
+    if (!known) throw TUsageError{"unknown option '" + flag + "'"};
+    if (!value) {
+      if (i + 1 >= args.size()) throw TUsageError{flag + " needs a value"};
+      value = args[++i];
+    }
+    if (flag == "--level34") {
+      r.Level34Line = IntegerValue(flag, *value, 1, TLineTables::kCapacity);
+    } else if (flag == "--options") {
+      r.OptionsFile = *value;
+    } else if (flag == "--at") {
+      std::string why;
+      r.At = ParseIsoDateTime(*value, &why);
+      if (!r.At)
+        throw TUsageError{"--at takes [-]YYYY-MM-DD[THH:MM[:SS]], not '" + *value + "': " + why};
+      r.AtText = *value;
+    } else if (flag == "--chart") {
+      r.ChartFile = *value;
+    } else {
+      handler->second(r.Settings, flag, *value);  // checks the value
+      r.SettingFlags.emplace_back(flag, *value);
+    }
+  }
+  if (r.At && r.Level34Line)
+    throw TUsageError{"--at lists the periods in force; it does not combine with --level34"};
+  return r;
+}
+
+void LoadListFiles(TListRequest& r) {
+  if (!r.OptionsFile && !r.ChartFile) return;
+  ReleaseSettings s;
+  SetToNow(s);
+  if (r.OptionsFile) LoadSettingsFile(*r.OptionsFile, kOptionsFileLineCount, s);
+  if (r.ChartFile) LoadSettingsFile(*r.ChartFile, kUserDataLineCount, s);
+  for (const auto& [flag, value] : r.SettingFlags) SettingFlags().at(flag)(s, flag, value);
+  r.Settings = s;
+}
+
+}  // namespace ostrane

@@ -1,0 +1,45 @@
+// The command line of ostrane-list: its options, read into a request.
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "IsoDateText.h"
+#include "ReleaseSettings.h"
+
+namespace ostrane {
+
+// A usage error: exit status 2, the message after "ostrane-list: ".
+struct TUsageError {
+  std::string Message;
+};
+
+struct TListRequest {
+  ReleaseSettings Settings;
+  std::optional<int> Level34Line;  // --level34: the K-th data line, from 1
+  bool Csv = false;
+  std::optional<TCivilMoment> At;  // --at: the periods in force instead
+  std::string AtText;
+  std::optional<std::string> OptionsFile, ChartFile;
+  // The setting options in command-line order, applied again over the files.
+  std::vector<std::pair<std::string, std::string>> SettingFlags;
+};
+
+// The usage text of --help.
+const char* ListUsage();
+
+// Reads the arguments (without the program name).  --help and --version
+// write their text to `out` and set `done`.  Throws TUsageError.
+TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostream& out,
+                                bool& done);
+
+// The settings of the files, the options file first, then the chart file;
+// the setting options on top.  Values out of range are limited as restoring
+// them into the window's controls limits them.  Throws EInOutError and
+// EConvertError as LoadSettingsFile does, TUsageError as the options do.
+void LoadListFiles(TListRequest& request);
+
+}  // namespace ostrane

@@ -1,0 +1,61 @@
+#include "ListOutput.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "Chronocrators.h"
+#include "DateTime.h"
+#include "Marks.h"
+#include "Releasing.h"
+#include "TimeText.h"
+
+namespace ostrane {
+
+TCivilMoment ShownMoment(int level, double julianDay) {
+  TDate date;
+  std::int64_t ms = 0;
+  if (level >= 3) {
+    ms = StoreShownMoment(date, julianDay);
+  } else {
+    // The main listing shows the truncated day; its time stays on that day.
+    date.JulianToDate(julianDay);
+    ms =
+        std::min(RoundToMilliseconds(date.GetDay() - date.GetDayNumber()), kMillisecondsPerDay - 1);
+  }
+  return TCivilMoment{date.GetYear(), date.GetMonth(), date.GetDayNumber(), ms};
+}
+
+std::string ExactReal(double value) {
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%.17g", value);
+  return buffer;
+}
+
+std::string CsvRow(int level, std::int32_t counter, double julianDay, int place, bool loosing) {
+  const TCivilMoment shown = ShownMoment(level, julianDay);
+  TChronocrator chronocrator;
+  std::string sign;
+  chronocrator.LongSignName(counter, sign);
+  return std::to_string(level) + ',' + sign + ',' + std::to_string(counter) + ',' +
+         ExactReal(julianDay) + ',' + std::to_string(shown.Year) + ',' +
+         std::to_string(shown.Month) + ',' + std::to_string(shown.Day) + ',' +
+         FormatTime24(shown.MsOfDay) + ',' + (place > 0 ? std::to_string(place) : "") + ',' +
+         (loosing ? '1' : '0');
+}
+
+void WriteCsv(std::ostream& out, const std::vector<TCollectingWindow::TPeriod>& periods,
+              std::int32_t angleReference) {
+  out << kCsvHeader << '\n';
+  for (const auto& p : periods)
+    out << CsvRow(p.Level, p.Counter, p.JulianDay, PlaceFrom(angleReference, p.Counter), p.Loosing)
+        << '\n';
+}
+
+void WriteInForceCsv(std::ostream& out, const TInForce& inForce) {
+  out << kCsvHeader << ",end_julian_day\n";
+  for (const TPeriodInForce& p : inForce.Periods)
+    out << CsvRow(p.Level, p.Counter, p.Start, p.Place, p.Loosing) << ',' << ExactReal(p.End)
+        << '\n';
+}
+
+}  // namespace ostrane
