@@ -109,7 +109,11 @@ TInForce PeriodsInForce(TChronocrator& chronocrator, const ReleaseSettings& s, d
   }
   const TPeriodInForce sub = subs.Result(0);
   result.Periods[1] = sub;
-  result.Periods[1].Level = 2;
+  if (result.Periods[1].Level == 1) {
+    // The general period's line: its first sub period, never a jump.
+    result.Periods[1].Level = 2;
+    result.Periods[1].Loosing = false;
+  }
   result.Periods[1].Place = PlaceFrom(reference, sub.Counter);
 
   // Levels 3 and 4 from the level 3/4 walk of that sub period.

@@ -9,6 +9,7 @@
 #include "InForce.h"
 #include "ListingFixture.h"
 #include "Marks.h"
+#include "PeriodSpans.h"
 #include "Releasing.h"
 
 using namespace ostrane;
@@ -159,6 +160,8 @@ TEST(PeriodsInForce, LoosingOfTheBondAtEveryLevel) {
     ASSERT_EQ(r.Status, TInForceStatus::InForce) << c.name;
     EXPECT_TRUE(r.Periods[c.level - 1].Loosing) << c.name;
     EXPECT_EQ(r.Periods[c.level - 1].Counter, jump->Counter) << c.name;
+    for (int level = c.level + 1; level <= 4; ++level)
+      EXPECT_FALSE(r.Periods[level - 1].Loosing) << c.name << ": its first child, level " << level;
     const TInForce before = At(c.settings, Before(jump->JulianDay));
     EXPECT_FALSE(before.Periods[c.level - 1].Loosing) << c.name << ", one ulp before";
   }
@@ -234,6 +237,53 @@ TEST(Marks, PlacesFromFortuneAndTheStartSign) {
   EXPECT_EQ(MarksText(10, true, "Fortune"), "10th from Fortune: peak period; Loosing of the bond");
   EXPECT_EQ(MarksText(2, false, "Fortune"), "");
   EXPECT_EQ(Ordinal(1) + Ordinal(2) + Ordinal(3) + Ordinal(11) + Ordinal(12), "1st2nd3rd11th12th");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PeriodSpans, EverySpanIsThePeriodInForceFromItsStartToItsEnd) {
+  // The spans and the periods in force select periods by separate code from
+  // the same walks: at the start of every span and one ulp before its end,
+  // the period in force at its level is that span.
+  for (int type : {kModern, kEgyptian, kValens}) {
+    ReleaseSettings s = WorkedExample();
+    s.ReleasingType = type;
+    s.StartSign = 10;
+    s.GeneralPeriods = 14;
+    s.FortuneSign = 5;
+    TChronocrator chronocrator;
+    const std::vector<TPeriodSpan> spans = PeriodSpans(chronocrator, s, kBirth, 4);
+    int counts[5] = {};
+    for (const TPeriodSpan& span : spans) {
+      ++counts[span.Level];
+      ASSERT_LT(span.Start, span.End);
+      for (double moment : {span.Start, Before(span.End)}) {
+        const TInForce r = At(s, moment);
+        ASSERT_EQ(r.Status, TInForceStatus::InForce) << "type " << type;
+        const TPeriodInForce& p = r.Periods[span.Level - 1];
+        const std::string where = "type " + std::to_string(type) + ", level " +
+                                  std::to_string(span.Level) + ", start " +
+                                  std::to_string(span.Start);
+        EXPECT_EQ(p.Start, span.Start) << where;
+        EXPECT_EQ(p.End, span.End) << where;
+        EXPECT_EQ(p.Counter, span.Counter) << where;
+        EXPECT_EQ(p.Loosing, span.Loosing) << where;
+        EXPECT_EQ(p.Place, span.Place) << where;
+      }
+    }
+    EXPECT_EQ(counts[1], 14) << "type " << type;
+    EXPECT_GT(counts[4], counts[3]) << "type " << type;
+    EXPECT_GT(counts[3], counts[2]) << "type " << type;
+
+    // A window keeps the periods that overlap it, whole.
+    const double from = kBirth + 4000, to = kBirth + 4100;
+    for (const TPeriodSpan& span : PeriodSpans(chronocrator, s, kBirth, 2, from, to)) {
+      EXPECT_LE(span.Level, 2);
+      EXPECT_TRUE(span.Start < to && span.End > from) << "type " << type;
+    }
+  }
 }
 
 }  // namespace
