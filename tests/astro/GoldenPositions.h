@@ -21,9 +21,16 @@ struct TPosition {
   double SunAltitudeDeg;  // topocentric, no refraction: 8.8" parallax below geocentric
 };
 
-// Year of a row, for the tolerance of its era.
+// Year of a row.
 inline double YearOf(const TPosition& p) {
   return 2000.0 + (p.JdTt - 2451545.0) / 365.25;
+}
+
+// The agreement asked for in each era, degrees: 0.01 from 1800, 0.05 from
+// 1000, 0.2 before.
+inline double EraTolerance(const TPosition& p) {
+  const double year = YearOf(p);
+  return year >= 1800.0 ? 0.01 : year >= 1000.0 ? 0.05 : 0.2;
 }
 
 inline constexpr TPosition kPositions[] = {

@@ -18,14 +18,9 @@ double AngleDiff(double a, double b) {
   return std::remainder(a - b, 360.0);
 }
 
-// Tolerances of the eras: 0.01 degree from 1800, 0.05 from 1000, 0.2 before.
-double EraTolerance(double year) {
-  return year >= 1800.0 ? 0.01 : year >= 1000.0 ? 0.05 : 0.2;
-}
-
 TEST(Positions, AgreeWithPyEphemInEveryEra) {
   for (const auto& g : golden::kPositions) {
-    const double tol = EraTolerance(golden::YearOf(g));
+    const double tol = golden::EraTolerance(g);
     const TNutation nutation = ComputeNutation(g.JdTt);
     const double eps = TrueObliquityDeg(g.JdTt, nutation);
     const double lst = LocalSiderealTimeDeg(g.JdUt1, g.JdTt, g.EastLongitudeDeg, nutation);
