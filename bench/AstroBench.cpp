@@ -1,0 +1,28 @@
+// How long the chart of one birth takes: time scales, Sun, Moon, Ascendant,
+// Sun's altitude and the two lots.  It should stay well under 100 us.
+#include <benchmark/benchmark.h>
+
+#include "DateTime.h"
+#include "Lots.h"
+
+namespace {
+
+using namespace ostrane;
+
+double ClockJd(int year, int month, double day) {
+  TDate date;
+  date.DateToJulian(year, month, day);
+  return date.GetJulianDay();
+}
+
+void ChartOfOneBirth(benchmark::State& state, double jdUtc) {
+  for (auto _ : state) {
+    TChartResult result = ComputeChart(jdUtc, 48.2, 16.37);
+    benchmark::DoNotOptimize(result);
+  }
+}
+// A birth under the leap-second table and one under the Delta T polynomials.
+BENCHMARK_CAPTURE(ChartOfOneBirth, 1985, ClockJd(1985, 7, 1.4))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ChartOfOneBirth, 1500, ClockJd(1500, 3, 1.5))->Unit(benchmark::kMicrosecond);
+
+}  // namespace
