@@ -13,6 +13,7 @@
 
 #include "CollectingWindow.h"
 #include "Errors.h"
+#include "PlaceCommand.h"
 #include "Releasing.h"
 #include "SettingsFiles.h"
 
@@ -43,6 +44,10 @@ constexpr const char* kUsage =
     "options override them; values out of range are limited as the window does):\n"
     "  --options FILE         an options file (all settings)\n"
     "  --chart FILE           a chart file (name, date, time and start sign)\n"
+    "Places:\n"
+    "  --find-place TEXT      list the places matching TEXT (a name or its beginning,\n"
+    "                         optionally \", CC\" or \", region\") with their latitude,\n"
+    "                         longitude and time zone, and nothing else\n"
     "  --help, --version\n";
 
 constexpr const char* kSignNames[12] = {"aries",       "taurus",    "gemini",   "cancer",
@@ -181,6 +186,7 @@ struct Request {
   std::optional<int> level34Line;
   bool csv = false;
   std::optional<std::string> optionsFile, chartFile;
+  std::optional<std::string> findPlace;
   // The setting options in command-line order, applied again over the files.
   std::vector<std::pair<std::string, std::string>> settingFlags;
 };
@@ -212,7 +218,7 @@ Request ParseArguments(const std::vector<std::string>& args, std::ostream& out, 
     }
     const auto handler = SettingFlags().find(flag);
     const bool known = handler != SettingFlags().end() || flag == "--level34" ||
-                       flag == "--options" || flag == "--chart";
+                       flag == "--options" || flag == "--chart" || flag == "--find-place";
     if (!known) throw UsageError{"unknown option '" + flag + "'"};
     if (!value) {
       if (i + 1 >= args.size()) throw UsageError{flag + " needs a value"};
@@ -224,6 +230,8 @@ Request ParseArguments(const std::vector<std::string>& args, std::ostream& out, 
       r.optionsFile = *value;
     } else if (flag == "--chart") {
       r.chartFile = *value;
+    } else if (flag == "--find-place") {
+      r.findPlace = *value;
     } else {
       handler->second(r.settings, flag, *value);  // checks the value
       r.settingFlags.emplace_back(flag, *value);
@@ -258,6 +266,7 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
         << "Try 'ostrane-list --help' for more information.\n";
     return 2;
   }
+  if (request.findPlace) return RunFindPlace(*request.findPlace, out, err);
   try {
     LoadFiles(request);
   } catch (const EInOutError& e) {  // a file that cannot be read
