@@ -21,56 +21,42 @@ std::string MessageOf(const std::function<void()>& parse) {
   return {};
 }
 
-TEST(Coordinates, ReadsLatitudes) {
-  const struct {
-    const char* Text;
-    double Degrees;
-  } cases[] = {
-      {"52.3676", 52.3676},
-      {"-33.87", -33.87},
-      {"+52.5", 52.5},
-      {".5", 0.5},
-      {"5.", 5},
-      {" 52.37\t", 52.37},
-      {"90", 90},
-      {"-90.000", -90},
-      {"0", 0},
-      {"52n22", 52 + 22 / 60.0},
-      {"52N22", 52 + 22 / 60.0},
-      {"52n22'30", 52 + 22 / 60.0 + 30 / 3600.0},
-      {"33s52", -(33 + 52 / 60.0)},
-      {"33S52'05", -(33 + 52 / 60.0 + 5 / 3600.0)},
-      {"52n", 52},
-      {"0s30", -0.5},
-      {"52n2", 52 + 2 / 60.0},
-      {"90n00", 90},
-      {"007n05", 7 + 5 / 60.0},
-  };
-  for (const auto& c : cases) {
-    double value = NAN;
-    EXPECT_EQ(MessageOf([&] { value = ParseLatitude(c.Text); }), "") << c.Text;
-    EXPECT_NEAR(value, c.Degrees, 1e-12) << c.Text;
-  }
+double Parse(bool latitude, const std::string& text) {
+  return latitude ? ParseLatitude(text) : ParseLongitude(text);
 }
 
-TEST(Coordinates, ReadsLongitudes) {
+constexpr bool kLat = true;
+constexpr bool kLon = false;
+
+TEST(Coordinates, ReadsDecimalAndCompactTexts) {
   const struct {
+    bool Latitude;
     const char* Text;
     double Degrees;
-  } cases[] = {
-      {"4.9", 4.9},
-      {"-74.00597", -74.00597},
-      {"180", 180},
-      {"-180", -180},
-      {"4e54", 4 + 54 / 60.0},
-      {"151E12", 151 + 12 / 60.0},
-      {"74w00'36", -(74 + 36 / 3600.0)},
-      {"179W59'59", -(179 + 59 / 60.0 + 59 / 3600.0)},
-      {"180e", 180},
-  };
+  } cases[] = {{kLat, "52.3676", 52.3676},
+               {kLat, "-33.87", -33.87},
+               {kLat, "+52.5", 52.5},
+               {kLat, ".5", 0.5},
+               {kLat, "5.", 5},
+               {kLat, " 52.37\t", 52.37},
+               {kLat, "-90.000", -90},
+               {kLat, "52n22", 52 + 22 / 60.0},
+               {kLat, "52N22'30", 52 + 22 / 60.0 + 30 / 3600.0},
+               {kLat, "33s52", -(33 + 52 / 60.0)},
+               {kLat, "52n", 52},
+               {kLat, "0s30", -0.5},
+               {kLat, "52n2", 52 + 2 / 60.0},
+               {kLat, "90n00", 90},
+               {kLat, "007n05", 7 + 5 / 60.0},
+               {kLon, "180", 180},
+               {kLon, "-74.00597", -74.00597},
+               {kLon, "4e54", 4 + 54 / 60.0},
+               {kLon, "151E12", 151 + 12 / 60.0},
+               {kLon, "74w00'36", -(74 + 36 / 3600.0)},
+               {kLon, "180w", -180}};
   for (const auto& c : cases) {
     double value = NAN;
-    EXPECT_EQ(MessageOf([&] { value = ParseLongitude(c.Text); }), "") << c.Text;
+    EXPECT_EQ(MessageOf([&] { value = Parse(c.Latitude, c.Text); }), "") << c.Text;
     EXPECT_NEAR(value, c.Degrees, 1e-12) << c.Text;
   }
 }
@@ -79,44 +65,27 @@ TEST(Coordinates, RefusesBadTextsWithAReason) {
   const struct {
     bool Latitude;
     std::string Text;
-    std::string Message;
+    std::string Message;  // how the message begins
   } cases[] = {
-      {true, "abc", "'abc' is not a latitude; write it as 52.37, -33.87, 52n22 or 52n22'30"},
-      {true, "", "'' is not a latitude"},
-      {true, "-", "'-' is not a latitude"},
-      {true, ".", "'.' is not a latitude"},
-      {true, "1.2.3", "'1.2.3' is not a latitude"},
-      {true, "1e1", "'1e1' is not a latitude"},
-      {true, "52,37", "'52,37' is not a latitude"},
-      {true, "nan", "'nan' is not a latitude"},
-      {true, "+-5", "'+-5' is not a latitude"},
-      {true, "52 n 22", "'52 n 22' is not a latitude"},
-      {true, "-52n22", "'-52n22' is not a latitude"},
-      {true, "52n22'", "'52n22'' is not a latitude"},
-      {true, "52n'30", "'52n'30' is not a latitude"},
-      {true, "52n223", "'52n223' is not a latitude"},
-      {true, "52n22'305", "'52n22'305' is not a latitude"},
-      {true, "1000n", "'1000n' is not a latitude"},
-      {true, "52e22", "'52e22' is not a latitude: its letter must be n or s"},
-      {false, "4n54", "'4n54' is not a longitude: its letter must be e or w"},
-      {true, "52n60", "'52n60' is not a latitude: minutes and seconds run from 0 to 59"},
-      {true, "52n22'60", "'52n22'60' is not a latitude: minutes and seconds run from 0 to 59"},
-      {true, "90.0001", "'90.0001' is out of range: a latitude lies between -90 and 90 degrees"},
-      {true, "-91", "'-91' is out of range: a latitude lies between -90 and 90 degrees"},
-      {true, "90n01", "'90n01' is out of range"},
-      {true, "90s00'01", "'90s00'01' is out of range"},
-      {true, std::string(400, '9'), "'" + std::string(400, '9') + "' is out of range"},
-      {false, "180.5", "'180.5' is out of range: a longitude lies between -180 and 180 degrees"},
-      {false, "180w00'01", "'180w00'01' is out of range"},
-      {false, "x", "'x' is not a longitude; write it as 4.9, -74.01, 4e54 or 74w00'36"},
+      {kLat, "abc", "'abc' is not a latitude; write it as 52.37, -33.87, 52n22 or 52n22'30"},
+      {kLon, "x", "'x' is not a longitude; write it as 4.9, -74.01, 4e54 or 74w00'36"},
+      {kLat, "", "'' is not a latitude"},
+      {kLat, "1.2.3", "'1.2.3' is not a latitude"},
+      {kLat, "1e1", "'1e1' is not a latitude"},
+      {kLat, "-52n22", "'-52n22' is not a latitude"},
+      {kLat, "52n22'", "'52n22'' is not a latitude"},
+      {kLat, "52n223", "'52n223' is not a latitude"},
+      {kLat, "1000n", "'1000n' is not a latitude"},
+      {kLat, "52e22", "'52e22' is not a latitude: its letter must be n or s"},
+      {kLon, "4n54", "'4n54' is not a longitude: its letter must be e or w"},
+      {kLat, "52n60", "'52n60' is not a latitude: minutes and seconds run from 0 to 59"},
+      {kLat, "52n22'60", "'52n22'60' is not a latitude: minutes and seconds run from 0 to 59"},
+      {kLat, "90.0001", "'90.0001' is out of range: a latitude lies between -90 and 90 degrees"},
+      {kLat, std::string(400, '9'), "'" + std::string(400, '9') + "' is out of range"},
+      {kLon, "180.5", "'180.5' is out of range: a longitude lies between -180 and 180 degrees"},
   };
   for (const auto& c : cases) {
-    const std::string message = MessageOf([&] {
-      if (c.Latitude)
-        ParseLatitude(c.Text);
-      else
-        ParseLongitude(c.Text);
-    });
+    const std::string message = MessageOf([&] { Parse(c.Latitude, c.Text); });
     EXPECT_EQ(message.rfind(c.Message, 0), 0u) << c.Text << ": " << message;
   }
 }
@@ -126,18 +95,16 @@ TEST(Coordinates, FormatsToTheSecondAndReadsBack) {
     double Degrees;
     const char* Latitude;
     const char* Longitude;
-  } cases[] = {
-      {52.37403, "52n22'27", "52e22'27"},
-      {-33.86785, "33s52'04", "33w52'04"},
-      {4.9, "4n54", "4e54"},
-      {0, "0n00", "0e00"},
-      {-0.0001, "0n00", "0e00"},
-      {-0.0002, "0s00'01", "0w00'01"},
-      {89.99999, "90n00", "90e00"},
-      {-179.9998, "", "179w59'59"},
-  };
+  } cases[] = {{52.37403, "52n22'27", "52e22'27"},
+               {-33.86785, "33s52'04", "33w52'04"},
+               {4.9, "4n54", "4e54"},
+               {0, "0n00", "0e00"},
+               {-0.0001, "0n00", "0e00"},
+               {-0.0002, "0s00'01", "0w00'01"},
+               {89.99999, "90n00", "90e00"},
+               {-179.9998, nullptr, "179w59'59"}};
   for (const auto& c : cases) {
-    if (std::fabs(c.Degrees) <= 90) {
+    if (c.Latitude) {
       EXPECT_EQ(FormatLatitude(c.Degrees), c.Latitude) << c.Degrees;
       EXPECT_NEAR(ParseLatitude(FormatLatitude(c.Degrees)), c.Degrees, 0.5 / 3600) << c.Degrees;
     }
@@ -146,79 +113,55 @@ TEST(Coordinates, FormatsToTheSecondAndReadsBack) {
   }
 }
 
-TEST(UtcOffsets, ReadsOffsets) {
+TEST(UtcOffsets, ReadsAndFormats) {
   const struct {
     const char* Text;
     std::int32_t Seconds;
-  } cases[] = {
-      {"+01:00", 3600},
-      {"-05:30", -19800},
-      {"+5:30", 19800},
-      {"+0530", 19800},
-      {"-0930", -34200},
-      {"+05", 18000},
-      {"-5", -18000},
-      {"+00:19:32", 1172},
-      {"+001932", 1172},
-      {"Z", 0},
-      {"z", 0},
-      {" +01:00 ", 3600},
-      {"-00:00", 0},
-      {"+18:00", 64800},
-      {"-18:00:00", -64800},
-      {"\xE2\x88\x92"
-       "03:00",
-       -10800},  // U+2212 MINUS SIGN
-  };
+    const char* Formatted;
+  } cases[] = {{"+01:00", 3600, "+01:00"},
+               {"-05:30", -19800, "-05:30"},
+               {"+5:30", 19800, "+05:30"},
+               {"+0530", 19800, "+05:30"},
+               {"-5", -18000, "-05:00"},
+               {"+00:19:32", 1172, "+00:19:32"},
+               {"+001932", 1172, "+00:19:32"},
+               {"Z", 0, "+00:00"},
+               {"z", 0, "+00:00"},
+               {" -00:00 ", 0, "+00:00"},
+               {"+18:00", 64800, "+18:00"},
+               {"-18:00:00", -64800, "-18:00"},
+               {"-00:00:01", -1, "-00:00:01"},
+               {"\xE2\x88\x92"
+                "03:00",
+                -10800, "-03:00"}};  // U+2212 MINUS SIGN
   for (const auto& c : cases) {
     std::int32_t value = -1;
     EXPECT_EQ(MessageOf([&] { value = ParseUtcOffset(c.Text); }), "") << c.Text;
     EXPECT_EQ(value, c.Seconds) << c.Text;
+    EXPECT_EQ(FormatUtcOffset(c.Seconds), c.Formatted) << c.Seconds;
   }
 }
 
 TEST(UtcOffsets, RefusesBadTextsWithAReason) {
   const struct {
     const char* Text;
-    const char* Message;
+    const char* Message;  // how the message begins
   } cases[] = {
       {"01:00", "'01:00' is not a UTC offset; write it as +01:00, -05:30, +0530 or Z"},
       {"", "'' is not a UTC offset"},
-      {"+", "'+' is not a UTC offset"},
       {"+1:0", "'+1:0' is not a UTC offset"},
-      {"+01:", "'+01:' is not a UTC offset"},
-      {"+01:00:", "'+01:00:' is not a UTC offset"},
       {"+530", "'+530' is not a UTC offset"},
       {"+05300", "'+05300' is not a UTC offset"},
-      {"+0530:00", "'+0530:00' is not a UTC offset"},
-      {"+001", "'+001' is not a UTC offset"},
       {"+01.5", "'+01.5' is not a UTC offset"},
-      {"UTC+1", "'UTC+1' is not a UTC offset"},
       {"+01:00 CET", "'+01:00 CET' is not a UTC offset"},
-      {"ZZ", "'ZZ' is not a UTC offset"},
       {"+01:60", "'+01:60' is not a UTC offset: minutes and seconds run from 00 to 59"},
       {"+01:00:60", "'+01:00:60' is not a UTC offset: minutes and seconds run from 00 to 59"},
       {"+18:00:01", "'+18:00:01' is out of range: a UTC offset lies between -18:00 and +18:00"},
-      {"-19", "'-19' is out of range"},
       {"+99:59", "'+99:59' is out of range"},
   };
   for (const auto& c : cases) {
     const std::string message = MessageOf([&] { ParseUtcOffset(c.Text); });
     EXPECT_EQ(message.rfind(c.Message, 0), 0u) << c.Text << ": " << message;
-  }
-}
-
-TEST(UtcOffsets, Formats) {
-  const struct {
-    std::int32_t Seconds;
-    const char* Text;
-  } cases[] = {
-      {0, "+00:00"},       {3600, "+01:00"},   {-19800, "-05:30"},
-      {1172, "+00:19:32"}, {-64800, "-18:00"}, {-1, "-00:00:01"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(FormatUtcOffset(c.Seconds), c.Text) << c.Seconds;
-    EXPECT_EQ(ParseUtcOffset(FormatUtcOffset(c.Seconds)), c.Seconds) << c.Seconds;
   }
 }
 

@@ -13,10 +13,9 @@ TEST(SearchText, FoldsAccentsCaseAndPunctuation) {
     const char* Text;
     const char* Folded;
   } cases[] = {
-      {"S\xC3\xA3o Paulo", "sao paulo"},                // Latin-1
-      {"\xC5\x81\xC3\xB3\x64\xC5\xBA", "lodz"},         // Łódź, Latin Extended-A
-      {"\xC4\x90\xC3\xA0 N\xE1\xBA\xB5ng", "da nang"},  // Đà Nẵng, Vietnamese
-      {"Th\xC3\xA0nh ph\xE1\xBB\x91 H\xE1\xBB\x93 Ch\xC3\xAD Minh", "thanh pho ho chi minh"},
+      {"S\xC3\xA3o Paulo", "sao paulo"},                  // Latin-1
+      {"\xC5\x81\xC3\xB3\x64\xC5\xBA", "lodz"},           // Łódź, Latin Extended-A
+      {"\xC4\x90\xC3\xA0 N\xE1\xBA\xB5ng", "da nang"},    // Đà Nẵng, Vietnamese
       {"\xC6\xA0\xC6\xAF", "ou"},                         // Ơ Ư, Latin Extended-B
       {"\xC8\x98tef\xC4\x83ne\xC8\x99ti", "stefanesti"},  // Ștefănești, comma below
       {"\xC7\x84"
@@ -27,22 +26,16 @@ TEST(SearchText, FoldsAccentsCaseAndPunctuation) {
        "strasse"},  // ß
       {"\xC3\x86r\xC3\xB8sk\xC3\xB8"
        "bing",
-       "aeroskobing"},                              // Æ ø
-      {"\xC5\x92uvre", "oeuvre"},                   // Œ
-      {"\xC3\x9Eingvellir", "thingvellir"},         // Þ
-      {"\xC4\xB0stanbul", "istanbul"},              // İ, dotted capital I
-      {"\xC5\x9E\x61nl\xC4\xB1urfa", "sanliurfa"},  // Ş, dotless ı
-      {"G\xC9\x99nc\xC9\x99", "gence"},             // ə, schwa
-      {"N'Djamena", "ndjamena"},                    // apostrophe dropped
-      {"Yirga \xE2\x80\x98"
-       "Alem",
-       "yirga alem"},                          // U+2018 dropped
-      {"Hawai\xCA\xBBi", "hawaii"},            // ʻokina dropped
-      {"Aix-en-Provence", "aix en provence"},  // hyphens part words
-      {"  St.  Louis ", "st louis"},           // one space, none at the ends
-      {"Halle (Saale)", "halle saale"},        // brackets
-      {"Caf\x65\xCC\x81", "cafe"},             // e + combining acute
-      {"\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0",
+       "aeroskobing"},                                      // Æ ø
+      {"\xC4\xB0stanbul", "istanbul"},                      // İ, dotted capital I
+      {"\xC5\x9E\x61nl\xC4\xB1urfa", "sanliurfa"},          // Ş, dotless ı
+      {"G\xC9\x99nc\xC9\x99", "gence"},                     // ə, schwa
+      {"N'Djamena", "ndjamena"},                            // apostrophe dropped
+      {"Hawai\xCA\xBBi", "hawaii"},                         // ʻokina dropped
+      {"Aix-en-Provence", "aix en provence"},               // hyphens part words
+      {"  St.  Louis ", "st louis"},                        // one space, none at the ends
+      {"Caf\x65\xCC\x81", "cafe"},                          // e + combining acute
+      {"\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0",  // Cyrillic, kept
        "\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0"},
       {"a\xFF"
        "b",
@@ -50,35 +43,12 @@ TEST(SearchText, FoldsAccentsCaseAndPunctuation) {
       {"a\xC3", "a"},          // cut-off sequence
       {"\xC0\xAF", ""},        // overlong slash
       {"\xED\xA0\x80x", "x"},  // surrogate
-      {"1 de Mayo", "1 de mayo"},
-      {"", ""},
   };
   for (const auto& c : cases) {
     const std::string folded = FoldForSearch(c.Text);
     EXPECT_EQ(folded, c.Folded) << "folding '" << c.Text << "'";
     EXPECT_EQ(FoldForSearch(folded), folded) << "folding again '" << c.Text << "'";
   }
-}
-
-TEST(SearchText, WordPrefixes) {
-  const struct {
-    const char* Text;
-    const char* Word;
-    bool Expected;
-  } cases[] = {
-      {"new york city", "new", true},
-      {"new york city", "york", true},
-      {"new york city", "york c", true},
-      {"new york city", "ork", false},
-      {"new york city", "city", true},
-      {"new york city", "cityx", false},
-      {"halle", "halle saale", false},
-      {"halle", "", true},
-      {"", "a", false},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(HasWordPrefix(c.Text, c.Word), c.Expected)
-        << "'" << c.Word << "' in '" << c.Text << "'";
 }
 
 TEST(SearchText, EditDistances) {
