@@ -47,6 +47,10 @@ constexpr const char* kUsage =
     "options override them; values out of range are limited as the window does):\n"
     "  --options FILE         an options file (all settings)\n"
     "  --chart FILE           a chart file (name, date, time and start sign)\n"
+    "Places:\n"
+    "  --find-place TEXT      list the places matching TEXT (a name or its beginning,\n"
+    "                         optionally \", CC\" or \", region\") with their latitude,\n"
+    "                         longitude and time zone, and nothing else\n"
     "  --help, --version\n";
 
 constexpr const char* kSignNames[12] = {"aries",       "taurus",    "gemini",   "cancer",
@@ -199,7 +203,8 @@ TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostre
     }
     const auto handler = SettingFlags().find(flag);
     const bool known = handler != SettingFlags().end() || flag == "--level34" ||
-                       flag == "--options" || flag == "--chart" || flag == "--at";
+                       flag == "--options" || flag == "--chart" || flag == "--at" ||
+                       flag == "--find-place";
     if (!known) throw TUsageError{"unknown option '" + flag + "'"};
     if (!value) {
       if (i + 1 >= args.size()) throw TUsageError{flag + " needs a value"};
@@ -215,6 +220,8 @@ TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostre
       if (!r.At)
         throw TUsageError{"--at takes [-]YYYY-MM-DD[THH:MM[:SS]], not '" + *value + "': " + why};
       r.AtText = *value;
+    } else if (flag == "--find-place") {
+      r.FindPlace = *value;
     } else if (flag == "--chart") {
       r.ChartFile = *value;
     } else {

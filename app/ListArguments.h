@@ -24,6 +24,7 @@ struct TListRequest {
   std::optional<TCivilMoment> At;  // --at: the periods in force instead
   std::string AtText;
   std::optional<std::string> OptionsFile, ChartFile;
+  std::optional<std::string> FindPlace;  // --find-place: search the places instead
   // The setting options in command-line order, applied again over the files.
   std::vector<std::pair<std::string, std::string>> SettingFlags;
 };

@@ -9,6 +9,7 @@
 #include "ListArguments.h"
 #include "ListOutput.h"
 #include "Marks.h"
+#include "PlaceCommand.h"
 #include "Releasing.h"
 #include "SettingsFiles.h"
 
@@ -41,6 +42,7 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
         << "Try 'ostrane-list --help' for more information.\n";
     return 2;
   }
+  if (request.FindPlace) return RunFindPlace(*request.FindPlace, out, err);
   try {
     LoadListFiles(request);
   } catch (const EInOutError& e) {  // a file that cannot be read

@@ -1,0 +1,29 @@
+#include "PlaceCommand.h"
+
+#include <ostream>
+
+#include "BuiltInPlaces.h"
+#include "Coordinates.h"
+
+namespace ostrane {
+
+int RunFindPlace(const std::string& query, std::ostream& out, std::ostream& err) {
+  const TPlaceTable& table = BuiltInPlaces();
+  if (table.Size() == 0) {
+    err << "The table of places is missing from the program.\n";
+    return 1;
+  }
+  const auto places = table.Search(query, 10);
+  for (const TPlace* p : places)
+    out << PlaceLabel(*p) << '\t' << FormatLatitude(p->Latitude) << '\t'
+        << FormatLongitude(p->Longitude) << '\t' << p->ZoneId << '\n';
+  if (!places.empty()) return 0;
+  err << "No place matches '" << query << "'.";
+  const auto nearest = table.NearestNames(query, 5);
+  for (std::size_t i = 0; i < nearest.size(); ++i)
+    err << (i == 0 ? " Nearest names: " : "; ") << PlaceLabel(*nearest[i]);
+  err << '\n';
+  return 1;
+}
+
+}  // namespace ostrane

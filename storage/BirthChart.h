@@ -1,0 +1,40 @@
+// The chart of a birth from its clock time and its place: the clock time
+// through the place's time zone (or a manual UTC offset) to Universal Time,
+// then the Ascendant, the Sun, the Moon, the sect and the lots.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "Lots.h"
+#include "ReleaseSettings.h"
+#include "TimeZones.h"
+
+namespace ostrane {
+
+struct TBirthChart {
+  double LocalJulianDay = 0.0;  // the clock time of the birth
+  TZoneResolution Zone;         // the offset taken, and what the zone says
+  TChart Chart;
+};
+
+struct TBirthChartResult {
+  std::optional<TBirthChart> Value;
+  // Why there is no chart, in a sentence: no place, no zone, an unknown
+  // zone, a clock time in a gap or an overlap without a choice, a latitude
+  // too near a pole.
+  std::string Error;
+  // The clock time fell in a gap or an overlap and the place holds no
+  // choice: Zone.Earlier and Zone.Later are the two candidates.
+  bool NeedsDstChoice = false;
+  TZoneResolution Zone;
+};
+
+// The chart of a birth at the clock time `localJulianDay` (the birth moment
+// the listing starts from) at `place`.
+TBirthChartResult ComputeBirthChart(const TBirthPlace& place, double localJulianDay);
+
+// A longitude as the chart shows it: "Sagittarius 6°31′".
+std::string SignPositionText(double longitudeDeg);
+
+}  // namespace ostrane

@@ -1,0 +1,20 @@
+#include "BuiltInPlaces.h"
+
+#include <QByteArray>
+#include <QFile>
+
+namespace ostrane {
+
+std::string BuiltInPlacesText() {
+  QFile file(QString::fromLatin1(kPlacesResource));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray bytes = file.readAll();
+  return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+const TPlaceTable& BuiltInPlaces() {
+  static const TPlaceTable table(BuiltInPlacesText());
+  return table;
+}
+
+}  // namespace ostrane

@@ -1,0 +1,21 @@
+// The table of the world's places built into the program as a Qt resource
+// (resources/places/places.tsv, made by scripts/make-places from GeoNames).
+#pragma once
+
+#include <string>
+
+#include "Places.h"
+
+namespace ostrane {
+
+// Where the table lies among the program's resources.
+inline constexpr const char* kPlacesResource = ":/places/places.tsv";
+
+// The table's UTF-8 text; empty when the resource is missing.
+std::string BuiltInPlacesText();
+
+// The table, read on first use (safe from any thread) and kept for the rest
+// of the run.
+const TPlaceTable& BuiltInPlaces();
+
+}  // namespace ostrane
