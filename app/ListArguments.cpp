@@ -8,8 +8,12 @@
 #include <functional>
 #include <map>
 
+#include "BuiltInPlaces.h"
+#include "Coordinates.h"
+#include "Errors.h"
 #include "Releasing.h"
 #include "SettingsFiles.h"
+#include "TimeZones.h"
 
 namespace ostrane {
 namespace {
@@ -25,7 +29,9 @@ constexpr const char* kUsage =
     "  --day N                1 .. 31\n"
     "  --time TEXT            time of day, such as 14:30, 2:30 pm or 14:30:15.250\n"
     "Listing settings:\n"
-    "  --start-sign S         0 .. 11 or a sign name (default aries)\n"
+    "  --start-sign S         0 .. 11 or a sign name (default aries), or fortune or\n"
+    "                         spirit: the sign of that lot, computed from the birth\n"
+    "                         data and place (Fortune's sign is then set as well)\n"
     "  --type T               0/modern, 1/egyptian or 2/valens (default valens)\n"
     "  --periods N            number of general periods, 1 .. 200 (default 6)\n"
     "  --date-style S         european, american (default) or scientific\n"
@@ -47,6 +53,22 @@ constexpr const char* kUsage =
     "options override them; values out of range are limited as the window does):\n"
     "  --options FILE         an options file (all settings)\n"
     "  --chart FILE           a chart file (name, date, time and start sign)\n"
+    "Birth place (for the chart and the lots; with a place and no Fortune given,\n"
+    "Fortune's sign is computed for the places of the periods):\n"
+    "  --place NAME           the most populous place of that name in the built-in table;\n"
+    "                         \"NAME, CC\" narrows it by country code or region\n"
+    "  --lat DEG --lon DEG    latitude and longitude, north and east positive: decimal\n"
+    "                         degrees or forms such as 52n22 and 4e54\n"
+    "  --tz ZONE              an IANA time-zone id (default: the place's zone)\n"
+    "  --utc-offset OFFSET    a UTC offset such as +01:00 or -05:30 that overrides the zone\n"
+    "  --dst-choice W         earlier or later: the offset of a clock time that the\n"
+    "                         clocks skipped or showed twice\n"
+    "  --sect S               day or night in place of the Sun's altitude\n"
+    "  --lots                 print the chart and the lots as CSV (key,value) instead of\n"
+    "                         a listing: latitude, longitude, time_zone,\n"
+    "                         utc_offset_seconds, julian_day_ut, julian_day_tt, sun, moon,\n"
+    "                         ascendant, sun_altitude, sect, fortune, spirit,\n"
+    "                         fortune_sign, spirit_sign\n"
     "Places:\n"
     "  --find-place TEXT      list the places matching TEXT (a name or its beginning,\n"
     "                         optionally \", CC\" or \", region\") with their latitude,\n"
@@ -109,6 +131,22 @@ void SetToNow(ReleaseSettings& s) {
   s.TimeText = buffer;
 }
 
+// A value converted by a parser that throws EConvertError, as a usage error.
+template <class Convert>
+auto Converted(const std::string& flag, Convert convert) {
+  try {
+    return convert();
+  } catch (const EConvertError& e) {
+    throw TUsageError{flag + ": " + e.what()};
+  }
+}
+
+// The options that are applied after the others, whatever their order: a
+// time zone or offset given with a place overrides the place's own.
+bool AppliedLast(const std::string& flag) {
+  return flag == "--tz" || flag == "--utc-offset";
+}
+
 // The options that set one of the listing's input values.
 using SettingFlag =
     std::function<void(ReleaseSettings&, const std::string& flag, const std::string& value)>;
@@ -131,7 +169,50 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
       {"--time", [](ReleaseSettings& s, const auto&, const auto& v) { s.TimeText = v; }},
       {"--start-sign",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
+         const std::string lower = Lower(v);
+         if (lower == "fortune" || lower == "spirit") return;  // resolved from the chart
          s.StartSign = ChoiceValue(f, v, {std::begin(kSignNames), std::end(kSignNames)}, true);
+       }},
+      {"--place",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         const TPlace* place = BuiltInPlaces().BestMatch(v);
+         if (!place) {
+           std::string message = f + ": no place matches '" + v + "'";
+           const auto nearest = BuiltInPlaces().NearestNames(v, 5);
+           for (std::size_t i = 0; i < nearest.size(); ++i)
+             message += (i == 0 ? "; nearest names: " : "; ") + PlaceLabel(*nearest[i]);
+           throw TUsageError{message};
+         }
+         s.Place.Name = PlaceLabel(*place);
+         s.Place.Latitude = place->Latitude;
+         s.Place.Longitude = place->Longitude;
+         s.Place.TimeZone = place->ZoneId;
+       }},
+      {"--lat",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.Place.Latitude = Converted(f, [&] { return ParseLatitude(v); });
+       }},
+      {"--lon",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.Place.Longitude = Converted(f, [&] { return ParseLongitude(v); });
+       }},
+      {"--tz",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         if (!IsKnownZone(v))
+           throw TUsageError{f + ": '" + v + "' is not a time zone of the time-zone database"};
+         s.Place.TimeZone = v;
+       }},
+      {"--utc-offset",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.Place.UtcOffsetSeconds = Converted(f, [&] { return ParseUtcOffset(v); });
+       }},
+      {"--dst-choice",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.Place.Dst = ChoiceValue(f, v, {"ask", "earlier", "later"}, false);
+       }},
+      {"--sect",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.Place.Sect = ChoiceValue(f, v, {"computed", "day", "night"}, false);
        }},
       {"--type",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
@@ -196,6 +277,11 @@ TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostre
       done = true;
       return r;
     }
+    if (flag == "--lots") {
+      if (value) throw TUsageError{"--lots takes no value"};
+      r.Lots = true;
+      continue;
+    }
     if (flag == "--csv") {
       if (value) throw TUsageError{"--csv takes no value"};
       r.Csv = true;
@@ -227,8 +313,20 @@ TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostre
     } else {
       handler->second(r.Settings, flag, *value);  // checks the value
       r.SettingFlags.emplace_back(flag, *value);
+      if (flag == "--fortune") r.FortuneGiven = true;
+      if (flag == "--start-sign") {
+        const std::string lower = Lower(*value);
+        r.ReleaseFrom = lower == "fortune"  ? TReleaseFrom::Fortune
+                        : lower == "spirit" ? TReleaseFrom::Spirit
+                                            : TReleaseFrom::Sign;
+      }
     }
   }
+  // The time zone and offset last, over a place's own.
+  for (const auto& [flag, value] : r.SettingFlags)
+    if (AppliedLast(flag)) SettingFlags().at(flag)(r.Settings, flag, value);
+  if (r.Lots && (r.At || r.Level34Line || r.Csv))
+    throw TUsageError{"--lots prints the chart; it does not combine with --at, --level34 or --csv"};
   if (r.At && r.Level34Line)
     throw TUsageError{"--at lists the periods in force; it does not combine with --level34"};
   return r;
@@ -240,7 +338,10 @@ void LoadListFiles(TListRequest& r) {
   SetToNow(s);
   if (r.OptionsFile) LoadSettingsFile(*r.OptionsFile, kOptionsFileLineCount, s);
   if (r.ChartFile) LoadSettingsFile(*r.ChartFile, kUserDataLineCount, s);
-  for (const auto& [flag, value] : r.SettingFlags) SettingFlags().at(flag)(s, flag, value);
+  for (const auto& [flag, value] : r.SettingFlags)
+    if (!AppliedLast(flag)) SettingFlags().at(flag)(s, flag, value);
+  for (const auto& [flag, value] : r.SettingFlags)
+    if (AppliedLast(flag)) SettingFlags().at(flag)(s, flag, value);
   r.Settings = s;
 }
 

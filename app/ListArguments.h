@@ -17,10 +17,16 @@ struct TUsageError {
   std::string Message;
 };
 
+// What the starting sign is taken from.
+enum class TReleaseFrom { Sign, Fortune, Spirit };
+
 struct TListRequest {
   ReleaseSettings Settings;
   std::optional<int> Level34Line;  // --level34: the K-th data line, from 1
   bool Csv = false;
+  bool Lots = false;  // --lots: the chart and the lots instead of a listing
+  TReleaseFrom ReleaseFrom = TReleaseFrom::Sign;
+  bool FortuneGiven = false;       // --fortune was given
   std::optional<TCivilMoment> At;  // --at: the periods in force instead
   std::string AtText;
   std::optional<std::string> OptionsFile, ChartFile;

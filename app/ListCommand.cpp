@@ -3,6 +3,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "ChartCommand.h"
 #include "CollectingWindow.h"
 #include "Errors.h"
 #include "InForce.h"
@@ -52,6 +53,9 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
     err << ErrorBoxText(e.what()) << "\n";
     return 1;
   }
+
+  if (request.Lots) return WriteLots(request, out, err);
+  if (const int status = ApplyBirthChart(request, err); status != 0) return status;
 
   TCollectingWindow window;
   window.Settings = request.Settings;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace ostrane {
@@ -22,6 +23,29 @@ inline constexpr std::int32_t kMinDay = 1, kMaxDay = 31;
 inline constexpr std::int32_t kMinYear = -4712, kMaxYear = 10000;
 inline constexpr std::int32_t kMinGeneralPeriods = 1, kMaxGeneralPeriods = 200;
 
+// Which offset a clock time takes that the clocks skipped (a gap) or showed
+// twice (an overlap) when daylight-saving time began or ended.
+enum DstChoice : std::int32_t { kDstAsk = 0, kDstEarlier = 1, kDstLater = 2 };
+// The sect of the lots when it is not taken from the Sun's altitude.
+enum SectChoice : std::int32_t { kSectComputed = 0, kSectDay = 1, kSectNight = 2 };
+
+// Where the birth took place, for the chart and the lots.  The program works
+// as before without one: nothing is computed while the coordinates are
+// unknown.
+struct TBirthPlace {
+  std::string Name;                 // as chosen or typed; may be empty
+  std::optional<double> Latitude;   // degrees, north positive, -90 .. 90
+  std::optional<double> Longitude;  // degrees, east positive, -180 .. 180
+  std::string TimeZone;             // IANA time-zone id; empty when none
+  // A UTC offset in seconds east that overrides the zone (records that give
+  // one, places without a zone), -18 h .. 18 h.
+  std::optional<std::int32_t> UtcOffsetSeconds;
+  std::int32_t Dst = kDstAsk;
+  std::int32_t Sect = kSectComputed;
+
+  bool Known() const { return Latitude.has_value() && Longitude.has_value(); }
+};
+
 // Each selection is an item index, -1 when nothing is selected.
 struct ReleaseSettings {
   std::string Name = "Time Lords";
@@ -39,6 +63,7 @@ struct ReleaseSettings {
   // The sign of the Lot of Fortune, SignIndex 0 .. 11, or -1 when unknown.
   std::int32_t FortuneSign = -1;
   std::int32_t AnglesFrom = kFromFortune;
+  TBirthPlace Place;
 };
 
 }  // namespace ostrane

@@ -3,13 +3,32 @@
 #include <algorithm>
 #include <iterator>
 
+#include <cstdio>
+#include <cstdlib>
+
+#include "Coordinates.h"
 #include "Errors.h"
+#include "TimeZones.h"
 
 namespace ostrane {
 namespace {
 
 constexpr const char* kFortuneKey = "fortune";
 constexpr const char* kAnglesFromKey = "angles-from";
+
+// The shortest decimal text that reads back to the same degrees.
+std::string DegreesText(double degrees) {
+  char buffer[40];
+  for (int digits = 6; digits <= 17; ++digits) {
+    std::snprintf(buffer, sizeof buffer, "%.*g", digits, degrees);
+    if (std::strtod(buffer, nullptr) == degrees) break;
+  }
+  return buffer;
+}
+
+const char* ChoiceText(std::int32_t value, const char* one, const char* two) {
+  return value == 1 ? one : value == 2 ? two : "";
+}
 
 }  // namespace
 
@@ -57,8 +76,54 @@ std::vector<std::string> ExtensionLines(const ReleaseSettings& s, TFileKind kind
   if (kind == TFileKind::Options)
     lines.push_back(std::string(kAnglesFromKey) + "=" +
                     (s.AnglesFrom == kFromStartSign ? "start" : "fortune"));
+  // The place lines only once there is a place, so that the files of charts
+  // without one stay as short as they were.
+  const TBirthPlace& p = s.Place;
+  if (p.Name.empty() && !p.Latitude && !p.Longitude && p.TimeZone.empty() && !p.UtcOffsetSeconds &&
+      p.Dst == kDstAsk && p.Sect == kSectComputed)
+    return lines;
+  lines.push_back("place=" + p.Name);
+  lines.push_back("latitude=" + (p.Latitude ? DegreesText(*p.Latitude) : std::string()));
+  lines.push_back("longitude=" + (p.Longitude ? DegreesText(*p.Longitude) : std::string()));
+  lines.push_back("time-zone=" + p.TimeZone);
+  lines.push_back("utc-offset=" +
+                  (p.UtcOffsetSeconds ? FormatUtcOffset(*p.UtcOffsetSeconds) : std::string()));
+  lines.push_back(std::string("dst-choice=") + ChoiceText(p.Dst, "earlier", "later"));
+  lines.push_back(std::string("sect=") + ChoiceText(p.Sect, "day", "night"));
   return lines;
 }
+
+namespace {
+
+// One place line; EConvertError on a value that cannot be read.
+void ReadPlaceLine(TBirthPlace& place, const std::string& key, const std::string& value) {
+  const auto choice = [&](const char* one, const char* two) {
+    if (value.empty()) return 0;
+    if (value == one) return 1;
+    if (value == two) return 2;
+    throw EConvertError("'" + value + "' is neither " + one + " nor " + two);
+  };
+  if (key == "place") {
+    place.Name = value;
+  } else if (key == "latitude") {
+    place.Latitude = value.empty() ? std::nullopt : std::optional<double>(ParseLatitude(value));
+  } else if (key == "longitude") {
+    place.Longitude = value.empty() ? std::nullopt : std::optional<double>(ParseLongitude(value));
+  } else if (key == "time-zone") {
+    if (!value.empty() && !IsKnownZone(value))
+      throw EConvertError("'" + value + "' is not a time zone of the time-zone database");
+    place.TimeZone = value;
+  } else if (key == "utc-offset") {
+    place.UtcOffsetSeconds =
+        value.empty() ? std::nullopt : std::optional<std::int32_t>(ParseUtcOffset(value));
+  } else if (key == "dst-choice") {
+    place.Dst = choice("earlier", "later");
+  } else if (key == "sect") {
+    place.Sect = choice("day", "night");
+  }
+}
+
+}  // namespace
 
 TFileExtension ParseExtensionLines(const std::vector<std::string>& lines, int firstLine,
                                    const std::string& fileName, TFileKind kind) {
@@ -80,6 +145,12 @@ TFileExtension ParseExtensionLines(const std::vector<std::string>& lines, int fi
       if (value != "fortune" && value != "start")
         throw bad(FormatMessage("'%s' is neither fortune nor start", value));
       extension.AnglesFrom = value == "start" ? kFromStartSign : kFromFortune;
+    } else {
+      try {
+        ReadPlaceLine(extension.Place, key, value);
+      } catch (const EConvertError& error) {
+        throw bad(error.what());
+      }
     }
   }
   return extension;
@@ -87,6 +158,7 @@ TFileExtension ParseExtensionLines(const std::vector<std::string>& lines, int fi
 
 void ApplyExtension(ReleaseSettings& s, const TFileExtension& extension, TFileKind kind) {
   s.FortuneSign = extension.FortuneSign.value_or(kNoSelection);
+  s.Place = extension.Place;
   if (kind == TFileKind::Options) s.AnglesFrom = extension.AnglesFrom.value_or(kFromFortune);
 }
 

@@ -13,6 +13,15 @@
 //                    (both files)
 //   angles-from=W    fortune or start: what the places are counted from
 //                    (options file only)
+//   place=TEXT       the birth place's name (both files, as are the rest)
+//   latitude=DEG     decimal degrees, north positive; empty when unknown
+//   longitude=DEG    decimal degrees, east positive; empty when unknown
+//   time-zone=ID     an IANA time-zone id; empty when none
+//   utc-offset=+HH:MM[:SS]  a UTC offset that overrides the zone; empty when none
+//   dst-choice=W     earlier or later: the offset of a clock time that fell in
+//                    a daylight-saving gap or overlap; empty to ask
+//   sect=W           day or night in place of the Sun's altitude; empty for
+//                    the computed sect
 // A reader looks for these lines among the lines after the fixed ones, so an
 // options file still opens as a chart file; lines it does not know are
 // ignored, and a value that is missing takes its default.  A bad value
@@ -69,6 +78,7 @@ enum class TFileKind { Options, Chart };
 struct TFileExtension {
   std::optional<std::int32_t> FortuneSign;
   std::optional<std::int32_t> AnglesFrom;
+  TBirthPlace Place;  // empty when the file holds none
 };
 
 // The key=value lines of the file kind, from the settings.

@@ -315,6 +315,11 @@ TEST(SettingsFileExtension, ReadBothWaysAndRefusedWhole) {
        kFromStartSign, nullptr},
       {"bad Fortune refuses the file", chartLines + "fortune=Leo\r\n", kUserDataLineCount, 4,
        kFromStartSign, "Line 8 of '%s': 'Leo' is not a valid integer value"},
+      {"bad latitude refuses the file", chartLines + "fortune=1\r\nlatitude=95\r\n",
+       kUserDataLineCount, 4, kFromStartSign, "Line 9 of '%s': "},
+      {"unknown time zone refuses the file", chartLines + "time-zone=Mars/Olympus\r\n",
+       kUserDataLineCount, 4, kFromStartSign,
+       "Line 8 of '%s': 'Mars/Olympus' is not a time zone of the time-zone database"},
       {"bad angles line refuses the file", std::string(kCustomFile) + "angles-from=sun\r\n",
        kOptionsFileLineCount, 4, kFromStartSign,
        "Line 13 of '%s': 'sun' is neither fortune nor start"},
@@ -329,7 +334,8 @@ TEST(SettingsFileExtension, ReadBothWaysAndRefusedWhole) {
         LoadSettingsFile(path, c.lineCount, s);
         ADD_FAILURE() << c.name << ": no error";
       } catch (const EConvertError& e) {
-        EXPECT_EQ(e.what(), FormatMessage(c.error, path)) << c.name;
+        EXPECT_EQ(std::string(e.what()).rfind(FormatMessage(c.error, path), 0), 0u)
+            << c.name << ": " << e.what();
       }
       ExpectEqual(s, withFortune);  // nothing applied
       continue;
@@ -341,6 +347,13 @@ TEST(SettingsFileExtension, ReadBothWaysAndRefusedWhole) {
   }
 
   // Saved and loaded again, and the first lines as the first versions read them.
+  withFortune.Place.Name = "Amsterdam, North Holland, NL";
+  withFortune.Place.Latitude = 52.37403;
+  withFortune.Place.Longitude = -4.88969;
+  withFortune.Place.TimeZone = "Europe/Amsterdam";
+  withFortune.Place.UtcOffsetSeconds = 4772;
+  withFortune.Place.Dst = kDstLater;
+  withFortune.Place.Sect = kSectNight;
   TempDir dir;
   const std::string path = dir.Path(kOptionsFileName);
   ASSERT_TRUE(SaveOptionsFile(path, withFortune).Ok);
@@ -351,6 +364,17 @@ TEST(SettingsFileExtension, ReadBothWaysAndRefusedWhole) {
   EXPECT_EQ(firstLines.Lines, OptionsFileLines(withFortune));
   withFortune.Day = 31;
   ExpectEqual(back, withFortune);
+  EXPECT_EQ(back.Place.Name, withFortune.Place.Name);
+  EXPECT_EQ(back.Place.Latitude, withFortune.Place.Latitude);
+  EXPECT_EQ(back.Place.Longitude, withFortune.Place.Longitude);
+  EXPECT_EQ(back.Place.TimeZone, withFortune.Place.TimeZone);
+  EXPECT_EQ(back.Place.UtcOffsetSeconds, withFortune.Place.UtcOffsetSeconds);
+  EXPECT_EQ(back.Place.Dst, kDstLater);
+  EXPECT_EQ(back.Place.Sect, kSectNight);
+  // A chart opened from it takes the place too.
+  ReleaseSettings chart;
+  LoadSettingsFile(path, kUserDataLineCount, chart);
+  EXPECT_EQ(chart.Place.TimeZone, "Europe/Amsterdam");
 }
 
 }  // namespace

@@ -1,0 +1,136 @@
+#include "ChartCommand.h"
+
+#include <cstdio>
+
+#include "Chronocrators.h"
+#include "CollectingWindow.h"
+#include "CsvText.h"
+#include "Errors.h"
+#include "ListOutput.h"
+#include "Releasing.h"
+
+namespace ostrane {
+namespace {
+
+std::string Degrees(double value) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.6f", value);
+  return buffer;
+}
+
+std::string SignName(int sign) {
+  TChronocrator chronocrator;
+  std::string name;
+  chronocrator.LongSignName(sign, name);
+  return name;
+}
+
+// The chart of the request's birth, or its error (with the flag that picks a
+// daylight-saving choice).
+TBirthChartResult RequestChart(const TListRequest& request) {
+  TDate date;
+  TCollectingWindow window;
+  const double local = ListingStart(date, request.Settings, window.ReadTimeLocale());
+  TBirthChartResult result = ComputeBirthChart(request.Settings.Place, local);
+  if (result.NeedsDstChoice)
+    result.Error += " Pick one with --dst-choice earlier or --dst-choice later.";
+  return result;
+}
+
+}  // namespace
+
+std::vector<std::pair<std::string, std::string>> LotsRows(const TBirthPlace& place,
+                                                          const TBirthChart& b) {
+  const TChart& c = b.Chart;
+  return {{"latitude", Degrees(*place.Latitude)},
+          {"longitude", Degrees(*place.Longitude)},
+          {"time_zone", place.TimeZone},
+          {"utc_offset_seconds", std::to_string(b.Zone.Offset.Seconds)},
+          {"julian_day_ut", ExactReal(c.JdUt1)},
+          {"julian_day_tt", ExactReal(c.JdTt)},
+          {"sun", Degrees(c.SunDeg)},
+          {"moon", Degrees(c.MoonDeg)},
+          {"ascendant", Degrees(c.AscendantDeg)},
+          {"sun_altitude", Degrees(c.SunAltitudeDeg)},
+          {"sect", c.Sect == TSect::Day ? "day" : "night"},
+          {"fortune", Degrees(c.FortuneDeg)},
+          {"spirit", Degrees(c.SpiritDeg)},
+          {"fortune_sign", SignName(c.FortuneSign)},
+          {"spirit_sign", SignName(c.SpiritSign)}};
+}
+
+std::vector<std::string> ChartNotes(const TBirthChart& b) {
+  std::vector<std::string> notes;
+  const TChart& c = b.Chart;
+  if (c.NearHorizon)
+    notes.push_back(
+        "The Sun stands within 1 degree of the horizon: the sect depends on the exact "
+        "birth time; --sect day or --sect night decides it.");
+  if (c.Sect != c.ComputedSect)
+    notes.push_back(std::string("The sect is set to ") + (c.Sect == TSect::Day ? "day" : "night") +
+                    ", not taken from the Sun's altitude.");
+  if (c.FortuneNearBoundary)
+    notes.push_back("The Lot of Fortune lies within 1 degree of a sign boundary: " +
+                    SignPositionText(c.FortuneDeg) + ".");
+  if (c.SpiritNearBoundary)
+    notes.push_back("The Lot of Spirit lies within 1 degree of a sign boundary: " +
+                    SignPositionText(c.SpiritDeg) + ".");
+  if (b.Zone.Offset.LocalMeanTime && !b.Zone.Manual)
+    notes.push_back("The clocks kept local mean time then: the birthplace's own, " +
+                    std::to_string(b.Zone.Offset.Seconds) + " s ahead of UTC, is used.");
+  if (c.DubiousYear)
+    notes.push_back("The difference between UTC and TT for that year is extrapolated.");
+  return notes;
+}
+
+int ApplyBirthChart(TListRequest& request, std::ostream& err) {
+  ReleaseSettings& s = request.Settings;
+  const bool fromLot = request.ReleaseFrom != TReleaseFrom::Sign;
+  const bool forMarks = !request.FortuneGiven && s.FortuneSign < 0 && s.Place.Known();
+  if (!fromLot && !forMarks) return 0;
+  TBirthChartResult result;
+  try {
+    result = RequestChart(request);
+  } catch (const EConvertError& e) {  // the time text; the listing says so
+    if (!fromLot) return 0;
+    err << ErrorBoxText(e.what()) << "\n";
+    return 1;
+  }
+  if (!result.Value) {
+    if (fromLot) {
+      err << "ostrane-list: " << result.Error << "\n";
+      return 1;
+    }
+    err << "ostrane-list: note: " << result.Error << " Fortune's sign stays unknown.\n";
+    return 0;
+  }
+  const TChart& c = result.Value->Chart;
+  for (const std::string& note : ChartNotes(*result.Value))
+    err << "ostrane-list: note: " << note << "\n";
+  if (s.FortuneSign < 0 || fromLot) s.FortuneSign = c.FortuneSign;
+  if (request.ReleaseFrom == TReleaseFrom::Fortune) s.StartSign = c.FortuneSign;
+  if (request.ReleaseFrom == TReleaseFrom::Spirit) s.StartSign = c.SpiritSign;
+  return 0;
+}
+
+int WriteLots(const TListRequest& request, std::ostream& out, std::ostream& err) {
+  TBirthChartResult result;
+  try {
+    result = RequestChart(request);
+  } catch (const EConvertError& e) {
+    err << ErrorBoxText(e.what()) << "\n";
+    return 1;
+  }
+  if (!result.Value) {
+    err << "ostrane-list: " << result.Error << "\n";
+    return 1;
+  }
+  for (const std::string& note : ChartNotes(*result.Value))
+    err << "ostrane-list: note: " << note << "\n";
+  out << "key,value\n";
+  for (const auto& [key, value] : LotsRows(request.Settings.Place, *result.Value))
+    out << key << ',' << CsvField(value) << '\n';
+  return 0;
+}
+
+}  // namespace ostrane

@@ -1,0 +1,34 @@
+// The chart of the birth on the command line: the lots for --start-sign
+// fortune|spirit and for the places of the periods, and --lots.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "BirthChart.h"
+#include "ListArguments.h"
+
+namespace ostrane {
+
+// The rows of --lots, "key,value" each, in this order: latitude, longitude,
+// time_zone, utc_offset_seconds, julian_day_ut, julian_day_tt, sun, moon,
+// ascendant, sun_altitude, sect, fortune, spirit, fortune_sign, spirit_sign.
+std::vector<std::pair<std::string, std::string>> LotsRows(const TBirthPlace& place,
+                                                          const TBirthChart& chart);
+
+// The doubtful points of a chart, a sentence each: a Sun near the horizon,
+// a lot near a sign boundary, local mean time, an extrapolated time scale.
+std::vector<std::string> ChartNotes(const TBirthChart& chart);
+
+// Puts the lots into the request's settings: the starting sign when it is
+// released from a lot, and Fortune's sign when it was not given and a place
+// is known.  Writes messages to `err`; returns 0, or the exit status of a
+// chart that could not be computed (1).  With a place and nothing asked of
+// it, a failed chart is only a note and Fortune stays unknown.
+int ApplyBirthChart(TListRequest& request, std::ostream& err);
+
+// --lots: writes the rows, the notes to `err`; returns the exit status.
+int WriteLots(const TListRequest& request, std::ostream& out, std::ostream& err);
+
+}  // namespace ostrane
