@@ -95,6 +95,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Hellenistic releasing time-lord periods")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "From a birth date, a birth time and a starting sign, Ostrane lists the\ngeneral periods and sub periods of Hellenistic releasing, and on request\ntheir level 3 and level 4 periods, under the Modern, Egyptian and Valens\nconventions.  Includes the command-line listing ostrane-list.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${OSTRANE_HOMEPAGE_URL})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
