@@ -8,9 +8,15 @@
 #include "Pictures.h"
 #include "ZodiacF.h"
 
+#ifndef OSTRANE_APP_ID
+#error "The build sets OSTRANE_APP_ID, the name of the desktop entry (cmake/Desktop.cmake)."
+#endif
+
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(ostrane::kApplicationTitle);
+  // Lets the desktop match the windows to the installed desktop entry.
+  QApplication::setDesktopFileName(QStringLiteral(OSTRANE_APP_ID));
   QApplication::setWindowIcon(ostrane::OstraneIcon());
 
   ostrane::TFormZodiac formZodiac;

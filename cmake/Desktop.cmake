@@ -1,14 +1,57 @@
 # Desktop integration: the About window's links, the program icon files, the
 # install rules (cmake --install) and the Debian package (cpack).
+#
+# Installed besides the programs: the manual pages, the desktop entry and the
+# AppStream metadata (named by the application's id), the icons, and the
+# copyright file and the changelog of the Debian package.
 
 set(OSTRANE_HOMEPAGE_URL "https://ostrane.example.org/" CACHE STRING
     "The web site the About window links to")
 set(OSTRANE_SUPPORT_EMAIL "support@ostrane.example.org" CACHE STRING
     "The support address of the About window's mail link")
 
+# The application's reverse-DNS id: the name of the desktop entry and of the
+# AppStream metadata, and the desktop file name the window program reports.
+set(OSTRANE_APP_ID org.example.ostrane)
+
 include(GNUInstallDirs)
+set(OSTRANE_RESOURCES ${CMAKE_CURRENT_LIST_DIR}/../resources)
+set(OSTRANE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/ostrane)
 
 install(TARGETS ostrane-list RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# Files compressed the way Debian wants them: gzip -9, without a name or a
+# time stamp in the header, so that every build makes the same bytes.
+function(ostrane_gzip source output)
+  get_filename_component(dir ${output} DIRECTORY)
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+    COMMAND gzip -9n -c ${source} > ${output}
+    DEPENDS ${source}
+    COMMENT "Compressing ${output}"
+    VERBATIM)
+endfunction()
+
+set(OSTRANE_MAN_PAGES ostrane-list.1)
+if(TARGET ostrane)
+  list(APPEND OSTRANE_MAN_PAGES ostrane.1)
+endif()
+set(compressed_docs "")
+foreach(page IN LISTS OSTRANE_MAN_PAGES)
+  ostrane_gzip(${OSTRANE_RESOURCES}/man/${page} ${CMAKE_BINARY_DIR}/man/${page}.gz)
+  list(APPEND compressed_docs ${CMAKE_BINARY_DIR}/man/${page}.gz)
+  install(FILES ${CMAKE_BINARY_DIR}/man/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+
+# The Debian changelog of a native package (the version has no Debian
+# revision) is installed as changelog.gz (Debian Policy 12.7).
+configure_file(${OSTRANE_RESOURCES}/debian/copyright.in ${CMAKE_BINARY_DIR}/debian/copyright @ONLY)
+configure_file(${OSTRANE_RESOURCES}/debian/changelog.in ${CMAKE_BINARY_DIR}/debian/changelog @ONLY)
+ostrane_gzip(${CMAKE_BINARY_DIR}/debian/changelog ${CMAKE_BINARY_DIR}/debian/changelog.gz)
+list(APPEND compressed_docs ${CMAKE_BINARY_DIR}/debian/changelog.gz)
+add_custom_target(ostrane_docs ALL DEPENDS ${compressed_docs})
+install(FILES ${CMAKE_BINARY_DIR}/debian/copyright ${CMAKE_BINARY_DIR}/debian/changelog.gz
+        DESTINATION ${OSTRANE_DOC_DIR})
 
 if(TARGET ostrane_ui)
   target_compile_definitions(ostrane_ui PRIVATE
@@ -32,9 +75,14 @@ if(TARGET ostrane_ui)
 
   if(TARGET ostrane)
     install(TARGETS ostrane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    target_compile_definitions(ostrane PRIVATE OSTRANE_APP_ID="${OSTRANE_APP_ID}")
   endif()
-  install(FILES ${CMAKE_CURRENT_LIST_DIR}/../resources/ostrane.desktop
+  install(FILES ${OSTRANE_RESOURCES}/${OSTRANE_APP_ID}.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  configure_file(${OSTRANE_RESOURCES}/${OSTRANE_APP_ID}.metainfo.xml.in
+                 ${CMAKE_BINARY_DIR}/${OSTRANE_APP_ID}.metainfo.xml @ONLY)
+  install(FILES ${CMAKE_BINARY_DIR}/${OSTRANE_APP_ID}.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(DIRECTORY ${OSTRANE_ICON_DIR} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 endif()
 
@@ -47,6 +95,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Hellenistic releasing time-lord periods")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "From a birth date, a birth time and a starting sign, Ostrane lists the\ngeneral periods and sub periods of Hellenistic releasing, and on request\ntheir level 3 and level 4 periods, under the Modern, Egyptian and Valens\nconventions.  Includes the command-line listing ostrane-list.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${OSTRANE_HOMEPAGE_URL})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

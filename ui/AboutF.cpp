@@ -75,9 +75,14 @@ QString AboutNotes() {
       "Help: \"Contents ...\" in the Help menu. Listings can be printed or saved as PDF "
       "from the File menu, and the input values saved as defaults or as chart files.\n"
       "\n"
-      "Ostrane is free software under the MIT licence: you may use, copy, modify and "
-      "distribute it, provided the copyright and licence notice are kept. It comes with "
-      "no warranty of any kind.");
+      "Ostrane is free software: you may redistribute and modify it under the terms of the "
+      "GNU General Public License as published by the Free Software Foundation, either "
+      "version 3 of the License or any later version. It comes with no warranty of any "
+      "kind.\n"
+      "\n"
+      "Licence: GNU General Public License, version 3 or later\n"
+      "Place data: GeoNames (https://www.geonames.org/), CC BY 4.0\n"
+      "Astronomy: ERFA (BSD-3-Clause), from the IAU SOFA models");
 }
 
 TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent), FMainWindow(parent) {

@@ -90,8 +90,20 @@ TEST(AboutWindow, MemoIsAReadOnlyWhiteNoteWithoutTabStop) {
   EXPECT_EQ(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
   EXPECT_FALSE(memo->focusPolicy() & Qt::TabFocus);
   const QString notes = memo->toPlainText();
-  for (const char* word : {"Modern", "Egyptian", "Valens", "Help", "MIT"})
+  for (const char* word : {"Modern", "Egyptian", "Valens", "Help"})
     EXPECT_TRUE(notes.contains(word)) << "the notes speak of " << word;
+}
+
+TEST(AboutWindow, NotesNameTheLicencesOnLinesOfTheirOwn) {
+  TFormAbout about;
+  auto* memo = Component<QPlainTextEdit>(about, "Memo1");
+  ASSERT_NE(memo, nullptr);
+  const QStringList lines = memo->toPlainText().split('\n');
+  for (const char* line : {"Licence: GNU General Public License, version 3 or later",
+                           "Place data: GeoNames (https://www.geonames.org/), CC BY 4.0",
+                           "Astronomy: ERFA (BSD-3-Clause), from the IAU SOFA models"})
+    EXPECT_TRUE(lines.contains(QString(line))) << "a line of the notes: " << line;
+  EXPECT_FALSE(memo->toPlainText().contains("MIT")) << "the licence is the GPL";
 }
 
 TEST(AboutWindow, OKHidesTheAboutWindowAndShowsTheMainWindow) {

@@ -1,7 +1,10 @@
-# cmake -DBUILD_DIR=... -DPREFIX=... -DEXPECTED=a;b;... -P CheckInstall.cmake
+# cmake -DBUILD_DIR=... -DPREFIX=... -DEXPECTED=a;b;... -DVERSION=... -P CheckInstall.cmake
 # Installs BUILD_DIR into PREFIX and checks the EXPECTED files (relative to
 # PREFIX): present, icons PNG files of the size their folder names, the
-# desktop entry naming the installed program and icon, ostrane-list running.
+# desktop entry naming the installed program and icon, the AppStream
+# metadata naming the desktop entry, the copyright file giving every licence
+# it names, the changelog and the manual pages of version VERSION compressed
+# with gzip -9n, ostrane-list running.
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/InstallChecks.cmake)
 
@@ -11,7 +14,7 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFI
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "cmake --install failed (${status}):\n${output}")
 endif()
-ostrane_check_tree(${PREFIX} "${EXPECTED}")
+ostrane_check_tree(${PREFIX} "${EXPECTED}" ${VERSION})
 
 execute_process(COMMAND ${PREFIX}/bin/ostrane-list --name Check --periods 1 --year 2000 --month 1
                         --day 1 --time 12:00

@@ -1,6 +1,7 @@
-# cmake -DBUILD_DIR=... -DWORK_DIR=... -DDPKG_DEB=... -DEXPECTED=... -P CheckPackage.cmake
+# cmake -DBUILD_DIR=... -DWORK_DIR=... -DDPKG_DEB=... -DEXPECTED=... -DVERSION=... -P CheckPackage.cmake
 # Builds the Debian package with cpack and checks its control fields and
-# that it holds the EXPECTED files under /usr.
+# that it holds the EXPECTED files under /usr, checked as the install test
+# checks them (the documents of version VERSION).
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/InstallChecks.cmake)
 
@@ -18,13 +19,18 @@ if(NOT count EQUAL 1)
   message(FATAL_ERROR "expected one package, found: ${packages}")
 endif()
 
-foreach(field Package Version Depends)
+foreach(field Package Version Depends Section Priority Maintainer)
   execute_process(COMMAND ${DPKG_DEB} --field ${packages} ${field}
                   OUTPUT_VARIABLE value OUTPUT_STRIP_TRAILING_WHITESPACE)
   set(control_${field} "${value}")
 endforeach()
-if(NOT control_Package STREQUAL "ostrane" OR NOT control_Version STREQUAL "1.48")
-  message(FATAL_ERROR "package ${control_Package} ${control_Version}")
+if(NOT control_Package STREQUAL "ostrane" OR NOT control_Version STREQUAL VERSION)
+  message(FATAL_ERROR "package ${control_Package} ${control_Version}, not ostrane ${VERSION}")
+endif()
+if(NOT control_Section STREQUAL "science" OR NOT control_Priority STREQUAL "optional"
+   OR NOT control_Maintainer MATCHES "^[^<>]+ <[^<>@ ]+@[^<>@ ]+>$")
+  message(FATAL_ERROR "Section '${control_Section}', Priority '${control_Priority}', "
+                      "Maintainer '${control_Maintainer}'")
 endif()
 if(NOT control_Depends MATCHES "libc6")
   message(FATAL_ERROR "the dependencies were not found: '${control_Depends}'")
@@ -41,5 +47,5 @@ execute_process(COMMAND ${DPKG_DEB} --extract ${packages} ${WORK_DIR}/root RESUL
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "dpkg-deb could not extract ${packages}")
 endif()
-ostrane_check_tree(${WORK_DIR}/root/usr "${EXPECTED}")
+ostrane_check_tree(${WORK_DIR}/root/usr "${EXPECTED}" ${VERSION})
 message(STATUS "${packages}: Depends: ${control_Depends}")

@@ -1,0 +1,93 @@
+# cmake -DMODE=options -DPROGRAM=ostrane-list -DPAGE=ostrane-list.1 -P CheckManual.cmake
+#   Every option that `PROGRAM --help` prints is described by an item of the
+#   page (a .TP paragraph whose tag starts with the option), and every
+#   option the page describes so is one that --help prints.
+# cmake -DMODE=warnings -DPAGES=a.1;b.1 -P CheckManual.cmake
+#   groff -man -ww, man --warnings (as lintian runs it) and lexgrog (the
+#   whatis entry) find nothing to report on the pages; "SKIPPED:" when none
+#   of them is installed.
+cmake_minimum_required(VERSION 3.25)
+
+if(MODE STREQUAL "options")
+  execute_process(COMMAND ${PROGRAM} --help RESULT_VARIABLE status OUTPUT_VARIABLE help)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${PROGRAM} --help failed (${status})")
+  endif()
+  string(REGEX MATCHALL "--[a-z0-9][-a-z0-9]*" listed "${help}")
+  list(REMOVE_DUPLICATES listed)
+  if(NOT "--help" IN_LIST listed OR NOT "--name" IN_LIST listed)
+    message(FATAL_ERROR "no options read from --help:\n${help}")
+  endif()
+
+  file(READ ${PAGE} page)
+  string(REPLACE "\\-" "-" page "${page}")  # troff's minus sign
+  string(REGEX MATCHALL "\n\\.TP\n\\.B[IR]? --[-a-z0-9]+" items "${page}")
+  set(described "")
+  foreach(item IN LISTS items)
+    string(REGEX REPLACE "^.* (--[-a-z0-9]+)$" "\\1" option "${item}")
+    list(APPEND described ${option})
+  endforeach()
+
+  set(faults "")
+  foreach(option IN LISTS listed)
+    if(NOT option IN_LIST described)
+      string(APPEND faults "\n  ${option}: printed by --help, not described in ${PAGE}")
+    endif()
+  endforeach()
+  foreach(option IN LISTS described)
+    if(NOT option IN_LIST listed)
+      string(APPEND faults "\n  ${option}: described in ${PAGE}, not printed by --help")
+    endif()
+  endforeach()
+  if(faults)
+    message(FATAL_ERROR "the manual page and --help differ:${faults}")
+  endif()
+  list(LENGTH listed count)
+  message(STATUS "${count} options, each described: ${listed}")
+
+elseif(MODE STREQUAL "warnings")
+  find_program(GROFF groff)
+  find_program(MAN man)
+  find_program(LEXGROG lexgrog)
+  if(NOT GROFF AND NOT MAN AND NOT LEXGROG)
+    message(STATUS "SKIPPED: neither groff nor man-db is installed")
+    return()
+  endif()
+  set(faults "")
+  foreach(page IN LISTS PAGES)
+    set(runs "")
+    if(GROFF)
+      execute_process(COMMAND ${GROFF} -man -ww -z ${page}
+                      RESULT_VARIABLE status ERROR_VARIABLE messages)
+      if(NOT status EQUAL 0)
+        string(APPEND faults "groff failed on ${page} (${status})\n")
+      endif()
+      string(APPEND faults "${messages}")
+      list(APPEND runs groff)
+    endif()
+    if(MAN)
+      execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 MANROFFSEQ= MANWIDTH=80
+                              ${MAN} --warnings -E UTF-8 -l -Tutf8 -Z ${page}
+                      RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE messages)
+      if(NOT status EQUAL 0)
+        string(APPEND faults "man failed on ${page} (${status})\n")
+      endif()
+      string(APPEND faults "${messages}")
+      list(APPEND runs man)
+    endif()
+    if(LEXGROG)
+      execute_process(COMMAND ${LEXGROG} ${page}
+                      RESULT_VARIABLE status OUTPUT_VARIABLE whatis ERROR_VARIABLE messages)
+      if(NOT status EQUAL 0)
+        string(APPEND faults "lexgrog cannot read the NAME section of ${page}: ${messages}\n")
+      endif()
+      list(APPEND runs lexgrog)
+    endif()
+    message(STATUS "${page}: ${runs}")
+  endforeach()
+  if(faults)
+    message(FATAL_ERROR "${faults}")
+  endif()
+else()
+  message(FATAL_ERROR "MODE is options or warnings, not '${MODE}'")
+endif()
