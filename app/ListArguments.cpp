@@ -69,6 +69,13 @@ constexpr const char* kUsage =
     "                         utc_offset_seconds, julian_day_ut, julian_day_tt, sun, moon,\n"
     "                         ascendant, sun_altitude, sect, fortune, spirit,\n"
     "                         fortune_sign, spirit_sign\n"
+    "A whole collection of charts:\n"
+    "  --batch IN.csv         the lots and the periods in force at each row's event, as\n"
+    "                         CSV (- for standard input); see the manual page for the\n"
+    "                         columns.  The options above give the defaults of the rows\n"
+    "                         (the time 12:00 unless --time is given)\n"
+    "  --output OUT.csv       where --batch writes (default - , standard output)\n"
+    "  --quiet                no progress line on a terminal\n"
     "Places:\n"
     "  --find-place TEXT      list the places matching TEXT (a name or its beginning,\n"
     "                         optionally \", CC\" or \", region\") with their latitude,\n"
@@ -277,6 +284,11 @@ TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostre
       done = true;
       return r;
     }
+    if (flag == "--quiet") {
+      if (value) throw TUsageError{"--quiet takes no value"};
+      r.Quiet = true;
+      continue;
+    }
     if (flag == "--lots") {
       if (value) throw TUsageError{"--lots takes no value"};
       r.Lots = true;
@@ -290,7 +302,7 @@ TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostre
     const auto handler = SettingFlags().find(flag);
     const bool known = handler != SettingFlags().end() || flag == "--level34" ||
                        flag == "--options" || flag == "--chart" || flag == "--at" ||
-                       flag == "--find-place";
+                       flag == "--find-place" || flag == "--batch" || flag == "--output";
     if (!known) throw TUsageError{"unknown option '" + flag + "'"};
     if (!value) {
       if (i + 1 >= args.size()) throw TUsageError{flag + " needs a value"};
@@ -306,6 +318,10 @@ TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostre
       if (!r.At)
         throw TUsageError{"--at takes [-]YYYY-MM-DD[THH:MM[:SS]], not '" + *value + "': " + why};
       r.AtText = *value;
+    } else if (flag == "--batch") {
+      r.Batch = *value;
+    } else if (flag == "--output") {
+      r.Output = *value;
     } else if (flag == "--find-place") {
       r.FindPlace = *value;
     } else if (flag == "--chart") {
@@ -325,6 +341,8 @@ TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostre
   // The time zone and offset last, over a place's own.
   for (const auto& [flag, value] : r.SettingFlags)
     if (AppliedLast(flag)) SettingFlags().at(flag)(r.Settings, flag, value);
+  if (r.Batch && (r.Lots || r.At || r.Level34Line || r.Csv))
+    throw TUsageError{"--batch does not combine with --lots, --at, --level34 or --csv"};
   if (r.Lots && (r.At || r.Level34Line || r.Csv))
     throw TUsageError{"--lots prints the chart; it does not combine with --at, --level34 or --csv"};
   if (r.At && r.Level34Line)

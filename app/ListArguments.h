@@ -24,7 +24,11 @@ struct TListRequest {
   ReleaseSettings Settings;
   std::optional<int> Level34Line;  // --level34: the K-th data line, from 1
   bool Csv = false;
-  bool Lots = false;  // --lots: the chart and the lots instead of a listing
+  bool Lots = false;
+  std::optional<std::string> Batch;  // --batch: a collection instead, "-" standard input
+  std::string Output = "-";          // --output of --batch
+  bool Quiet =
+      false;  // --quiet: no progress line  // --lots: the chart and the lots instead of a listing
   TReleaseFrom ReleaseFrom = TReleaseFrom::Sign;
   bool FortuneGiven = false;       // --fortune was given
   std::optional<TCivilMoment> At;  // --at: the periods in force instead

@@ -3,6 +3,11 @@
 #include <ostream>
 #include <sstream>
 
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "BatchCommand.h"
 #include "ChartCommand.h"
 #include "CollectingWindow.h"
 #include "Errors.h"
@@ -55,6 +60,21 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
   }
 
   if (request.Lots) return WriteLots(request, out, err);
+  if (request.Batch) {
+    TBatchOptions options;
+    options.Defaults.Settings = request.Settings;
+    const bool timeGiven = std::any_of(request.SettingFlags.begin(), request.SettingFlags.end(),
+                                       [](const auto& f) { return f.first == "--time"; });
+    if (!timeGiven && !request.ChartFile && !request.OptionsFile)
+      options.Defaults.Settings.TimeText = "12:00";
+    if (request.ReleaseFrom == TReleaseFrom::Fortune) options.Defaults.ReleaseFrom = "fortune";
+    if (std::any_of(request.SettingFlags.begin(), request.SettingFlags.end(),
+                    [](const auto& f) { return f.first == "--start-sign"; }) &&
+        request.ReleaseFrom == TReleaseFrom::Sign)
+      options.Defaults.ReleaseFrom = std::to_string(request.Settings.StartSign);
+    options.Progress = !request.Quiet && isatty(2);
+    return RunBatchCommand(*request.Batch, request.Output, options, out, err);
+  }
   if (const int status = ApplyBirthChart(request, err); status != 0) return status;
 
   TCollectingWindow window;

@@ -1,0 +1,264 @@
+#include "BatchRows.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+#include "BuiltInPlaces.h"
+#include "Chronocrators.h"
+#include "Coordinates.h"
+#include "Errors.h"
+#include "InForce.h"
+#include "IntegerText.h"
+#include "IsoDateText.h"
+#include "ListOutput.h"
+#include "Marks.h"
+#include "Releasing.h"
+#include "TimeZones.h"
+
+namespace ostrane {
+namespace {
+
+constexpr const char* kSignNames[12] = {"aries",       "taurus",    "gemini",   "cancer",
+                                        "leo",         "virgo",     "libra",    "scorpio",
+                                        "sagittarius", "capricorn", "aquarius", "pisces"};
+
+struct TRowError {
+  std::string Message;
+};
+
+std::string Lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return s;
+}
+
+std::string Field(const std::vector<std::string>& fields, int column) {
+  return column >= 0 && static_cast<std::size_t>(column) < fields.size()
+             ? fields[static_cast<std::size_t>(column)]
+             : std::string();
+}
+
+std::string Degrees(double value) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.6f", value);
+  return buffer;
+}
+
+std::string SignName(std::int32_t counter) {
+  TChronocrator chronocrator;
+  std::string name;
+  chronocrator.LongSignName(counter, name);
+  return name;
+}
+
+// A sign by number (0 .. 11) or name, or -1.
+int SignOfText(const std::string& text) {
+  const std::string lower = Lower(text);
+  for (int i = 0; i < 12; ++i)
+    if (lower == kSignNames[i] || lower == std::to_string(i)) return i;
+  return -1;
+}
+
+int Choice(const std::string& column, const std::string& text,
+           const std::vector<std::string>& names) {
+  const std::string lower = Lower(text);
+  for (std::size_t i = 0; i < names.size(); ++i)
+    if (lower == names[i] || lower == std::to_string(i)) return static_cast<int>(i);
+  std::string list;
+  for (const auto& n : names) list += (list.empty() ? "" : ", ") + n;
+  throw TRowError{column + " is one of " + list + ", not '" + text + "'"};
+}
+
+template <class Parse>
+auto Parsed(const std::string& column, Parse parse) {
+  try {
+    return parse();
+  } catch (const EConvertError& e) {
+    throw TRowError{column + ": " + e.what()};
+  }
+}
+
+// The settings of the row's chart, over the defaults.
+ReleaseSettings RowSettings(const TBatchColumns& c, const std::vector<std::string>& f,
+                            const TBatchDefaults& d, TChartCache& cache) {
+  ReleaseSettings s = d.Settings;
+  if (c.Name >= 0) s.Name = Field(f, c.Name);
+  const std::string dateText = Field(f, c.Date);
+  std::string why;
+  const auto date = ParseIsoDateTime(dateText, &why);
+  if (!date || date->MsOfDay != 0)
+    throw TRowError{"date '" + dateText + "' is not [-]YYYY-MM-DD" +
+                    (why.empty() ? "" : ": " + why)};
+  s.Year = date->Year;
+  s.MonthIndex = date->Month - 1;
+  s.Day = date->Day;
+  if (const std::string time = Field(f, c.Time); !time.empty()) s.TimeText = time;
+  if (const std::string type = Field(f, c.Type); !type.empty())
+    s.ReleasingType = Choice("type", type, {"modern", "egyptian", "valens"});
+  if (const std::string bond = Field(f, c.LooseBond); !bond.empty())
+    s.LooseBondType = Choice("loose_bond", bond, {"never", "always"});
+  if (const std::string periods = Field(f, c.Periods); !periods.empty()) {
+    const auto n = TryStrToInt(periods);
+    if (!n || *n < kMinGeneralPeriods || *n > kMaxGeneralPeriods)
+      throw TRowError{"periods is a whole number from 1 to 200, not '" + periods + "'"};
+    s.GeneralPeriods = *n;
+  }
+
+  // The place: by name, or by coordinates; zone and offset over either.
+  TBirthPlace& p = s.Place;
+  if (const std::string name = Field(f, c.Place); !name.empty()) {
+    const TPlace* place = cache.Place(name);
+    if (!place) throw TRowError{"no place matches '" + name + "'"};
+    p.Name = PlaceLabel(*place);
+    p.Latitude = place->Latitude;
+    p.Longitude = place->Longitude;
+    p.TimeZone = place->ZoneId;
+  }
+  if (const std::string lat = Field(f, c.Latitude); !lat.empty())
+    p.Latitude = Parsed("latitude", [&] { return ParseLatitude(lat); });
+  if (const std::string lon = Field(f, c.Longitude); !lon.empty())
+    p.Longitude = Parsed("longitude", [&] { return ParseLongitude(lon); });
+  if (const std::string zone = Field(f, c.TimeZone); !zone.empty()) {
+    if (!IsKnownZone(zone))
+      throw TRowError{"'" + zone + "' is not a time zone of the time-zone database"};
+    p.TimeZone = zone;
+  }
+  if (const std::string offset = Field(f, c.UtcOffset); !offset.empty())
+    p.UtcOffsetSeconds = Parsed("utc_offset", [&] { return ParseUtcOffset(offset); });
+  return s;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadBatchHeader(const std::vector<std::string>& header,
+                                           TBatchColumns& c) {
+  const std::pair<const char*, int*> known[] = {{"name", &c.Name},
+                                                {"date", &c.Date},
+                                                {"time", &c.Time},
+                                                {"place", &c.Place},
+                                                {"latitude", &c.Latitude},
+                                                {"longitude", &c.Longitude},
+                                                {"time_zone", &c.TimeZone},
+                                                {"utc_offset", &c.UtcOffset},
+                                                {"release_from", &c.ReleaseFrom},
+                                                {"type", &c.Type},
+                                                {"loose_bond", &c.LooseBond},
+                                                {"periods", &c.Periods},
+                                                {"event_date", &c.EventDate},
+                                                {"event_time", &c.EventTime}};
+  c = TBatchColumns();
+  for (std::size_t i = 0; i < header.size(); ++i) {
+    for (const auto& [name, column] : known) {
+      if (header[i] != name) continue;
+      if (*column >= 0) return "the column '" + header[i] + "' is named twice";
+      *column = static_cast<int>(i);
+    }
+  }
+  if (c.Date < 0) return std::string("there is no 'date' column");
+  if (c.Place < 0 && (c.Latitude < 0) != (c.Longitude < 0))
+    return std::string("'latitude' and 'longitude' come together");
+  return std::nullopt;
+}
+
+const std::vector<std::string>& BatchComputedColumns() {
+  static const std::vector<std::string> columns = [] {
+    std::vector<std::string> names = {"sect",         "fortune",     "spirit",
+                                      "fortune_sign", "spirit_sign", "start_sign"};
+    for (int level = 1; level <= 4; ++level)
+      for (const char* part : {"sign", "start", "end", "place", "loosing"})
+        names.push_back("l" + std::to_string(level) + "_" + part);
+    names.emplace_back("error");
+    return names;
+  }();
+  return columns;
+}
+
+const TBirthChartResult& TChartCache::Get(const TBirthPlace& p, double localJulianDay) {
+  char key[160];
+  std::snprintf(key, sizeof key, "%.17g|%.17g|%.17g|%d|%d|%d|%d", localJulianDay,
+                p.Latitude.value_or(1e9), p.Longitude.value_or(1e9),
+                p.UtcOffsetSeconds.value_or(1 << 30), p.Dst, p.Sect, 0);
+  const std::string k = std::string(key) + "|" + p.TimeZone;
+  if (auto found = FCharts.find(k); found != FCharts.end()) return found->second;
+  if (FCharts.size() >= 64) FCharts.clear();  // the rows of one chart come together
+  return FCharts.emplace(k, ComputeBirthChart(p, localJulianDay)).first->second;
+}
+
+const TPlace* TChartCache::Place(const std::string& name) {
+  if (auto found = FPlaces.find(name); found != FPlaces.end()) return found->second;
+  if (FPlaces.size() >= 4096) FPlaces.clear();
+  return FPlaces.emplace(name, BuiltInPlaces().BestMatch(name)).first->second;
+}
+
+std::vector<std::string> ComputeBatchRow(const TBatchColumns& c, const std::vector<std::string>& f,
+                                         const TBatchDefaults& d, TChartCache& cache) {
+  std::vector<std::string> out(BatchComputedColumns().size());
+  try {
+    ReleaseSettings s = RowSettings(c, f, d, cache);
+    TDate date;
+    double start = 0;
+    try {
+      start = ListingStart(date, s, TimeLocale());
+    } catch (const EConvertError& e) {
+      throw TRowError{e.what()};
+    }
+
+    // The lots, when there is a place.
+    std::string releaseFrom = Lower(Field(f, c.ReleaseFrom));
+    if (releaseFrom.empty()) releaseFrom = d.ReleaseFrom;
+    const bool fromLot = releaseFrom == "fortune" || releaseFrom == "spirit";
+    if (!fromLot) {
+      const int sign = SignOfText(releaseFrom);
+      if (sign < 0)
+        throw TRowError{"release_from is fortune, spirit or a sign, not '" + releaseFrom + "'"};
+      s.StartSign = sign;
+    }
+    if (s.Place.Known() || fromLot) {
+      const TBirthChartResult& chart = cache.Get(s.Place, start);
+      if (!chart.Value)
+        throw TRowError{chart.Error + (chart.NeedsDstChoice
+                                           ? " Pick one with --dst-choice earlier or later."
+                                           : "")};
+      const TChart& ch = chart.Value->Chart;
+      out[0] = ch.Sect == TSect::Day ? "day" : "night";
+      out[1] = Degrees(ch.FortuneDeg);
+      out[2] = Degrees(ch.SpiritDeg);
+      out[3] = SignName(ch.FortuneSign);
+      out[4] = SignName(ch.SpiritSign);
+      s.FortuneSign = ch.FortuneSign;
+      if (releaseFrom == "fortune") s.StartSign = ch.FortuneSign;
+      if (releaseFrom == "spirit") s.StartSign = ch.SpiritSign;
+    }
+    out[5] = SignName(s.StartSign);
+
+    // The periods in force at the event.
+    if (const std::string eventDate = Field(f, c.EventDate); !eventDate.empty()) {
+      std::string text = eventDate;
+      if (const std::string time = Field(f, c.EventTime); !time.empty()) text += "T" + time;
+      std::string why;
+      const auto event = ParseIsoDateTime(text, &why);
+      if (!event) throw TRowError{"event '" + text + "' is not [-]YYYY-MM-DD[THH:MM[:SS]]: " + why};
+      const double moment = CivilJulianDay(*event);
+      if (moment < start) throw TRowError{"the event lies before the birth"};
+      TChronocrator chronocrator;
+      const TInForce inForce = PeriodsInForce(chronocrator, s, start, moment);
+      if (inForce.Status != TInForceStatus::InForce)
+        throw TRowError{"the event lies " + InForceStatusText(inForce.Status)};
+      std::size_t at = 6;
+      for (const TPeriodInForce& p : inForce.Periods) {
+        out[at++] = SignName(p.Counter);
+        out[at++] = FormatIsoDateTime(ShownMoment(p.Level, p.Start));
+        out[at++] = FormatIsoDateTime(ShownMoment(p.Level, p.End));
+        out[at++] = p.Place > 0 ? std::to_string(p.Place) : std::string();
+        out[at++] = p.Loosing ? "1" : "0";
+      }
+    }
+  } catch (const TRowError& e) {
+    std::fill(out.begin(), out.end(), std::string());
+    out.back() = e.Message;
+  }
+  return out;
+}
+
+}  // namespace ostrane

@@ -1,0 +1,164 @@
+// The batch: rows equal to what the single-chart command gives, malformed
+// input refused with a message, order and prefixes kept.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "BatchCommand.h"
+#include "CsvText.h"
+#include "ListCommand.h"
+
+using namespace ostrane;
+
+namespace {
+
+std::vector<std::vector<std::string>> Records(const std::string& text) {
+  std::istringstream in(text);
+  TCsvReader reader(in);
+  std::vector<std::vector<std::string>> records;
+  std::vector<std::string> fields;
+  while (reader.Next(fields)) records.push_back(fields);
+  return records;
+}
+
+std::string SampleText() {
+  std::ifstream in(OSTRANE_SAMPLE_PATH, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TBatchOutcome Batch(const std::string& input, std::string& output, unsigned threads = 2,
+                    const std::function<bool()>& cancel = {}) {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  TBatchOptions options;
+  options.Threads = threads;
+  options.Defaults.Settings.TimeText = "12:00";
+  options.Defaults.Settings.GeneralPeriods = 6;
+  const TBatchOutcome outcome = RunBatch(in, out, err, options, cancel);
+  output = out.str();
+  return outcome;
+}
+
+int Command(const std::vector<std::string>& args, std::string& out) {
+  std::ostringstream o, e;
+  const int status = RunListCommand(args, o, e);
+  out = o.str();
+  return status;
+}
+
+TEST(Batch, RowsEqualTheSingleChartCommand) {
+  std::string output;
+  const TBatchOutcome outcome = Batch(SampleText(), output);
+  ASSERT_TRUE(outcome.Error.empty()) << outcome.Error;
+  EXPECT_EQ(outcome.FailedRows, 0);
+  const auto rows = Records(output);
+  ASSERT_GT(rows.size(), 50u);
+  const auto& h = rows[0];
+  const auto col = [&](const char* name) {
+    return static_cast<std::size_t>(std::find(h.begin(), h.end(), name) - h.begin());
+  };
+  for (std::size_t r = 1; r < rows.size(); r += 9) {
+    const auto& row = rows[r];
+    const std::string date = row[col("date")];
+    const std::vector<std::string> birth = {
+        "--year", date.substr(0, 4), "--month", date.substr(5, 2), "--day", date.substr(8, 2),
+        "--time", row[col("time")],  "--place", row[col("place")]};
+    std::string lots;
+    std::vector<std::string> args = birth;
+    args.push_back("--lots");
+    ASSERT_EQ(Command(args, lots), 0) << row[0];
+    const auto lotRows = Records(lots);
+    for (const auto& kv : lotRows) {
+      if (kv[0] == "sect" || kv[0] == "fortune" || kv[0] == "spirit" || kv[0] == "fortune_sign" ||
+          kv[0] == "spirit_sign") {
+        EXPECT_EQ(row[col(kv[0].c_str())], kv[1]) << row[0] << ", " << kv[0];
+      }
+    }
+    std::string at;
+    args = birth;
+    for (const char* extra : {"--start-sign", "", "--periods", "6", "--at", ""})
+      args.push_back(extra);
+    args[args.size() - 5] = row[col("release_from")];
+    args.back() = row[col("event_date")] + "T" + row[col("event_time")];
+    ASSERT_EQ(Command(args, at), 0) << row[0];
+    const auto levels = Records(at);
+    ASSERT_EQ(levels.size(), 5u) << row[0];
+    for (int level = 1; level <= 4; ++level) {
+      const auto& l = levels[static_cast<std::size_t>(level)];
+      const std::string p = "l" + std::to_string(level) + "_";
+      EXPECT_EQ(row[col((p + "sign").c_str())], l[1]) << row[0] << ", level " << level;
+      EXPECT_EQ(row[col((p + "place").c_str())], l[8]) << row[0] << ", level " << level;
+      EXPECT_EQ(row[col((p + "loosing").c_str())], l[9]) << row[0] << ", level " << level;
+      char start[32];
+      std::snprintf(start, sizeof start, "%04d-%02d-%02dT%s", std::stoi(l[4]), std::stoi(l[5]),
+                    std::stoi(l[6]), l[7].c_str());
+      EXPECT_EQ(row[col((p + "start").c_str())], start) << row[0] << ", level " << level;
+    }
+  }
+}
+
+TEST(Batch, MalformedInputGetsAMessageNeverACrash) {
+  const std::string header = "name,date,time,place,event_date\n";
+  struct Case {
+    const char* name;
+    std::string input;
+    const char* error;  // the start of the run's error, or nullptr
+    std::int64_t rows, failed;
+  };
+  const Case cases[] = {
+      {"empty file", "", "the input is empty", 0, 0},
+      {"header only", header, nullptr, 0, 0},
+      {"no date column", "name,time\nx,12:00\n", "Line 1: there is no 'date' column", 0, 0},
+      {"unbalanced quotes", header + "a,2000-01-01,12:00,\"Amsterdam,2020-01-01\n",
+       "Line 2: a quoted field", 0, 0},
+      {"10 MB line", header + std::string(10 << 20, 'x') + "\n", "Line 2: the record is longer", 0,
+       0},
+      {"bad rows go on",
+       header + "a,2000-13-01,12:00,Amsterdam,2020-01-01\nb,2000-01-01,12:00,Qwxzvb,2020-01-01\n"
+                "c,2000-01-01,12:00,Amsterdam,1990-01-01\nd,2000-01-01,1x:00,Amsterdam,2020-01-01\n"
+                "e,2000-01-01,12:00,Amsterdam,2020-01-01\n",
+       nullptr, 5, 4},
+      // The short row has no place, and the lots are released from by default.
+      {"short and long rows", header + "a,2000-01-01\nb,2000-01-01,12:00,Paris,2020-01-01,extra\n",
+       nullptr, 2, 1},
+  };
+  for (const Case& c : cases) {
+    std::string output;
+    const TBatchOutcome outcome = Batch(c.input, output);
+    if (c.error) {
+      EXPECT_EQ(outcome.Error.rfind(c.error, 0), 0u) << c.name << ": " << outcome.Error;
+    } else {
+      EXPECT_TRUE(outcome.Error.empty()) << c.name << ": " << outcome.Error;
+    }
+    EXPECT_EQ(outcome.Rows, c.rows) << c.name;
+    EXPECT_EQ(outcome.FailedRows, c.failed) << c.name;
+  }
+  std::string output;
+  Batch(header + "c,2000-01-01,12:00,Amsterdam,1990-01-01\n", output);
+  EXPECT_NE(output.find("the event lies before the birth"), std::string::npos) << output;
+}
+
+TEST(Batch, OrderKeptAndACancelledRunLeavesAPrefix) {
+  std::string input = "name,date,time,latitude,longitude,utc_offset,event_date\n";
+  for (int i = 0; i < 2000; ++i)
+    input += "n" + std::to_string(i) + ",19" + std::to_string(10 + i % 80) + "-0" +
+             std::to_string(1 + i % 9) + "-1" + std::to_string(i % 10) + ",0" +
+             std::to_string(i % 10) + ":30,52.1,5.1,+01:00,2040-01-01\n";
+  std::string one, two;
+  Batch(input, one, 1);
+  Batch(input, two, 2);
+  EXPECT_EQ(one, two) << "two threads write what one does, in the same order";
+
+  int asked = 0;
+  std::string prefix;
+  const TBatchOutcome cancelled = Batch(input, prefix, 2, [&] { return ++asked == 2; });
+  EXPECT_EQ(cancelled.Error, "cancelled");
+  EXPECT_GT(cancelled.Rows, 0);
+  EXPECT_LT(cancelled.Rows, 2000);
+  ASSERT_LE(prefix.size(), one.size());
+  EXPECT_EQ(one.compare(0, prefix.size(), prefix), 0) << "a whole-row prefix of the full output";
+  EXPECT_EQ(Records(prefix).size(), static_cast<std::size_t>(cancelled.Rows) + 1);
+}
+
+}  // namespace
