@@ -11,20 +11,6 @@
 
 namespace ostrane {
 
-TCivilMoment ShownMoment(int level, double julianDay) {
-  TDate date;
-  std::int64_t ms = 0;
-  if (level >= 3) {
-    ms = StoreShownMoment(date, julianDay);
-  } else {
-    // The main listing shows the truncated day; its time stays on that day.
-    date.JulianToDate(julianDay);
-    ms =
-        std::min(RoundToMilliseconds(date.GetDay() - date.GetDayNumber()), kMillisecondsPerDay - 1);
-  }
-  return TCivilMoment{date.GetYear(), date.GetMonth(), date.GetDayNumber(), ms};
-}
-
 std::string ExactReal(double value) {
   char buffer[40];
   std::snprintf(buffer, sizeof buffer, "%.17g", value);

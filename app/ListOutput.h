@@ -29,9 +29,6 @@ namespace ostrane {
 inline constexpr const char* kCsvHeader =
     "level,sign,counter,julian_day,year,month,day,time,place_from_fortune,loosing_of_the_bond";
 
-// The start of a period of level `level` as its line shows it (see above).
-TCivilMoment ShownMoment(int level, double julianDay);
-
 // One CSV row without its line end.
 std::string CsvRow(int level, std::int32_t counter, double julianDay, int place, bool loosing);
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "IsoDateText.h"
+
 #include "TimeText.h"
 
 namespace ostrane {
@@ -43,6 +45,20 @@ std::int64_t StoreShownMoment(TDate& date, double julianDay) {
   if (ms < kMillisecondsPerDay) return ms;
   date.JulianToDate(julianDay + kOneMillisecond);
   return 0;
+}
+
+TCivilMoment ShownMoment(int level, double julianDay) {
+  TDate date;
+  std::int64_t ms = 0;
+  if (level >= 3) {
+    ms = StoreShownMoment(date, julianDay);
+  } else {
+    // The main listing shows the truncated day; its time stays on that day.
+    date.JulianToDate(julianDay);
+    ms =
+        std::min(RoundToMilliseconds(date.GetDay() - date.GetDayNumber()), kMillisecondsPerDay - 1);
+  }
+  return TCivilMoment{date.GetYear(), date.GetMonth(), date.GetDayNumber(), ms};
 }
 
 void TReleasingListing::DoMajorHeader(const std::string& name) {

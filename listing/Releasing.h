@@ -13,6 +13,7 @@
 
 #include "Chronocrators.h"
 #include "DateTime.h"
+#include "IsoDateText.h"
 #include "PeriodWalk.h"
 #include "ReleaseSettings.h"
 #include "ReleasingWindow.h"
@@ -53,6 +54,12 @@ TGeneralWalk GeneralWalkOf(const ReleaseSettings& settings, double start);
 // the time of day of the time text.  Throws EConvertError on a time text that
 // is not a time of day.  Leaves the date's Julian Day stored in `date`.
 double ListingStart(TDate& date, const ReleaseSettings& settings, const TimeLocale& locale);
+
+// The start of a period of level `level` as its line shows it: levels 1 and
+// 2 on the truncated day, with the time of day kept on that day; levels 3
+// and 4 rounded to the millisecond, so that a moment within half a
+// millisecond of midnight is the following midnight.
+TCivilMoment ShownMoment(int level, double julianDay);
 
 class TReleasingListing {
  public:

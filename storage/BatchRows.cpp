@@ -11,7 +11,6 @@
 #include "InForce.h"
 #include "IntegerText.h"
 #include "IsoDateText.h"
-#include "ListOutput.h"
 #include "Marks.h"
 #include "Releasing.h"
 #include "TimeZones.h"
