@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPushButton>
 
+#include "BatchDialog.h"
 #include "ListBox.h"
 #include "ListPrinting.h"
 #include "RadioGroup.h"
@@ -51,6 +52,13 @@ void TFormZodiac::BuildMenus() {
   QAction* saveAsPdf = Item(file, "SaveAsPdf1", "Save as P&DF ...");
   connect(Print1, &QAction::enabledChanged, saveAsPdf, &QAction::setEnabled);
   connect(saveAsPdf, &QAction::triggered, this, [this] { SaveListBoxAsPdf(this, ListBoxOstrane); });
+  QAction* batch = Item(file, "Batch1", "&Batch ...");
+  batch->setStatusTip("Lots and periods in force for a whole collection of charts and events.");
+  connect(batch, &QAction::triggered, this, [this] {
+    TBatchDefaults defaults;
+    defaults.Settings = ReadSettings();
+    BatchClick(this, defaults);
+  });
   file->addSeparator();
   Exit1 = Item(file, "Exit1", "E&xit");
 

@@ -1,0 +1,85 @@
+// File > Batch ... run with its progress dialog: the whole collection, and a
+// cancelled run that leaves a whole-row prefix of the output.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <sstream>
+
+#include "BatchDialog.h"
+#include "CsvText.h"
+
+using namespace ostrane;
+
+namespace {
+
+std::string Bytes(const QString& path) {
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+  return file.readAll().toStdString();
+}
+
+std::size_t RecordCount(const std::string& text, bool& wellFormed) {
+  std::istringstream in(text);
+  TCsvReader reader(in);
+  std::vector<std::string> fields;
+  std::size_t count = 0, width = 0;
+  wellFormed = true;
+  while (reader.Next(fields)) {
+    if (count == 0) width = fields.size();
+    wellFormed = wellFormed && fields.size() == width;
+    ++count;
+  }
+  wellFormed = wellFormed && !reader.Error();
+  return count;
+}
+
+TEST(BatchDialog, WholeRunAndCancelledPrefix) {
+  int argc = 1;
+  char name[] = "ui_batch_tests";
+  char* argv[] = {name, nullptr};
+  QApplication app(argc, argv);
+  QTemporaryDir dir;
+  // A collection long enough to take more than one chunk: the sample, five times.
+  const std::string sample = Bytes(OSTRANE_SAMPLE_PATH);
+  const std::string body = sample.substr(sample.find('\n') + 1);
+  const std::string input = sample + body + body + body + body;
+  const QString in = dir.filePath("in.csv"), whole = dir.filePath("whole.csv"),
+                part = dir.filePath("part.csv");
+  QFile file(in);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(input.data(), static_cast<qint64>(input.size()));
+  file.close();
+
+  TBatchDefaults defaults;
+  defaults.Settings.TimeText = "12:00";
+  const TBatchOutcome done = RunBatchWithProgress(nullptr, in, whole, defaults);
+  EXPECT_TRUE(done.Error.empty()) << done.Error;
+  EXPECT_EQ(done.Rows, 5 * 95);
+  EXPECT_EQ(done.FailedRows, 0);
+  bool wellFormed = false;
+  EXPECT_EQ(RecordCount(Bytes(whole), wellFormed), 5u * 95u + 1u);
+  EXPECT_TRUE(wellFormed);
+  EXPECT_EQ(BatchOutcomeText(done, "whole.csv").toStdString(), "475 rows written to whole.csv.");
+
+  const TBatchOutcome cancelled = RunBatchWithProgress(nullptr, in, part, defaults, true);
+  EXPECT_EQ(cancelled.Error, "cancelled");
+  EXPECT_GT(cancelled.Rows, 0);
+  EXPECT_LT(cancelled.Rows, done.Rows);
+  const std::string prefix = Bytes(part);
+  EXPECT_EQ(Bytes(whole).compare(0, prefix.size(), prefix), 0) << "a prefix of the whole run";
+  EXPECT_EQ(RecordCount(prefix, wellFormed), static_cast<std::size_t>(cancelled.Rows) + 1);
+  EXPECT_TRUE(wellFormed);
+  EXPECT_NE(BatchOutcomeText(cancelled, "part.csv")
+                .toStdString()
+                .find("Cancelled: part.csv holds the first"),
+            std::string::npos);
+
+  const TBatchOutcome missing =
+      RunBatchWithProgress(nullptr, dir.filePath("none.csv"), part, defaults);
+  EXPECT_NE(missing.Error.find("cannot be read"), std::string::npos);
+}
+
+}  // namespace
