@@ -3,6 +3,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "CalendarCommand.h"
 #include "ChartCommand.h"
 #include "CollectingWindow.h"
 #include "Errors.h"
@@ -56,6 +57,7 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
 
   if (request.Lots) return WriteLots(request, out, err);
   if (const int status = ApplyBirthChart(request, err); status != 0) return status;
+  if (request.Calendar.File) return RunCalendarCommand(request, err);
 
   TCollectingWindow window;
   window.Settings = request.Settings;
