@@ -6,7 +6,9 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QStatusBar>
 
+#include "CalendarExportDialog.h"
 #include "ListBox.h"
 #include "ListPrinting.h"
 #include "RadioGroup.h"
@@ -51,6 +53,17 @@ void TFormZodiac::BuildMenus() {
   QAction* saveAsPdf = Item(file, "SaveAsPdf1", "Save as P&DF ...");
   connect(Print1, &QAction::enabledChanged, saveAsPdf, &QAction::setEnabled);
   connect(saveAsPdf, &QAction::triggered, this, [this] { SaveListBoxAsPdf(this, ListBoxOstrane); });
+  QAction* exportCalendar = Item(file, "ExportCalendar1", "Export &Calendar ...");
+  exportCalendar->setStatusTip("Writes the periods to an iCalendar file for calendar programs.");
+  connect(Print1, &QAction::enabledChanged, exportCalendar, &QAction::setEnabled);
+  connect(exportCalendar, &QAction::triggered, this, [this] {
+    RunCommand([this] {
+      const ReleaseSettings s = ReadSettings();
+      TDate date;
+      const QString said = ExportCalendar(this, s, ListingStart(date, s, ReadTimeLocale()));
+      if (!said.isEmpty()) StatusBar1->showMessage(said);
+    });
+  });
   file->addSeparator();
   Exit1 = Item(file, "Exit1", "E&xit");
 

@@ -3,9 +3,6 @@
 // ends as floating local times, stable UIDs, and the marks in the summary.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -14,6 +11,7 @@
 
 #include "CalendarExport.h"
 #include "CalendarTestSupport.h"
+#include "FileSizeLimit.h"
 #include "PeriodSpans.h"
 #include "TestFiles.h"
 
@@ -414,27 +412,6 @@ TEST(CalendarExport, YearsOutsideTheCalendarAreLeftOut) {
     }
   }
 }
-
-// Lowers the largest file size the process may write for its lifetime;
-// writing beyond it fails with EFBIG instead of raising SIGXFSZ.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = old_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  rlimit old_{};
-  void (*oldHandler_)(int) = nullptr;
-};
 
 TEST(CalendarExport, FailedWriteKeepsTheOldFile) {
   TempDir dir;
