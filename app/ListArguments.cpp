@@ -49,6 +49,15 @@ constexpr const char* kUsage =
     "                         clock time, astronomical years, Julian calendar before\n"
     "                         1582-10-15): the CSV columns plus end_julian_day, one\n"
     "                         row per level 1 .. 4\n"
+    "  --ics FILE             write the periods to FILE as an iCalendar file instead,\n"
+    "                         one event per period, times as floating local clock\n"
+    "                         times; dates before 1582-10-15 written as the Gregorian\n"
+    "                         date of the same day, as iCalendar dates are Gregorian;\n"
+    "                         periods outside the years 1 .. 9999 left out\n"
+    "  --levels LIST          the levels of --ics: 1, 2, 3 separated by commas (1,2)\n"
+    "  --from DATETIME        --ics: only the periods that overlap [--from, --to),\n"
+    "  --to DATETIME          each written whole; dates as --at takes them (default:\n"
+    "                         the whole listing)\n"
     "Files (loaded first, the options file before the chart file; the other\n"
     "options override them; values out of range are limited as the window does):\n"
     "  --options FILE         an options file (all settings)\n"
@@ -302,7 +311,8 @@ TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostre
     const auto handler = SettingFlags().find(flag);
     const bool known = handler != SettingFlags().end() || flag == "--level34" ||
                        flag == "--options" || flag == "--chart" || flag == "--at" ||
-                       flag == "--find-place" || flag == "--batch" || flag == "--output";
+                       flag == "--find-place" || flag == "--batch" || flag == "--output" ||
+                       IsCalendarFlag(flag);
     if (!known) throw TUsageError{"unknown option '" + flag + "'"};
     if (!value) {
       if (i + 1 >= args.size()) throw TUsageError{flag + " needs a value"};
@@ -326,6 +336,8 @@ TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostre
       r.FindPlace = *value;
     } else if (flag == "--chart") {
       r.ChartFile = *value;
+    } else if (IsCalendarFlag(flag)) {
+      ReadCalendarFlag(flag, *value, r.Calendar);
     } else {
       handler->second(r.Settings, flag, *value);  // checks the value
       r.SettingFlags.emplace_back(flag, *value);
@@ -347,6 +359,7 @@ TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostre
     throw TUsageError{"--lots prints the chart; it does not combine with --at, --level34 or --csv"};
   if (r.At && r.Level34Line)
     throw TUsageError{"--at lists the periods in force; it does not combine with --level34"};
+  CheckCalendarOptions(r);
   return r;
 }
 

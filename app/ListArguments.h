@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "CalendarCommand.h"
 #include "IsoDateText.h"
 #include "ReleaseSettings.h"
 
@@ -35,6 +36,7 @@ struct TListRequest {
   std::string AtText;
   std::optional<std::string> OptionsFile, ChartFile;
   std::optional<std::string> FindPlace;  // --find-place: search the places instead
+  TCalendarOptions Calendar;             // --ics and its options
   // The setting options in command-line order, applied again over the files.
   std::vector<std::pair<std::string, std::string>> SettingFlags;
 };

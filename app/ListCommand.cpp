@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "BatchCommand.h"
+#include "CalendarCommand.h"
 #include "ChartCommand.h"
 #include "CollectingWindow.h"
 #include "Errors.h"
@@ -76,6 +77,7 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
     return RunBatchCommand(*request.Batch, request.Output, options, out, err);
   }
   if (const int status = ApplyBirthChart(request, err); status != 0) return status;
+  if (request.Calendar.File) return RunCalendarCommand(request, err);
 
   TCollectingWindow window;
   window.Settings = request.Settings;

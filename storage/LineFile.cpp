@@ -1,6 +1,5 @@
 #include "LineFile.h"
 
-#include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -114,32 +113,37 @@ TReadResult ReadLines(const std::string& fileName, int lineCount, int optionalLi
 }
 
 TWriteResult WriteLines(const std::string& fileName, const std::vector<std::string>& lines) {
+  std::string data;
+  // Reading drops a leading byte order mark; a first line that begins with
+  // U+FEFF of its own keeps it behind one written for the reader to drop.
+  if (!lines.empty() && std::string_view(lines.front()).substr(0, 3) == kByteOrderMark)
+    data += kByteOrderMark;
+  for (const auto& text : lines) {
+    data += text;
+    data += "\r\n";
+  }
+  return WriteFileBytes(fileName, data);
+}
+
+TWriteResult WriteFileBytes(const std::string& fileName, std::string_view bytes) {
   QSaveFile file(QString::fromStdString(fileName));
   const auto failed = [&](const QString& reason) {
-    return TWriteResult{false, Quoted(fileName, "Cannot save", reason)};
+    return TWriteResult{false, Quoted(fileName, "Cannot save", reason), reason.toStdString()};
   };
   // Unbuffered: a write error (disk full) must show in write() itself.
   // QSaveFile does not notice one that arises while its buffer is flushed
   // on commit, and would then put the short file in place of the old one.
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return failed(file.errorString());
-  QByteArray data;
-  // Reading drops a leading byte order mark; a first line that begins with
-  // U+FEFF of its own keeps it behind one written for the reader to drop.
-  if (!lines.empty() && std::string_view(lines.front()).substr(0, 3) == kByteOrderMark)
-    data.append(kByteOrderMark.data(), static_cast<qsizetype>(kByteOrderMark.size()));
-  for (const auto& text : lines) {
-    data.append(text.data(), static_cast<qsizetype>(text.size()));
-    data.append("\r\n");
-  }
   // A short write is followed by another, which tells the reason.
-  for (qsizetype done = 0; done < data.size();) {
-    const qint64 written = file.write(data.constData() + done, data.size() - done);
+  for (std::size_t done = 0; done < bytes.size();) {
+    const qint64 written =
+        file.write(bytes.data() + done, static_cast<qint64>(bytes.size() - done));
     if (written <= 0) {
       const QString reason = file.errorString();
       file.cancelWriting();
       return failed(reason);
     }
-    done += static_cast<qsizetype>(written);
+    done += static_cast<std::size_t>(written);
   }
   if (!file.commit()) return failed(file.errorString());
   return {};

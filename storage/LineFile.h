@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ostrane {
@@ -52,11 +53,17 @@ struct TWriteResult {
   bool Ok = true;
   // Why the file was not written, naming the file; empty when it was.
   std::string Message;
+  // The reason alone, as the system gives it ("Permission denied").
+  std::string Reason;
 };
 
 // Writes the lines, each followed by CR LF.  On failure the file of that
 // name, if any, keeps its old content.
 TWriteResult WriteLines(const std::string& fileName, const std::vector<std::string>& lines);
+
+// Writes the bytes as they are, the same safe way: on failure the file of
+// that name, if any, keeps its old content.
+TWriteResult WriteFileBytes(const std::string& fileName, std::string_view bytes);
 
 // True when a file of that name exists; a directory does not count.
 bool FileExists(const std::string& fileName);

@@ -6,8 +6,10 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include "BatchDialog.h"
+#include "CalendarExportDialog.h"
 #include "ListBox.h"
 #include "ListPrinting.h"
 #include "RadioGroup.h"
@@ -52,6 +54,17 @@ void TFormZodiac::BuildMenus() {
   QAction* saveAsPdf = Item(file, "SaveAsPdf1", "Save as P&DF ...");
   connect(Print1, &QAction::enabledChanged, saveAsPdf, &QAction::setEnabled);
   connect(saveAsPdf, &QAction::triggered, this, [this] { SaveListBoxAsPdf(this, ListBoxOstrane); });
+  QAction* exportCalendar = Item(file, "ExportCalendar1", "&Export Calendar ...");
+  exportCalendar->setStatusTip("Writes the periods to an iCalendar file for calendar programs.");
+  connect(Print1, &QAction::enabledChanged, exportCalendar, &QAction::setEnabled);
+  connect(exportCalendar, &QAction::triggered, this, [this] {
+    RunCommand([this] {
+      const ReleaseSettings s = ReadSettings();
+      TDate date;
+      const QString said = ExportCalendar(this, s, ListingStart(date, s, ReadTimeLocale()));
+      if (!said.isEmpty()) StatusBar1->showMessage(said);
+    });
+  });
   QAction* batch = Item(file, "Batch1", "&Batch ...");
   batch->setStatusTip("Lots and periods in force for a whole collection of charts and events.");
   connect(batch, &QAction::triggered, this, [this] {

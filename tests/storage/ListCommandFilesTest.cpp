@@ -1,55 +1,18 @@
 // ostrane-list --options and --chart, run as a process.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <string>
 #include <vector>
 
+#include "ListProcess.h"
 #include "Releasing.h"
 #include "SettingsFiles.h"
 #include "TestFiles.h"
-
-extern char** environ;
 
 using namespace ostrane;
 using namespace ostrane::testing;
 
 namespace {
-
-struct RunResult {
-  int status = -1;
-  std::string out, err;
-};
-
-RunResult RunList(const TempDir& dir, const std::vector<std::string>& args) {
-  const std::string outPath = dir.Path("stdout"), errPath = dir.Path("stderr");
-  std::vector<std::string> argv{OSTRANE_LIST_PATH};
-  argv.insert(argv.end(), args.begin(), args.end());
-  std::vector<char*> raw;
-  for (auto& a : argv) raw.push_back(a.data());
-  raw.push_back(nullptr);
-
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  const int flags = O_WRONLY | O_CREAT | O_TRUNC;
-  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), flags, 0644);
-  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), flags, 0644);
-  pid_t pid = 0;
-  RunResult run;
-  const int spawned = posix_spawn(&pid, raw[0], &actions, nullptr, raw.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  EXPECT_EQ(spawned, 0) << "cannot run " << raw[0];
-  if (spawned != 0) return run;
-  int wstatus = 0;
-  waitpid(pid, &wstatus, 0);
-  run.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
-  run.out = ReadBytes(outPath);
-  run.err = ReadBytes(errPath);
-  return run;
-}
 
 // The main list of a listing of `settings`, one line each, as the window
 // holds it after restoring them.

@@ -87,7 +87,7 @@ TEST_F(ZodiacStartup, EveryControlMenuItemAndLabelIsThere) {
   EXPECT_EQ(
       menus.join(" | ").toStdString(),
       "&File: Open SaveFileAs - SaveSettings RestoreDefaults - ListOstrane1 ClearList1 "
-      "Print1 SaveAsPdf1 Batch1 - Exit1"
+      "Print1 SaveAsPdf1 ExportCalendar1 Batch1 - Exit1"
       " | &Edit: Font1 | &View: ShortSignNames2 LongSignNames2 - AnglesFrom1 | &Help: Contents1 - "
       "About1");
   QStringList popup;

@@ -1,0 +1,88 @@
+#include "CalendarCommand.h"
+
+#include "CollectingWindow.h"
+#include "Errors.h"
+#include "ListArguments.h"
+#include "Releasing.h"
+
+namespace ostrane {
+namespace {
+
+TCivilMoment MomentValue(const std::string& flag, const std::string& value) {
+  std::string why;
+  const std::optional<TCivilMoment> moment = ParseIsoDateTime(value, &why);
+  if (!moment)
+    throw TUsageError{flag + " takes [-]YYYY-MM-DD[THH:MM[:SS]], not '" + value + "': " + why};
+  return *moment;
+}
+
+}  // namespace
+
+bool IsCalendarFlag(const std::string& flag) {
+  return flag == "--ics" || flag == "--levels" || flag == "--from" || flag == "--to";
+}
+
+void ReadCalendarFlag(const std::string& flag, const std::string& value, TCalendarOptions& o) {
+  if (flag == "--ics") {
+    if (value.empty()) throw TUsageError{"--ics needs a file name"};
+    o.File = value;
+  } else if (flag == "--levels") {
+    std::string why;
+    const std::optional<TCalendarLevels> levels = ParseCalendarLevels(value, &why);
+    if (!levels)
+      throw TUsageError{"--levels takes a list of the levels 1, 2 and 3 such as 1,2, not '" +
+                        value + "': " + why};
+    o.Levels = *levels;
+    o.LevelsGiven = true;
+  } else if (flag == "--from") {
+    o.From = MomentValue(flag, value);
+  } else if (flag == "--to") {
+    o.To = MomentValue(flag, value);
+  }
+}
+
+void CheckCalendarOptions(const TListRequest& r) {
+  const TCalendarOptions& o = r.Calendar;
+  if (!o.File) {
+    if (o.LevelsGiven || o.From || o.To)
+      throw TUsageError{std::string(o.LevelsGiven ? "--levels"
+                                    : o.From      ? "--from"
+                                                  : "--to") +
+                        " goes with --ics"};
+    return;
+  }
+  if (r.Csv) throw TUsageError{"--ics writes a calendar; it does not combine with --csv"};
+  if (r.At) throw TUsageError{"--ics writes a calendar; it does not combine with --at"};
+  if (r.Lots) throw TUsageError{"--ics writes a calendar; it does not combine with --lots"};
+  if (r.Level34Line)
+    throw TUsageError{"--ics writes a calendar; it does not combine with --level34"};
+  if (o.From && o.To && !(CivilJulianDay(*o.From) < CivilJulianDay(*o.To)))
+    throw TUsageError{"--to must be later than --from"};
+}
+
+int RunCalendarCommand(const TListRequest& r, std::ostream& err) {
+  TCalendarRequest calendar;
+  calendar.Settings = r.Settings;
+  calendar.Levels = r.Calendar.Levels;
+  if (r.Calendar.From) calendar.From = CivilJulianDay(*r.Calendar.From);
+  if (r.Calendar.To) calendar.To = CivilJulianDay(*r.Calendar.To);
+  try {
+    TDate date;
+    calendar.Start = ListingStart(date, r.Settings, TCollectingWindow().ReadTimeLocale());
+  } catch (const EConvertError& e) {
+    err << ErrorBoxText(e.what()) << "\n";
+    return 1;
+  }
+  const TCalendarResult result = WriteCalendar(*r.Calendar.File, calendar);
+  if (!result.Ok) {
+    err << "ostrane-list: cannot write the output: " << *r.Calendar.File << ": " << result.Reason
+        << "\n";
+    return 1;
+  }
+  if (result.LeftOut > 0)
+    err << "ostrane-list: " << result.LeftOut
+        << " periods outside the years 1 to 9999 were left out of the calendar\n";
+  return 0;
+}
+
+}  // namespace ostrane

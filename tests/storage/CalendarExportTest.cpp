@@ -1,0 +1,258 @@
+// The calendar export: the written file, read back with libical, holds one
+// event per period of the chosen levels and range, with floating local
+// times, stable UIDs and the marks in the summary.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <set>
+#include <string>
+
+#include "CalendarExport.h"
+#include "CalendarTestSupport.h"
+#include "FileSizeLimit.h"
+#include "TestFiles.h"
+
+using namespace ostrane;
+using namespace ostrane::testing;
+
+namespace {
+
+ReadCalendar Export(const TCalendarRequest& r, const TempDir& dir) {
+  const TCalendarResult result = WriteCalendar(dir.Path("out.ics"), r);
+  EXPECT_TRUE(result.Ok) << result.Message;
+  return ParseCalendar(ReadBytes(dir.Path("out.ics")));
+}
+
+TEST(CalendarTime, JulianDaysToGregorianMoments) {
+  const struct {
+    const char* name;
+    double julianDay;
+    const char* expected;
+  } cases[] = {
+      {"the worked example's birth", 2451545.0, "20000101T120000"},
+      {"rounds down below half a second", 2451545.0 + 0.49 / 86400, "20000101T120000"},
+      {"rounds up from half a second", 2451545.0 + 0.51 / 86400, "20000101T120001"},
+      {"rounds up into the next day", 2451545.5 - 0.4 / 86400, "20000102T000000"},
+      {"the first Gregorian day", 2299160.5, "15821015T000000"},
+      {"the listing's 1582-10-04", 2299160.0, "15821014T120000"},
+      {"the listing's 1580-01-01", 2298153.0, "15800111T120000"},
+      {"Gregorian year 1 begins", 1721425.5, "00010101T000000"},
+      {"the Julian year 1 begins two days earlier", 1721423.5, "00001230T000000"},
+      {"the last day iCalendar can write", 5373484.0, "99991231T120000"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(CalendarTimeText(CalendarTime(c.julianDay)), c.expected) << c.name;
+}
+
+TEST(CalendarLevels, ParsedFromText) {
+  const struct {
+    const char* text;
+    TCalendarLevels levels;  // 0: refused
+  } cases[] = {{"1", CalendarLevel(1)},
+               {"1,2", kDefaultCalendarLevels},
+               {"3,1", CalendarLevel(1) | CalendarLevel(3)},
+               {"1,2,3", kAllCalendarLevels},
+               {"", 0},
+               {"0", 0},
+               {"4", 0},
+               {"1,,2", 0},
+               {"1,2,", 0},
+               {" 1", 0},
+               {"1,1", 0},
+               {"12", 0}};
+  for (const auto& c : cases) {
+    std::string why;
+    EXPECT_EQ(ParseCalendarLevels(c.text, &why).value_or(0), c.levels) << "'" << c.text << "'";
+    EXPECT_EQ(why.empty(), c.levels != 0) << "'" << c.text << "': " << why;
+  }
+  EXPECT_EQ(CalendarLevelsText(kAllCalendarLevels), "1, 2 and 3");
+}
+
+TEST(CalendarExport, EventsAreThePeriodsOfTheLevelsAndRange) {
+  const struct {
+    const char* name;
+    TCalendarLevels levels;
+    double from, to;
+    std::size_t events;  // 0: not counted here
+  } cases[] = {
+      // 2 general periods and 17 data lines, each a sub period.
+      {"levels 1 and 2", kDefaultCalendarLevels, -1e9, 1e9, 19},
+      {"level 1", CalendarLevel(1), -1e9, 1e9, 2},
+      {"levels 1, 2 and 3", kAllCalendarLevels, -1e9, 1e9, 0},
+      // Cancer runs from 2452835 (2003-07-14) to 2453585, Leo follows.
+      {"one sub period's span", kDefaultCalendarLevels, 2452835.0, 2453585.0, 2},
+      {"a moment into the next", kDefaultCalendarLevels, 2452835.0, 2453585.0 + 1e-6, 3},
+      {"levels 2 and 3 in July 2003", CalendarLevel(2) | CalendarLevel(3), 2452835.0, 2452852.0, 0},
+      {"the second general period", kDefaultCalendarLevels, 2456945.0, 1e9, 7},
+  };
+  TempDir dir;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TCalendarRequest r = WorkedExample();
+    r.Levels = c.levels;
+    r.From = c.from;
+    r.To = c.to;
+    const ReadCalendar read = Export(r, dir);
+    ExpectEventsArePeriods(read, r);
+    if (c.events > 0) {
+      EXPECT_EQ(read.Events.size(), c.events);
+    }
+    EXPECT_EQ(ReadBytes(dir.Path("out.ics")).find("TZID"), std::string::npos);
+  }
+}
+
+TEST(CalendarExport, TheWorkedExample) {
+  TempDir dir;
+  const ReadCalendar read = Export(WorkedExample(), dir);
+  EXPECT_EQ(read.ProductId, "-//Ostrane//Ostrane 1.48//EN");
+  EXPECT_EQ(read.Version, "2.0");
+  EXPECT_EQ(read.Scale, "GREGORIAN");
+  EXPECT_EQ(icaltime_as_timet(read.Stamp), 946684800);
+  EXPECT_TRUE(icaltime_is_utc(read.Stamp));
+  ASSERT_EQ(read.Events.size(), 19u);
+  const ReadEvent& first = read.Events[0];
+  EXPECT_EQ(first.Summary, "L1 Aries: peak (10th from Fortune)");
+  EXPECT_EQ(CalendarTimeText(first.Start) + " " + CalendarTimeText(first.End),
+            "20000101T120000 20141014T120000");
+  EXPECT_EQ(first.Description,
+            "Level 1 (general period) of Time Lords\nSign: Aries\n"
+            "Place from Fortune: 10th (an angle: peak period)\nLoosing of the bond: no");
+  // Its first sub period begins with it.
+  EXPECT_EQ(read.Events[1].Summary, "L2 Aries: peak (10th from Fortune)");
+  EXPECT_EQ(CalendarTimeText(read.Events[1].End), "20010326T120000");
+  std::set<std::string> uids;
+  for (const ReadEvent& e : read.Events) uids.insert(e.Uid);
+  EXPECT_EQ(uids.size(), read.Events.size()) << "a UID of its own for every period";
+}
+
+TEST(CalendarExport, Summaries) {
+  const struct {
+    std::int32_t fortune, anglesFrom;
+    TPeriodSpan period;  // level, counter, start, end, place, loosing
+    const char* summary;
+  } cases[] = {
+      {3, kFromFortune, {2, 6, 0, 1, 10, false}, "L2 Libra: peak (10th from Fortune)"},
+      {3, kFromFortune, {1, 9, 0, 1, 5, false}, "L1 Capricorn"},
+      {-1, kFromFortune, {1, 9, 0, 1, 0, false}, "L1 Capricorn"},
+      {-1, kFromStartSign, {3, 12, 0, 1, 1, false}, "L3 Aries: peak (1st from the start sign)"},
+      {3, kFromFortune, {2, 15, 0, 1, 2, true}, "L2 Cancer, loosing of the bond"},
+      {3,
+       kFromFortune,
+       {2, 18, 0, 1, 4, true},
+       "L2 Libra: peak (4th from Fortune), loosing of the bond"},
+  };
+  for (const auto& c : cases) {
+    ReleaseSettings s;
+    s.FortuneSign = c.fortune;
+    s.AnglesFrom = c.anglesFrom;
+    EXPECT_EQ(PeriodSummary(s, c.period), c.summary);
+    const std::string description = PeriodDescription(s, c.period);
+    EXPECT_NE(description.find(c.period.Place ? "Place from " : "Place from Fortune: unknown"),
+              std::string::npos)
+        << description;
+    EXPECT_NE(description.find(c.period.Loosing ? "bond: yes" : "bond: no"), std::string::npos)
+        << description;
+  }
+}
+
+TEST(CalendarExport, UidsStayForTheSameChart) {
+  TCalendarRequest first = WorkedExample();
+  const auto uid = [](const TCalendarRequest& r) {
+    TempDir dir;
+    return Export(r, dir).Events.at(2).Uid;  // the Taurus sub period
+  };
+  const struct {
+    const char* name;
+    void (*change)(TCalendarRequest&);
+    bool same;
+  } cases[] = {
+      {"another export", [](TCalendarRequest& r) { r.Stamp += 86400; }, true},
+      {"other marks and more periods",
+       [](TCalendarRequest& r) {
+         r.Settings.FortuneSign = 6;
+         r.Settings.GeneralPeriods = 3;
+       },
+       true},
+      {"another name", [](TCalendarRequest& r) { r.Settings.Name = "Other"; }, false},
+      {"another birth moment", [](TCalendarRequest& r) { r.Start += 1.0 / 24; }, false},
+      {"another loose bond", [](TCalendarRequest& r) { r.Settings.LooseBondType = kNever; }, false},
+  };
+  for (const auto& c : cases) {
+    TCalendarRequest other = first;
+    c.change(other);
+    EXPECT_EQ(uid(other) == uid(first), c.same) << c.name;
+  }
+}
+
+TEST(CalendarExport, EdgesOfTheCalendar) {
+  const struct {
+    const char* name;
+    std::int32_t type, sign;
+    double start;
+    TCalendarLevels levels;
+    int events, leftOut;
+  } cases[] = {
+      {"before the reform", kValens, 0, 2298153.0, kDefaultCalendarLevels, 19, 0},
+      {"after the year 3000", kValens, 0, 3547273.0, kDefaultCalendarLevels, 19, 0},
+      {"reaching past 9999", kValens, 0, 5369833.0, kDefaultCalendarLevels, 7, 12},
+      {"beginning before the year 1", kValens, 0, 1717406.0, kDefaultCalendarLevels, 9, 10},
+      // Modern, Libra: the last level 3 period of the first general period
+      // begins 0.09 s before that ends, an event without DTEND.
+      {"an instant", kModern, 6, 2451545.0, CalendarLevel(3), 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TCalendarRequest r = WorkedExample();
+    r.Settings.ReleasingType = c.type;
+    r.Settings.StartSign = c.sign;
+    r.Start = c.start;
+    r.Levels = c.levels;
+    const TCalendarText text = CalendarText(r);
+    const ReadCalendar read = ParseCalendar(text.Text);
+    if (c.events > 0) {
+      EXPECT_EQ(text.Events, c.events);
+      EXPECT_EQ(text.LeftOut, c.leftOut);
+    }
+    int instants = 0;
+    for (const ReadEvent& e : read.Events) {
+      EXPECT_TRUE(e.Start.Year >= 1 && e.End.Year <= 9999 && e.Start.Year > 0) << e.Summary;
+      instants += e.HasEnd ? 0 : 1;
+    }
+    if (c.events == 0) {
+      EXPECT_EQ(instants, 1);
+      ExpectEventsArePeriods(read, r);
+    }
+  }
+}
+
+TEST(CalendarExport, FailedWriteKeepsTheOldFile) {
+  TempDir dir;
+  const std::string path = dir.Path("periods.ics");
+  const std::string old = "BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n";
+  const struct {
+    const char* name;
+    std::string target;
+    bool limitSize;
+    double to;
+  } cases[] = {
+      {"the file size limit", path, true, 1e9},
+      {"under a regular file", path + "/inner.ics", false, 1e9},
+      {"no period in the range", path, false, 2451545.0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteBytes(path, old);
+    TCalendarRequest r = WorkedExample();
+    r.To = c.to;
+    std::optional<FileSizeLimit> limit;
+    if (c.limitSize) limit.emplace(512);
+    const TCalendarResult result = WriteCalendar(c.target, r);
+    limit.reset();
+    EXPECT_FALSE(result.Ok);
+    EXPECT_EQ(result.Message, "Cannot save '" + c.target + "': " + result.Reason);
+    EXPECT_FALSE(result.Reason.empty());
+    EXPECT_EQ(ReadBytes(path), old);
+  }
+}
+
+}  // namespace
