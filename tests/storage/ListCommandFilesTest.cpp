@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "NamedPipe.h"
 #include "Releasing.h"
 #include "SettingsFiles.h"
 #include "TestFiles.h"
@@ -201,6 +202,8 @@ TEST(ListCommandFiles, BadFileFailsWithTheMessage) {
                     huge = dir.Path("huge.txt"), folder = dir.MakeDir("folder");
   WriteBytes(bad, "Name\r\n1\r\n5 \r\n");
   WriteBytes(huge, std::string(kMaxLineBytes + 1, 'x'));
+  NamedPipe pipe(dir.Path("pipe.txt"));
+  ASSERT_TRUE(pipe.Made());
   const struct {
     std::vector<std::string> args;
     std::string message;
@@ -210,6 +213,8 @@ TEST(ListCommandFiles, BadFileFailsWithTheMessage) {
       {{"--chart", missing}, "Cannot open '" + missing + "': No such file or directory.\n"},
       {{"--options", folder}, "Cannot open '" + folder + "': Is a directory.\n"},
       {{"--options", huge}, "Line 1 of '" + huge + "' is too long.\n"},
+      {{"--options", pipe.Path()}, "Cannot open '" + pipe.Path() + "': Not a regular file.\n"},
+      {{"--chart", "/dev/null"}, "Cannot open '/dev/null': Not a regular file.\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args[0] + " " + c.args[1]);
@@ -218,6 +223,7 @@ TEST(ListCommandFiles, BadFileFailsWithTheMessage) {
     EXPECT_EQ(run.err, c.message);
     EXPECT_EQ(run.out, "");
   }
+  EXPECT_FALSE(pipe.BlockedAReader()) << "ostrane-list waited for a writer";
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "FileTestSupport.h"
 #include "ListBox.h"
+#include "NamedPipe.h"
 #include "RadioGroup.h"
 #include "SpinEdit.h"
 
@@ -182,6 +183,27 @@ TEST_F(UserDataFile, EveryLineIsOpenedIntoItsControlAndABadNumberStopsThere) {
     EXPECT_EQ(ListingCount(*Form), 1);
     EXPECT_EQ(opened, FreshListing(*Form));
   }
+}
+
+// Open of a named pipe: refused at once with the message of a file that
+// cannot be opened, and the window is left as it was.
+TEST_F(UserDataFile, OpenOfANamedPipeIsRefusedWithoutWaiting) {
+  CreateWindows();
+  EnterWorkedExample();
+  const std::vector<std::string> prior = ControlValues(*Form);
+  const std::vector<std::string> priorList = FreshListing(*Form);
+  testing::NamedPipe pipe(InDocuments("pipe.txt").toStdString());
+  ASSERT_TRUE(pipe.Made());
+  const QString path = QString::fromStdString(pipe.Path());
+  DialogInterceptor boxes([&path](QDialog& dialog) { return ConfirmFileDialog(dialog, path); });
+  W<QAction>("Open")->trigger();
+  EXPECT_FALSE(pipe.BlockedAReader()) << "Open waited for a writer";
+  ASSERT_EQ(boxes.Dialogs.size(), 2u);
+  EXPECT_EQ(boxes.Dialogs[1].Icon, QMessageBox::Critical);
+  EXPECT_EQ(boxes.Dialogs[1].Text.toStdString(),
+            "Cannot open '" + pipe.Path() + "': Not a regular file.");
+  EXPECT_EQ(ControlValues(*Form), prior);
+  EXPECT_EQ(Lines(Form->ListBoxOstrane), priorList);
 }
 
 }  // namespace
