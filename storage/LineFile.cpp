@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 
 #include <fcntl.h>
@@ -15,6 +14,7 @@
 #include <optional>
 
 #include "Errors.h"
+#include "SafeFile.h"
 #include "TextEncoding.h"
 
 namespace ostrane {
@@ -158,14 +158,6 @@ TReadResult ReadLines(const std::string& fileName, int lineCount, int optionalLi
 }
 
 TWriteResult WriteLines(const std::string& fileName, const std::vector<std::string>& lines) {
-  QSaveFile file(QString::fromStdString(fileName));
-  const auto failed = [&](const QString& reason) {
-    return TWriteResult{false, Quoted(fileName, "Cannot save", reason)};
-  };
-  // Unbuffered: a write error (disk full) must show in write() itself.
-  // QSaveFile does not notice one that arises while its buffer is flushed
-  // on commit, and would then put the short file in place of the old one.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return failed(file.errorString());
   QByteArray data;
   // Reading drops a leading byte order mark; a first line that begins with
   // U+FEFF of its own keeps it behind one written for the reader to drop.
@@ -175,17 +167,11 @@ TWriteResult WriteLines(const std::string& fileName, const std::vector<std::stri
     data.append(text.data(), static_cast<qsizetype>(text.size()));
     data.append("\r\n");
   }
-  // A short write is followed by another, which tells the reason.
-  for (qsizetype done = 0; done < data.size();) {
-    const qint64 written = file.write(data.constData() + done, data.size() - done);
-    if (written <= 0) {
-      const QString reason = file.errorString();
-      file.cancelWriting();
-      return failed(reason);
-    }
-    done += static_cast<qsizetype>(written);
-  }
-  if (!file.commit()) return failed(file.errorString());
+  const QString reason = WriteFileSafely(fileName, [&data](QIODevice& device) {
+    device.write(data);  // a failure is the device's, told by the commit
+    return QString();
+  });
+  if (!reason.isEmpty()) return TWriteResult{false, Quoted(fileName, "Cannot save", reason)};
   return {};
 }
 

@@ -2,7 +2,7 @@
 // under the settings and user data files.
 //
 // Lines are written in UTF-8, each ended by CR LF, through a temporary file
-// that replaces the old one only when everything was written.  Reading takes
+// that replaces the old one only when everything was written (SafeFile.h).  Reading takes
 // LF alone as a line end too, reads only the lines asked for and refuses an
 // overlong line, so neither a huge nor a binary file can hang the program or
 // exhaust its memory.

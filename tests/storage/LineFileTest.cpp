@@ -2,13 +2,12 @@
 
 #include <QFileInfo>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <string>
 #include <vector>
 
+#include "FileSizeLimit.h"
 #include "LineFile.h"
 #include "NamedPipe.h"
 #include "TestFiles.h"
@@ -247,27 +246,6 @@ TEST(WriteLines, FailuresNameTheFileAndKeepItsContent) {
     EXPECT_TRUE(QFileInfo(QString::fromStdString(folder)).isDir());
   }
 }
-
-// A file size limit fails the write for root as well, the way a full disk
-// does.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = old_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  rlimit old_{};
-  void (*oldHandler_)(int) = nullptr;
-};
 
 TEST(WriteLines, FailedWriteKeepsTheOldFile) {
   TempDir dir;
