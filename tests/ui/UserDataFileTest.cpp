@@ -67,6 +67,40 @@ TEST_F(UserDataFile, SaveAsProposesTheNameAndAddsTxt) {
   }
 }
 
+// A name that would reach outside the folder is proposed as a file of it.
+TEST_F(UserDataFile, SaveAsProposesAFileInTheFolderShown) {
+  const struct {
+    const char* name;
+    const char* proposed;
+  } cases[] = {
+      {"AC/DC", "AC-DC"}, {"../../escape", "__-__-escape"}, {"/tmp/x", "-tmp-x"}, {"~", "_"},
+      {"..", "__"},
+  };
+  CreateWindows();
+  EnterWorkedExample();
+  const QStringList homeBefore =
+      QDir(Home->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Form->EditName->setText(c.name);
+    QString proposed;
+    DialogInterceptor boxes([&](QDialog& dialog) {
+      if (auto* edit = dialog.findChild<QLineEdit*>("fileNameEdit")) proposed = edit->text();
+      return ConfirmFileDialog(dialog);
+    });
+    EXPECT_TRUE(Form->SaveUserDataAs());
+    EXPECT_EQ(proposed.toStdString(), c.proposed);
+    ASSERT_EQ(boxes.Dialogs.size(), 1u) << "no error box after the dialog";
+    const QString saved = InDocuments(QString(c.proposed) + ".txt");
+    EXPECT_EQ(Form->UserFileName(), saved.toStdString());
+    EXPECT_EQ(ReadBytes(saved).left(QByteArray(c.name).size() + 2), QByteArray(c.name) + "\r\n")
+        << "the name inside the file is the chart's";
+  }
+  EXPECT_EQ(QDir(Documents).entryList(QDir::Files).size(), std::size(cases));
+  EXPECT_EQ(QDir(Home->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), homeBefore)
+      << "nothing saved beside the documents folder";
+}
+
 TEST_F(UserDataFile, SavedThenOpenedGivesTheSevenValuesBackAndOneListing) {
   CreateWindows();
   EnterWorkedExample();
