@@ -73,7 +73,12 @@ constexpr const char* kUsage =
     "  --find-place TEXT      list the places matching TEXT (a name or its beginning,\n"
     "                         optionally \", CC\" or \", region\") with their latitude,\n"
     "                         longitude and time zone, and nothing else\n"
-    "  --help, --version\n";
+    "  --help, --version\n"
+    "\n"
+    "Times (--time and the time line of a file) are read as the window reads its\n"
+    "time field under the system's locale (LC_ALL, LC_TIME, LC_NUMERIC, LANG), such\n"
+    "as 9.01.16 in Finnish, and otherwise as 14:30, 14:30:15.250 or 2:30 pm.  The\n"
+    "Julian Date line of a file is not used.\n";
 
 constexpr const char* kSignNames[12] = {"aries",       "taurus",    "gemini",   "cancer",
                                         "leo",         "virgo",     "libra",    "scorpio",

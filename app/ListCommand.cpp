@@ -1,5 +1,7 @@
 #include "ListCommand.h"
 
+#include <QLocale>
+
 #include <ostream>
 #include <sstream>
 
@@ -9,6 +11,7 @@
 #include "InForce.h"
 #include "ListArguments.h"
 #include "ListOutput.h"
+#include "LocaleText.h"
 #include "Marks.h"
 #include "PlaceCommand.h"
 #include "Releasing.h"
@@ -59,6 +62,9 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
 
   TCollectingWindow window;
   window.Settings = request.Settings;
+  // The time as the window reads it under the system's locale, or in the
+  // "C" forms.
+  window.Locale = TimeLocaleReading(request.Settings.TimeText, QLocale());
   TDate date;
   TChronocrator chronocrator;
   TLineTables tables;

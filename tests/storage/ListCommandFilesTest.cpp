@@ -25,7 +25,9 @@ struct RunResult {
   std::string out, err;
 };
 
-RunResult RunList(const TempDir& dir, const std::vector<std::string>& args) {
+// Runs ostrane-list; with `locale`, under LC_ALL set to it.
+RunResult RunList(const TempDir& dir, const std::vector<std::string>& args,
+                  const char* locale = nullptr) {
   const std::string outPath = dir.Path("stdout"), errPath = dir.Path("stderr");
   std::vector<std::string> argv{OSTRANE_LIST_PATH};
   argv.insert(argv.end(), args.begin(), args.end());
@@ -40,7 +42,15 @@ RunResult RunList(const TempDir& dir, const std::vector<std::string>& args) {
   posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), flags, 0644);
   pid_t pid = 0;
   RunResult run;
-  const int spawned = posix_spawn(&pid, raw[0], &actions, nullptr, raw.data(), environ);
+  std::vector<std::string> environment;
+  for (char** e = environ; *e; ++e) {
+    if (!locale || std::string(*e).rfind("LC_ALL=", 0) != 0) environment.emplace_back(*e);
+  }
+  if (locale) environment.push_back(std::string("LC_ALL=") + locale);
+  std::vector<char*> env;
+  for (auto& e : environment) env.push_back(e.data());
+  env.push_back(nullptr);
+  const int spawned = posix_spawn(&pid, raw[0], &actions, nullptr, raw.data(), env.data());
   posix_spawn_file_actions_destroy(&actions);
   EXPECT_EQ(spawned, 0) << "cannot run " << raw[0];
   if (spawned != 0) return run;
@@ -193,6 +203,47 @@ TEST(ListCommandFiles, OutOfRangeValuesAreLimited) {
     EXPECT_EQ(fromLimited.status, 0) << fromLimited.err;
     EXPECT_FALSE(fromRaw.out.empty());
     EXPECT_EQ(fromRaw.out, fromLimited.out);
+  }
+}
+
+// A file saved by the window under a Finnish locale holds the time as
+// "9.01.16"; the command line reads it under that locale as the window does,
+// and the "C" forms under any locale.
+TEST(ListCommandFiles, TheTimeIsReadAsTheWindowReadsItUnderTheSystemLocale) {
+  TempDir dir;
+  const std::string options = dir.Path(kOptionsFileName);
+  ReleaseSettings expected = Saved();
+  expected.TimeText = "09:01:16";
+  const struct {
+    const char* locale;
+    const char* fileTime;  // the time line of the file
+    const char* flagTime;  // --time, when given
+    const char* error;     // when the time is not read
+  } cases[] = {
+      {"fi_FI.UTF-8", "9.01.16", nullptr, nullptr},
+      {"fi_FI.UTF-8", "09:01:16", nullptr, nullptr},
+      {"fi_FI.UTF-8", "x", "9.01.16", nullptr},
+      {"de_DE.UTF-8", "9:01:16,000", nullptr, nullptr},
+      {"C", "9:01:16", nullptr, nullptr},
+      {"C", "9.01.16", nullptr, "'9.01.16' is not a valid time.\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.locale) + " '" + c.fileTime + "'");
+    ReleaseSettings saved = Saved();
+    saved.TimeText = c.fileTime;
+    saved.JulianDateText = "2461383,87587963";
+    ASSERT_TRUE(SaveOptionsFile(options, saved).Ok);
+    std::vector<std::string> args = {"--options", options};
+    if (c.flagTime) args.insert(args.end(), {"--time", c.flagTime});
+    const RunResult run = RunList(dir, args, c.locale);
+    if (c.error) {
+      EXPECT_EQ(run.status, 1);
+      EXPECT_EQ(run.err, c.error);
+      continue;
+    }
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_TRUE(run.out == Listing(expected)) << "listed at another time";
   }
 }
 
