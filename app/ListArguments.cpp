@@ -11,6 +11,7 @@
 #include "BuiltInPlaces.h"
 #include "Coordinates.h"
 #include "Errors.h"
+#include "PrintableText.h"
 #include "Releasing.h"
 #include "SettingsFiles.h"
 #include "TimeZones.h"
@@ -23,7 +24,8 @@ constexpr const char* kUsage =
     "Prints the general and sub-period releasing listing, one line per list line.\n"
     "\n"
     "Birth data (date and time default to now):\n"
-    "  --name TEXT            name on the second header line (at most 50 characters)\n"
+    "  --name TEXT            name on the second header line (at most 50 characters,\n"
+    "                         no control characters)\n"
     "  --year N               -4712 .. 10000\n"
     "  --month N              1 .. 12\n"
     "  --day N                1 .. 31\n"
@@ -119,6 +121,7 @@ std::int32_t ChoiceValue(const std::string& flag, const std::string& text,
                     ", not '" + text + "'"};
 }
 
+// The characters (code points) of well-formed UTF-8 text.
 std::size_t Utf8Length(const std::string& s) {
   return static_cast<std::size_t>(
       std::count_if(s.begin(), s.end(), [](unsigned char c) { return (c & 0xC0) != 0x80; }));
@@ -160,6 +163,10 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
   static const std::map<std::string, SettingFlag> flags{
       {"--name",
        [](ReleaseSettings& s, const std::string& f, const std::string& v) {
+         // It is listed and saved as it is: nothing a terminal would act on.
+         if (!IsPrintableText(v))
+           throw TUsageError{f +
+                             " takes UTF-8 text without line breaks or other control characters"};
          if (Utf8Length(v) > kMaxNameLength)
            throw TUsageError{f + " takes at most " + std::to_string(kMaxNameLength) +
                              " characters"};

@@ -14,6 +14,7 @@
 #include "LocaleText.h"
 #include "Marks.h"
 #include "PlaceCommand.h"
+#include "PrintableText.h"
 #include "Releasing.h"
 #include "SettingsFiles.h"
 
@@ -26,7 +27,8 @@ int WriteInForce(const TListRequest& request, double start, std::ostream& out, s
   const TInForce inForce =
       PeriodsInForce(chronocrator, request.Settings, start, CivilJulianDay(*request.At));
   if (inForce.Status != TInForceStatus::InForce) {
-    err << "ostrane-list: " << request.AtText << ": " << InForceStatusText(inForce.Status) << "\n";
+    err << "ostrane-list: " << PrintableText(request.AtText) << ": "
+        << InForceStatusText(inForce.Status) << "\n";
     return 1;
   }
   WriteInForceCsv(out, inForce);
@@ -42,7 +44,7 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
     request = ParseListArguments(args, out, done);
     if (done) return 0;
   } catch (const TUsageError& e) {
-    err << "ostrane-list: " << e.Message << "\n"
+    err << "ostrane-list: " << PrintableText(e.Message) << "\n"
         << "Try 'ostrane-list --help' for more information.\n";
     return 2;
   }
@@ -50,10 +52,10 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
   try {
     LoadListFiles(request);
   } catch (const EInOutError& e) {  // a file that cannot be read
-    err << ErrorBoxText(e.what()) << "\n";
+    err << PrintableText(ErrorBoxText(e.what())) << "\n";
     return 1;
   } catch (const EConvertError& e) {  // a bad number line
-    err << ErrorBoxText(e.what()) << "\n";
+    err << PrintableText(ErrorBoxText(e.what())) << "\n";
     return 1;
   }
 
@@ -80,7 +82,7 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
     }
     listing.BtnCalculateOstraneClick();
   } catch (const EConvertError& e) {
-    err << ErrorBoxText(e.what()) << "\n";
+    err << PrintableText(ErrorBoxText(e.what())) << "\n";
     return 1;
   }
 
