@@ -54,7 +54,10 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
   } catch (const EInOutError& e) {  // a file that cannot be read
     err << PrintableText(ErrorBoxText(e.what())) << "\n";
     return 1;
-  } catch (const EConvertError& e) {  // a bad number line
+  } catch (const EFileLineError& e) {  // a bad number line: named with its place
+    err << PrintableText(ErrorBoxText(e.Located())) << "\n";
+    return 1;
+  } catch (const EConvertError& e) {  // a bad key=value line
     err << PrintableText(ErrorBoxText(e.what())) << "\n";
     return 1;
   }

@@ -58,7 +58,9 @@ TEST(ListMessages, OffendingTextReachesNoTerminalAsItIs) {
        "ostrane-list: --type takes one of modern, egyptian, valens (or its number), not "
        "'\\xff\\xfe'\n" +
            kTry},
-      {{"--chart", chart}, 1, "'\\x1b[2J' is not a valid integer value.\n"},
+      {{"--chart", chart},
+       1,
+       "Line 2 of '" + chart + "': '\\x1b[2J' is not a valid integer value.\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args[0]);
@@ -66,6 +68,17 @@ TEST(ListMessages, OffendingTextReachesNoTerminalAsItIs) {
     EXPECT_EQ(r.status, c.status);
     EXPECT_EQ(r.err, c.err);
     EXPECT_EQ(r.out, "");
+  }
+}
+
+TEST(ListMessages, AnEmptyFileNameIsAUsageError) {
+  for (const auto& args :
+       {std::vector<std::string>{"--options", ""}, std::vector<std::string>{"--chart="}}) {
+    const std::string flag = args[0].substr(0, args[0].find('='));
+    SCOPED_TRACE(flag);
+    const Result r = RunList(args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "ostrane-list: " + flag + " needs a file name\n" + kTry);
   }
 }
 

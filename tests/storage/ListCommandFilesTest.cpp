@@ -259,8 +259,9 @@ TEST(ListCommandFiles, BadFileFailsWithTheMessage) {
     std::vector<std::string> args;
     std::string message;
   } cases[] = {
-      {{"--options", bad}, "'5 ' is not a valid integer value.\n"},
-      {{"--chart", bad, "--day", "4"}, "'5 ' is not a valid integer value.\n"},
+      {{"--options", bad}, "Line 3 of '" + bad + "': '5 ' is not a valid integer value.\n"},
+      {{"--chart", bad, "--day", "4"},
+       "Line 3 of '" + bad + "': '5 ' is not a valid integer value.\n"},
       {{"--chart", missing}, "Cannot open '" + missing + "': No such file or directory.\n"},
       {{"--options", folder}, "Cannot open '" + folder + "': Is a directory.\n"},
       {{"--options", huge}, "Line 1 of '" + huge + "' is too long.\n"},
