@@ -3,6 +3,7 @@
 // characters.
 #include <gtest/gtest.h>
 
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <fstream>
@@ -58,6 +59,14 @@ TEST(ListMessages, OffendingTextReachesNoTerminalAsItIs) {
        "ostrane-list: --type takes one of modern, egyptian, valens (or its number), not "
        "'\\xff\\xfe'\n" +
            kTry},
+      {{"--find-place", "Par\x1b[2J"}, 1, "No place matches 'Par\\x1b[2J'.\n"},
+      {{"--tz", "Bad\x1b[1mZone"},
+       2,
+       "ostrane-list: --tz: 'Bad\\x1b[1mZone' is not a time zone of the time-zone database\n" +
+           kTry},
+      {{"--lat", "52", "--lon", "4", "--tz", "Europe/Amsterdam", "--lots", "--time", "1\x1b"},
+       1,
+       "'1\\x1b' is not a valid time.\n"},
       {{"--chart", chart},
        1,
        "Line 2 of '" + chart + "': '\\x1b[2J' is not a valid integer value.\n"},
@@ -69,6 +78,29 @@ TEST(ListMessages, OffendingTextReachesNoTerminalAsItIs) {
     EXPECT_EQ(r.err, c.err);
     EXPECT_EQ(r.out, "");
   }
+}
+
+// The chart of a birth (--lots, --start-sign fortune) reads the time as the
+// listing does: under the system's locale, or in the "C" forms.
+TEST(ListLocale, TheChartReadsTheTimeAsTheListingDoes) {
+  const QLocale before;
+  QLocale::setDefault(QLocale("fi_FI"));
+  const std::vector<std::string> place = {"--lat", "60.17",           "--lon",  "24.94",
+                                          "--tz",  "Europe/Helsinki", "--year", "2000"};
+  for (const char* time : {"9.01.16", "09:01:16"}) {
+    SCOPED_TRACE(time);
+    std::vector<std::string> args = place;
+    args.insert(args.end(), {"--time", time});
+    std::vector<std::string> lots = args;
+    lots.push_back("--lots");
+    const Result chart = RunList(lots);
+    EXPECT_EQ(chart.status, 0) << chart.err;
+    EXPECT_NE(chart.out.find("\nfortune_sign,"), std::string::npos);
+    args.insert(args.end(), {"--start-sign", "fortune"});
+    const Result listing = RunList(args);
+    EXPECT_EQ(listing.status, 0) << listing.err;
+  }
+  QLocale::setDefault(before);
 }
 
 TEST(ListMessages, AnEmptyFileNameIsAUsageError) {
