@@ -1,5 +1,7 @@
 #include "ChartCommand.h"
 
+#include <QLocale>
+
 #include <cstdio>
 
 #include "Chronocrators.h"
@@ -7,6 +9,8 @@
 #include "CsvText.h"
 #include "Errors.h"
 #include "ListOutput.h"
+#include "LocaleText.h"
+#include "PrintableText.h"
 #include "Releasing.h"
 
 namespace ostrane {
@@ -29,8 +33,8 @@ std::string SignName(int sign) {
 // daylight-saving choice).
 TBirthChartResult RequestChart(const TListRequest& request) {
   TDate date;
-  TCollectingWindow window;
-  const double local = ListingStart(date, request.Settings, window.ReadTimeLocale());
+  const TimeLocale locale = TimeLocaleReading(request.Settings.TimeText, QLocale());
+  const double local = ListingStart(date, request.Settings, locale);
   TBirthChartResult result = ComputeBirthChart(request.Settings.Place, local);
   if (result.NeedsDstChoice)
     result.Error += " Pick one with --dst-choice earlier or --dst-choice later.";
@@ -93,15 +97,16 @@ int ApplyBirthChart(TListRequest& request, std::ostream& err) {
     result = RequestChart(request);
   } catch (const EConvertError& e) {  // the time text; the listing says so
     if (!fromLot) return 0;
-    err << ErrorBoxText(e.what()) << "\n";
+    err << PrintableText(ErrorBoxText(e.what())) << "\n";
     return 1;
   }
   if (!result.Value) {
     if (fromLot) {
-      err << "ostrane-list: " << result.Error << "\n";
+      err << "ostrane-list: " << PrintableText(result.Error) << "\n";
       return 1;
     }
-    err << "ostrane-list: note: " << result.Error << " Fortune's sign stays unknown.\n";
+    err << "ostrane-list: note: " << PrintableText(result.Error)
+        << " Fortune's sign stays unknown.\n";
     return 0;
   }
   const TChart& c = result.Value->Chart;
@@ -118,11 +123,11 @@ int WriteLots(const TListRequest& request, std::ostream& out, std::ostream& err)
   try {
     result = RequestChart(request);
   } catch (const EConvertError& e) {
-    err << ErrorBoxText(e.what()) << "\n";
+    err << PrintableText(ErrorBoxText(e.what())) << "\n";
     return 1;
   }
   if (!result.Value) {
-    err << "ostrane-list: " << result.Error << "\n";
+    err << "ostrane-list: " << PrintableText(result.Error) << "\n";
     return 1;
   }
   for (const std::string& note : ChartNotes(*result.Value))

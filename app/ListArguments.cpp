@@ -11,6 +11,7 @@
 #include "BuiltInPlaces.h"
 #include "Coordinates.h"
 #include "Errors.h"
+#include "PrintableText.h"
 #include "Releasing.h"
 #include "SettingsFiles.h"
 #include "TimeZones.h"
@@ -23,7 +24,8 @@ constexpr const char* kUsage =
     "Prints the general and sub-period releasing listing, one line per list line.\n"
     "\n"
     "Birth data (date and time default to now):\n"
-    "  --name TEXT            name on the second header line (at most 50 characters)\n"
+    "  --name TEXT            name on the second header line (at most 50 characters,\n"
+    "                         no control characters)\n"
     "  --year N               -4712 .. 10000\n"
     "  --month N              1 .. 12\n"
     "  --day N                1 .. 31\n"
@@ -89,7 +91,12 @@ constexpr const char* kUsage =
     "  --find-place TEXT      list the places matching TEXT (a name or its beginning,\n"
     "                         optionally \", CC\" or \", region\") with their latitude,\n"
     "                         longitude and time zone, and nothing else\n"
-    "  --help, --version\n";
+    "  --help, --version\n"
+    "\n"
+    "Times (--time and the time line of a file) are read as the window reads its\n"
+    "time field under the system's locale (LC_ALL, LC_TIME, LC_NUMERIC, LANG), such\n"
+    "as 9.01.16 in Finnish, and otherwise as 14:30, 14:30:15.250 or 2:30 pm.  The\n"
+    "Julian Date line of a file is not used.\n";
 
 constexpr const char* kSignNames[12] = {"aries",       "taurus",    "gemini",   "cancer",
                                         "leo",         "virgo",     "libra",    "scorpio",
@@ -130,6 +137,7 @@ std::int32_t ChoiceValue(const std::string& flag, const std::string& text,
                     ", not '" + text + "'"};
 }
 
+// The characters (code points) of well-formed UTF-8 text.
 std::size_t Utf8Length(const std::string& s) {
   return static_cast<std::size_t>(
       std::count_if(s.begin(), s.end(), [](unsigned char c) { return (c & 0xC0) != 0x80; }));
@@ -171,6 +179,10 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
   static const std::map<std::string, SettingFlag> flags{
       {"--name",
        [](ReleaseSettings& s, const std::string& f, const std::string& v) {
+         // It is listed and saved as it is: nothing a terminal would act on.
+         if (!IsPrintableText(v))
+           throw TUsageError{f +
+                             " takes UTF-8 text without line breaks or other control characters"};
          if (Utf8Length(v) > kMaxNameLength)
            throw TUsageError{f + " takes at most " + std::to_string(kMaxNameLength) +
                              " characters"};
@@ -318,6 +330,8 @@ TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostre
       if (i + 1 >= args.size()) throw TUsageError{flag + " needs a value"};
       value = args[++i];
     }
+    if ((flag == "--options" || flag == "--chart") && value->empty())
+      throw TUsageError{flag + " needs a file name"};
     if (flag == "--level34") {
       r.Level34Line = IntegerValue(flag, *value, 1, TLineTables::kCapacity);
     } else if (flag == "--options") {

@@ -1,5 +1,7 @@
 #include "ListCommand.h"
 
+#include <QLocale>
+
 #include <ostream>
 #include <sstream>
 
@@ -15,8 +17,10 @@
 #include "InForce.h"
 #include "ListArguments.h"
 #include "ListOutput.h"
+#include "LocaleText.h"
 #include "Marks.h"
 #include "PlaceCommand.h"
+#include "PrintableText.h"
 #include "Releasing.h"
 #include "SettingsFiles.h"
 
@@ -29,7 +33,8 @@ int WriteInForce(const TListRequest& request, double start, std::ostream& out, s
   const TInForce inForce =
       PeriodsInForce(chronocrator, request.Settings, start, CivilJulianDay(*request.At));
   if (inForce.Status != TInForceStatus::InForce) {
-    err << "ostrane-list: " << request.AtText << ": " << InForceStatusText(inForce.Status) << "\n";
+    err << "ostrane-list: " << PrintableText(request.AtText) << ": "
+        << InForceStatusText(inForce.Status) << "\n";
     return 1;
   }
   WriteInForceCsv(out, inForce);
@@ -45,7 +50,7 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
     request = ParseListArguments(args, out, done);
     if (done) return 0;
   } catch (const TUsageError& e) {
-    err << "ostrane-list: " << e.Message << "\n"
+    err << "ostrane-list: " << PrintableText(e.Message) << "\n"
         << "Try 'ostrane-list --help' for more information.\n";
     return 2;
   }
@@ -53,10 +58,13 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
   try {
     LoadListFiles(request);
   } catch (const EInOutError& e) {  // a file that cannot be read
-    err << ErrorBoxText(e.what()) << "\n";
+    err << PrintableText(ErrorBoxText(e.what())) << "\n";
     return 1;
-  } catch (const EConvertError& e) {  // a bad number line
-    err << ErrorBoxText(e.what()) << "\n";
+  } catch (const EFileLineError& e) {  // a bad number line: named with its place
+    err << PrintableText(ErrorBoxText(e.Located())) << "\n";
+    return 1;
+  } catch (const EConvertError& e) {  // a bad key=value line
+    err << PrintableText(ErrorBoxText(e.what())) << "\n";
     return 1;
   }
 
@@ -81,6 +89,9 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
 
   TCollectingWindow window;
   window.Settings = request.Settings;
+  // The time as the window reads it under the system's locale, or in the
+  // "C" forms.
+  window.Locale = TimeLocaleReading(request.Settings.TimeText, QLocale());
   TDate date;
   TChronocrator chronocrator;
   TLineTables tables;
@@ -96,7 +107,7 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
     }
     listing.BtnCalculateOstraneClick();
   } catch (const EConvertError& e) {
-    err << ErrorBoxText(e.what()) << "\n";
+    err << PrintableText(ErrorBoxText(e.what())) << "\n";
     return 1;
   }
 

@@ -4,6 +4,7 @@
 
 #include "BuiltInPlaces.h"
 #include "Coordinates.h"
+#include "PrintableText.h"
 
 namespace ostrane {
 
@@ -18,7 +19,7 @@ int RunFindPlace(const std::string& query, std::ostream& out, std::ostream& err)
     out << PlaceLabel(*p) << '\t' << FormatLatitude(p->Latitude) << '\t'
         << FormatLongitude(p->Longitude) << '\t' << p->ZoneId << '\n';
   if (!places.empty()) return 0;
-  err << "No place matches '" << query << "'.";
+  err << "No place matches '" << PrintableText(query) << "'.";
   const auto nearest = table.NearestNames(query, 5);
   for (std::size_t i = 0; i < nearest.size(); ++i)
     err << (i == 0 ? " Nearest names: " : "; ") << PlaceLabel(*nearest[i]);

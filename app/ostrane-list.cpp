@@ -1,10 +1,20 @@
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "CheckedOutput.h"
 #include "ListCommand.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return ostrane::RunListCommand(args, std::cout, std::cerr);
+  ostrane::TCheckedOutput output(STDOUT_FILENO);
+  std::ostream out(&output);
+  const int status = ostrane::RunListCommand(args, out, std::cerr);
+  if (!output.Finish()) {
+    std::cerr << "ostrane-list: cannot write the output: " << output.ErrorText() << "\n";
+    return 1;
+  }
+  return status;
 }

@@ -66,4 +66,17 @@ struct ReleaseSettings {
   TBirthPlace Place;
 };
 
+// Whether listings of `a` and of `b` hold the same lines: every value but
+// the name (a heading only), the Julian Date text (which no listing reads),
+// Fortune's sign and where the angles are counted from (which the lines do
+// not show), and the birth place (which the listings do not use) is the
+// same.  The time is compared as text.
+inline bool SameListingInputs(const ReleaseSettings& a, const ReleaseSettings& b) {
+  return a.MonthIndex == b.MonthIndex && a.Day == b.Day && a.Year == b.Year &&
+         a.TimeText == b.TimeText && a.StartSign == b.StartSign &&
+         a.ReleasingType == b.ReleasingType && a.GeneralPeriods == b.GeneralPeriods &&
+         a.DateStyle == b.DateStyle && a.SignNameStyle == b.SignNameStyle &&
+         a.LooseBondType == b.LooseBondType;
+}
+
 }  // namespace ostrane

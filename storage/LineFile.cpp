@@ -1,15 +1,20 @@
 #include "LineFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 #include "Errors.h"
+#include "SafeFile.h"
 #include "TextEncoding.h"
 
 namespace ostrane {
@@ -17,6 +22,11 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr const char* kLineTooLong = "Line %d of '%s' is too long.";
+constexpr const char* kNotRegular = "Not a regular file";
+
+QString ErrorText(int error) {
+  return QString::fromLocal8Bit(std::strerror(error));
+}
 
 std::string LineTooLongMessage(std::size_t lineNumber, const std::string& fileName) {
   std::string pattern = kLineTooLong;
@@ -47,19 +57,54 @@ void Decode(std::vector<std::string>& lines, std::size_t first, std::size_t last
   for (std::size_t i = first; i < last; ++i) lines[i] = Windows1252ToUtf8(lines[i]);
 }
 
+// Opens `file` on the regular file `fileName` for reading.  Anything else
+// (a named pipe, a device, a directory) is refused before it is opened, and
+// the open itself does not wait, so that a pipe put there in between cannot
+// block it either: what was opened is checked again.  Returns why the file
+// was not opened, or nothing when it was.
+std::optional<TReadResult> OpenRegularFile(const std::string& fileName, QFile& file) {
+  const QByteArray path = QFile::encodeName(QString::fromStdString(fileName));
+  const auto failed = [&](TReadStatus status, const QString& reason) {
+    return Failed(status, Quoted(fileName, "Cannot open", reason));
+  };
+  const auto notOpened = [&](int error) {
+    const bool missing = error == ENOENT || error == ENOTDIR;
+    return failed(missing ? TReadStatus::Missing : TReadStatus::Unreadable, ErrorText(error));
+  };
+  const auto notRegular = [&](mode_t mode) {
+    return failed(TReadStatus::Unreadable,
+                  S_ISDIR(mode) ? ErrorText(EISDIR) : QString::fromLatin1(kNotRegular));
+  };
+
+  struct stat target {};
+  if (stat(path.constData(), &target) != 0) return notOpened(errno);
+  if (!S_ISREG(target.st_mode)) return notRegular(target.st_mode);
+  const int fd = open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return notOpened(errno);
+  struct stat opened {};
+  std::optional<TReadResult> refused;
+  if (fstat(fd, &opened) != 0)
+    refused = failed(TReadStatus::Unreadable, ErrorText(errno));
+  else if (!S_ISREG(opened.st_mode))
+    refused = notRegular(opened.st_mode);
+  if (refused) {
+    close(fd);
+    return refused;
+  }
+  // Reading a regular file never waits; it goes on as before.
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    close(fd);
+    return failed(TReadStatus::Unreadable, file.errorString());
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 TReadResult ReadLines(const std::string& fileName, int lineCount, int optionalLineCount) {
-  const QString name = QString::fromStdString(fileName);
-  QFile file(name);
-  if (!file.open(QIODevice::ReadOnly)) {
-    const QFileInfo info(name);
-    if (info.isDir())
-      return Failed(TReadStatus::Unreadable,
-                    Quoted(fileName, "Cannot open", QString::fromLocal8Bit(std::strerror(EISDIR))));
-    return Failed(info.exists() ? TReadStatus::Unreadable : TReadStatus::Missing,
-                  Quoted(fileName, "Cannot open", file.errorString()));
-  }
+  QFile file;
+  if (auto refused = OpenRegularFile(fileName, file)) return std::move(*refused);
 
   TReadResult result;
   const std::size_t required = static_cast<std::size_t>(lineCount > 0 ? lineCount : 0);
@@ -150,8 +195,9 @@ TWriteResult WriteFileBytes(const std::string& fileName, std::string_view bytes)
 }
 
 bool FileExists(const std::string& fileName) {
-  const QFileInfo info(QString::fromStdString(fileName));
-  return info.exists() && !info.isDir();
+  const QByteArray path = QFile::encodeName(QString::fromStdString(fileName));
+  struct stat target {};
+  return stat(path.constData(), &target) == 0 && S_ISREG(target.st_mode);
 }
 
 }  // namespace ostrane

@@ -2,7 +2,7 @@
 // under the settings and user data files.
 //
 // Lines are written in UTF-8, each ended by CR LF, through a temporary file
-// that replaces the old one only when everything was written.  Reading takes
+// that replaces the old one only when everything was written (SafeFile.h).  Reading takes
 // LF alone as a line end too, reads only the lines asked for and refuses an
 // overlong line, so neither a huge nor a binary file can hang the program or
 // exhaust its memory.
@@ -21,7 +21,7 @@ inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
 enum class TReadStatus {
   Read,         // Lines holds the texts
   Missing,      // there is no such file
-  Unreadable,   // the file exists but cannot be opened or read
+  Unreadable,   // the file exists but cannot be opened or read, or is not a regular file
   LineTooLong,  // a line holds more than kMaxLineBytes
 };
 
@@ -37,8 +37,11 @@ struct TReadResult {
   bool Ok() const { return Status == TReadStatus::Read; }
 };
 
-// Reads the first `lineCount` lines of the file.  A line ends at LF or at
-// the end of the file; a CR right before that end belongs to the line end.
+// Reads the first `lineCount` lines of the file.  Only a regular file, or a
+// symbolic link to one, is read: anything else (a named pipe, a device, a
+// directory) is Unreadable, refused without being waited for.  A line ends
+// at LF or at the end of the file; a CR right before that end belongs to the
+// line end.
 // The text is decoded as UTF-8 (a leading byte order mark dropped) when
 // every line read is valid UTF-8, and as Windows-1252 otherwise.  NUL bytes
 // are kept as characters.  Nothing after the last line asked for is read.
@@ -65,7 +68,8 @@ TWriteResult WriteLines(const std::string& fileName, const std::vector<std::stri
 // that name, if any, keeps its old content.
 TWriteResult WriteFileBytes(const std::string& fileName, std::string_view bytes);
 
-// True when a file of that name exists; a directory does not count.
+// True when a regular file of that name exists, or a symbolic link to one; a
+// directory, a named pipe or a device does not count.  Never waits.
 bool FileExists(const std::string& fileName);
 
 }  // namespace ostrane

@@ -223,10 +223,19 @@ TSettingsFileLines ReadSettingsFile(const std::string& fileName, int lineCount) 
   return result;
 }
 
+std::string EFileLineError::Located() const {
+  return "Line " + std::to_string(FLine) + " of '" + FFileName + "': " + what();
+}
+
 void LoadSettingsFile(const std::string& fileName, int lineCount, ReleaseSettings& settings) {
   const TSettingsFileLines read = ReadSettingsFile(fileName, lineCount);
-  for (int line = 1; line <= lineCount; ++line)
-    ApplyLine(settings, line, read.Fixed[static_cast<std::size_t>(line - 1)]);
+  for (int line = 1; line <= lineCount; ++line) {
+    try {
+      ApplyLine(settings, line, read.Fixed[static_cast<std::size_t>(line - 1)]);
+    } catch (const EConvertError& error) {
+      throw EFileLineError(error, fileName, line);
+    }
+  }
   ApplyExtension(settings, read.Extension, KindOf(lineCount));
 }
 

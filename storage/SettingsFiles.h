@@ -38,8 +38,10 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "Errors.h"
 #include "IntegerText.h"
 #include "LineFile.h"
 #include "ReleaseSettings.h"
@@ -129,6 +131,25 @@ class EInOutError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A number line of a file that is not an integer: what() is the
+// conversion's message as EConvertError has it (the window shows it so),
+// and the error knows the file and the line it stands on.
+class EFileLineError : public EConvertError {
+ public:
+  // `line` numbered from 1.
+  EFileLineError(const EConvertError& error, std::string fileName, int line)
+      : EConvertError(error), FFileName(std::move(fileName)), FLine(line) {}
+  const std::string& FileName() const { return FFileName; }
+  int Line() const { return FLine; }
+  // The message with its place: "Line 3 of 'chart.txt': '' is not a valid
+  // integer value".
+  std::string Located() const;
+
+ private:
+  std::string FFileName;
+  int FLine;
+};
+
 // The lines of a settings or chart file: the fixed ones and those after them.
 struct TSettingsFileLines {
   std::vector<std::string> Fixed;
@@ -143,7 +164,7 @@ TSettingsFileLines ReadSettingsFile(const std::string& fileName, int lineCount);
 
 // Reads a file as ReadSettingsFile does and applies its lines to `settings`
 // in file order, then its key=value values.  Throws as ReadSettingsFile, and
-// EConvertError at the first number line that is not an integer, with the
+// EFileLineError at the first number line that is not an integer, with the
 // lines before it applied.
 void LoadSettingsFile(const std::string& fileName, int lineCount, ReleaseSettings& settings);
 

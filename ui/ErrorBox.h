@@ -28,8 +28,22 @@ TModalRunner SetModalRunner(TModalRunner runner);
 
 // The standard error box: a message box titled "Ostrane" with the critical
 // (stop) icon and one OK button, holding the message with a full stop added
-// when its last character sorts after ".".  All errors of the program are
-// shown here.
+// when its last character sorts after ".".  A message too long for the
+// screen is shown shortened (ErrorBoxShownText), and whole under the box's
+// "Show Details...".  All errors of the program are shown here.
 void ShowErrorBox(QWidget* parent, const QString& message);
+
+// The most characters (UTF-16 code units) and lines of a message that the
+// error box shows as it is.
+inline constexpr qsizetype kErrorBoxMaxCharacters = 400;
+inline constexpr int kErrorBoxMaxLines = 12;
+
+// The text the error box shows of `text`: the text itself when it holds at
+// most kErrorBoxMaxCharacters characters on at most kErrorBoxMaxLines lines.
+// Otherwise a longer text is cut to its first 300 and last 80 characters
+// joined by " … " (never cutting a character in two), so that it still
+// shows how the message ends, and line breaks are shown as spaces: the box
+// then always fits the screen.
+QString ErrorBoxShownText(const QString& text);
 
 }  // namespace ostrane

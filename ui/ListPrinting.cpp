@@ -15,10 +15,14 @@
 #include "ErrorBox.h"
 #include "Errors.h"
 #include "PrinterTextChannel.h"
+#include "SafeFile.h"
 
 namespace ostrane {
 
 namespace {
+
+constexpr const char* kPdfNotStarted = "The PDF document could not be started";
+constexpr const char* kPdfNotCompleted = "The PDF document could not be completed";
 
 TPrintHooks& CurrentHooks() {
   static TPrintHooks hooks = DefaultPrintHooks();
@@ -103,26 +107,41 @@ void PrintListBox(QWidget* parent, QPrintDialog* dialog, const QListWidget* list
       throw EPrinterError("The print job could not be started on \"" +
                           printer.printerName().toStdString() + "\".");
     WriteListLines(channel, *list);
-    channel.Close();
+    if (!channel.Close())
+      throw EPrinterError("The print job on \"" + printer.printerName().toStdString() +
+                          "\" could not be completed.");
   } catch (const std::exception& error) {
     ReportError(parent, error);
   }
 }
 
 void WriteListBoxPdf(const QString& path, const QListWidget& list) {
-  QPdfWriter writer(path);
-  const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
-  writer.setPageLayout(QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
-                                   QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
-                                   QPageLayout::Millimeter));
-  writer.setResolution(600);
-  writer.setCreator("Ostrane 1.48");
-  writer.setTitle("Ostrane listing");
-  TPrinterTextChannel channel(writer);
-  if (!channel.Open())
-    throw EPrinterError("The file \"" + path.toStdString() + "\" could not be written.");
-  WriteListLines(channel, list);
-  channel.Close();
+  TSafeFile file(path.toStdString());
+  if (file.Open()) {
+    try {
+      QPdfWriter writer(&file.Device());
+      const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+      writer.setPageLayout(QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
+                                       QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                                       QPageLayout::Millimeter));
+      writer.setResolution(600);
+      writer.setCreator("Ostrane 1.48");
+      writer.setTitle("Ostrane listing");
+      TPrinterTextChannel channel(writer);
+      if (!channel.Open()) {
+        file.Fail(QString::fromLatin1(kPdfNotStarted));
+      } else {
+        WriteListLines(channel, list);
+        if (!channel.Close()) file.Fail(QString::fromLatin1(kPdfNotCompleted));
+      }
+    } catch (const EPrinterError& error) {
+      // A write that failed before (a full disk) keeps its reason.
+      file.Fail(QString::fromStdString(error.what()));
+    }
+    if (file.Commit()) return;
+  }
+  throw EPrinterError("The file \"" + path.toStdString() +
+                      "\" could not be written: " + file.ErrorString().toStdString());
 }
 
 void SaveListBoxAsPdf(QWidget* parent, const QListWidget* list) {

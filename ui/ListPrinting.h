@@ -49,11 +49,15 @@ void WriteListLines(TPrinterTextChannel& channel, const QListWidget& list);
 
 // Runs `dialog` (page range, selection and printing to a file switched off);
 // when the user confirms, prints every line of `list` on the chosen printer.
-// Errors are shown in the program's error box.
+// Errors, a job that could not be completed among them, are shown in the
+// program's error box.
 void PrintListBox(QWidget* parent, QPrintDialog* dialog, const QListWidget* list);
 
 // Writes the lines of `list` into the PDF file `path` as they would be
-// printed.  Throws EPrinterError when the file cannot be written.
+// printed, through a temporary file that replaces `path` only when the whole
+// document was written (SafeFile.h).  Throws EPrinterError naming the file
+// and the reason when it cannot be written; `path` then keeps its old
+// content.
 void WriteListBoxPdf(const QString& path, const QListWidget& list);
 
 // "Save as PDF ...": asks for a file name (suffix .pdf added when none is

@@ -67,10 +67,10 @@ bool TPrinterTextChannel::Open() {
   return true;
 }
 
-void TPrinterTextChannel::Close() {
-  if (!FOpen) return;
+bool TPrinterTextChannel::Close() {
+  if (!FOpen) return true;
   FOpen = false;
-  FPainter.end();
+  return FPainter.end();
 }
 
 void TPrinterTextChannel::SetFont(const QFont& font, const QColor& color) {

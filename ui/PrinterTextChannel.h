@@ -43,7 +43,7 @@ class TPrinterTextChannel {
   TPrinterTextChannel(QPaintDevice& device, NewPageFn newPage);
   explicit TPrinterTextChannel(QPrinter& printer);
   explicit TPrinterTextChannel(QPdfWriter& writer);
-  ~TPrinterTextChannel();  // closes an open channel
+  ~TPrinterTextChannel();  // closes an open channel; Close() tells whether that failed
 
   TPrinterTextChannel(const TPrinterTextChannel&) = delete;
   TPrinterTextChannel& operator=(const TPrinterTextChannel&) = delete;
@@ -52,8 +52,11 @@ class TPrinterTextChannel {
   // printable area.  False when the device cannot be painted on (the job did
   // not start).
   bool Open();
-  // Ends the last page and the document.  Does nothing when not open.
-  void Close();
+  // Ends the last page and the document.  False when the device reports
+  // that the document could not be finished (QPainter::end failed: a print
+  // job that could not be handed over); true when it could, or when the
+  // channel was not open.
+  bool Close();
   bool IsOpen() const { return FOpen; }
 
   // The font and colour of the text written from now on (on an open

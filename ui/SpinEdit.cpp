@@ -5,10 +5,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPalette>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 
 #include <algorithm>
+
+#include "WindowFonts.h"
 
 namespace ostrane {
 namespace {
@@ -23,7 +26,31 @@ bool MovesBetweenControls(const QFocusEvent* event) {
 TSpinEdit::TSpinEdit(std::int32_t min, std::int32_t max, QWidget* parent)
     : QAbstractSpinBox(parent), FRules(min, max) {
   setAccelerated(false);
+  connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
+    ShowWhetherWholeNumber();
+    emit TextChanged();
+  });
   SetValue(min);
+}
+
+bool TSpinEdit::IsWholeNumber() const {
+  return FRules.IsWholeNumber(text().toStdString());
+}
+
+void TSpinEdit::ShowWhetherWholeNumber() {
+  const bool mark = !IsWholeNumber();
+  if (mark == FMarked) return;
+  FMarked = mark;
+  if (!mark) {
+    setPalette(QPalette());  // the inherited colours again
+    setToolTip(QString());
+    return;
+  }
+  QPalette warning = palette();
+  warning.setColor(QPalette::Base, kWarningColor);
+  warning.setColor(QPalette::Text, Qt::black);
+  setPalette(warning);
+  setToolTip(QString::fromStdString(NotWholeNumberTip(FRules.Min())));
 }
 
 std::int32_t TSpinEdit::Value() const {

@@ -3,6 +3,10 @@
 // whatever text is typed: the value is read from the text when asked for,
 // a text that is not an integer reads as the minimum, and only leaving the
 // field puts a value outside the range back into it.  See TSpinRules.
+//
+// While its text is not a whole number the field shows that its minimum is
+// used: its background takes the warning colour (kWarningColor) and its
+// tool tip says so (NotWholeNumberTip).
 #pragma once
 
 #include <QAbstractSpinBox>
@@ -23,6 +27,10 @@ class TSpinEdit : public QAbstractSpinBox {
 
   // The value of the text, not limited; the minimum for a non-integer text.
   std::int32_t Value() const;
+  // Whether the text reads as an integer; false when the value is the
+  // minimum in place of the text.
+  bool IsWholeNumber() const;
+
   // Writes the value limited to the range.
   void SetValue(std::int64_t value);
 
@@ -33,6 +41,8 @@ class TSpinEdit : public QAbstractSpinBox {
   QSize minimumSizeHint() const override;
 
  signals:
+  // The text changed, by typing or by the program.
+  void TextChanged();
   // The field received the focus from another control of its window (not
   // when the window itself is activated or a menu closes).
   void Entered();
@@ -44,7 +54,11 @@ class TSpinEdit : public QAbstractSpinBox {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  // Marks the field or clears the mark as its text is or is not a whole number.
+  void ShowWhetherWholeNumber();
+
   TSpinRules FRules;
+  bool FMarked = false;
 };
 
 }  // namespace ostrane

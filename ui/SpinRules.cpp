@@ -11,6 +11,10 @@ std::int32_t TSpinRules::ValueOfText(const std::string& text) const {
   return TryStrToInt(text).value_or(FMin);
 }
 
+bool TSpinRules::IsWholeNumber(const std::string& text) const {
+  return TryStrToInt(text).has_value();
+}
+
 std::int32_t TSpinRules::Limit(std::int64_t value) const {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, FMin, FMax));
 }
@@ -23,6 +27,14 @@ std::optional<std::int32_t> TSpinRules::CorrectionOnLeave(const std::string& tex
   const std::int32_t value = ValueOfText(text);
   if (Limit(value) == value) return std::nullopt;
   return Limit(value);
+}
+
+std::string NotWholeNumberTip(std::int32_t used) {
+  return "Not a whole number: " + std::to_string(used) + " is used";
+}
+
+std::string NotWholeNumberNote(const std::string& field, std::int32_t used) {
+  return field + ": not a whole number, " + std::to_string(used) + " used";
 }
 
 bool AcceptsTypedText(const std::u32string& typed, const std::u32string& decimalSeparator) {

@@ -21,6 +21,10 @@ class TSpinRules {
   // or the minimum when the text is not an integer.
   std::int32_t ValueOfText(const std::string& text) const;
 
+  // Whether the text reads as an integer, so that the value is its own and
+  // not the minimum.
+  bool IsWholeNumber(const std::string& text) const;
+
   // A value limited to min..max.
   std::int32_t Limit(std::int64_t value) const;
 
@@ -36,6 +40,13 @@ class TSpinRules {
   std::int32_t FMin;
   std::int32_t FMax;
 };
+
+// What the window tells of a field whose text is not a whole number and so
+// reads as `used` (its minimum): the field's tool tip, "Not a whole number:
+// 1 is used", and the note in the status line after a listing, "Year: not a
+// whole number, -4712 used", naming the field by `field`.
+std::string NotWholeNumberTip(std::int32_t used);
+std::string NotWholeNumberNote(const std::string& field, std::int32_t used);
 
 // Whether the field takes the text of a key press: digits, "+", "-", the
 // decimal separator, and control characters other than Enter (carriage

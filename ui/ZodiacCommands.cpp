@@ -3,10 +3,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QStatusBar>
+
+#include <utility>
 
 #include "BirthData.h"
 #include "ErrorBox.h"
@@ -40,10 +44,40 @@ void TFormZodiac::RunCommand(const std::function<void()>& command) {
 // --- Listings ---------------------------------------------------------------
 
 void TFormZodiac::BtnCalculateOstraneClick() {
-  RunCommand([this] { FListing->BtnCalculateOstraneClick(); });
+  const ReleaseSettings settings = ReadSettings();
+  FListedSettings.reset();
+  RunCommand([this, &settings] {
+    FListing->BtnCalculateOstraneClick();
+    FListedSettings = settings;
+  });
+  ShowNotWholeNumberNotes();
+  UpdateListingState();
+}
+
+void TFormZodiac::ShowNotWholeNumberNotes() {
+  const std::pair<const TSpinEdit*, const char*> fields[] = {
+      {SpinEditDay, "Day"}, {SpinEditYear, "Year"}, {SpinEditNumMajPeriods, "General Periods"}};
+  QStringList notes;
+  for (const auto& [field, name] : fields) {
+    if (!field->IsWholeNumber())
+      notes << QString::fromStdString(NotWholeNumberNote(name, field->MinValue()));
+  }
+  const QString shown = notes.join("; ");
+  if (!shown.isEmpty())
+    StatusBar1->showMessage(shown);
+  else if (!FNotesShown.isEmpty() && StatusBar1->currentMessage() == FNotesShown)
+    StatusBar1->clearMessage();  // an earlier listing's notes no longer hold
+  FNotesShown = shown;
+}
+
+void TFormZodiac::UpdateListingState() {
+  LabelListingState->setVisible(FListedSettings &&
+                                !SameListingInputs(*FListedSettings, ReadSettings()));
 }
 
 void TFormZodiac::BtnClearListClick() {
+  FListedSettings.reset();
+  LabelListingState->hide();
   ListBoxOstrane->clear();
   BtnCalculateOstrane->setEnabled(true);
   ListOstrane1->setEnabled(true);

@@ -59,6 +59,10 @@ class TSpinEdit;
 // outside 0 .. 11.
 void SetFortuneSign(QComboBox& fortune, std::int32_t sign);
 
+// The line under the list while the settings differ from the listing's.
+inline constexpr const char* kSettingsChangedText =
+    "Settings changed since this listing: Clear List, then List Periods";
+
 class TFormZodiac : public QMainWindow, public IReleasingWindow {
   Q_OBJECT
  public:
@@ -130,6 +134,9 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   QPushButton* BtnClearList;
   QPushButton* BtnExit;
   TListBox* ListBoxOstrane;
+  // Under the list, shown while the settings differ from those of the
+  // listing on screen (kSettingsChangedText).
+  QLabel* LabelListingState;
   QStatusBar* StatusBar1;
 
   QAction* Open;
@@ -213,6 +220,11 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   // Runs a command; a conversion error ends it and shows the error box.
   void RunCommand(const std::function<void()>& command);
 
+  // Shows LabelListingState while the settings differ from FListedSettings.
+  void UpdateListingState();
+  // Names in the status line the spin fields read as their minimum.
+  void ShowNotWholeNumberNotes();
+
   // Reads the first lineCount lines of a settings or chart file and applies
   // them to the controls in file order, then lists anew (ZodiacFiles.cpp).
   void RestoreFile(const std::string& fileName, int lineCount);
@@ -226,6 +238,11 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   std::unique_ptr<TDate> FDate;
   TLineTables FTables;
   std::unique_ptr<TReleasingListing> FListing;
+  // The settings of the listing on screen; nothing after Clear List or a
+  // listing that failed.
+  std::optional<ReleaseSettings> FListedSettings;
+  // The notes of the last listing in the status line; empty when none.
+  QString FNotesShown;
 
   std::function<QDateTime()> FClock;
   QPointer<QWidget> FAbout;

@@ -17,6 +17,7 @@
 
 #include "ErrorBox.h"
 #include "Errors.h"
+#include "FileNames.h"
 #include "RadioGroup.h"
 #include "SettingsFiles.h"
 #include "SpinEdit.h"
@@ -168,7 +169,9 @@ bool TFormZodiac::SaveUserDataAs() {
   // dialog's name all the same.
   if (auto* name = SaveDialog1->findChild<QLineEdit*>("fileNameEdit")) name->clear();
   SetInitialDirectory(*SaveDialog1);
-  SaveDialog1->selectFile(EditName->text());
+  // The chart's name as a file name of the folder shown ("AC/DC" would
+  // name a file in a folder "AC", "../x" one above it).
+  SaveDialog1->selectFile(Q(ProposedFileName(EditName->text().toStdString())));
   if (RunModal(*SaveDialog1) != QDialog::Accepted) return false;
   const QStringList chosen = SaveDialog1->selectedFiles();
   if (chosen.isEmpty()) return false;

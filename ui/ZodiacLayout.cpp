@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -195,11 +196,25 @@ void TFormZodiac::BuildControls() {
           "Double click period selected to get level 3 & 4 subdivisions.  Right click for other "
           "options.");
 
+  LabelListingState = Named(new QLabel(kSettingsChangedText, central), "LabelListingState");
+  LabelListingState->setWordWrap(true);
+  LabelListingState->setAutoFillBackground(true);
+  LabelListingState->setMargin(3);
+  QPalette warning = LabelListingState->palette();
+  warning.setColor(QPalette::Window, kWarningColor);
+  warning.setColor(QPalette::WindowText, Qt::black);
+  LabelListingState->setPalette(warning);
+  LabelListingState->hide();
+  auto* listing = new QVBoxLayout;
+  listing->setSpacing(4);
+  listing->addWidget(ListBoxOstrane, 1);
+  listing->addWidget(LabelListingState, 0);
+
   auto* client = new QHBoxLayout(central);
   client->setContentsMargins(6, 6, 6, 6);
   client->setSpacing(6);
   client->addWidget(left, 0);
-  client->addWidget(ListBoxOstrane, 1);
+  client->addLayout(listing, 1);
   // The inputs keep the width they need; the list takes the rest.
   left->setFixedWidth(left->minimumSizeHint().width());
   setCentralWidget(central);

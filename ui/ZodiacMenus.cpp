@@ -1,7 +1,9 @@
 // The main menu, the list's pop-up menu, the dialogs, and the wiring of
 // every control and menu item to its handler.
 #include <QActionGroup>
+#include <QComboBox>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
@@ -150,6 +152,15 @@ void TFormZodiac::ConnectCommands() {
   connect(BtnRestoreDefaults, &QPushButton::clicked, this, &TFormZodiac::RestoreSettings1Click);
 
   connect(SpinEditDay, &TSpinEdit::Entered, this, &TFormZodiac::SpinEditDayEnter);
+
+  // Every change of a value a listing depends on.
+  for (QComboBox* box : {ComboBoxMonth, ComboBoxStartSign})
+    connect(box, &QComboBox::currentIndexChanged, this, &TFormZodiac::UpdateListingState);
+  for (TSpinEdit* field : {SpinEditDay, SpinEditYear, SpinEditNumMajPeriods})
+    connect(field, &TSpinEdit::TextChanged, this, &TFormZodiac::UpdateListingState);
+  connect(EditTime, &QLineEdit::textChanged, this, &TFormZodiac::UpdateListingState);
+  for (TRadioGroup* group : {RGOstraneType, RGDateStyle, RGSignNames, RGLooseBondType})
+    connect(group, &TRadioGroup::Click, this, &TFormZodiac::UpdateListingState);
   connect(RGDateStyle, &TRadioGroup::Click, this, &TFormZodiac::RGDateStyleClick);
   connect(RGSignNames, &TRadioGroup::Click, this, &TFormZodiac::RGSignNamesClick);
   connect(ListBoxOstrane, &TListBox::DblClick, this, &TFormZodiac::ListBoxOstraneDblClick);

@@ -8,7 +8,13 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
+
+#include "FileSizeLimit.h"
 #include "GuiEnvironment.h"
 #include "PrintTestSupport.h"
 
@@ -130,6 +136,82 @@ TEST_F(PrintCommandTest, SaveAsPdfCancelledOrUnwritable) {
   SaveListBoxAsPdf(nullptr, list.get());
   ASSERT_EQ(FErrors.size(), 1);
   EXPECT_TRUE(FErrors[0].contains("no-such-folder/saved.pdf")) << FErrors[0].toStdString();
+}
+
+QStringList Entries(const QTemporaryDir& dir) {
+  return QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+}
+
+QByteArray Bytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A full disk, as a file size limit: the old PDF stays byte for byte, no
+// temporary file is left, and the error box names the file and the reason.
+TEST_F(PrintCommandTest, SaveAsPdfOnAFullDiskKeepsTheOldFile) {
+  const struct {
+    const char* what;
+    int oldLines;  // 0: no file before
+    int newLines;
+  } cases[] = {
+      {"a one-page PDF over a one-page PDF", 20, 20},
+      {"a long PDF over a one-page PDF", 20, 600},
+      {"a long PDF over a long PDF", 600, 600},
+      {"a one-page PDF where there was none", 0, 20},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    QFile::remove(FSaveTo);
+    FErrors.clear();
+    if (c.oldLines > 0) {
+      SaveListBoxAsPdf(nullptr, MakeList(Lines(c.oldLines)).get());
+      ASSERT_TRUE(FErrors.isEmpty());
+    }
+    const QByteArray old = Bytes(FSaveTo);
+    const QStringList before = Entries(FDir);
+    {
+      const FileSizeLimit limit(2048);
+      ASSERT_TRUE(limit.Active());
+      SaveListBoxAsPdf(nullptr, MakeList(Lines(c.newLines)).get());
+    }
+    EXPECT_EQ(FErrors.join('\n').toStdString(),
+              "The file \"" + FSaveTo.toStdString() + "\" could not be written: File too large");
+    EXPECT_TRUE(Bytes(FSaveTo) == old) << "the old file was changed";
+    EXPECT_EQ(QFile::exists(FSaveTo), c.oldLines > 0);
+    EXPECT_EQ(Entries(FDir).join(", ").toStdString(), before.join(", ").toStdString())
+        << "a temporary file was left";
+  }
+}
+
+// A save killed halfway (here by SIGXFSZ, which ends the process at the
+// file size limit) leaves the old PDF in place.
+TEST_F(PrintCommandTest, SaveAsPdfKilledHalfwayLeavesTheOldFile) {
+  SaveListBoxAsPdf(nullptr, MakeList(Lines(20)).get());
+  ASSERT_TRUE(FErrors.isEmpty());
+  const QByteArray old = Bytes(FSaveTo);
+  ASSERT_GT(old.size(), 0);
+  auto list = MakeList(Lines(2000));
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const rlimit noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);
+    std::signal(SIGXFSZ, SIG_DFL);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = static_cast<rlim_t>(old.size()) / 2;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    try {
+      WriteListBoxPdf(FSaveTo, *list);
+    } catch (...) {
+    }
+    _exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "the save was not killed";
+  EXPECT_TRUE(Bytes(FSaveTo) == old) << "the old file was changed";
 }
 
 TEST(SaveAsPdfDialog, NameWithoutSuffixGetsPdf) {

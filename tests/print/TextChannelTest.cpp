@@ -1,6 +1,7 @@
 // The printer text channel on image pages: line order and prefix, line
 // heights, wrapping, page breaks, fonts and the overwide character.
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
@@ -266,6 +267,59 @@ TEST(TextChannelFailure, PrinterErrorMidJobStillEndsTheDocument) {
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_TRUE(file.readAll().trimmed().endsWith("%%EOF")) << "the document was ended";
   EXPECT_EQ(PdfPageCount(path), 1);
+}
+
+// A paint device whose engine ends its document as told: a print job that
+// could or could not be handed over.
+class EndingDevice : public QPaintDevice {
+ public:
+  explicit EndingDevice(bool endSucceeds) : FEngine(endSucceeds) {}
+  QPaintEngine* paintEngine() const override { return &FEngine; }
+
+ protected:
+  int metric(PaintDeviceMetric metric) const override {
+    switch (metric) {
+      case PdmWidth: return 800;
+      case PdmHeight: return 1000;
+      case PdmDpiX:
+      case PdmDpiY:
+      case PdmPhysicalDpiX:
+      case PdmPhysicalDpiY: return 96;
+      case PdmDepth: return 32;
+      case PdmDevicePixelRatioScaled: return devicePixelRatioFScale();
+      default: return 1;
+    }
+  }
+
+ private:
+  class Engine : public QPaintEngine {
+   public:
+    explicit Engine(bool endSucceeds) : FEndSucceeds(endSucceeds) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return FEndSucceeds; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawTextItem(const QPointF&, const QTextItem&) override {}
+    Type type() const override { return User; }
+
+   private:
+    bool FEndSucceeds;
+  };
+  mutable Engine FEngine;
+};
+
+TEST(TextChannelFailure, CloseTellsWhetherTheDocumentCouldBeEnded) {
+  auto list = MakeList({"Time Lords", "1/1/2000   Aries"}, kMono);
+  for (const bool endSucceeds : {true, false}) {
+    SCOPED_TRACE(endSucceeds ? "the device ends the document" : "the device fails to end it");
+    EndingDevice device(endSucceeds);
+    TPrinterTextChannel channel(device, [] { return true; });
+    ASSERT_TRUE(channel.Open());
+    WriteListLines(channel, *list);
+    EXPECT_EQ(channel.Close(), endSucceeds);
+    EXPECT_FALSE(channel.IsOpen());
+    EXPECT_TRUE(channel.Close()) << "closing a closed channel does nothing";
+  }
 }
 
 }  // namespace

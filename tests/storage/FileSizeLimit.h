@@ -1,5 +1,6 @@
-// A lowered file size limit (RLIMIT_FSIZE) for the tests of failed writes:
-// a failure that holds for root too.
+// A lowered limit on the size of the files the process may write, the way a
+// full disk fails a write, for root as well: writing beyond it fails with
+// EFBIG ("File too large") instead of raising SIGXFSZ.
 #pragma once
 
 #include <sys/resource.h>
@@ -8,16 +9,14 @@
 
 namespace ostrane::testing {
 
-// Lowers the largest file size the process may write for its lifetime;
-// writing beyond it fails with EFBIG instead of raising SIGXFSZ.
 class FileSizeLimit {
  public:
   explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &FPrevious);
     FPreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &FPrevious);
     rlimit lowered = FPrevious;
     lowered.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &lowered);
+    FActive = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
   }
   ~FileSizeLimit() {
     setrlimit(RLIMIT_FSIZE, &FPrevious);
@@ -26,9 +25,12 @@ class FileSizeLimit {
   FileSizeLimit(const FileSizeLimit&) = delete;
   FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
+  bool Active() const { return FActive; }
+
  private:
   rlimit FPrevious{};
   void (*FPreviousHandler)(int) = nullptr;
+  bool FActive = false;
 };
 
 }  // namespace ostrane::testing

@@ -2,13 +2,14 @@
 
 #include <QFileInfo>
 
-#include <sys/resource.h>
+#include <unistd.h>
 
-#include <csignal>
 #include <string>
 #include <vector>
 
+#include "FileSizeLimit.h"
 #include "LineFile.h"
+#include "NamedPipe.h"
 #include "TestFiles.h"
 #include "TextEncoding.h"
 
@@ -246,27 +247,6 @@ TEST(WriteLines, FailuresNameTheFileAndKeepItsContent) {
   }
 }
 
-// A file size limit fails the write for root as well, the way a full disk
-// does.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = old_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  rlimit old_{};
-  void (*oldHandler_)(int) = nullptr;
-};
-
 TEST(WriteLines, FailedWriteKeepsTheOldFile) {
   TempDir dir;
   const std::string path = dir.Path("OptionsFile.txt");
@@ -282,12 +262,66 @@ TEST(WriteLines, FailedWriteKeepsTheOldFile) {
   EXPECT_EQ(ReadBytes(path), old);
 }
 
-TEST(FileExists, DirectoriesDoNotCount) {
+// Neither a named pipe without a writer nor a device may block the read:
+// anything but a regular file is refused before it is opened.
+TEST(ReadLines, OnlyRegularFilesAreRead) {
+  TempDir dir;
+  const std::string plain = dir.Path("plain.txt");
+  WriteBytes(plain, "x\r\ny\r\n");
+  NamedPipe pipe(dir.Path("OptionsFile.txt"));
+  ASSERT_TRUE(pipe.Made());
+  const std::string toPlain = dir.Path("to-plain.txt"), toPipe = dir.Path("to-pipe.txt");
+  ASSERT_EQ(symlink(plain.c_str(), toPlain.c_str()), 0);
+  ASSERT_EQ(symlink(pipe.Path().c_str(), toPipe.c_str()), 0);
+  const struct {
+    const char* what;
+    std::string path;
+    bool read;
+  } cases[] = {
+      {"a regular file", plain, true},
+      {"a link to a regular file", toPlain, true},
+      {"a named pipe", pipe.Path(), false},
+      {"a link to a named pipe", toPipe, false},
+      {"a character device", "/dev/null", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const TReadResult r = ReadLines(c.path, 2);
+    if (c.read) {
+      ASSERT_TRUE(r.Ok()) << r.Message;
+      EXPECT_EQ(r.Lines, (Lines{"x", "y"}));
+      continue;
+    }
+    EXPECT_EQ(r.Status, TReadStatus::Unreadable);
+    EXPECT_EQ(r.Message, "Cannot open '" + c.path + "': Not a regular file");
+    EXPECT_TRUE(r.Lines.empty());
+  }
+  EXPECT_FALSE(pipe.BlockedAReader()) << "the read waited for a writer";
+}
+
+TEST(FileExists, OnlyRegularFilesAndLinksToThemCount) {
   TempDir dir;
   WriteBytes(dir.Path("f.txt"), "");
-  EXPECT_TRUE(FileExists(dir.Path("f.txt")));
-  EXPECT_FALSE(FileExists(dir.Path("none.txt")));
-  EXPECT_FALSE(FileExists(dir.MakeDir("OptionsFile.txt")));
+  NamedPipe pipe(dir.Path("pipe.txt"));
+  ASSERT_TRUE(pipe.Made());
+  ASSERT_EQ(symlink(dir.Path("f.txt").c_str(), dir.Path("to-f.txt").c_str()), 0);
+  ASSERT_EQ(symlink(pipe.Path().c_str(), dir.Path("to-pipe.txt").c_str()), 0);
+  ASSERT_EQ(symlink(dir.Path("none.txt").c_str(), dir.Path("dangling.txt").c_str()), 0);
+  const struct {
+    std::string path;
+    bool exists;
+  } cases[] = {
+      {dir.Path("f.txt"), true},
+      {dir.Path("to-f.txt"), true},
+      {dir.Path("none.txt"), false},
+      {dir.Path("dangling.txt"), false},
+      {dir.MakeDir("OptionsFile.txt"), false},
+      {pipe.Path(), false},
+      {dir.Path("to-pipe.txt"), false},
+      {"/dev/null", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FileExists(c.path), c.exists) << c.path;
+  EXPECT_FALSE(pipe.BlockedAReader());
 }
 
 }  // namespace

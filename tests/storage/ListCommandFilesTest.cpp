@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ListProcess.h"
+#include "NamedPipe.h"
 #include "Releasing.h"
 #include "SettingsFiles.h"
 #include "TestFiles.h"
@@ -158,21 +159,67 @@ TEST(ListCommandFiles, OutOfRangeValuesAreLimited) {
   }
 }
 
+// A file saved by the window under a Finnish locale holds the time as
+// "9.01.16"; the command line reads it under that locale as the window does,
+// and the "C" forms under any locale.
+TEST(ListCommandFiles, TheTimeIsReadAsTheWindowReadsItUnderTheSystemLocale) {
+  TempDir dir;
+  const std::string options = dir.Path(kOptionsFileName);
+  ReleaseSettings expected = Saved();
+  expected.TimeText = "09:01:16";
+  const struct {
+    const char* locale;
+    const char* fileTime;  // the time line of the file
+    const char* flagTime;  // --time, when given
+    const char* error;     // when the time is not read
+  } cases[] = {
+      {"fi_FI.UTF-8", "9.01.16", nullptr, nullptr},
+      {"fi_FI.UTF-8", "09:01:16", nullptr, nullptr},
+      {"fi_FI.UTF-8", "x", "9.01.16", nullptr},
+      {"de_DE.UTF-8", "9:01:16,000", nullptr, nullptr},
+      {"C", "9:01:16", nullptr, nullptr},
+      {"C", "9.01.16", nullptr, "'9.01.16' is not a valid time.\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.locale) + " '" + c.fileTime + "'");
+    ReleaseSettings saved = Saved();
+    saved.TimeText = c.fileTime;
+    saved.JulianDateText = "2461383,87587963";
+    ASSERT_TRUE(SaveOptionsFile(options, saved).Ok);
+    std::vector<std::string> args = {"--options", options};
+    if (c.flagTime) args.insert(args.end(), {"--time", c.flagTime});
+    const RunResult run = RunList(dir, args, c.locale);
+    if (c.error) {
+      EXPECT_EQ(run.status, 1);
+      EXPECT_EQ(run.err, c.error);
+      continue;
+    }
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_TRUE(run.out == Listing(expected)) << "listed at another time";
+  }
+}
+
 TEST(ListCommandFiles, BadFileFailsWithTheMessage) {
   TempDir dir;
   const std::string bad = dir.Path("bad.txt"), missing = dir.Path("none.txt"),
                     huge = dir.Path("huge.txt"), folder = dir.MakeDir("folder");
   WriteBytes(bad, "Name\r\n1\r\n5 \r\n");
   WriteBytes(huge, std::string(kMaxLineBytes + 1, 'x'));
+  NamedPipe pipe(dir.Path("pipe.txt"));
+  ASSERT_TRUE(pipe.Made());
   const struct {
     std::vector<std::string> args;
     std::string message;
   } cases[] = {
-      {{"--options", bad}, "'5 ' is not a valid integer value.\n"},
-      {{"--chart", bad, "--day", "4"}, "'5 ' is not a valid integer value.\n"},
+      {{"--options", bad}, "Line 3 of '" + bad + "': '5 ' is not a valid integer value.\n"},
+      {{"--chart", bad, "--day", "4"},
+       "Line 3 of '" + bad + "': '5 ' is not a valid integer value.\n"},
       {{"--chart", missing}, "Cannot open '" + missing + "': No such file or directory.\n"},
       {{"--options", folder}, "Cannot open '" + folder + "': Is a directory.\n"},
       {{"--options", huge}, "Line 1 of '" + huge + "' is too long.\n"},
+      {{"--options", pipe.Path()}, "Cannot open '" + pipe.Path() + "': Not a regular file.\n"},
+      {{"--chart", "/dev/null"}, "Cannot open '/dev/null': Not a regular file.\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args[0] + " " + c.args[1]);
@@ -181,6 +228,7 @@ TEST(ListCommandFiles, BadFileFailsWithTheMessage) {
     EXPECT_EQ(run.err, c.message);
     EXPECT_EQ(run.out, "");
   }
+  EXPECT_FALSE(pipe.BlockedAReader()) << "ostrane-list waited for a writer";
 }
 
 }  // namespace

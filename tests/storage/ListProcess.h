@@ -20,7 +20,9 @@ struct RunResult {
   std::string out, err;
 };
 
-inline RunResult RunList(const TempDir& dir, const std::vector<std::string>& args) {
+// Runs ostrane-list; with `locale`, under LC_ALL set to it.
+inline RunResult RunList(const TempDir& dir, const std::vector<std::string>& args,
+                         const char* locale = nullptr) {
   const std::string outPath = dir.Path("stdout"), errPath = dir.Path("stderr");
   std::vector<std::string> argv{OSTRANE_LIST_PATH};
   argv.insert(argv.end(), args.begin(), args.end());
@@ -35,7 +37,15 @@ inline RunResult RunList(const TempDir& dir, const std::vector<std::string>& arg
   posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), flags, 0644);
   pid_t pid = 0;
   RunResult run;
-  const int spawned = posix_spawn(&pid, raw[0], &actions, nullptr, raw.data(), environ);
+  std::vector<std::string> environment;
+  for (char** e = environ; *e; ++e) {
+    if (!locale || std::string(*e).rfind("LC_ALL=", 0) != 0) environment.emplace_back(*e);
+  }
+  if (locale) environment.push_back(std::string("LC_ALL=") + locale);
+  std::vector<char*> env;
+  for (auto& e : environment) env.push_back(e.data());
+  env.push_back(nullptr);
+  const int spawned = posix_spawn(&pid, raw[0], &actions, nullptr, raw.data(), env.data());
   posix_spawn_file_actions_destroy(&actions);
   EXPECT_EQ(spawned, 0) << "cannot run " << raw[0];
   if (spawned != 0) return run;

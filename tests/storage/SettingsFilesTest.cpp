@@ -196,17 +196,18 @@ TEST(LoadSettingsFile, StopsAtTheFirstBadNumberLine) {
     std::string bytes;
     int lineCount;
     std::string message;
+    int line;                  // where the bad one stands
     ReleaseSettings expected;  // the lines before the bad one applied
   } cases[] = {
       {"only the name line", "Only A Name\r\n", kOptionsFileLineCount,
-       "'' is not a valid integer value",
+       "'' is not a valid integer value", 2,
        [] {
          ReleaseSettings s;
          s.Name = "Only A Name";
          return s;
        }()},
       {"5x as the year", "N\r\n4\r\n9\r\n5x\r\n1:00\r\n", kOptionsFileLineCount,
-       "'5x' is not a valid integer value",
+       "'5x' is not a valid integer value", 4,
        [] {
          ReleaseSettings s;
          s.Name = "N";
@@ -215,7 +216,7 @@ TEST(LoadSettingsFile, StopsAtTheFirstBadNumberLine) {
          return s;
        }()},
       {"six lines of a user data file", "N\n4\n9\n1990\n1:00\n2447000.5\n", kUserDataLineCount,
-       "'' is not a valid integer value",
+       "'' is not a valid integer value", 7,
        [] {
          ReleaseSettings s;
          s.Name = "N";
@@ -236,8 +237,11 @@ TEST(LoadSettingsFile, StopsAtTheFirstBadNumberLine) {
     try {
       LoadSettingsFile(path, c.lineCount, s);
       ADD_FAILURE() << "no error";
-    } catch (const EConvertError& e) {
-      EXPECT_EQ(std::string(e.what()), c.message);
+    } catch (const EFileLineError& e) {
+      EXPECT_EQ(std::string(e.what()), c.message) << "the message as the window shows it";
+      EXPECT_EQ(e.FileName(), path);
+      EXPECT_EQ(e.Line(), c.line);
+      EXPECT_EQ(e.Located(), "Line " + std::to_string(c.line) + " of '" + path + "': " + c.message);
     }
     ExpectEqual(s, c.expected);
   }

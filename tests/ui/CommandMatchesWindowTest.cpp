@@ -1,8 +1,11 @@
 // ostrane-list --options lists exactly what the window shows after
 // restoring the same options file.
+#include <QDateTime>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 
 #include "FileTestSupport.h"
 
@@ -45,6 +48,39 @@ TEST_F(CommandMatchesWindow, OptionsFileListsTheSameInBoth) {
     Form.reset();
     Level3.reset();
   }
+}
+
+// Under a Finnish locale the window writes the time as "9.01.16" and the
+// Julian Date with a decimal comma; ostrane-list reads the file under that
+// locale as the window does.
+TEST_F(CommandMatchesWindow, AFileSavedUnderAFinnishLocaleListsTheSame) {
+  LocaleScope finnish("fi_FI");
+  CreateWindows();
+  Form->SetClock([] { return QDateTime(QDate(2027, 12, 17), QTime(9, 1, 16)); });
+  Form->SetBeep([] {});
+  W<QPushButton>("BtnNow")->click();
+  W<QPushButton>("BtnShowJulian")->click();
+  ASSERT_EQ(Form->EditTime->text().toStdString(), "9.01.16");
+  ASSERT_TRUE(Form->EditJD->text().contains(',')) << Form->EditJD->text().toStdString();
+  {
+    DialogInterceptor saved;
+    W<QPushButton>("BtnSaveSettings")->click();
+    ASSERT_EQ(saved.Dialogs.size(), 1u);
+  }
+  const std::vector<std::string> window = FreshListing(*Form);
+
+  QProcess command;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("LC_ALL", "fi_FI.UTF-8");
+  command.setProcessEnvironment(environment);
+  command.start(OSTRANE_LIST_PATH, {"--options", "OptionsFile.txt"});
+  ASSERT_TRUE(command.waitForFinished(30000));
+  ASSERT_EQ(command.exitCode(), 0) << command.readAllStandardError().toStdString();
+  std::vector<std::string> listed;
+  for (const QByteArray& line : command.readAllStandardOutput().split('\n'))
+    listed.push_back(line.toStdString());
+  listed.pop_back();
+  EXPECT_EQ(listed, window);
 }
 
 }  // namespace

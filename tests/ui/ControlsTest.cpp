@@ -1,8 +1,12 @@
 // The spin field, the radio group, the list box and the error box on their
 // own, in a small shown window.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -178,6 +182,48 @@ TEST(ErrorBox, TitleIconButtonAndFullStop) {
     EXPECT_EQ(box.Icon, QMessageBox::Critical) << c.message;
     EXPECT_EQ(box.Buttons, QMessageBox::Ok) << c.message;
     EXPECT_EQ(box.Text.toStdString(), c.shown) << c.message;
+    EXPECT_EQ(box.Details.toStdString(), "") << c.message;
+  }
+}
+
+// A message too long for the screen is shortened in the box, whole in its
+// details, and the box with its OK button fits the screen.
+TEST(ErrorBox, EveryBoxFitsTheScreen) {
+  const QString longLine = QString(36000, u'7');
+  const struct {
+    const char* what;
+    QString message;
+  } cases[] = {
+      {"a bad line of 36,000 characters", "'" + longLine + "' is not a valid integer value"},
+      {"a deep path", "Cannot open '" + QString("/folder").repeated(600) + "': Permission denied"},
+      {"a bad line of 36,000 words", "'" + QString("7 ").repeated(18000) + "' is not a valid time"},
+      {"a line of many line breaks", "'" + QString("7\n").repeated(300) + "' is not a valid time"},
+  };
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    QRect box, ok;
+    DialogInterceptor boxes([&](QDialog& dialog) {
+      dialog.show();
+      QApplication::processEvents();
+      box = dialog.geometry();
+      if (auto* button = static_cast<QMessageBox&>(dialog).button(QMessageBox::Ok))
+        ok = QRect(button->mapToGlobal(QPoint(0, 0)), button->size());
+      dialog.reject();
+      return dialog.result();
+    });
+    ShowErrorBox(nullptr, c.message);
+    ASSERT_EQ(boxes.Dialogs.size(), 1u);
+    const DialogRecord& record = boxes.Dialogs[0];
+    EXPECT_EQ(record.Details.toStdString(), (c.message + ".").toStdString())
+        << "the whole message in the details";
+    EXPECT_LE(record.Text.size(), kErrorBoxMaxCharacters);
+    EXPECT_LE(box.height(), screen.height()) << "box " << box.width() << "x" << box.height();
+    EXPECT_LE(box.width(), screen.width()) << "box " << box.width() << "x" << box.height();
+    const QString oneLine = QString(c.message).replace(u'\n', u' ');
+    EXPECT_TRUE(record.Text.startsWith(oneLine.left(200))) << "the box begins as the message";
+    EXPECT_TRUE(record.Text.endsWith(oneLine.right(20) + ".")) << "and ends as it";
+    EXPECT_TRUE(screen.contains(ok)) << "the OK button is off the screen";
   }
 }
 

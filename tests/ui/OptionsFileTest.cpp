@@ -11,9 +11,11 @@
 #include <QTest>
 
 #include <functional>
+#include <memory>
 
 #include "FileTestSupport.h"
 #include "ListBox.h"
+#include "NamedPipe.h"
 #include "RadioGroup.h"
 #include "SpinEdit.h"
 
@@ -257,6 +259,7 @@ TEST_F(OptionsFile, AFileThatCannotBeReadChangesNothing) {
     const char* message;
   };
   const std::string longLine(70000, '7');
+  std::unique_ptr<testing::NamedPipe> pipe;
   const Case cases[] = {
       {"removed since start-up", [] { QFile::remove("OptionsFile.txt"); },
        "Cannot open 'OptionsFile.txt': No such file or directory."},
@@ -273,10 +276,18 @@ TEST_F(OptionsFile, AFileThatCannotBeReadChangesNothing) {
          WriteBytes("OptionsFile.txt", CrLf(file));
        },
        "Line 2 of 'OptionsFile.txt' is too long."},
+      {"a named pipe of that name",
+       [&pipe] {
+         QFile::remove("OptionsFile.txt");
+         pipe = std::make_unique<testing::NamedPipe>("OptionsFile.txt");
+         ASSERT_TRUE(pipe->Made());
+       },
+       "Cannot open 'OptionsFile.txt': Not a regular file."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     QDir().rmdir("OptionsFile.txt");
+    pipe.reset();
     CreateWithOptionsFile();
     EnterPrior();
     const std::vector<std::string> prior = ControlValues(*Form);
@@ -288,6 +299,7 @@ TEST_F(OptionsFile, AFileThatCannotBeReadChangesNothing) {
     EXPECT_EQ(boxes.Dialogs[0].Text.toStdString(), c.message);
     EXPECT_EQ(ControlValues(*Form), prior) << "not even the name line is applied";
     EXPECT_EQ(Lines(Form->ListBoxOstrane), priorList);
+    EXPECT_FALSE(pipe && pipe->BlockedAReader()) << "the restore waited for a writer";
   }
 }
 

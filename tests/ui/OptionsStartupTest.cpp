@@ -9,8 +9,11 @@
 #include <QTest>
 #include <QWindow>
 
+#include <optional>
+
 #include "FileTestSupport.h"
 #include "ListBox.h"
+#include "NamedPipe.h"
 #include "SpinEdit.h"
 
 namespace ostrane::uitest {
@@ -83,16 +86,24 @@ TEST_F(OptionsStartup, AnErrorAtStartUpIsShownBeforeTheWindowWhichOpensAnyway) {
 }
 
 TEST_F(OptionsStartup, RestoreDefaultsIsDisabledWithoutAFileAndEnabledBySaving) {
+  enum class Other { None, Directory, NamedPipe };
   struct Case {
     const char* name;
-    bool directoryOfThatName;
+    Other other;
   };
-  for (const Case c : {Case{"no file", false}, Case{"a directory named OptionsFile.txt", true}}) {
+  for (const Case c :
+       {Case{"no file", Other::None}, Case{"a directory named OptionsFile.txt", Other::Directory},
+        Case{"a named pipe named OptionsFile.txt", Other::NamedPipe}}) {
     SCOPED_TRACE(c.name);
     QDir().rmdir("OptionsFile.txt");
     QFile::remove("OptionsFile.txt");
-    if (c.directoryOfThatName) {
+    if (c.other == Other::Directory) {
       ASSERT_TRUE(QDir().mkdir("OptionsFile.txt"));
+    }
+    std::optional<testing::NamedPipe> pipe;
+    if (c.other == Other::NamedPipe) {
+      pipe.emplace("OptionsFile.txt");
+      ASSERT_TRUE(pipe->Made());
     }
     CreateWindows();
     EXPECT_FALSE(W<QPushButton>("BtnRestoreDefaults")->isEnabled());
@@ -102,7 +113,11 @@ TEST_F(OptionsStartup, RestoreDefaultsIsDisabledWithoutAFileAndEnabledBySaving) 
       ShowMainWindow();
       EXPECT_TRUE(boxes.Dialogs.empty()) << "no restore is tried";
     }
-    if (c.directoryOfThatName) {
+    if (pipe) {
+      EXPECT_FALSE(pipe->BlockedAReader()) << "the start-up waited for a writer";
+      pipe.reset();
+    }
+    if (c.other == Other::Directory) {
       ASSERT_TRUE(QDir().rmdir("OptionsFile.txt"));
     }
     DialogInterceptor boxes;

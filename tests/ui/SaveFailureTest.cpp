@@ -10,10 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <sys/resource.h>
-
-#include <csignal>
-
+#include "FileSizeLimit.h"
 #include "FileTestSupport.h"
 
 namespace ostrane::uitest {
@@ -21,28 +18,7 @@ namespace {
 
 using SaveFailure = WindowTest;
 
-// Lowers the largest file size the process may write for its lifetime;
-// writing beyond it fails with EFBIG instead of raising SIGXFSZ.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    FPreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &FPrevious);
-    rlimit lowered = FPrevious;
-    lowered.rlim_cur = bytes;
-    FActive = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &FPrevious);
-    std::signal(SIGXFSZ, FPreviousHandler);
-  }
-  bool Active() const { return FActive; }
-
- private:
-  rlimit FPrevious{};
-  void (*FPreviousHandler)(int) = nullptr;
-  bool FActive = false;
-};
+using testing::FileSizeLimit;
 
 void ExpectSaveError(const DialogInterceptor& boxes, const std::string& fileName,
                      const char* reason) {

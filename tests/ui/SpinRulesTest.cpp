@@ -20,6 +20,28 @@ TEST(SpinRules, ReadingGivesTheIntegerUnlimitedOrTheMinimum) {
     EXPECT_EQ(day.ValueOfText(c.text), c.value) << "text '" << c.text << "'";
 }
 
+// A text that reads as the minimum is told as such, naming the value used.
+TEST(SpinRules, TextsThatAreNoWholeNumberAreToldWithTheValueUsed) {
+  const TSpinRules year(-4712, 10000);
+  const struct {
+    const char* text;
+    bool whole;
+  } cases[] = {{"1980", true},   {"-4712", true},  {"+5", true},    {"$7B", true},
+               {"1980.", false}, {"", false},      {"-", false},    {"1e3", false},
+               {" 1980", true},  {"1980 ", false}, {"19 80", false}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(year.IsWholeNumber(c.text), c.whole) << "text '" << c.text << "'";
+    if (!c.whole) {
+      EXPECT_EQ(year.ValueOfText(c.text), -4712) << "text '" << c.text << "'";
+    }
+  }
+  EXPECT_EQ(NotWholeNumberTip(1), "Not a whole number: 1 is used");
+  EXPECT_EQ(NotWholeNumberTip(-4712), "Not a whole number: -4712 is used");
+  EXPECT_EQ(NotWholeNumberNote("Year", -4712), "Year: not a whole number, -4712 used");
+  EXPECT_EQ(NotWholeNumberNote("General Periods", 1),
+            "General Periods: not a whole number, 1 used");
+}
+
 TEST(SpinRules, WritingLimitsToTheRange) {
   const TSpinRules year(-4712, 10000);
   struct Case {

@@ -56,6 +56,7 @@ DialogInterceptor::DialogInterceptor(std::function<int(QDialog&)> answer) {
     record.Title = dialog.windowTitle();
     if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
       record.Text = box->text();
+      record.Details = box->detailedText();
       record.Icon = box->icon();
       record.Buttons = box->standardButtons();
     }

@@ -57,6 +57,7 @@ struct DialogRecord {
   QString ClassName;
   QString Title;
   QString Text;              // message boxes only
+  QString Details;           // message boxes only: the text under "Show Details..."
   QMessageBox::Icon Icon{};  // message boxes only
   QMessageBox::StandardButtons Buttons{};
 };

@@ -10,6 +10,7 @@
 
 #include "FileTestSupport.h"
 #include "ListBox.h"
+#include "NamedPipe.h"
 #include "RadioGroup.h"
 #include "SpinEdit.h"
 
@@ -64,6 +65,40 @@ TEST_F(UserDataFile, SaveAsProposesTheNameAndAddsTxt) {
     QDir(folder).remove("Time Lords.txt");
     QDir(InDocuments("Ostrane")).removeRecursively();
   }
+}
+
+// A name that would reach outside the folder is proposed as a file of it.
+TEST_F(UserDataFile, SaveAsProposesAFileInTheFolderShown) {
+  const struct {
+    const char* name;
+    const char* proposed;
+  } cases[] = {
+      {"AC/DC", "AC-DC"}, {"../../escape", "__-__-escape"}, {"/tmp/x", "-tmp-x"}, {"~", "_"},
+      {"..", "__"},
+  };
+  CreateWindows();
+  EnterWorkedExample();
+  const QStringList homeBefore =
+      QDir(Home->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Form->EditName->setText(c.name);
+    QString proposed;
+    DialogInterceptor boxes([&](QDialog& dialog) {
+      if (auto* edit = dialog.findChild<QLineEdit*>("fileNameEdit")) proposed = edit->text();
+      return ConfirmFileDialog(dialog);
+    });
+    EXPECT_TRUE(Form->SaveUserDataAs());
+    EXPECT_EQ(proposed.toStdString(), c.proposed);
+    ASSERT_EQ(boxes.Dialogs.size(), 1u) << "no error box after the dialog";
+    const QString saved = InDocuments(QString(c.proposed) + ".txt");
+    EXPECT_EQ(Form->UserFileName(), saved.toStdString());
+    EXPECT_EQ(ReadBytes(saved).left(QByteArray(c.name).size() + 2), QByteArray(c.name) + "\r\n")
+        << "the name inside the file is the chart's";
+  }
+  EXPECT_EQ(QDir(Documents).entryList(QDir::Files).size(), std::size(cases));
+  EXPECT_EQ(QDir(Home->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), homeBefore)
+      << "nothing saved beside the documents folder";
 }
 
 TEST_F(UserDataFile, SavedThenOpenedGivesTheSevenValuesBackAndOneListing) {
@@ -182,6 +217,27 @@ TEST_F(UserDataFile, EveryLineIsOpenedIntoItsControlAndABadNumberStopsThere) {
     EXPECT_EQ(ListingCount(*Form), 1);
     EXPECT_EQ(opened, FreshListing(*Form));
   }
+}
+
+// Open of a named pipe: refused at once with the message of a file that
+// cannot be opened, and the window is left as it was.
+TEST_F(UserDataFile, OpenOfANamedPipeIsRefusedWithoutWaiting) {
+  CreateWindows();
+  EnterWorkedExample();
+  const std::vector<std::string> prior = ControlValues(*Form);
+  const std::vector<std::string> priorList = FreshListing(*Form);
+  testing::NamedPipe pipe(InDocuments("pipe.txt").toStdString());
+  ASSERT_TRUE(pipe.Made());
+  const QString path = QString::fromStdString(pipe.Path());
+  DialogInterceptor boxes([&path](QDialog& dialog) { return ConfirmFileDialog(dialog, path); });
+  W<QAction>("Open")->trigger();
+  EXPECT_FALSE(pipe.BlockedAReader()) << "Open waited for a writer";
+  ASSERT_EQ(boxes.Dialogs.size(), 2u);
+  EXPECT_EQ(boxes.Dialogs[1].Icon, QMessageBox::Critical);
+  EXPECT_EQ(boxes.Dialogs[1].Text.toStdString(),
+            "Cannot open '" + pipe.Path() + "': Not a regular file.");
+  EXPECT_EQ(ControlValues(*Form), prior);
+  EXPECT_EQ(Lines(Form->ListBoxOstrane), priorList);
 }
 
 }  // namespace

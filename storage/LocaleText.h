@@ -1,5 +1,6 @@
 // Times and numbers as the system's locale writes them, for the time and
-// Julian Date fields.
+// Julian Date fields of the window and the time the command line reads.
+// Qt Core only.
 #pragma once
 
 #include <QLocale>
@@ -30,6 +31,12 @@ TimeLocale TimeLocaleOf(const QLocale& locale);
 
 // The locale's decimal separator as UTF-8 text.
 std::string DecimalSeparatorOf(const QLocale& locale);
+
+// The time parse a time text from the window or its files is read with: the
+// one of `locale` (the system's), as the window reads its time field, when
+// the text reads so; else the "C" forms ("14:30", "14:30:15.250",
+// "2:30 PM") when it reads so; else `locale`'s, whose error names the text.
+TimeLocale TimeLocaleReading(const std::string& text, const QLocale& locale);
 
 // A time of day as the time field shows it: the long time format without
 // a time zone, so that the time parse reads it back to the same second.

@@ -102,6 +102,13 @@ std::string DecimalSeparatorOf(const QLocale& locale) {
   return locale.decimalPoint().toStdString();
 }
 
+TimeLocale TimeLocaleReading(const std::string& text, const QLocale& locale) {
+  const TimeLocale own = TimeLocaleOf(locale);
+  if (ParseTimeMs(text, own)) return own;
+  if (const TimeLocale plain; ParseTimeMs(text, plain)) return plain;
+  return own;
+}
+
 QString TimeFieldText(const QLocale& locale, std::int64_t msOfDay) {
   const QTime time =
       QTime::fromMSecsSinceStartOfDay(static_cast<int>(msOfDay % kMillisecondsPerDay));

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <optional>
 #include <string>
 
 #include "LocaleText.h"
@@ -103,6 +104,38 @@ TEST(LocaleText, TimeLocaleFromQtsLocaleData) {
   const TimeLocale american = TimeLocaleOf(QLocale("en_US"));
   EXPECT_EQ(american.AfternoonString, "PM");
   EXPECT_EQ(american.DecimalSeparator, ".");
+}
+
+// The command line reads a time as the window does under the system's
+// locale, and in the "C" forms besides.
+TEST(LocaleText, TimeReadAsTheWindowReadsItOrInTheCForms) {
+  const std::int64_t kMinute = 60'000, kSecond = 1'000;
+  const struct {
+    const char* locale;
+    const char* text;
+    std::optional<std::int64_t> ms;
+  } cases[] = {
+      {"fi_FI", "9.01.16", 9 * kHour + kMinute + 16 * kSecond},
+      {"fi_FI", "18.05.07", 18 * kHour + 5 * kMinute + 7 * kSecond},
+      {"fi_FI", "09:01:16", 9 * kHour + kMinute + 16 * kSecond},
+      {"fi_FI", "14:30:15.250", 14 * kHour + 30 * kMinute + 15'250},
+      {"fi_FI", "2:30 PM", 14 * kHour + 30 * kMinute},
+      {"fi_FI", "12:00\x1b[2J", std::nullopt},
+      {"de_DE", "14:30:15,250", 14 * kHour + 30 * kMinute + 15'250},
+      {"de_DE", "14:30:15.250", 14 * kHour + 30 * kMinute + 15'250},
+      {"en_US", "2:30:00 PM", 14 * kHour + 30 * kMinute},
+      {"C", "9.01.16", std::nullopt},
+      {"C", "", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    const QLocale locale(c.locale);
+    const TimeLocale chosen = TimeLocaleReading(c.text, locale);
+    EXPECT_EQ(ParseTimeMs(c.text, chosen), c.ms) << c.locale << " '" << c.text << "'";
+    if (!c.ms) {
+      EXPECT_EQ(chosen.TimeSeparator, TimeLocaleOf(locale).TimeSeparator)
+          << c.locale << " '" << c.text << "': the locale's own, for its message";
+    }
+  }
 }
 
 }  // namespace
