@@ -54,6 +54,7 @@ void CheckCalendarOptions(const TListRequest& r) {
   if (r.Csv) throw TUsageError{"--ics writes a calendar; it does not combine with --csv"};
   if (r.At) throw TUsageError{"--ics writes a calendar; it does not combine with --at"};
   if (r.Lots) throw TUsageError{"--ics writes a calendar; it does not combine with --lots"};
+  if (r.Batch) throw TUsageError{"--ics writes a calendar; it does not combine with --batch"};
   if (r.Level34Line)
     throw TUsageError{"--ics writes a calendar; it does not combine with --level34"};
   if (o.From && o.To && !(CivilJulianDay(*o.From) < CivilJulianDay(*o.To)))
