@@ -40,11 +40,22 @@ void TFormZodiac::RunCommand(const std::function<void()>& command) {
 // --- Listings ---------------------------------------------------------------
 
 void TFormZodiac::BtnCalculateOstraneClick() {
-  RunCommand([this] { FListing->BtnCalculateOstraneClick(); });
+  FListed.reset();
+  RunCommand([this] {
+    const ReleaseSettings settings = ReadSettings();
+    FListing->BtnCalculateOstraneClick();
+    FListed = settings;
+  });
+  ShowInForce(NowJulianDay());
+  // The sub period in force comes into view, not selected.
+  if (FInForce.Periods[1].Level == 2)
+    ListBoxOstrane->scrollToItem(ListBoxOstrane->item(FInForce.Periods[1].Entry + kHeaderLines),
+                                 QAbstractItemView::PositionAtCenter);
 }
 
 void TFormZodiac::BtnClearListClick() {
   ListBoxOstrane->clear();
+  ForgetListing();
   BtnCalculateOstrane->setEnabled(true);
   ListOstrane1->setEnabled(true);
   DisableClearListButtons();

@@ -13,6 +13,7 @@
 
 #include "Hints.h"
 #include "ListBox.h"
+#include "ListMarks.h"
 #include "RadioGroup.h"
 #include "SpinEdit.h"
 #include "WindowFonts.h"
@@ -194,12 +195,25 @@ void TFormZodiac::BuildControls() {
   SetHint(ListBoxOstrane,
           "Double click period selected to get level 3 & 4 subdivisions.  Right click for other "
           "options.");
+  ListBoxOstrane->setItemDelegate(new TMarkDelegate(
+      [form = QPointer<TFormZodiac>(this)] {
+        return form ? form->MarkReference() : TMarkReference{};
+      },
+      ListBoxOstrane));
+  LabelInForce = Named(new QLabel(central), "LabelInForce");
+  LabelInForce->setWordWrap(true);
+  LabelInForce->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // The list column: the list, and under it the periods in force.
+  auto* listColumn = new QVBoxLayout;
+  listColumn->setSpacing(4);
+  listColumn->addWidget(ListBoxOstrane, 1);
+  listColumn->addWidget(LabelInForce);
 
   auto* client = new QHBoxLayout(central);
   client->setContentsMargins(6, 6, 6, 6);
   client->setSpacing(6);
   client->addWidget(left, 0);
-  client->addWidget(ListBoxOstrane, 1);
+  client->addLayout(listColumn, 1);
   // The inputs keep the width they need; the list takes the rest.
   left->setFixedWidth(left->minimumSizeHint().width());
   setCentralWidget(central);

@@ -1,6 +1,7 @@
 // The main menu, the list's pop-up menu, the dialogs, and the wiring of
 // every control and menu item to its handler.
 #include <QActionGroup>
+#include <QComboBox>
 #include <QFontDialog>
 #include <QMenu>
 #include <QMenuBar>
@@ -102,6 +103,13 @@ void TFormZodiac::BuildMenus() {
   }
   AnglesFromFortune1->setChecked(true);
 
+  view->addSeparator();
+  GoToDate1 = Item(view, "GoToDate1", "&Go to Date ...");
+  GoToDate1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+  GoToDate1->setStatusTip(
+      "Shows the periods in force at a date you enter, and their level 3 and 4 periods.");
+  connect(Print1, &QAction::enabledChanged, GoToDate1, &QAction::setEnabled);
+
   QMenu* help = Menu(bar, "Help1", "&Help");
   Contents1 = Item(help, "Contents1", "&Contents ...");
   help->addSeparator();
@@ -133,6 +141,7 @@ void TFormZodiac::ConnectCommands() {
   connect(Print1, &QAction::triggered, this, &TFormZodiac::Print1Click);
   connect(Exit1, &QAction::triggered, this, &TFormZodiac::Exit1Click);
   connect(Font1, &QAction::triggered, this, &TFormZodiac::Font1Click);
+  connect(GoToDate1, &QAction::triggered, this, &TFormZodiac::GoToDate1Click);
   connect(ShortSignNames2, &QAction::triggered, this, &TFormZodiac::ShortSignNames1Click);
   connect(LongSignNames2, &QAction::triggered, this, &TFormZodiac::LongSignNames1Click);
   connect(Contents1, &QAction::triggered, this, &TFormZodiac::Contents1Click);
@@ -154,6 +163,9 @@ void TFormZodiac::ConnectCommands() {
   connect(RGSignNames, &TRadioGroup::Click, this, &TFormZodiac::RGSignNamesClick);
   connect(ListBoxOstrane, &TListBox::DblClick, this, &TFormZodiac::ListBoxOstraneDblClick);
   connect(ListBoxOstrane, &TListBox::MouseMove, this, &TFormZodiac::ListBoxOstraneMouseMove);
+  // The marks follow the Fortune sign and the angle choice.
+  connect(ComboBoxFortune, &QComboBox::currentIndexChanged, this, &TFormZodiac::RefreshMarks);
+  connect(AnglesFromFortune1, &QAction::toggled, this, &TFormZodiac::RefreshMarks);
 }
 
 }  // namespace ostrane

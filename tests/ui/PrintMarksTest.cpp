@@ -1,0 +1,128 @@
+// The marks on paper: the short mark texts in the twelve-space margin of a
+// printed line, the line's own text and place unchanged.
+#include <QAction>
+#include <QComboBox>
+#include <QDateTime>
+#include <QImage>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <map>
+
+#include "ListBox.h"
+#include "ListMarks.h"
+#include "ListPrinting.h"
+#include "PrinterTextChannel.h"
+#include "RadioGroup.h"
+#include "UiTestSupport.h"
+
+namespace ostrane::uitest {
+namespace {
+
+using Draws = std::vector<TPrinterTextChannel::DrawnText>;
+
+// Prints the list on an A4-sized image page at 150 dots per inch.
+Draws PrintOnImage(const QListWidget& list, QImage* page = nullptr) {
+  QImage image(1240, 1754, QImage::Format_ARGB32);
+  image.setDotsPerMeterX(5906);
+  image.setDotsPerMeterY(5906);
+  image.fill(Qt::white);
+  Draws draws;
+  {
+    TPrinterTextChannel channel(image, [] { return true; });
+    channel.SetDrawObserver([&draws](const auto& drawn) { draws.push_back(drawn); });
+    if (!channel.Open()) return draws;
+    WriteListLines(channel, list);
+  }
+  if (page) *page = image;
+  return draws;
+}
+
+const QString kPrefix = QString::fromLatin1(kLinePrefix);
+
+TEST(PrintMarksAlone, APlainListPrintsNoMarks) {
+  QListWidget list;
+  list.addItems({"a", "b"});
+  const Draws draws = PrintOnImage(list);
+  ASSERT_EQ(draws.size(), 2u);
+  EXPECT_EQ(draws[0].Text, kPrefix + "a");
+}
+
+using PrintMarks = WindowTest;
+
+TEST_F(PrintMarks, MarksGoIntoTheMarginOfTheirLines) {
+  CreateWindows();
+  Form->SetClock([] { return QDateTime(QDate(2001, 6, 1), QTime(12, 0)); });
+  EnterWorkedExample();
+  SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), 3);  // Cancer
+  W<QPushButton>("BtnCalculateOstrane")->click();
+  const auto* list = W<TListBox>("ListBoxOstrane");
+  const Draws draws = PrintOnImage(*list);
+
+  // The lines as before, one draw each at the left edge; a marked line's
+  // marks drawn first, at the same place.
+  std::map<int, QString> marks;
+  int line = 0;
+  int lastLineTop = -1, markTop = -1;
+  for (const auto& drawn : draws) {
+    ASSERT_EQ(drawn.Position.x(), 0) << drawn.Text.toStdString();
+    if (!drawn.Text.startsWith(kPrefix)) {
+      marks[line] = drawn.Text;
+      markTop = drawn.Position.y();
+      continue;
+    }
+    ASSERT_LT(line, list->count());
+    EXPECT_EQ(drawn.Text, kPrefix + list->item(line)->text()) << "row " << line;
+    EXPECT_GT(drawn.Position.y(), lastLineTop) << "row " << line << " on a line of its own";
+    if (marks.count(line)) {
+      EXPECT_EQ(drawn.Position.y(), markTop) << "row " << line << ": its marks on its line";
+    }
+    lastLineTop = drawn.Position.y();
+    ++line;
+  }
+  EXPECT_EQ(line, list->count());
+  const std::map<int, QString> expected = {{3, QString::fromUtf8("\u25B6 10")},
+                                           {4, QString::fromUtf8("\u25B6")},
+                                           {6, "1"},
+                                           {9, "4"},
+                                           {12, "7"},
+                                           {16, "1"},  // Cancer sub of Taurus
+                                           {19, "4"}};
+  EXPECT_EQ(marks, expected);
+}
+
+TEST_F(PrintMarks, TheMarksFitTheMarginInEveryFont) {
+  // A mark of all three kinds in fonts wide and narrow stays clear of the
+  // line's text: no ink right of the margin's marks before the text.
+  for (const char* family : {"DejaVu Sans", "DejaVu Sans Mono", "DejaVu Serif"}) {
+    CreateWindows();
+    Form->SetClock([] { return QDateTime(QDate(2000, 1, 1), QTime(12, 0)); });
+    EnterWorkedExample();
+    W<QComboBox>("ComboBoxStartSign")->setCurrentIndex(10);  // Aquarius
+    W<TRadioGroup>("RGOstraneType")->SetItemIndex(1);        // Egyptian: Leo is a loosing
+    SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), 1);     // Taurus: Leo the 4th
+    auto* list = W<TListBox>("ListBoxOstrane");
+    list->setFont(QFont(family, 12));
+    W<QPushButton>("BtnCalculateOstrane")->click();
+    QListWidget only;  // the Leo line alone, with its period's marks
+    only.setFont(list->font());
+    only.setItemDelegate(list->itemDelegate());
+    only.addItem(list->item(15)->clone());
+    only.item(0)->setData(kPeriodInForceRole, true);
+    QImage page;
+    const Draws draws = PrintOnImage(only, &page);
+    ASSERT_EQ(draws.size(), 2u) << family;
+    EXPECT_EQ(draws[0].Text, QString::fromUtf8("\u25B6 4 LB")) << family;
+    const int textLeft =
+        QFontMetrics(QFont(family, 12), &page).horizontalAdvance(kPrefix + "        ");
+    const int gapLeft =
+        QFontMetrics(QFont(family, 12), &page).horizontalAdvance(QString(10, QLatin1Char(' ')));
+    for (int y = 0; y < draws[0].Height; ++y)
+      for (int x = gapLeft; x < textLeft; ++x)
+        ASSERT_EQ(QColor(page.pixel(x, y)), QColor(Qt::white)) << family << " at " << x << "," << y;
+    only.setItemDelegate(nullptr);
+  }
+}
+
+}  // namespace
+}  // namespace ostrane::uitest
