@@ -1,5 +1,5 @@
 // Behaviour of the windows around the listings: dialogs above the level 3/4
-// window.
+// window, a click below the last line.
 #include <QAction>
 #include <QFontDialog>
 #include <QLineEdit>
@@ -61,6 +61,34 @@ TEST_F(WindowBehaviour, EveryDialogStaysAboveTheLevel34Window) {
   }
   // The flag is the dialog's only while it runs.
   EXPECT_FALSE(W<QFontDialog>("FontDialog1")->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+TEST_F(WindowBehaviour, AClickBelowTheLastLineKeepsTheSelection) {
+  CreateWindows();
+  ShowMainWindow();
+  EnterWorkedExample();
+  W<TSpinEdit>("SpinEditNumMajPeriods")->SetValue(1);
+  W<QPushButton>("BtnCalculateOstrane")->click();
+  auto* list = W<TListBox>("ListBoxOstrane");
+  const QRect last = list->visualItemRect(list->item(list->count() - 1));
+  const QPoint below(last.center().x(), last.bottom() + 20);
+  ASSERT_LT(below.y(), list->viewport()->height()) << "the list has room below its lines";
+
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualItemRect(list->item(4)).center());
+  ASSERT_EQ(list->ItemIndex(), 4);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, below);
+  EXPECT_EQ(list->ItemIndex(), 4) << "a click on no line";
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, below);
+  EXPECT_EQ(list->ItemIndex(), 4) << "a double click on no line";
+  W<QAction>("ListSubPeriods1")->trigger();
+  ASSERT_TRUE(Level3->isVisible());
+  EXPECT_EQ(Find<QListWidget>(Level3.get(), "ListBoxLevel3")->item(3)->text().toStdString(),
+            "Taurus L3 begins 3/26/2001, 12:00 pm")
+      << "the line selected last is listed";
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualItemRect(list->item(6)).center());
+  EXPECT_EQ(list->ItemIndex(), 6) << "a click on a line still selects it";
 }
 
 }  // namespace
