@@ -56,6 +56,7 @@ class THelpWindow;
 class THintTracker;
 class TListBox;
 struct TMarkReference;
+class TNameLimit;
 class TRadioGroup;
 class TSpinEdit;
 
@@ -97,6 +98,9 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   // The radio groups run their click handlers as they change, so a new
   // date style or sign-name style lists again.
   void ApplySettings(const ReleaseSettings& settings);
+  // Puts a name into the name field whole, also one longer than typing
+  // allows (read from a file).
+  void SetNameText(const QString& name);
 
   // The window operations of the listing engine.
   ReleaseSettings ReadSettings() const override;
@@ -265,6 +269,7 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   std::unique_ptr<TDate> FDate;
   TLineTables FTables;
   std::unique_ptr<TReleasingListing> FListing;
+  TNameLimit* FNameLimit = nullptr;
   // The settings of the listing shown; nothing without a listing.
   std::optional<ReleaseSettings> FListed;
   // The period of the line the listing adds next.

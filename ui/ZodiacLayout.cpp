@@ -14,6 +14,7 @@
 #include "Hints.h"
 #include "ListBox.h"
 #include "ListMarks.h"
+#include "NameField.h"
 #include "RadioGroup.h"
 #include "SpinEdit.h"
 #include "WindowFonts.h"
@@ -58,7 +59,7 @@ void TFormZodiac::BuildControls() {
   auto* left = Named(new QWidget(central), "InputArea");
 
   EditName = Named(new QLineEdit("Time Lords", left), "EditName");
-  EditName->setMaxLength(kMaxNameLength);
+  FNameLimit = new TNameLimit(EditName);
   SetHint(EditName,
           "The text you enter here shows up at top of listings and printouts for labeling.");
 

@@ -12,6 +12,7 @@
 #include "ListBox.h"
 #include "ListMarks.h"
 #include "LocaleText.h"
+#include "NameField.h"
 #include "RadioGroup.h"
 #include "SpinEdit.h"
 #include "ZodiacF.h"
@@ -48,7 +49,7 @@ ReleaseSettings TFormZodiac::ReadSettings() const {
 }
 
 void TFormZodiac::ApplySettings(const ReleaseSettings& s) {
-  EditName->setText(QString::fromStdString(s.Name));
+  SetNameText(QString::fromStdString(s.Name));
   ComboBoxMonth->setCurrentIndex(
       s.MonthIndex >= 0 && s.MonthIndex < ComboBoxMonth->count() ? s.MonthIndex : -1);
   SpinEditDay->SetValue(s.Day);
@@ -64,6 +65,10 @@ void TFormZodiac::ApplySettings(const ReleaseSettings& s) {
   RGLooseBondType->SetItemIndex(s.LooseBondType);
   SetFortuneSign(*ComboBoxFortune, s.FortuneSign);
   (s.AnglesFrom == kFromStartSign ? AnglesFromStartSign1 : AnglesFromFortune1)->setChecked(true);
+}
+
+void TFormZodiac::SetNameText(const QString& name) {
+  FNameLimit->SetName(name);
 }
 
 void SetFortuneSign(QComboBox& fortune, std::int32_t sign) {

@@ -1,5 +1,6 @@
 // Behaviour of the windows around the listings: dialogs above the level 3/4
-// window, a click below the last line.
+// window, a click below the last line, the typing limit of a long name read
+// from a file.
 #include <QAction>
 #include <QFontDialog>
 #include <QLineEdit>
@@ -89,6 +90,57 @@ TEST_F(WindowBehaviour, AClickBelowTheLastLineKeepsTheSelection) {
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                     list->visualItemRect(list->item(6)).center());
   EXPECT_EQ(list->ItemIndex(), 6) << "a click on a line still selects it";
+}
+
+TEST_F(WindowBehaviour, ALongNameFromAFileIsShownWholeButTypingDoesNotLengthenIt) {
+  const QString longName(60, QLatin1Char('N'));
+  WriteBytes("OptionsFile.txt", CrLf({longName.toStdString(), "0", "1", "2000", "12:00:00", "", "0",
+                                      "2", "2", "1", "1", "1"}));
+  CreateWindows();
+  ShowMainWindow();
+  auto* name = W<QLineEdit>("EditName");
+  ASSERT_EQ(name->text(), longName) << "restored at start, whole";
+  name->setFocus();
+  struct Step {
+    const char* name;
+    std::function<void()> keys;
+    int length;
+  };
+  const Step steps[] = {
+      {"typing at the end",
+       [name] {
+         QTest::keyClick(name, Qt::Key_End);
+         QTest::keyClicks(name, "x");
+       },
+       60},
+      {"deleting one", [name] { QTest::keyClick(name, Qt::Key_Backspace); }, 59},
+      {"typing in the middle",
+       [name] {
+         QTest::keyClick(name, Qt::Key_Home);
+         QTest::keyClicks(name, "ab");
+       },
+       59},
+      {"replacing all by a longer text",
+       [name] {
+         name->selectAll();
+         QTest::keyClicks(name, QString(70, QLatin1Char('m')));
+       },
+       50},
+      {"typing beyond the limit", [name] { QTest::keyClicks(name, "zz"); }, 50},
+      {"a shorter name",
+       [name] {
+         name->selectAll();
+         QTest::keyClicks(name, "Short");
+       },
+       5},
+  };
+  for (const Step& s : steps) {
+    s.keys();
+    EXPECT_EQ(name->text().size(), s.length) << s.name;
+    EXPECT_FALSE(name->text().contains('x') || name->text().contains('z') ||
+                 name->text().contains("ab"))
+        << s.name << ": " << name->text().toStdString();
+  }
 }
 
 }  // namespace
