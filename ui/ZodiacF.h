@@ -161,6 +161,7 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   QAction* Print1;
   QAction* Exit1;
   QAction* Font1;
+  QAction* FontColour1;
   QAction* ShortSignNames2;
   QAction* LongSignNames2;
   // "Count angles from": the Lot of Fortune or the starting sign.
@@ -200,6 +201,7 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
 
   void Print1Click();
   void Font1Click();
+  void FontColour1Click();
   // "Go to Date ...": asks for a moment, selects the sub period in force in
   // the list and lists its level 3 and 4 periods.
   void GoToDate1Click();

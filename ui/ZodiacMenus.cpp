@@ -79,6 +79,8 @@ void TFormZodiac::BuildMenus() {
   QMenu* edit = Menu(bar, "Edit1", "&Edit");
   Font1 = Item(edit, "Font1", "&Font ...");
   Font1->setStatusTip("Sets the font styles, colors and sizes for the listboxes.");
+  FontColour1 = Item(edit, "FontColour1", "Font &Colour ...");
+  FontColour1->setStatusTip("Sets the colour of the listboxes' text, on screen and in print.");
 
   QMenu* view = Menu(bar, "View1", "&View");
   ShortSignNames2 = Item(view, "ShortSignNames2", "Shor&t Sign Names");
@@ -141,6 +143,7 @@ void TFormZodiac::ConnectCommands() {
   connect(Print1, &QAction::triggered, this, &TFormZodiac::Print1Click);
   connect(Exit1, &QAction::triggered, this, &TFormZodiac::Exit1Click);
   connect(Font1, &QAction::triggered, this, &TFormZodiac::Font1Click);
+  connect(FontColour1, &QAction::triggered, this, &TFormZodiac::FontColour1Click);
   connect(GoToDate1, &QAction::triggered, this, &TFormZodiac::GoToDate1Click);
   connect(ShortSignNames2, &QAction::triggered, this, &TFormZodiac::ShortSignNames1Click);
   connect(LongSignNames2, &QAction::triggered, this, &TFormZodiac::LongSignNames1Click);

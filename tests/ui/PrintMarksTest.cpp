@@ -1,6 +1,8 @@
 // The marks on paper: the short mark texts in the twelve-space margin of a
-// printed line, the line's own text and place unchanged.
+// printed line, the line's own text and place unchanged, and the font colour
+// chosen in the Edit menu reaching the printed text.
 #include <QAction>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDateTime>
 #include <QImage>
@@ -122,6 +124,40 @@ TEST_F(PrintMarks, TheMarksFitTheMarginInEveryFont) {
         ASSERT_EQ(QColor(page.pixel(x, y)), QColor(Qt::white)) << family << " at " << x << "," << y;
     only.setItemDelegate(nullptr);
   }
+}
+
+TEST_F(PrintMarks, FontColourGoesToBothListsAndToPrint) {
+  CreateWindows();
+  const QColor red(200, 0, 0);
+  DialogInterceptor dialogs([&](QDialog& dialog) {
+    auto& colours = dynamic_cast<QColorDialog&>(dialog);
+    colours.setCurrentColor(red);
+    colours.accept();
+    return dialog.result();
+  });
+  W<QAction>("FontColour1")->trigger();
+  ASSERT_EQ(dialogs.Dialogs.size(), 1u);
+  auto* level3 = Find<QListWidget>(Level3.get(), "ListBoxLevel3");
+  EXPECT_EQ(W<TListBox>("ListBoxOstrane")->palette().color(QPalette::Text), red);
+  EXPECT_EQ(level3->palette().color(QPalette::Text), red);
+
+  EnterWorkedExample();
+  W<QPushButton>("BtnCalculateOstrane")->click();
+  QImage page;
+  PrintOnImage(*W<TListBox>("ListBoxOstrane"), &page);
+  int reddish = 0, dark = 0;
+  for (int y = 0; y < 200; ++y)
+    for (int x = 0; x < page.width(); ++x) {
+      const QColor c(page.pixel(x, y));
+      if (c.red() > 150 && c.green() < 80 && c.blue() < 80) ++reddish;
+      if (c.red() < 80 && c.green() < 80 && c.blue() < 80) ++dark;
+    }
+  EXPECT_GT(reddish, 100) << "the text is printed in the chosen colour";
+  EXPECT_EQ(dark, 0) << "and not in black";
+
+  DialogInterceptor cancel;  // rejects
+  W<QAction>("FontColour1")->trigger();
+  EXPECT_EQ(level3->palette().color(QPalette::Text), red) << "cancelled: unchanged";
 }
 
 }  // namespace

@@ -74,10 +74,10 @@ TEST_F(ZodiacStartup, EveryControlMenuItemAndLabelIsThere) {
                                  "PrintDialog1"};
   for (const char* name : widgets) W<QWidget>(name);
   const char* const actions[] = {
-      "Open",         "SaveFileAs",      "SaveSettings",   "RestoreDefaults",
-      "ListOstrane1", "ClearList1",      "Print1",         "Exit1",
-      "Font1",        "ShortSignNames2", "LongSignNames2", "Contents1",
-      "About1",       "ListSubPeriods1", "Print2",         "GoToDate1"};
+      "Open",           "SaveFileAs", "SaveSettings", "RestoreDefaults", "ListOstrane1",
+      "ClearList1",     "Print1",     "Exit1",        "Font1",           "ShortSignNames2",
+      "LongSignNames2", "Contents1",  "About1",       "ListSubPeriods1", "Print2",
+      "FontColour1",    "GoToDate1"};
   for (const char* name : actions) W<QAction>(name);
 
   QStringList menus;
@@ -90,7 +90,7 @@ TEST_F(ZodiacStartup, EveryControlMenuItemAndLabelIsThere) {
   EXPECT_EQ(menus.join(" | ").toStdString(),
             "&File: Open SaveFileAs - SaveSettings RestoreDefaults - ListOstrane1 ClearList1 "
             "Print1 SaveAsPdf1 ExportCalendar1 Batch1 - Exit1"
-            " | &Edit: Font1 | &View: ShortSignNames2 LongSignNames2 - AnglesFrom1 - "
+            " | &Edit: Font1 FontColour1 | &View: ShortSignNames2 LongSignNames2 - AnglesFrom1 - "
             "GoToDate1 | &Help: Contents1 - About1");
   QStringList popup;
   for (QAction* item : W<QMenu>("PopupMenu1")->actions())
