@@ -224,6 +224,23 @@ TEST_F(GoToDate, TheLineUnderTheListAfterEveryListing) {
   EXPECT_TRUE(Label->text().isEmpty()) << "after a listing that failed";
 }
 
+TEST_F(GoToDate, TheSubPeriodInForceComesIntoViewAfterAListing) {
+  CreateWindows();
+  ShowMainWindow();
+  Form->SetClock([] { return QDateTime(QDate(2150, 1, 1), QTime(12, 0)); });
+  EnterWorkedExample();
+  W<TSpinEdit>("SpinEditNumMajPeriods")->SetValue(20);
+  W<QPushButton>("BtnCalculateOstrane")->click();
+  List = W<TListBox>("ListBoxOstrane");
+  const std::vector<int> rows = InForceRows(List);
+  ASSERT_FALSE(rows.empty());
+  ASSERT_GT(rows.back(), 100) << "far down the listing";
+  EXPECT_TRUE(
+      List->viewport()->rect().contains(List->visualItemRect(List->item(rows.back())).center()))
+      << "row " << rows.back() << " is in view";
+  EXPECT_EQ(List->ItemIndex(), -1) << "and not selected";
+}
+
 TEST_F(GoToDate, TheDialogStartsAtTheClockAndKeepsATimeThatIsNone) {
   ListWorkedExample(QDateTime(QDate(2001, 6, 1), QTime(14, 5, 9)));
   List->SetItemIndex(5);
