@@ -53,6 +53,8 @@ void TFormZodiac::SetLevel3Window(TFormLevel3* level3) {
         return form ? form->MarkReference() : TMarkReference{};
       },
       list));
+  // The lines keep the room they had before the marks' margin.
+  if (!level3->isVisible()) level3->WidenBy(TMarkDelegate::MarginWidth(list->font()));
 }
 
 ReleaseSettings TFormZodiac::MarkSettings() const {
