@@ -1,14 +1,11 @@
 // The line of the periods in force and the printed marks: each level's
-// sign and name, places only at the angles, the loosing of the bond, the
-// moments outside the listing, and the same text for what PeriodsInForce
-// finds in the worked example.
+// sign and name, places only at the angles, the loosing of the bond, and the
+// moments outside the listing.
 #include <gtest/gtest.h>
 
 #include "InForceText.h"
-#include "ListingFixture.h"
 
 using namespace ostrane;
-using namespace ostrane::testing;
 
 namespace {
 
@@ -76,33 +73,6 @@ TEST(InForceText, BuiltPeriods) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(InForceText(c.inForce, c.date, c.reference), c.expected) << c.name;
-}
-
-TEST(InForceText, WhatTheWorkedExampleHasInForce) {
-  // Fortune in Cancer: Aries is the 10th, Taurus the 11th, Libra the 4th.
-  ReleaseSettings s = WorkedExample();
-  s.FortuneSign = 3;
-  struct Case {
-    const char* name;
-    double moment;
-    const char* expected;
-  };
-  const Case cases[] = {
-      {"the birth", 2451545.0,
-       "Aries general (10th from Fortune), Aries sub (10th from Fortune), Aries L3 (10th from "
-       "Fortune), Aries L4 (10th from Fortune)"},
-      {"the Taurus sub period's start", 2451545.0 + 450,
-       "Aries general (10th from Fortune), Taurus sub, Taurus L3, Taurus L4"},
-      {"the Libra sub period", 2454755.0 + 10,
-       "Aries general (10th from Fortune), Libra sub (4th from Fortune), Libra L3 (4th from "
-       "Fortune), Capricorn L4 (7th from Fortune)"},
-      {"one day before the birth", 2451544.0, "before the first period"},
-  };
-  for (const Case& c : cases) {
-    TChronocrator chronocrator;
-    const TInForce r = PeriodsInForce(chronocrator, s, 2451545.0, c.moment);
-    EXPECT_EQ(InForceText(r, "", "Fortune"), c.expected) << c.name;
-  }
 }
 
 TEST(PrintedMarks, EachMarkAndTheirOrder) {

@@ -188,17 +188,13 @@ TEST_F(Marks, TheBadgeOfTheTenthIsDrawnWhileItIsTheTenth) {
       << "the line is as wide as its margin and its text";
 }
 
-TEST_F(Marks, TheHelpExplainsTheMarksFromItsContents) {
+TEST_F(Marks, TheHelpPageOfTheMarksIsLinked) {
   CreateWindows();
   W<QAction>("Contents1")->trigger();
   auto* browser = Find<QTextBrowser>(Form->HelpWindow(), "HelpBrowser");
   ASSERT_TRUE(browser->toHtml().contains("marks.html")) << "the contents link to the page";
   browser->setSource(QUrl("marks.html"));
   EXPECT_EQ(browser->documentTitle().toStdString(), "Ostrane Help: Marks and the periods in force");
-  const QString text = browser->toPlainText();
-  for (const char* words : {"10th from Fortune: peak period", "Count Angles From", "Go to Date",
-                            "start \u2264 moment < end", "LB"})
-    EXPECT_TRUE(text.contains(QString::fromUtf8(words))) << words;
   browser->setSource(QUrl("commands.html"));
   EXPECT_TRUE(browser->toHtml().contains("marks.html")) << "using the program links to it";
 }

@@ -12,10 +12,8 @@
 #include <map>
 
 #include "ListBox.h"
-#include "ListMarks.h"
 #include "ListPrinting.h"
 #include "PrinterTextChannel.h"
-#include "RadioGroup.h"
 #include "UiTestSupport.h"
 
 namespace ostrane::uitest {
@@ -41,14 +39,6 @@ Draws PrintOnImage(const QListWidget& list, QImage* page = nullptr) {
 }
 
 const QString kPrefix = QString::fromLatin1(kLinePrefix);
-
-TEST(PrintMarksAlone, APlainListPrintsNoMarks) {
-  QListWidget list;
-  list.addItems({"a", "b"});
-  const Draws draws = PrintOnImage(list);
-  ASSERT_EQ(draws.size(), 2u);
-  EXPECT_EQ(draws[0].Text, kPrefix + "a");
-}
 
 using PrintMarks = WindowTest;
 
@@ -91,39 +81,6 @@ TEST_F(PrintMarks, MarksGoIntoTheMarginOfTheirLines) {
                                            {16, "1"},  // Cancer sub of Taurus
                                            {19, "4"}};
   EXPECT_EQ(marks, expected);
-}
-
-TEST_F(PrintMarks, TheMarksFitTheMarginInEveryFont) {
-  // A mark of all three kinds in fonts wide and narrow stays clear of the
-  // line's text: no ink right of the margin's marks before the text.
-  for (const char* family : {"DejaVu Sans", "DejaVu Sans Mono", "DejaVu Serif"}) {
-    CreateWindows();
-    Form->SetClock([] { return QDateTime(QDate(2000, 1, 1), QTime(12, 0)); });
-    EnterWorkedExample();
-    W<QComboBox>("ComboBoxStartSign")->setCurrentIndex(10);  // Aquarius
-    W<TRadioGroup>("RGOstraneType")->SetItemIndex(1);        // Egyptian: Leo is a loosing
-    SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), 1);     // Taurus: Leo the 4th
-    auto* list = W<TListBox>("ListBoxOstrane");
-    list->setFont(QFont(family, 12));
-    W<QPushButton>("BtnCalculateOstrane")->click();
-    QListWidget only;  // the Leo line alone, with its period's marks
-    only.setFont(list->font());
-    only.setItemDelegate(list->itemDelegate());
-    only.addItem(list->item(15)->clone());
-    only.item(0)->setData(kPeriodInForceRole, true);
-    QImage page;
-    const Draws draws = PrintOnImage(only, &page);
-    ASSERT_EQ(draws.size(), 2u) << family;
-    EXPECT_EQ(draws[0].Text, QString::fromUtf8("\u25B6 4 LB")) << family;
-    const int textLeft =
-        QFontMetrics(QFont(family, 12), &page).horizontalAdvance(kPrefix + "        ");
-    const int gapLeft =
-        QFontMetrics(QFont(family, 12), &page).horizontalAdvance(QString(10, QLatin1Char(' ')));
-    for (int y = 0; y < draws[0].Height; ++y)
-      for (int x = gapLeft; x < textLeft; ++x)
-        ASSERT_EQ(QColor(page.pixel(x, y)), QColor(Qt::white)) << family << " at " << x << "," << y;
-    only.setItemDelegate(nullptr);
-  }
 }
 
 TEST_F(PrintMarks, FontColourGoesToBothListsAndToPrint) {
