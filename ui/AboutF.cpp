@@ -92,6 +92,10 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent), FMainWindow(parent) {
   setFont(QFont("MS Sans Serif", 8));
   setFixedSize(kClientWidth, kClientHeight);
   setSizeGripEnabled(false);
+  // A fixed dialog: a title and a close button, nothing to minimize or
+  // maximize.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
   const qreal ratio = devicePixelRatioF();
   Image2 = Picture(this, "Image2", DrawZodiacWheel(ratio), 8, 8);

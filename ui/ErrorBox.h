@@ -20,6 +20,9 @@ inline constexpr const char* kApplicationTitle = "Ostrane";
 // Runs a modal dialog and returns its result code.
 using TModalRunner = std::function<int(QDialog& dialog)>;
 
+// Runs `dialog` through the runner.  While a window that stays on top of
+// the others is shown (the level 3/4 window), the dialog stays on top too for
+// the time it runs, so that it is not hidden behind that window.
 int RunModal(QDialog& dialog);
 
 // Replaces the runner and returns the one before; an empty runner restores

@@ -2,7 +2,8 @@
 // bar while the mouse is over the control.  A control without a hint of
 // its own shows the one of its nearest enclosing control that has one, so
 // the fields inside the birth-data group show the group's hint.  Menu items
-// carry theirs as the action's status tip.  There are no pop-up tips.
+// carry theirs as the action's status tip.  The only pop-up tips are the
+// marks of the listed lines (TMarkDelegate).
 #pragma once
 
 #include <QObject>

@@ -51,6 +51,11 @@ void TFormLevel3::ShowListing() {
   activateWindow();
 }
 
+void TFormLevel3::WidenBy(int pixels) {
+  FExtraWidth = pixels;
+  resize(kOuterSize + QSize(FExtraWidth, 0));
+}
+
 void TFormLevel3::Print1Click() {
   PrintListBox(this, PrintDialog1, ListBoxLevel3);
 }
@@ -75,7 +80,7 @@ void TFormLevel3::showEvent(QShowEvent* event) {
   CentreOnScreen(this);
   // The frame is known once the window system has decorated the window.
   QTimer::singleShot(0, this, [this] {
-    FitOuterSize(this, kOuterSize);
+    FitOuterSize(this, kOuterSize + QSize(FExtraWidth, 0));
     CentreOnScreen(this);
   });
 }

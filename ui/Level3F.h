@@ -18,6 +18,9 @@ class TFormLevel3 : public QMainWindow {
 
   // Shows the window, modeless; a visible window comes to the front.
   void ShowListing();
+  // Makes the window `pixels` wider than as created, room for a margin its
+  // list draws in front of the lines.  Before the window is first shown.
+  void WidenBy(int pixels);
 
   QListWidget* ListBoxLevel3;
   QAction* Print1;
@@ -38,6 +41,7 @@ class TFormLevel3 : public QMainWindow {
   void FormClose();
 
   bool FPlaced = false;
+  int FExtraWidth = 0;
 };
 
 }  // namespace ostrane

@@ -27,6 +27,13 @@ void TListBox::mousePressEvent(QMouseEvent* event) {
     event->accept();  // the context menu event that follows opens the pop-up
     return;
   }
+  // A click below the last line keeps the line selected last, for "List
+  // Sub Periods".
+  if (!indexAt(event->position().toPoint()).isValid()) {
+    setFocus(Qt::MouseFocusReason);
+    event->accept();
+    return;
+  }
   QListWidget::mousePressEvent(event);
 }
 

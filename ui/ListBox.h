@@ -1,7 +1,8 @@
 // The list box of the main listing.  Beyond QListWidget it reports a
 // double click anywhere in the list (also below the last line) and every
 // mouse move over it, and a right click opens the pop-up menu without
-// changing the selection.
+// changing the selection.  A click that hits no line leaves the selection
+// as it was.
 #pragma once
 
 #include <QListWidget>

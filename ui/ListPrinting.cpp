@@ -14,6 +14,7 @@
 
 #include "ErrorBox.h"
 #include "Errors.h"
+#include "ListMarks.h"
 #include "PrinterTextChannel.h"
 #include "SafeFile.h"
 
@@ -84,7 +85,13 @@ QFont PrinterFont(const QListWidget& list) {
 void WriteListLines(TPrinterTextChannel& channel, const QListWidget& list) {
   channel.SetFont(PrinterFont(list), PrinterTextColor(list));
   const QString prefix = QString::fromLatin1(kLinePrefix);
-  for (int i = 0; i < list.count(); ++i) channel.WriteLine(prefix + list.item(i)->text());
+  // The marks stay two spaces clear of the line's text.
+  const int margin = channel.TextWidth(prefix) - channel.TextWidth(QStringLiteral("  "));
+  const auto* marks = qobject_cast<const TMarkDelegate*>(list.itemDelegate());
+  for (int i = 0; i < list.count(); ++i) {
+    if (marks) channel.WriteInMargin(marks->PrintedMarks(list.model()->index(i, 0)), margin);
+    channel.WriteLine(prefix + list.item(i)->text());
+  }
 }
 
 void PrintListBox(QWidget* parent, QPrintDialog* dialog, const QListWidget* list) {

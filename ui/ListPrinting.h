@@ -1,6 +1,7 @@
 // Printing of a list box's lines, on paper or into a PDF file.  Both put
 // every list line, preceded by twelve spaces, in the list's font through a
-// TPrinterTextChannel.
+// TPrinterTextChannel; the marks of a list drawn by a TMarkDelegate go into
+// those spaces.
 #pragma once
 
 #include <QString>
@@ -44,7 +45,9 @@ void SetPrintHooks(TPrintHooks hooks);
 QFont PrinterFont(const QListWidget& list);
 
 // Sets the channel's font to the list's and writes every list line with the
-// prefix, each ending its printed line.  The channel must be open.
+// prefix, each ending its printed line; when the list's delegate is a
+// TMarkDelegate, a marked line's PrintedMarks go into the margin the prefix
+// leaves.  The channel must be open.
 void WriteListLines(TPrinterTextChannel& channel, const QListWidget& list);
 
 // Runs `dialog` (page range, selection and printing to a file switched off);

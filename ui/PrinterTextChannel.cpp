@@ -111,6 +111,29 @@ void TPrinterTextChannel::Write(const QString& text) {
   }
 }
 
+void TPrinterTextChannel::WriteInMargin(const QString& text, int width) {
+  if (!FOpen || text.isEmpty()) return;
+  StartPendingPage();
+  const QFont font = FPainter.font();
+  const QFontMetrics metrics = FPainter.fontMetrics();
+  const int baseline = FPosition.y() + metrics.ascent();
+  QFont smaller = font;
+  // Each step takes a tenth off the size; hinting keeps the widths from
+  // shrinking exactly in proportion.
+  for (int step = 0; step < 20 && QFontMetrics(smaller, &FDevice).horizontalAdvance(text) > width;
+       ++step)
+    smaller.setPointSizeF(smaller.pointSizeF() * 0.9);
+  FPainter.setFont(smaller);
+  FPainter.drawText(QPoint(0, baseline), text);
+  FTallest = std::max(FTallest, metrics.height());
+  if (FObserver) FObserver(DrawnText{FPage, QPoint(0, FPosition.y()), metrics.height(), text});
+  FPainter.setFont(font);
+}
+
+int TPrinterTextChannel::TextWidth(const QString& text) const {
+  return FOpen ? FPainter.fontMetrics().horizontalAdvance(text) : 0;
+}
+
 void TPrinterTextChannel::EndLine() {
   if (FOpen) NewLine();
 }

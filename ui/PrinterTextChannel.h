@@ -78,6 +78,14 @@ class TPrinterTextChannel {
     Write(text);
     EndLine();
   }
+  // Draws `text` at the left edge of the current line, on the baseline of
+  // the line's text, without moving the position: marks in a margin that the
+  // line's own text leaves free.  Text wider than `width` (device units) is
+  // drawn in a smaller size of the current font so that it fits.
+  // Throws EPrinterError when a new page cannot be started.
+  void WriteInMargin(const QString& text, int width);
+  // The width in device units of `text` in the current font.
+  int TextWidth(const QString& text) const;
 
   // Told of every piece of text drawn; for previews and tests.
   void SetDrawObserver(DrawObserver observer) { FObserver = std::move(observer); }

@@ -1,6 +1,7 @@
 // The command handlers of the main window.
 #include <QActionGroup>
 #include <QApplication>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QFontDialog>
 #include <QLabel>
@@ -46,10 +47,17 @@ void TFormZodiac::RunCommand(const std::function<void()>& command) {
 void TFormZodiac::BtnCalculateOstraneClick() {
   const ReleaseSettings settings = ReadSettings();
   FListedSettings.reset();
+  FListed.reset();
   RunCommand([this, &settings] {
     FListing->BtnCalculateOstraneClick();
     FListedSettings = settings;
+    FListed = settings;
   });
+  ShowInForce(NowJulianDay());
+  // The sub period in force comes into view, not selected.
+  if (FInForce.Periods[1].Level == 2)
+    ListBoxOstrane->scrollToItem(ListBoxOstrane->item(FInForce.Periods[1].Entry + kHeaderLines),
+                                 QAbstractItemView::PositionAtCenter);
   ShowNotWholeNumberNotes();
   UpdateListingState();
 }
@@ -79,6 +87,7 @@ void TFormZodiac::BtnClearListClick() {
   FListedSettings.reset();
   LabelListingState->hide();
   ListBoxOstrane->clear();
+  ForgetListing();
   BtnCalculateOstrane->setEnabled(true);
   ListOstrane1->setEnabled(true);
   DisableClearListButtons();
@@ -190,6 +199,22 @@ void TFormZodiac::Font1Click() {
   const QFont font = FontDialog1->selectedFont();
   ListBoxOstrane->setFont(font);
   if (FLevel3) FLevel3->ListBoxLevel3->setFont(font);
+}
+
+void TFormZodiac::FontColour1Click() {
+  QColorDialog dialog(ListBoxOstrane->palette().color(QPalette::Text), this);
+  dialog.setObjectName("ColourDialog1");
+  dialog.setWindowTitle("Font Colour");
+  dialog.setOption(QColorDialog::DontUseNativeDialog);
+  if (RunModal(dialog) != QDialog::Accepted) return;
+  // Printing takes the colour the lists were given.
+  for (QWidget* list : {static_cast<QWidget*>(ListBoxOstrane),
+                        FLevel3 ? static_cast<QWidget*>(FLevel3->ListBoxLevel3) : nullptr}) {
+    if (list == nullptr) continue;
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Text, dialog.selectedColor());
+    list->setPalette(palette);
+  }
 }
 
 void TFormZodiac::Contents1Click() {

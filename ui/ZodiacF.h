@@ -15,6 +15,8 @@
 //   ZodiacWindow.cpp    the window operations of the engine, and the
 //                       settings read from and written into the controls
 //   ZodiacFiles.cpp     the options file and the chart files
+//   ZodiacInForce.cpp   the marks of the listed periods, the periods in
+//                       force and "Go to Date"
 #pragma once
 
 #include <QDateTime>
@@ -28,6 +30,7 @@
 
 #include "Chronocrators.h"
 #include "DateTime.h"
+#include "InForce.h"
 #include "Level3F.h"
 #include "ReleaseSettings.h"
 #include "Releasing.h"
@@ -52,6 +55,8 @@ namespace ostrane {
 class THelpWindow;
 class THintTracker;
 class TListBox;
+struct TMarkReference;
+class TNameLimit;
 class TRadioGroup;
 class TSpinEdit;
 
@@ -72,11 +77,14 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
 
   // The windows created after this one at start-up.
   void SetAboutWindow(QWidget* about) { FAbout = about; }
-  void SetLevel3Window(TFormLevel3* level3) { FLevel3 = level3; }
+  // The level 3/4 window, whose list gets the marks as the main list has
+  // them.
+  void SetLevel3Window(TFormLevel3* level3);
   TFormLevel3* Level3Window() const { return FLevel3; }
   THelpWindow* HelpWindow() const { return FHelp; }
 
-  // The clock GetCurrentDateTime reads; the system clock unless replaced.
+  // The clock GetCurrentDateTime and the periods in force after a listing
+  // read; the system clock unless replaced.
   void SetClock(std::function<QDateTime()> clock) { FClock = std::move(clock); }
   // The sound of a saved options file; the system beep unless replaced.
   void SetBeep(std::function<void()> beep) { FBeep = std::move(beep); }
@@ -94,6 +102,9 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   // The radio groups run their click handlers as they change, so a new
   // date style or sign-name style lists again.
   void ApplySettings(const ReleaseSettings& settings);
+  // Puts a name into the name field whole, also one longer than typing
+  // allows (read from a file).
+  void SetNameText(const QString& name);
 
   // The window operations of the listing engine.
   ReleaseSettings ReadSettings() const override;
@@ -105,8 +116,14 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   void AddLevel3Line(const std::string& text) override;
   void SetCommandEnabled(TCommand command, bool enabled) override;
   void ShowLevel3Window() override;
+  void PeriodListed(const TPeriodStep& period) override;
 
   const TLineTables& LineTables() const { return FTables; }
+  // The periods in force last shown: after a listing those of the clock's
+  // moment, after "Go to Date" those of the moment asked for.
+  const TInForce& InForce() const { return FInForce; }
+  // What the places of the marks are counted from, now.
+  TMarkReference MarkReference() const;
 
   // Controls, menus and dialogs, each named as its objectName.
   QLineEdit* EditName;
@@ -137,6 +154,9 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   // Under the list, shown while the settings differ from those of the
   // listing on screen (kSettingsChangedText).
   QLabel* LabelListingState;
+  // Under the list: what is in force at the moment last shown; empty
+  // without a listing.
+  QLabel* LabelInForce;
   QStatusBar* StatusBar1;
 
   QAction* Open;
@@ -148,11 +168,13 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   QAction* Print1;
   QAction* Exit1;
   QAction* Font1;
+  QAction* FontColour1;
   QAction* ShortSignNames2;
   QAction* LongSignNames2;
   // "Count angles from": the Lot of Fortune or the starting sign.
   QAction* AnglesFromFortune1;
   QAction* AnglesFromStartSign1;
+  QAction* GoToDate1;
   QAction* Contents1;
   QAction* About1;
   QMenu* PopupMenu1;
@@ -186,6 +208,10 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
 
   void Print1Click();
   void Font1Click();
+  void FontColour1Click();
+  // "Go to Date ...": asks for a moment, selects the sub period in force in
+  // the list and lists its level 3 and 4 periods.
+  void GoToDate1Click();
   void Contents1Click();
   void About1Click();
   void Exit1Click();
@@ -224,6 +250,24 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   void UpdateListingState();
   // Names in the status line the spin fields read as their minimum.
   void ShowNotWholeNumberNotes();
+  // The periods in force (ZodiacInForce.cpp).  The settings of the listing
+  // shown, with the Fortune sign and the angle choice of the controls.
+  ReleaseSettings MarkSettings() const;
+  // The Julian Day (local clock time) of the clock's moment.
+  double NowJulianDay();
+  // Finds the periods in force at `moment` in the listing shown, marks their
+  // lines in the main list and writes LabelInForce.
+  void ShowInForce(double moment);
+  // ShowInForce, then selects the sub period in force and lists its level 3
+  // and 4 periods.
+  void GoToMoment(double moment);
+  // Marks the level 3 and 4 periods in force in the level 3/4 list when it
+  // lists the sub period in force.
+  void MarkLevel34InForce();
+  // Repaints the marks of both lists and rewrites LabelInForce, after a
+  // change of the Fortune sign or of the angle choice.
+  void RefreshMarks();
+  void ForgetListing();
 
   // Reads the first lineCount lines of a settings or chart file and applies
   // them to the controls in file order, then lists anew (ZodiacFiles.cpp).
@@ -243,6 +287,13 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   std::optional<ReleaseSettings> FListedSettings;
   // The notes of the last listing in the status line; empty when none.
   QString FNotesShown;
+  TNameLimit* FNameLimit = nullptr;
+  // The settings of the listing shown; nothing without a listing.
+  std::optional<ReleaseSettings> FListed;
+  // The period of the line the listing adds next.
+  std::optional<TPeriodStep> FPendingPeriod;
+  TInForce FInForce;
+  double FInForceMoment = 0.0;
 
   std::function<QDateTime()> FClock;
   QPointer<QWidget> FAbout;

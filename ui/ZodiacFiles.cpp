@@ -13,8 +13,6 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
-#include <algorithm>
-
 #include "ErrorBox.h"
 #include "Errors.h"
 #include "FileNames.h"
@@ -56,11 +54,9 @@ QFileDialog* UserDataDialog(QWidget* parent, const char* name, const char* title
 void WriteControl(TFormZodiac& form, int line, const ReleaseSettings& s) {
   switch (line) {
     case kNameLine:
-      // A longer name read from a file is shown whole: the typing limit
-      // grows to its length.
-      form.EditName->setMaxLength(
-          std::max<int>(kMaxNameLength, static_cast<int>(Q(s.Name).size())));
-      form.EditName->setText(Q(s.Name));
+      // A longer name read from a file is shown whole; typing does not
+      // lengthen it.
+      form.SetNameText(Q(s.Name));
       break;
     case kMonthLine: form.ComboBoxMonth->setCurrentIndex(s.MonthIndex); break;
     case kDayLine: form.SpinEditDay->SetValue(s.Day); break;

@@ -14,6 +14,8 @@
 
 #include "Hints.h"
 #include "ListBox.h"
+#include "ListMarks.h"
+#include "NameField.h"
 #include "RadioGroup.h"
 #include "SpinEdit.h"
 #include "WindowFonts.h"
@@ -58,7 +60,7 @@ void TFormZodiac::BuildControls() {
   auto* left = Named(new QWidget(central), "InputArea");
 
   EditName = Named(new QLineEdit("Time Lords", left), "EditName");
-  EditName->setMaxLength(kMaxNameLength);
+  FNameLimit = new TNameLimit(EditName);
   SetHint(EditName,
           "The text you enter here shows up at top of listings and printouts for labeling.");
 
@@ -195,6 +197,19 @@ void TFormZodiac::BuildControls() {
   SetHint(ListBoxOstrane,
           "Double click period selected to get level 3 & 4 subdivisions.  Right click for other "
           "options.");
+  ListBoxOstrane->setItemDelegate(new TMarkDelegate(
+      [form = QPointer<TFormZodiac>(this)] {
+        return form ? form->MarkReference() : TMarkReference{};
+      },
+      ListBoxOstrane));
+  LabelInForce = Named(new QLabel(central), "LabelInForce");
+  LabelInForce->setWordWrap(true);
+  LabelInForce->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // The list column: the list, and under it the periods in force.
+  auto* listColumn = new QVBoxLayout;
+  listColumn->setSpacing(4);
+  listColumn->addWidget(ListBoxOstrane, 1);
+  listColumn->addWidget(LabelInForce);
 
   LabelListingState = Named(new QLabel(kSettingsChangedText, central), "LabelListingState");
   LabelListingState->setWordWrap(true);
@@ -205,16 +220,13 @@ void TFormZodiac::BuildControls() {
   warning.setColor(QPalette::WindowText, Qt::black);
   LabelListingState->setPalette(warning);
   LabelListingState->hide();
-  auto* listing = new QVBoxLayout;
-  listing->setSpacing(4);
-  listing->addWidget(ListBoxOstrane, 1);
-  listing->addWidget(LabelListingState, 0);
+  listColumn->addWidget(LabelListingState, 0);
 
   auto* client = new QHBoxLayout(central);
   client->setContentsMargins(6, 6, 6, 6);
   client->setSpacing(6);
   client->addWidget(left, 0);
-  client->addLayout(listing, 1);
+  client->addLayout(listColumn, 1);
   // The inputs keep the width they need; the list takes the rest.
   left->setFixedWidth(left->minimumSizeHint().width());
   setCentralWidget(central);

@@ -80,6 +80,8 @@ void TFormZodiac::BuildMenus() {
   QMenu* edit = Menu(bar, "Edit1", "&Edit");
   Font1 = Item(edit, "Font1", "&Font ...");
   Font1->setStatusTip("Sets the font styles, colors and sizes for the listboxes.");
+  FontColour1 = Item(edit, "FontColour1", "Font &Colour ...");
+  FontColour1->setStatusTip("Sets the colour of the listboxes' text, on screen and in print.");
 
   QMenu* view = Menu(bar, "View1", "&View");
   ShortSignNames2 = Item(view, "ShortSignNames2", "Shor&t Sign Names");
@@ -103,6 +105,13 @@ void TFormZodiac::BuildMenus() {
     anglesGroup->addAction(item);
   }
   AnglesFromFortune1->setChecked(true);
+
+  view->addSeparator();
+  GoToDate1 = Item(view, "GoToDate1", "&Go to Date ...");
+  GoToDate1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+  GoToDate1->setStatusTip(
+      "Shows the periods in force at a date you enter, and their level 3 and 4 periods.");
+  connect(Print1, &QAction::enabledChanged, GoToDate1, &QAction::setEnabled);
 
   QMenu* help = Menu(bar, "Help1", "&Help");
   Contents1 = Item(help, "Contents1", "&Contents ...");
@@ -135,6 +144,8 @@ void TFormZodiac::ConnectCommands() {
   connect(Print1, &QAction::triggered, this, &TFormZodiac::Print1Click);
   connect(Exit1, &QAction::triggered, this, &TFormZodiac::Exit1Click);
   connect(Font1, &QAction::triggered, this, &TFormZodiac::Font1Click);
+  connect(FontColour1, &QAction::triggered, this, &TFormZodiac::FontColour1Click);
+  connect(GoToDate1, &QAction::triggered, this, &TFormZodiac::GoToDate1Click);
   connect(ShortSignNames2, &QAction::triggered, this, &TFormZodiac::ShortSignNames1Click);
   connect(LongSignNames2, &QAction::triggered, this, &TFormZodiac::LongSignNames1Click);
   connect(Contents1, &QAction::triggered, this, &TFormZodiac::Contents1Click);
@@ -165,6 +176,9 @@ void TFormZodiac::ConnectCommands() {
   connect(RGSignNames, &TRadioGroup::Click, this, &TFormZodiac::RGSignNamesClick);
   connect(ListBoxOstrane, &TListBox::DblClick, this, &TFormZodiac::ListBoxOstraneDblClick);
   connect(ListBoxOstrane, &TListBox::MouseMove, this, &TFormZodiac::ListBoxOstraneMouseMove);
+  // The marks follow the Fortune sign and the angle choice.
+  connect(ComboBoxFortune, &QComboBox::currentIndexChanged, this, &TFormZodiac::RefreshMarks);
+  connect(AnglesFromFortune1, &QAction::toggled, this, &TFormZodiac::RefreshMarks);
 }
 
 }  // namespace ostrane

@@ -10,12 +10,24 @@
 
 #include "Level3F.h"
 #include "ListBox.h"
+#include "ListMarks.h"
 #include "LocaleText.h"
+#include "NameField.h"
 #include "RadioGroup.h"
 #include "SpinEdit.h"
 #include "ZodiacF.h"
 
 namespace ostrane {
+namespace {
+
+// Adds a line, with the period the listing told of just before.
+void AddLine(QListWidget& list, const std::string& text, std::optional<TPeriodStep>& period) {
+  auto* item = new QListWidgetItem(QString::fromStdString(text), &list);
+  if (period) SetPeriodData(*item, *period);
+  period.reset();
+}
+
+}  // namespace
 
 ReleaseSettings TFormZodiac::ReadSettings() const {
   ReleaseSettings s;
@@ -37,7 +49,7 @@ ReleaseSettings TFormZodiac::ReadSettings() const {
 }
 
 void TFormZodiac::ApplySettings(const ReleaseSettings& s) {
-  EditName->setText(QString::fromStdString(s.Name));
+  SetNameText(QString::fromStdString(s.Name));
   ComboBoxMonth->setCurrentIndex(
       s.MonthIndex >= 0 && s.MonthIndex < ComboBoxMonth->count() ? s.MonthIndex : -1);
   SpinEditDay->SetValue(s.Day);
@@ -55,6 +67,10 @@ void TFormZodiac::ApplySettings(const ReleaseSettings& s) {
   (s.AnglesFrom == kFromStartSign ? AnglesFromStartSign1 : AnglesFromFortune1)->setChecked(true);
 }
 
+void TFormZodiac::SetNameText(const QString& name) {
+  FNameLimit->SetName(name);
+}
+
 void SetFortuneSign(QComboBox& fortune, std::int32_t sign) {
   fortune.setCurrentIndex(sign >= 0 && sign <= 11 ? sign + 1 : 0);
 }
@@ -69,22 +85,33 @@ int TFormZodiac::MainSelectedIndex() const {
 
 void TFormZodiac::ClearMainList() {
   ListBoxOstrane->clear();
+  FPendingPeriod.reset();
 }
 
 void TFormZodiac::AddMainLine(const std::string& text) {
-  ListBoxOstrane->addItem(QString::fromStdString(text));
+  AddLine(*ListBoxOstrane, text, FPendingPeriod);
 }
 
 void TFormZodiac::ClearLevel3List() {
   if (FLevel3) FLevel3->ListBoxLevel3->clear();
+  FPendingPeriod.reset();
 }
 
 void TFormZodiac::AddLevel3Line(const std::string& text) {
-  if (FLevel3) FLevel3->ListBoxLevel3->addItem(QString::fromStdString(text));
+  if (FLevel3)
+    AddLine(*FLevel3->ListBoxLevel3, text, FPendingPeriod);
+  else
+    FPendingPeriod.reset();
+}
+
+void TFormZodiac::PeriodListed(const TPeriodStep& period) {
+  FPendingPeriod = period;
 }
 
 void TFormZodiac::ShowLevel3Window() {
-  if (FLevel3) FLevel3->ShowListing();
+  if (!FLevel3) return;
+  FLevel3->ShowListing();
+  MarkLevel34InForce();
 }
 
 void TFormZodiac::SetCommandEnabled(TCommand command, bool enabled) {

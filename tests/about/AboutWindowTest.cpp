@@ -35,6 +35,21 @@ TEST(AboutWindow, FixedSizeDialogWithItsCaptionAndFont) {
   EXPECT_FALSE(about.windowIcon().isNull());
 }
 
+TEST(AboutWindow, TitleAndCloseButtonOnly) {
+  TFormAbout about;
+  const Qt::WindowFlags flags = about.windowFlags();
+  EXPECT_EQ(about.windowType(), Qt::Dialog);
+  // Without CustomizeWindowHint the window manager decides, and a dialog
+  // without a parent gets minimize and maximize buttons.
+  EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowContextHelpButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::MSWindowsFixedSizeDialogHint));
+}
+
 TEST(AboutWindow, ComponentsAtTheirPlaces) {
   TFormAbout about;
   struct Expected {

@@ -244,6 +244,55 @@ TEST(TextChannelFonts, TextIsBlackUnlessTheListHasAColourOfItsOwn) {
   QApplication::setPalette(before);
 }
 
+TEST(TextChannelMargin, MarginTextStaysOnItsLineAndFitsItsWidth) {
+  // Text in the margin is drawn at the line's left edge and leaves the
+  // position alone; text wider than the margin is drawn smaller until it
+  // fits: no ink right of the margin.
+  const QFont sans("DejaVu Sans", 12);
+  struct Case {
+    const char* name;
+    QString margin;
+    int width;  // in spaces of the font
+  };
+  const Case cases[] = {
+      {"short marks", "10", 10},
+      {"marks wider than the margin", QString::fromUtf8("\u25B6 10 LB"), 6},
+      {"a long text in a narrow margin", "LB LB LB LB LB LB", 4},
+  };
+  for (const Case& c : cases) {
+    QImage page = MakePage(800, 400);
+    TPrinterTextChannel channel(page, [] { return true; });
+    std::vector<TPrinterTextChannel::DrawnText> draws;
+    channel.SetDrawObserver([&draws](const auto& drawn) { draws.push_back(drawn); });
+    ASSERT_TRUE(channel.Open());
+    channel.SetFont(sans);
+    channel.WriteLine("first");
+    const int width = channel.TextWidth(QString(c.width, QLatin1Char(' ')));
+    const QPoint before = channel.Position();
+    channel.WriteInMargin(c.margin, width);
+    EXPECT_EQ(channel.Position(), before) << c.name << ": the position stays";
+    // The line's own text, as a listing line, after spaces that leave the
+    // margin and two spaces more free.
+    const QString spaces(c.width + 2, QLatin1Char(' '));
+    const int textLeft = channel.TextWidth(spaces);
+    channel.WriteLine(spaces + "second");
+    channel.Close();
+    ASSERT_EQ(draws.size(), 3u) << c.name;
+    EXPECT_EQ(draws[1].Text, c.margin) << c.name;
+    EXPECT_EQ(draws[1].Position, draws[2].Position) << c.name << ": on the line of the next text";
+    EXPECT_EQ(draws[2].Position.y() - draws[0].Position.y(), LineStep(sans, &page)) << c.name;
+    int inkLeft = page.width(), inkRight = -1;
+    for (int y = draws[1].Position.y(); y < draws[1].Position.y() + draws[1].Height; ++y)
+      for (int x = 0; x < textLeft; ++x)
+        if (QColor(page.pixel(x, y)) != QColor(Qt::white)) {
+          inkLeft = std::min(inkLeft, x);
+          inkRight = std::max(inkRight, x);
+        }
+    EXPECT_LT(inkLeft, width / 4) << c.name << ": drawn from the left edge";
+    EXPECT_LT(inkRight, width) << c.name << ": within the margin";
+  }
+}
+
 TEST(TextChannelFailure, PrinterErrorMidJobStillEndsTheDocument) {
   QTemporaryDir dir;
   const QString path = dir.filePath("broken.pdf");

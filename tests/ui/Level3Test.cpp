@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "ListBox.h"
+#include "ListMarks.h"
 #include "RadioGroup.h"
 #include "UiTestSupport.h"
 
@@ -52,7 +53,10 @@ TEST_F(Level3Window, WindowAsCreated) {
   EXPECT_FALSE(Level3->isVisible());
   EXPECT_EQ(Level3->windowTitle().toStdString(), "View Level 3 and 4 Sub Periods:");
   EXPECT_TRUE(Level3->windowFlags() & Qt::WindowStaysOnTopHint);
-  EXPECT_EQ(Level3->size(), QSize(310, 479));
+  EXPECT_EQ(TFormLevel3().size(), QSize(310, 479));
+  const int margin =
+      TMarkDelegate::MarginWidth(Find<QListWidget>(Level3.get(), "ListBoxLevel3")->font());
+  EXPECT_EQ(Level3->size(), QSize(310 + margin, 479)) << "room for the marks' margin";
   EXPECT_EQ(Find<QAction>(Level3.get(), "Print1")->text().toStdString(), "&Print ...");
   EXPECT_EQ(Find<QAction>(Level3.get(), "Exit1")->text().toStdString(), "E&xit");
   EXPECT_EQ(Find<QListWidget>(Level3.get(), "ListBoxLevel3")->font().pointSize(), 10);

@@ -24,9 +24,10 @@ namespace {
 
 using ZodiacStartup = WindowTest;
 
-// The seven commands a listing and Clear List switch, and Restore Defaults.
+// The seven commands a listing and Clear List switch, Go to Date that follows
+// Print, and Restore Defaults.
 const char* const kAfterListingEnabled[] = {"BtnClearList", "ClearList1", "ListSubPeriods1",
-                                            "Print1", "Print2"};
+                                            "Print1",       "Print2",     "GoToDate1"};
 const char* const kAfterListingDisabled[] = {"BtnCalculateOstrane", "ListOstrane1"};
 
 bool Enabled(const QObject* form, const char* name) {
@@ -66,6 +67,7 @@ TEST_F(ZodiacStartup, EveryControlMenuItemAndLabelIsThere) {
                                  "BtnClearList",
                                  "BtnExit",
                                  "ListBoxOstrane",
+                                 "LabelInForce",
                                  "StatusBar1",
                                  "PopupMenu1",
                                  "FontDialog1",
@@ -74,7 +76,8 @@ TEST_F(ZodiacStartup, EveryControlMenuItemAndLabelIsThere) {
   const char* const actions[] = {
       "Open",           "SaveFileAs", "SaveSettings", "RestoreDefaults", "ListOstrane1",
       "ClearList1",     "Print1",     "Exit1",        "Font1",           "ShortSignNames2",
-      "LongSignNames2", "Contents1",  "About1",       "ListSubPeriods1", "Print2"};
+      "LongSignNames2", "Contents1",  "About1",       "ListSubPeriods1", "Print2",
+      "FontColour1",    "GoToDate1"};
   for (const char* name : actions) W<QAction>(name);
 
   QStringList menus;
@@ -84,12 +87,11 @@ TEST_F(ZodiacStartup, EveryControlMenuItemAndLabelIsThere) {
       items << (item->isSeparator() ? "-" : item->objectName());
     menus << menu->text() + ": " + items.join(' ');
   }
-  EXPECT_EQ(
-      menus.join(" | ").toStdString(),
-      "&File: Open SaveFileAs - SaveSettings RestoreDefaults - ListOstrane1 ClearList1 "
-      "Print1 SaveAsPdf1 ExportCalendar1 Batch1 - Exit1"
-      " | &Edit: Font1 | &View: ShortSignNames2 LongSignNames2 - AnglesFrom1 | &Help: Contents1 - "
-      "About1");
+  EXPECT_EQ(menus.join(" | ").toStdString(),
+            "&File: Open SaveFileAs - SaveSettings RestoreDefaults - ListOstrane1 ClearList1 "
+            "Print1 SaveAsPdf1 ExportCalendar1 Batch1 - Exit1"
+            " | &Edit: Font1 FontColour1 | &View: ShortSignNames2 LongSignNames2 - AnglesFrom1 - "
+            "GoToDate1 | &Help: Contents1 - About1");
   QStringList popup;
   for (QAction* item : W<QMenu>("PopupMenu1")->actions())
     popup << (item->isSeparator() ? "-" : item->objectName());

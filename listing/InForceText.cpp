@@ -1,0 +1,46 @@
+#include "InForceText.h"
+
+#include "Chronocrators.h"
+#include "Marks.h"
+
+namespace ostrane {
+namespace {
+
+const char* const kLevelNames[4] = {"general", "sub", "L3", "L4"};
+
+// "Capricorn general (10th from Fortune, loosing of the bond)".
+std::string PeriodText(const TPeriodInForce& period, const std::string& referenceName) {
+  std::string sign;
+  TChronocrator().LongSignName(period.Counter, sign);
+  std::string text = sign + " " + kLevelNames[period.Level - 1];
+  std::string notes;
+  if (AngleRank(period.Place) > 0) notes = Ordinal(period.Place) + " from " + referenceName;
+  if (period.Loosing) notes += (notes.empty() ? "" : ", ") + std::string("loosing of the bond");
+  if (!notes.empty()) text += " (" + notes + ")";
+  return text;
+}
+
+}  // namespace
+
+std::string InForceText(const TInForce& inForce, const std::string& dateText,
+                        const std::string& referenceName) {
+  std::string periods;
+  for (const TPeriodInForce& period : inForce.Periods) {
+    if (period.Level < 1 || period.Level > 4) continue;  // not known at this level
+    periods += (periods.empty() ? "" : ", ") + PeriodText(period, referenceName);
+  }
+  if (inForce.Status != TInForceStatus::InForce && periods.empty())
+    periods = InForceStatusText(inForce.Status);
+  return dateText.empty() ? periods : "On " + dateText + ": " + periods;
+}
+
+std::string PrintedMarks(int place, bool loosing, bool inForce) {
+  std::string marks;
+  auto add = [&marks](const std::string& mark) { marks += (marks.empty() ? "" : " ") + mark; };
+  if (inForce) add("\u25B6");
+  if (AngleRank(place) > 0) add(std::to_string(place));
+  if (loosing) add("LB");
+  return marks;
+}
+
+}  // namespace ostrane

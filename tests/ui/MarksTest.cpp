@@ -1,0 +1,203 @@
+// The marks of the listed periods in both lists: the period kept in each
+// data line's roles, the places counted from Fortune or the start sign at
+// the time of asking, the tooltips in words, the loosing of the bond, and
+// the badges drawn in the margin.
+#include <QAction>
+#include <QComboBox>
+#include <QHelpEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolTip>
+
+#include "HelpF.h"
+#include "ListBox.h"
+#include "ListMarks.h"
+#include "RadioGroup.h"
+#include "SpinEdit.h"
+#include "UiTestSupport.h"
+
+namespace ostrane::uitest {
+namespace {
+
+constexpr int kCancer = 3, kTaurus = 1;
+
+class Marks : public WindowTest {
+ public:
+  void ListWorkedExample(std::int32_t fortune) {
+    CreateWindows();
+    EnterWorkedExample();
+    SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), fortune);
+    W<QPushButton>("BtnCalculateOstrane")->click();
+    List = W<TListBox>("ListBoxOstrane");
+    Level3List = Find<QListWidget>(Level3.get(), "ListBoxLevel3");
+  }
+
+  static TMarkDelegate* Delegate(QListWidget* list) {
+    auto* delegate = qobject_cast<TMarkDelegate*>(list->itemDelegate());
+    EXPECT_NE(delegate, nullptr) << list->objectName().toStdString() << " draws no marks";
+    return delegate;
+  }
+
+  // The tooltip the list shows over `row`, as the view asks its delegate.
+  static std::string ToolTipOver(QListWidget* list, int row) {
+    QToolTip::hideText();
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &help);
+    // A hidden tip fades out, still visible for a while: only a tip the
+    // event showed counts.
+    const std::string shown =
+        help.isAccepted() && QToolTip::isVisible() ? QToolTip::text().toStdString() : "";
+    EXPECT_EQ(shown, Delegate(list)->ToolTip(list->model()->index(row, 0)).toStdString())
+        << "row " << row << ": the tip shown is the delegate's";
+    QToolTip::hideText();
+    return shown;
+  }
+
+  TListBox* List = nullptr;
+  QListWidget* Level3List = nullptr;
+};
+
+TEST_F(Marks, PeriodsKeptInTheMainListsLines) {
+  ListWorkedExample(kCancer);
+  struct Case {
+    int row;
+    int level;
+    int counter;
+    double start;
+  };
+  const Case cases[] = {
+      {3, 1, 0, 2451545.0},    // Aries major and sub begin 1/1/2000
+      {4, 2, 1, 2451995.0},    // Taurus sub begins 3/26/2001
+      {13, 2, 10, 2456615.0},  // Aquarius sub begins 11/18/2013
+      {14, 1, 1, 2456945.0},   // Taurus major and sub begin 10/14/2014
+  };
+  for (const Case& c : cases) {
+    const QListWidgetItem* item = List->item(c.row);
+    EXPECT_EQ(item->data(kPeriodLevelRole).toInt(), c.level) << "row " << c.row;
+    EXPECT_EQ(item->data(kPeriodCounterRole).toInt(), c.counter) << "row " << c.row;
+    EXPECT_EQ(item->data(kPeriodStartRole).toDouble(), c.start) << "row " << c.row;
+    EXPECT_FALSE(item->data(kPeriodLoosingRole).toBool()) << "row " << c.row;
+  }
+  for (int row = 0; row < 3; ++row)
+    EXPECT_FALSE(List->item(row)->data(kPeriodLevelRole).isValid()) << "header row " << row;
+  EXPECT_EQ(List->item(3)->text().toStdString(), "Aries major and sub begin 1/1/2000")
+      << "the text stays as it was";
+}
+
+TEST_F(Marks, PlacesAndTooltipsFollowTheReferenceOfTheMoment) {
+  ListWorkedExample(kCancer);
+  struct Case {
+    const char* name;
+    std::function<void(Marks&)> change;
+    int row;
+    int place;
+    const char* tip;
+  };
+  const auto fromStart = [](Marks& t) { t.W<QAction>("AnglesFromStartSign1")->trigger(); };
+  const auto fromFortune = [](Marks& t) { t.W<QAction>("AnglesFromFortune1")->trigger(); };
+  const auto fortune = [](std::int32_t sign) {
+    return [sign](Marks& t) { SetFortuneSign(*t.W<QComboBox>("ComboBoxFortune"), sign); };
+  };
+  const Case cases[] = {
+      {"Aries general from Cancer", [](Marks&) {}, 3, 10, "10th from Fortune: peak period"},
+      {"Taurus sub from Cancer", [](Marks&) {}, 4, 11, ""},
+      {"Cancer sub from Cancer", [](Marks&) {}, 6, 1, "1st from Fortune: peak period"},
+      {"Libra sub from Cancer", [](Marks&) {}, 9, 4, "4th from Fortune: peak period"},
+      {"Capricorn sub from Cancer", [](Marks&) {}, 12, 7, "7th from Fortune: peak period"},
+      {"a header line", [](Marks&) {}, 1, 0, ""},
+      {"Aries from the start sign", fromStart, 3, 1, "1st from the start sign: peak period"},
+      {"Capricorn from the start sign", fromStart, 12, 10, "10th from the start sign: peak period"},
+      {"the start sign is that of the listing", fortune(kTaurus), 9, 7,
+       "7th from the start sign: peak period"},
+      {"Fortune in Taurus", fromFortune, 3, 12, ""},
+      {"Aquarius from Taurus", fromFortune, 13, 10, "10th from Fortune: peak period"},
+      {"Fortune unknown", fortune(-1), 3, 0, ""},
+  };
+  W<QComboBox>("ComboBoxStartSign")->setCurrentIndex(5);  // not listed: the listing's sign counts
+  auto* delegate = Delegate(List);
+  for (const Case& c : cases) {
+    c.change(*this);
+    EXPECT_EQ(delegate->Marks(List->model()->index(c.row, 0)).Place, c.place) << c.name;
+    EXPECT_EQ(ToolTipOver(List, c.row), c.tip) << c.name;
+  }
+}
+
+TEST_F(Marks, LoosingOfTheBondInBothLists) {
+  // Egyptian from Aquarius: after the twelfth sub period the chain jumps to
+  // Leo, opposite Aquarius; Fortune in Taurus makes Leo the 4th.
+  CreateWindows();
+  EnterWorkedExample();
+  W<QComboBox>("ComboBoxStartSign")->setCurrentIndex(10);
+  W<TRadioGroup>("RGOstraneType")->SetItemIndex(1);
+  W<TSpinEdit>("SpinEditNumMajPeriods")->SetValue(1);
+  W<QPushButton>("BtnCalculateOstrane")->click();
+  List = W<TListBox>("ListBoxOstrane");
+  std::vector<int> loosing;
+  for (int row = 0; row < List->count(); ++row)
+    if (List->item(row)->data(kPeriodLoosingRole).toBool()) loosing.push_back(row);
+  ASSERT_EQ(loosing, std::vector<int>{15});
+  EXPECT_EQ(List->item(15)->text().toStdString().substr(0, 17), "        Leo sub b");
+  EXPECT_EQ(ToolTipOver(List, 15), "Loosing of the bond") << "Fortune unknown";
+  SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), kTaurus);
+  EXPECT_EQ(ToolTipOver(List, 15), "4th from Fortune: peak period; Loosing of the bond");
+
+  // Valens from Aries: the Gemini level 3 period's 13th level 4 period is
+  // Sagittarius, the first loosing in the Aries sub period's listing.
+  ListWorkedExample(kCancer);
+  QTest::mouseDClick(List->viewport(), Qt::LeftButton, {},
+                     List->visualItemRect(List->item(3)).center());
+  ASSERT_TRUE(Level3->isVisible());
+  int first = -1;
+  for (int row = 0; row < Level3List->count() && first < 0; ++row)
+    if (Level3List->item(row)->data(kPeriodLoosingRole).toBool()) first = row;
+  ASSERT_GE(first, 3);
+  EXPECT_EQ(Level3List->item(first)->text().left(22).toStdString(), "     Sagittarius L4 be");
+  EXPECT_EQ(Level3List->item(first)->data(kPeriodLevelRole).toInt(), 4);
+  EXPECT_EQ(ToolTipOver(Level3List, first), "Loosing of the bond")
+      << "Sagittarius is the 6th from Cancer";
+  EXPECT_EQ(ToolTipOver(Level3List, 3), "10th from Fortune: peak period") << "Aries L3";
+  EXPECT_EQ(Level3List->item(3)->data(kPeriodStartRole).toDouble(), 2451545.0);
+}
+
+// Whether the row's margin shows a pixel of the colour.
+bool MarginHasColour(QListWidget* list, int row, QColor colour) {
+  const QImage shot = list->viewport()->grab().toImage();
+  const QRect rect = list->visualItemRect(list->item(row));
+  const int margin = TMarkDelegate::MarginWidth(list->font());
+  for (int y = rect.top(); y <= rect.bottom(); ++y)
+    for (int x = rect.left(); x < rect.left() + margin; ++x)
+      if (QColor(shot.pixel(QPoint(x, y) * shot.devicePixelRatio())) == colour) return true;
+  return false;
+}
+
+TEST_F(Marks, TheBadgeOfTheTenthIsDrawnWhileItIsTheTenth) {
+  ListWorkedExample(kCancer);
+  ShowMainWindow();
+  const QColor tenth(179, 38, 30);
+  EXPECT_TRUE(MarginHasColour(List, 3, tenth)) << "Aries, the 10th from Cancer";
+  EXPECT_FALSE(MarginHasColour(List, 4, tenth)) << "Taurus, the 11th";
+  SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), kTaurus);
+  EXPECT_FALSE(MarginHasColour(List, 3, tenth)) << "Aries, the 12th from Taurus";
+  EXPECT_TRUE(MarginHasColour(List, 13, tenth)) << "Aquarius, the 10th from Taurus";
+  EXPECT_GE(List->visualItemRect(List->item(3)).width(),
+            TMarkDelegate::MarginWidth(List->font()) +
+                QFontMetrics(List->font()).horizontalAdvance(List->item(3)->text()))
+      << "the line is as wide as its margin and its text";
+}
+
+TEST_F(Marks, TheHelpPageOfTheMarksIsLinked) {
+  CreateWindows();
+  W<QAction>("Contents1")->trigger();
+  auto* browser = Find<QTextBrowser>(Form->HelpWindow(), "HelpBrowser");
+  ASSERT_TRUE(browser->toHtml().contains("marks.html")) << "the contents link to the page";
+  browser->setSource(QUrl("marks.html"));
+  EXPECT_EQ(browser->documentTitle().toStdString(), "Ostrane Help: Marks and the periods in force");
+  browser->setSource(QUrl("commands.html"));
+  EXPECT_TRUE(browser->toHtml().contains("marks.html")) << "using the program links to it";
+}
+
+}  // namespace
+}  // namespace ostrane::uitest

@@ -1,0 +1,144 @@
+// The marks of the listed periods and the periods in force: the line under
+// the list, the marked lines of both lists, and "Go to Date".
+#include <QAction>
+#include <QComboBox>
+#include <QDateTime>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+
+#include "BirthData.h"
+#include "ErrorBox.h"
+#include "GoToDate.h"
+#include "InForceText.h"
+#include "ListBox.h"
+#include "ListMarks.h"
+#include "Marks.h"
+#include "ZodiacF.h"
+
+namespace ostrane {
+namespace {
+
+void ClearInForceMarks(QListWidget& list) {
+  for (int row = 0; row < list.count(); ++row) {
+    QListWidgetItem* item = list.item(row);
+    if (item->data(kPeriodInForceRole).toBool()) item->setData(kPeriodInForceRole, false);
+  }
+}
+
+// Marks the line of `period` as in force, when the line at its entry holds
+// it (a level 3/4 list made with other settings may not); returns that line.
+QListWidgetItem* MarkInForce(QListWidget& list, const TPeriodInForce& period) {
+  QListWidgetItem* item = list.item(period.Entry + kHeaderLines);
+  if (item == nullptr) return nullptr;
+  const int listed = item->data(kPeriodLevelRole).toInt();
+  // A general line stands for its first sub period.
+  const bool level = listed == period.Level || (period.Level == 2 && listed == 1);
+  if (!level || item->data(kPeriodCounterRole).toInt() != period.Counter ||
+      item->data(kPeriodStartRole).toDouble() != period.Start)
+    return nullptr;
+  item->setData(kPeriodInForceRole, true);
+  return item;
+}
+
+}  // namespace
+
+void TFormZodiac::SetLevel3Window(TFormLevel3* level3) {
+  FLevel3 = level3;
+  if (level3 == nullptr) return;
+  QListWidget* list = level3->ListBoxLevel3;
+  if (qobject_cast<TMarkDelegate*>(list->itemDelegate())) return;
+  list->setItemDelegate(new TMarkDelegate(
+      [form = QPointer<TFormZodiac>(this)] {
+        return form ? form->MarkReference() : TMarkReference{};
+      },
+      list));
+  // The lines keep the room they had before the marks' margin.
+  if (!level3->isVisible()) level3->WidenBy(TMarkDelegate::MarginWidth(list->font()));
+}
+
+ReleaseSettings TFormZodiac::MarkSettings() const {
+  const ReleaseSettings now = ReadSettings();
+  ReleaseSettings s = FListed.value_or(now);
+  s.FortuneSign = now.FortuneSign;
+  s.AnglesFrom = now.AnglesFrom;
+  return s;
+}
+
+TMarkReference TFormZodiac::MarkReference() const {
+  const ReleaseSettings s = MarkSettings();
+  return {AngleReference(s), AngleReferenceName(s)};
+}
+
+double TFormZodiac::NowJulianDay() {
+  const QDateTime now = FClock();
+  const QDate date = now.date();
+  return BirthJulianDay(
+      *FDate, date.year(), date.month() - 1, date.day(),
+      now.time().msecsSinceStartOfDay() / static_cast<double>(kMillisecondsPerDay));
+}
+
+void TFormZodiac::ForgetListing() {
+  FListed.reset();
+  FInForce = TInForce{};
+  LabelInForce->clear();
+}
+
+void TFormZodiac::ShowInForce(double moment) {
+  FInForceMoment = moment;
+  FInForce = TInForce{};
+  ClearInForceMarks(*ListBoxOstrane);
+  if (!FListed || FTables.Count == 0) {
+    LabelInForce->clear();
+    return;
+  }
+  const ReleaseSettings s = MarkSettings();
+  // The first line begins at the birth moment of the listing.
+  FInForce = PeriodsInForce(*FChronocrator, s, FTables.LineJulianDay[0], moment);
+  for (int level = 0; level < 2; ++level)
+    if (FInForce.Periods[level].Level == level + 1)
+      MarkInForce(*ListBoxOstrane, FInForce.Periods[level]);
+  FDate->JulianToDate(moment);
+  LabelInForce->setText(QString::fromStdString(
+      InForceText(FInForce, FormatDateStyle(*FDate, s.DateStyle), AngleReferenceName(s))));
+  ListBoxOstrane->viewport()->update();
+}
+
+void TFormZodiac::GoToMoment(double moment) {
+  ShowInForce(moment);
+  const TPeriodInForce& sub = FInForce.Periods[1];
+  if (sub.Level != 2) return;
+  const int row = sub.Entry + kHeaderLines;
+  ListBoxOstrane->SetItemIndex(row);
+  ListBoxOstrane->scrollToItem(ListBoxOstrane->item(row), QAbstractItemView::PositionAtCenter);
+  ListSubPeriods1->setEnabled(true);
+  ListBoxOstraneDblClick();
+}
+
+void TFormZodiac::MarkLevel34InForce() {
+  if (!FLevel3) return;
+  QListWidget* list = FLevel3->ListBoxLevel3;
+  const TPeriodInForce& sub = FInForce.Periods[1];
+  if (sub.Level != 2 || MainSelectedIndex() != sub.Entry + kHeaderLines) return;
+  QListWidgetItem* level3 = nullptr;
+  for (int level = 2; level < 4; ++level) {
+    if (FInForce.Periods[level].Level != level + 1) continue;
+    QListWidgetItem* marked = MarkInForce(*list, FInForce.Periods[level]);
+    if (level == 2) level3 = marked;
+  }
+  if (level3) list->scrollToItem(level3, QAbstractItemView::PositionAtTop);
+}
+
+void TFormZodiac::RefreshMarks() {
+  if (FListed) ShowInForce(FInForceMoment);
+  ListBoxOstrane->viewport()->update();
+  if (FLevel3) FLevel3->ListBoxLevel3->viewport()->update();
+}
+
+void TFormZodiac::GoToDate1Click() {
+  TGoToDateDialog dialog(FClock(), ReadTimeLocale(), this);
+  if (RunModal(dialog) != QDialog::Accepted) return;
+  GoToMoment(dialog.JulianDay());
+}
+
+}  // namespace ostrane
