@@ -50,6 +50,7 @@ void TFormZodiac::BtnCalculateOstraneClick() {
     FListing->BtnCalculateOstraneClick();
     FListedSettings = settings;
   });
+  NoteListing();
   ShowNotWholeNumberNotes();
   UpdateListingState();
 }
@@ -85,6 +86,7 @@ void TFormZodiac::BtnClearListClick() {
   ListSubPeriods1->setEnabled(false);
   Print1->setEnabled(false);
   Print2->setEnabled(false);
+  NoteListing();
 }
 
 void TFormZodiac::DisableClearListButtons() {
