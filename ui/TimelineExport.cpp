@@ -17,7 +17,7 @@ namespace ostrane {
 namespace {
 
 constexpr double kMinExportWidth = 200.0;
-constexpr int kPdfResolution = 96;  // pixels per inch of the drawing
+constexpr int kResolution = 96;  // pixels per inch of the SVG and PDF drawings
 
 [[noreturn]] void Fail(const QString& fileName, const QString& reason) {
   throw ETimelineExportError("Cannot save '" + fileName.toStdString() +
@@ -51,6 +51,7 @@ QByteArray RenderSvg(const TTimelineModel& model, const TTimelineScene& scene) {
   generator.setOutputDevice(&buffer);
   const QSize size = PixelSize(scene);
   generator.setSize(size);
+  generator.setResolution(kResolution);
   generator.setViewBox(QRect(QPoint(0, 0), size));
   generator.setTitle("Ostrane timeline");
   generator.setDescription(QString::fromStdString("Releasing periods of " + model.Settings.Name));
@@ -67,8 +68,8 @@ QByteArray RenderPdf(const TTimelineModel& model, const TTimelineScene& scene) {
   {
     QPdfWriter writer(&buffer);
     const QSize size = PixelSize(scene);
-    const double points = 72.0 / kPdfResolution;
-    writer.setResolution(kPdfResolution);
+    const double points = 72.0 / kResolution;
+    writer.setResolution(kResolution);
     writer.setPageLayout(
         QPageLayout(QPageSize(QSizeF(size.width() * points, size.height() * points),
                               QPageSize::Point, QString(), QPageSize::ExactMatch),

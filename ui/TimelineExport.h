@@ -27,8 +27,9 @@ class ETimelineExportError : public std::runtime_error {
 // Throws ETimelineExportError for any other extension.
 TTimelineFormat TimelineFormatOf(const QString& fileName);
 
-// The scene drawn in the format: Layout.Width by Layout.Height() pixels (a
-// PDF page of that size at 96 pixels per inch).  Needs a QGuiApplication.
+// The scene drawn in the format: Layout.Width by Layout.Height() pixels (an
+// SVG and a PDF page of that size at 96 pixels per inch).  Needs a
+// QGuiApplication.
 QByteArray RenderTimeline(const TTimelineModel& model, const TTimelineScene& scene,
                           TTimelineFormat format);
 
