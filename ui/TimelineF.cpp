@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "ErrorBox.h"
@@ -111,11 +112,17 @@ void TFormTimeline::UpdateMoment() {
 
 void TFormTimeline::ShowWindow() {
   UpdateMoment();
+  show();
   if (!FPlaced) {
     FPlaced = true;
     CentreOnScreen(this);
+    // As tall as the drawing, once the window system has placed the window.
+    QTimer::singleShot(0, this, [this] {
+      const int spare = TimelineView->height() - TimelineView->minimumHeight();
+      if (spare > 0) resize(width(), height() - spare);
+      CentreOnScreen(this);
+    });
   }
-  show();
   raise();
   activateWindow();
 }
