@@ -1,6 +1,7 @@
 #include "TimelinePainter.h"
 
 #include <QFont>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -26,8 +27,11 @@ QString Text(const std::string& s) {
   return QString::fromStdString(s);
 }
 
+// The default face by the name it resolves to ("DejaVu Sans" rather than
+// "Sans Serif"), so that an SVG names a face its viewer can find.
 QFont Font(double pixels, bool bold = false) {
-  QFont font;
+  static const QString family = QFontInfo(QFont()).family();
+  QFont font(family);
   font.setPixelSize(static_cast<int>(pixels));
   font.setBold(bold);
   return font;
