@@ -120,7 +120,7 @@ QString FittingLabel(const TPeriodSpan& span, const TTimelineModel& model, doubl
   if (!marker.empty()) candidates.push_back(glyph + " " + marker);
   candidates.push_back(glyph);
   for (const auto& candidate : candidates) {
-    const QString text = Text(candidate);
+    QString text = Text(candidate);
     if (metrics.horizontalAdvance(text) + 10.0 <= width) return text;
   }
   return {};
@@ -260,8 +260,9 @@ void DrawLegend(QPainter& p, const TTimelineModel& model, const TTimelineScene& 
   const int columns = layout.LegendColumns();
   p.setFont(Font(11));
   for (int i = 0; i < TTimelineLayout::kLegendItems; ++i) {
-    const double left = legend.left() + 6.0 + (i % columns) * TTimelineLayout::kLegendItemWidth;
-    const double top = legend.top() + 4.0 + (i / columns) * TTimelineLayout::kLegendRowHeight;
+    const int column = i % columns, row = i / columns;
+    const double left = legend.left() + 6.0 + column * TTimelineLayout::kLegendItemWidth;
+    const double top = legend.top() + 4.0 + row * TTimelineLayout::kLegendRowHeight;
     const QRectF swatch(left, top + 2.0, 26.0, 15.0);
     const QRectF label(left + 32.0, top, TTimelineLayout::kLegendItemWidth - 36.0, 19.0);
     std::string text;
