@@ -83,7 +83,7 @@ QPainterPath HatchPath(const QRectF& r, THatch hatch) {
 }
 
 void Hatch(QPainter& p, const QRectF& r, const TPlaceStyle& style) {
-  if (style.Hatch == THatch::None || r.width() < 2.0) return;
+  if (style.Hatch == THatch::None || r.width() < 4.0) return;  // too thin: the fill tells
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(style.Ink, 1.3));
   p.drawPath(HatchPath(r, style.Hatch));

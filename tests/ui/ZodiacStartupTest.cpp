@@ -88,7 +88,8 @@ TEST_F(ZodiacStartup, EveryControlMenuItemAndLabelIsThere) {
       menus.join(" | ").toStdString(),
       "&File: Open SaveFileAs - SaveSettings RestoreDefaults - ListOstrane1 ClearList1 "
       "Print1 SaveAsPdf1 ExportCalendar1 Batch1 - Exit1"
-      " | &Edit: Font1 | &View: ShortSignNames2 LongSignNames2 - AnglesFrom1 | &Help: Contents1 - "
+      " | &Edit: Font1 | &View: ShortSignNames2 LongSignNames2 - AnglesFrom1 - Timeline1 | &Help: "
+      "Contents1 - "
       "About1");
   QStringList popup;
   for (QAction* item : W<QMenu>("PopupMenu1")->actions())
