@@ -10,6 +10,8 @@
 
 #include <memory>
 
+#include "BirthChart.h"
+#include "ChartCommand.h"
 #include "Errors.h"
 #include "IntegerText.h"
 #include "IsoDateText.h"
@@ -109,10 +111,20 @@ double NowJulianDay() {
       TCivilMoment{date.year(), date.month(), date.day(), now.time().msecsSinceStartOfDay()});
 }
 
+// The sign of the Lot of Spirit when the birth place gives a chart whose
+// Fortune is the listing's; -1 otherwise.
+std::int32_t SpiritSign(const ReleaseSettings& settings, double start) {
+  if (!settings.Place.Known()) return -1;
+  const TBirthChartResult chart = ComputeBirthChart(settings.Place, start);
+  if (!chart.Value || chart.Value->Chart.FortuneSign != settings.FortuneSign) return -1;
+  return chart.Value->Chart.SpiritSign;
+}
+
 int WriteTimeline(const TTimelineRequest& r, const TListRequest& list, std::ostream& err) {
   TDate date;
   const double start = ListingStart(date, list.Settings, TimeLocale{});
-  const TTimelineModel model = BuildTimelineModel(TTimelineSource{list.Settings, start});
+  const TTimelineModel model =
+      BuildTimelineModel(TTimelineSource{list.Settings, start}, SpiritSign(list.Settings, start));
   std::optional<double> from, to;
   if (r.FromYear) from = FirstDayOfYear(*r.FromYear);
   if (r.ToYear) to = FirstDayOfYear(*r.ToYear + 1);
@@ -167,10 +179,10 @@ std::optional<int> RunTimelineCommand(const std::vector<std::string>& args, std:
     bool done = false;
     list = ParseListArguments(request.ListArgs, out, done);
     if (done) return 0;
-    if (list.Csv || list.Level34Line || list.At)
+    if (list.Csv || list.Level34Line || list.At || list.Lots || list.Batch || list.FindPlace)
       throw TUsageError{
-          "--timeline draws the listing; it does not combine with --csv, --level34 "
-          "or --at"};
+          "--timeline draws the listing; it does not combine with --csv, --level34, --at, "
+          "--lots, --batch or --find-place"};
   } catch (const TUsageError& e) {
     return UsageError(err, e.Message);
   }
@@ -183,6 +195,8 @@ std::optional<int> RunTimelineCommand(const std::vector<std::string>& args, std:
     err << ErrorBoxText(e.what()) << "\n";
     return 1;
   }
+  // The lots of a birth place: released from one of them, places from Fortune.
+  if (const int status = ApplyBirthChart(list, err); status != 0) return status;
   const auto application = GuiApplication();
   try {
     return WriteTimeline(request, list, err);
