@@ -57,7 +57,7 @@ struct TTimelineRequest {
 };
 
 bool IsTimelineFlag(const std::string& flag) {
-  return flag == "--timeline" || flag == "--from" || flag == "--to" || flag == "--width";
+  return flag == "--timeline" || flag == "--from-year" || flag == "--to-year" || flag == "--width";
 }
 
 // Takes the timeline's options out of the arguments.  Throws TUsageError.
@@ -89,12 +89,12 @@ TTimelineRequest SplitArguments(const std::vector<std::string>& args) {
     } else if (flag == "--width") {
       r.Width = WholeNumber(flag, *value, kMinWidth, kMaxWidth);
     } else {
-      (flag == "--from" ? r.FromYear : r.ToYear) =
+      (flag == "--from-year" ? r.FromYear : r.ToYear) =
           WholeNumber(flag, *value, kMinIsoYear, kMaxIsoYear - 1);
     }
   }
   if (r.FromYear && r.ToYear && *r.FromYear > *r.ToYear)
-    throw TUsageError{"--from " + std::to_string(*r.FromYear) + " is after --to " +
+    throw TUsageError{"--from-year " + std::to_string(*r.FromYear) + " is after --to-year " +
                       std::to_string(*r.ToYear)};
   return r;
 }
@@ -179,10 +179,11 @@ std::optional<int> RunTimelineCommand(const std::vector<std::string>& args, std:
     bool done = false;
     list = ParseListArguments(request.ListArgs, out, done);
     if (done) return 0;
-    if (list.Csv || list.Level34Line || list.At || list.Lots || list.Batch || list.FindPlace)
+    if (list.Csv || list.Level34Line || list.At || list.Lots || list.Batch || list.FindPlace ||
+        list.Calendar.File)
       throw TUsageError{
           "--timeline draws the listing; it does not combine with --csv, --level34, --at, "
-          "--lots, --batch or --find-place"};
+          "--lots, --batch, --find-place or --ics"};
   } catch (const TUsageError& e) {
     return UsageError(err, e.Message);
   }

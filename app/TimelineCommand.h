@@ -10,7 +10,7 @@
 namespace ostrane {
 
 // When the arguments hold --timeline, takes out its options (--timeline
-// FILE, --from YEAR, --to YEAR, --width PIXELS), reads the others as the
+// FILE, --from-year YEAR, --to-year YEAR, --width PIXELS), reads the others as the
 // listing does (a birth place gives the lots: the periods from Spirit are
 // drawn above those from Fortune), writes the file and returns the exit
 // status: 0 when written, 1 when the listing, the chart or the file fails,
