@@ -3,10 +3,12 @@
 #include <ostream>
 
 #include "ListArguments.h"
+#include "PrintableText.h"
 
 #ifdef OSTRANE_TIMELINE
 #include <QDateTime>
 #include <QGuiApplication>
+#include <QLocale>
 
 #include <memory>
 
@@ -15,6 +17,7 @@
 #include "Errors.h"
 #include "IntegerText.h"
 #include "IsoDateText.h"
+#include "LocaleText.h"
 #include "Releasing.h"
 #include "SettingsFiles.h"
 #include "TimelineExport.h"
@@ -31,7 +34,7 @@ bool HasTimelineFlag(const std::vector<std::string>& args) {
 }
 
 int UsageError(std::ostream& err, const std::string& message) {
-  err << "ostrane-list: " << message << "\n"
+  err << "ostrane-list: " << PrintableText(message) << "\n"
       << "Try 'ostrane-list --help' for more information.\n";
   return 2;
 }
@@ -122,7 +125,9 @@ std::int32_t SpiritSign(const ReleaseSettings& settings, double start) {
 
 int WriteTimeline(const TTimelineRequest& r, const TListRequest& list, std::ostream& err) {
   TDate date;
-  const double start = ListingStart(date, list.Settings, TimeLocale{});
+  // The time as the listing reads it: the system's locale, or the "C" forms.
+  const double start =
+      ListingStart(date, list.Settings, TimeLocaleReading(list.Settings.TimeText, QLocale()));
   const TTimelineModel model =
       BuildTimelineModel(TTimelineSource{list.Settings, start}, SpiritSign(list.Settings, start));
   std::optional<double> from, to;
@@ -134,7 +139,7 @@ int WriteTimeline(const TTimelineRequest& r, const TListRequest& list, std::ostr
   try {
     ExportTimeline(QString::fromStdString(r.File), model, scene);
   } catch (const ETimelineExportError& e) {
-    err << "ostrane-list: " << e.what() << "\n";
+    err << "ostrane-list: " << PrintableText(e.what()) << "\n";
     return 1;
   }
   return 0;
@@ -189,11 +194,14 @@ std::optional<int> RunTimelineCommand(const std::vector<std::string>& args, std:
   }
   try {
     LoadListFiles(list);
-  } catch (const EInOutError& e) {
-    err << ErrorBoxText(e.what()) << "\n";
+  } catch (const EInOutError& e) {  // as the listing says it
+    err << PrintableText(ErrorBoxText(e.what())) << "\n";
+    return 1;
+  } catch (const EFileLineError& e) {
+    err << PrintableText(ErrorBoxText(e.Located())) << "\n";
     return 1;
   } catch (const EConvertError& e) {
-    err << ErrorBoxText(e.what()) << "\n";
+    err << PrintableText(ErrorBoxText(e.what())) << "\n";
     return 1;
   }
   // The lots of a birth place: released from one of them, places from Fortune.
@@ -202,7 +210,7 @@ std::optional<int> RunTimelineCommand(const std::vector<std::string>& args, std:
   try {
     return WriteTimeline(request, list, err);
   } catch (const EConvertError& e) {  // a time text that is not a time of day
-    err << ErrorBoxText(e.what()) << "\n";
+    err << PrintableText(ErrorBoxText(e.what())) << "\n";
     return 1;
   }
 #endif
