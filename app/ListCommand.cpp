@@ -23,6 +23,7 @@
 #include "PrintableText.h"
 #include "Releasing.h"
 #include "SettingsFiles.h"
+#include "TimelineCommand.h"
 
 namespace ostrane {
 namespace {
@@ -44,6 +45,7 @@ int WriteInForce(const TListRequest& request, double start, std::ostream& out, s
 }  // namespace
 
 int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (const auto status = RunTimelineCommand(args, out, err)) return *status;
   TListRequest request;
   try {
     bool done = false;

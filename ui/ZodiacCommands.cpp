@@ -58,6 +58,7 @@ void TFormZodiac::BtnCalculateOstraneClick() {
   if (FInForce.Periods[1].Level == 2)
     ListBoxOstrane->scrollToItem(ListBoxOstrane->item(FInForce.Periods[1].Entry + kHeaderLines),
                                  QAbstractItemView::PositionAtCenter);
+  NoteListing();
   ShowNotWholeNumberNotes();
   UpdateListingState();
 }
@@ -94,6 +95,7 @@ void TFormZodiac::BtnClearListClick() {
   ListSubPeriods1->setEnabled(false);
   Print1->setEnabled(false);
   Print2->setEnabled(false);
+  NoteListing();
 }
 
 void TFormZodiac::DisableClearListButtons() {

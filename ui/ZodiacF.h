@@ -17,6 +17,7 @@
 //   ZodiacFiles.cpp     the options file and the chart files
 //   ZodiacInForce.cpp   the marks of the listed periods, the periods in
 //                       force and "Go to Date"
+//   ZodiacTimeline.cpp  the timeline window: opened, refreshed, its clicks
 #pragma once
 
 #include <QDateTime>
@@ -35,6 +36,8 @@
 #include "ReleaseSettings.h"
 #include "Releasing.h"
 #include "SettingsFiles.h"
+#include "TimelineF.h"
+#include "TimelineModel.h"
 
 class QAction;
 class QActionGroup;
@@ -124,6 +127,11 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   const TInForce& InForce() const { return FInForce; }
   // What the places of the marks are counted from, now.
   TMarkReference MarkReference() const;
+  // The listing the main list holds: its settings and birth moment; nothing
+  // after a clear or a listing that failed.
+  const std::optional<TTimelineSource>& Listed() const { return FTimelineSource; }
+  // The timeline window, once View > Timeline made it.
+  TFormTimeline* TimelineWindow() const { return FTimeline; }
 
   // Controls, menus and dialogs, each named as its objectName.
   QLineEdit* EditName;
@@ -175,6 +183,7 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   QAction* AnglesFromFortune1;
   QAction* AnglesFromStartSign1;
   QAction* GoToDate1;
+  QAction* Timeline1;
   QAction* Contents1;
   QAction* About1;
   QMenu* PopupMenu1;
@@ -225,6 +234,16 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   // The application's hint, copied into the status bar.
   void ShowHint(const QString& hint);
 
+  // The timeline window (ZodiacTimeline.cpp): opens it; a click on one of
+  // its periods selects the period's line and, for a sub period, lists its
+  // level 3 and 4 periods as a double click on the line does.
+  void Timeline1Click();
+  void SelectTimelinePeriod(int entry, int level);
+
+ signals:
+  // After every listing and every clearing of the main list.
+  void ListingChanged();
+
  protected:
   bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -242,6 +261,9 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   void DisableClearListButtons();
   void SetSignNameChecks(bool shortNames);
   void WriteTimeField(std::int64_t msOfDay);
+  // Keeps the listing the main list now holds (FListedSettings) for the
+  // timeline and tells it.
+  void NoteListing();
 
   // Runs a command; a conversion error ends it and shows the error box.
   void RunCommand(const std::function<void()>& command);
@@ -298,6 +320,8 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   std::function<QDateTime()> FClock;
   QPointer<QWidget> FAbout;
   QPointer<TFormLevel3> FLevel3;
+  QPointer<TFormTimeline> FTimeline;
+  std::optional<TTimelineSource> FTimelineSource;
   THelpWindow* FHelp = nullptr;
   THintTracker* FHintTracker = nullptr;
   QActionGroup* FSignNameItems = nullptr;

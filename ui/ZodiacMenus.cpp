@@ -105,6 +105,10 @@ void TFormZodiac::BuildMenus() {
     anglesGroup->addAction(item);
   }
   AnglesFromFortune1->setChecked(true);
+  view->addSeparator();
+  Timeline1 = Item(view, "Timeline1", "&Timeline");
+  Timeline1->setShortcut(QKeySequence("Ctrl+T"));
+  Timeline1->setStatusTip("Draws the listed periods on a timeline.");
 
   view->addSeparator();
   GoToDate1 = Item(view, "GoToDate1", "&Go to Date ...");
@@ -150,6 +154,7 @@ void TFormZodiac::ConnectCommands() {
   connect(LongSignNames2, &QAction::triggered, this, &TFormZodiac::LongSignNames1Click);
   connect(Contents1, &QAction::triggered, this, &TFormZodiac::Contents1Click);
   connect(About1, &QAction::triggered, this, &TFormZodiac::About1Click);
+  connect(Timeline1, &QAction::triggered, this, &TFormZodiac::Timeline1Click);
   connect(ListSubPeriods1, &QAction::triggered, this, &TFormZodiac::ListSubPeriods1Click);
   connect(Print2, &QAction::triggered, this, &TFormZodiac::Print1Click);
 

@@ -1,0 +1,219 @@
+#include "TimelineCommand.h"
+
+#include <ostream>
+
+#include "ListArguments.h"
+#include "PrintableText.h"
+
+#ifdef OSTRANE_TIMELINE
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QLocale>
+
+#include <memory>
+
+#include "BirthChart.h"
+#include "ChartCommand.h"
+#include "Errors.h"
+#include "IntegerText.h"
+#include "IsoDateText.h"
+#include "LocaleText.h"
+#include "Releasing.h"
+#include "SettingsFiles.h"
+#include "TimelineExport.h"
+#include "TimelineModel.h"
+#endif
+
+namespace ostrane {
+namespace {
+
+bool HasTimelineFlag(const std::vector<std::string>& args) {
+  for (const auto& a : args)
+    if (a == "--timeline" || a.rfind("--timeline=", 0) == 0) return true;
+  return false;
+}
+
+int UsageError(std::ostream& err, const std::string& message) {
+  err << "ostrane-list: " << PrintableText(message) << "\n"
+      << "Try 'ostrane-list --help' for more information.\n";
+  return 2;
+}
+
+#ifdef OSTRANE_TIMELINE
+
+std::int32_t WholeNumber(const std::string& flag, const std::string& text, std::int32_t min,
+                         std::int32_t max) {
+  const auto value = TryStrToInt(text);
+  if (!value || *value < min || *value > max)
+    throw TUsageError{flag + " takes a whole number from " + std::to_string(min) + " to " +
+                      std::to_string(max) + ", not '" + text + "'"};
+  return *value;
+}
+
+constexpr int kDefaultWidth = 1600, kMinWidth = 200, kMaxWidth = 20000;
+
+struct TTimelineRequest {
+  std::string File;
+  std::optional<std::int32_t> FromYear, ToYear;
+  int Width = kDefaultWidth;
+  std::vector<std::string> ListArgs;  // the others, for the listing
+};
+
+bool IsTimelineFlag(const std::string& flag) {
+  return flag == "--timeline" || flag == "--from-year" || flag == "--to-year" || flag == "--width";
+}
+
+// Takes the timeline's options out of the arguments.  Throws TUsageError.
+TTimelineRequest SplitArguments(const std::vector<std::string>& args) {
+  TTimelineRequest r;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string flag = args[i];
+    std::optional<std::string> value;
+    if (const auto eq = flag.find('='); flag.rfind("--", 0) == 0 && eq != std::string::npos) {
+      value = flag.substr(eq + 1);
+      flag = flag.substr(0, eq);
+    }
+    if (!IsTimelineFlag(flag)) {
+      r.ListArgs.push_back(args[i]);
+      continue;
+    }
+    if (!value) {
+      if (i + 1 >= args.size()) throw TUsageError{flag + " needs a value"};
+      value = args[++i];
+    }
+    if (flag == "--timeline") {
+      try {
+        TimelineFormatOf(QString::fromStdString(*value));
+      } catch (const ETimelineExportError&) {
+        throw TUsageError{"--timeline takes a file name ending in .png, .svg or .pdf, not '" +
+                          *value + "'"};
+      }
+      r.File = *value;
+    } else if (flag == "--width") {
+      r.Width = WholeNumber(flag, *value, kMinWidth, kMaxWidth);
+    } else {
+      (flag == "--from-year" ? r.FromYear : r.ToYear) =
+          WholeNumber(flag, *value, kMinIsoYear, kMaxIsoYear - 1);
+    }
+  }
+  if (r.FromYear && r.ToYear && *r.FromYear > *r.ToYear)
+    throw TUsageError{"--from-year " + std::to_string(*r.FromYear) + " is after --to-year " +
+                      std::to_string(*r.ToYear)};
+  return r;
+}
+
+double FirstDayOfYear(std::int32_t year) {
+  return CivilJulianDay(TCivilMoment{year, 1, 1, 0});
+}
+
+// The moment line's place: the clock's local time now.
+double NowJulianDay() {
+  const QDateTime now = QDateTime::currentDateTime();
+  const QDate date = now.date();
+  return CivilJulianDay(
+      TCivilMoment{date.year(), date.month(), date.day(), now.time().msecsSinceStartOfDay()});
+}
+
+// The sign of the Lot of Spirit when the birth place gives a chart whose
+// Fortune is the listing's; -1 otherwise.
+std::int32_t SpiritSign(const ReleaseSettings& settings, double start) {
+  if (!settings.Place.Known()) return -1;
+  const TBirthChartResult chart = ComputeBirthChart(settings.Place, start);
+  if (!chart.Value || chart.Value->Chart.FortuneSign != settings.FortuneSign) return -1;
+  return chart.Value->Chart.SpiritSign;
+}
+
+int WriteTimeline(const TTimelineRequest& r, const TListRequest& list, std::ostream& err) {
+  TDate date;
+  // The time as the listing reads it: the system's locale, or the "C" forms.
+  const double start =
+      ListingStart(date, list.Settings, TimeLocaleReading(list.Settings.TimeText, QLocale()));
+  const TTimelineModel model =
+      BuildTimelineModel(TTimelineSource{list.Settings, start}, SpiritSign(list.Settings, start));
+  std::optional<double> from, to;
+  if (r.FromYear) from = FirstDayOfYear(*r.FromYear);
+  if (r.ToYear) to = FirstDayOfYear(*r.ToYear + 1);
+  TTimelineScene scene = FittedScene(model, r.Width, from, to);
+  scene.Moment = NowJulianDay();
+  scene.MomentLabel = "now " + TimelineDateText(*scene.Moment, list.Settings.DateStyle);
+  try {
+    ExportTimeline(QString::fromStdString(r.File), model, scene);
+  } catch (const ETimelineExportError& e) {
+    err << "ostrane-list: " << PrintableText(e.what()) << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+QtMessageHandler gDefaultHandler = nullptr;
+
+// Qt's messages but the note that XDG_RUNTIME_DIR is not set, which the
+// drawing does not need.
+void MessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && message.startsWith("QStandardPaths: XDG_RUNTIME_DIR")) return;
+  if (gDefaultHandler) gDefaultHandler(type, context, message);
+}
+
+// The drawing needs a QGuiApplication but no display: without a platform
+// chosen, the offscreen one.
+std::unique_ptr<QGuiApplication> GuiApplication() {
+  if (QCoreApplication::instance() != nullptr) return nullptr;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  gDefaultHandler = qInstallMessageHandler(MessageHandler);
+  static int argc = 1;
+  static char name[] = "ostrane-list";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+#endif
+
+}  // namespace
+
+std::optional<int> RunTimelineCommand(const std::vector<std::string>& args, std::ostream& out,
+                                      std::ostream& err) {
+  if (!HasTimelineFlag(args)) return std::nullopt;
+#ifndef OSTRANE_TIMELINE
+  (void)out;
+  return UsageError(err, "--timeline is not available: ostrane-list was built without the drawing");
+#else
+  TTimelineRequest request;
+  TListRequest list;
+  try {
+    request = SplitArguments(args);
+    bool done = false;
+    list = ParseListArguments(request.ListArgs, out, done);
+    if (done) return 0;
+    if (list.Csv || list.Level34Line || list.At || list.Lots || list.Batch || list.FindPlace ||
+        list.Calendar.File)
+      throw TUsageError{
+          "--timeline draws the listing; it does not combine with --csv, --level34, --at, "
+          "--lots, --batch, --find-place or --ics"};
+  } catch (const TUsageError& e) {
+    return UsageError(err, e.Message);
+  }
+  try {
+    LoadListFiles(list);
+  } catch (const EInOutError& e) {  // as the listing says it
+    err << PrintableText(ErrorBoxText(e.what())) << "\n";
+    return 1;
+  } catch (const EFileLineError& e) {
+    err << PrintableText(ErrorBoxText(e.Located())) << "\n";
+    return 1;
+  } catch (const EConvertError& e) {
+    err << PrintableText(ErrorBoxText(e.what())) << "\n";
+    return 1;
+  }
+  // The lots of a birth place: released from one of them, places from Fortune.
+  if (const int status = ApplyBirthChart(list, err); status != 0) return status;
+  const auto application = GuiApplication();
+  try {
+    return WriteTimeline(request, list, err);
+  } catch (const EConvertError& e) {  // a time text that is not a time of day
+    err << PrintableText(ErrorBoxText(e.what())) << "\n";
+    return 1;
+  }
+#endif
+}
+
+}  // namespace ostrane

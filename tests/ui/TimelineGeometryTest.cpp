@@ -1,0 +1,274 @@
+// The timeline's geometry: where every period of PeriodSpans lands at
+// several zooms and offsets, which period a point hits, the axis ticks on
+// the program's calendar, and the rows of the layout.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "TimelineExport.h"
+#include "TimelineGeometry.h"
+#include "TimelineTestSupport.h"
+
+namespace ostrane::timelinetest {
+namespace {
+
+// Julian Day at 0 h of a civil date, computed here on their own: the
+// Gregorian rule (Fliegel and Van Flandern) and the Julian one.
+double GregorianDay(int y, int m, int d) {
+  const long a = (m - 14) / 12;
+  const long jdn = (1461L * (y + 4800 + a)) / 4 + (367L * (m - 2 - 12 * a)) / 12 -
+                   (3L * ((y + 4900 + a) / 100)) / 4 + d - 32075;
+  return static_cast<double>(jdn) - 0.5;
+}
+double JulianCalendarDay(int y, int m, int d) {
+  const long jdn = 367L * y - (7L * (y + 5001 + (m - 9) / 7)) / 4 + (275L * m) / 9 + d + 1729777;
+  return static_cast<double>(jdn) - 0.5;
+}
+
+// The worked example's two general periods (8280 days) on a plot exactly
+// 8280 pixels wide: one pixel a day, the birth at x = 76 (the gutter).
+constexpr double kWidth = 8280.0 + TTimelineLayout::kGutter + TTimelineLayout::kRightMargin;
+constexpr double kPlotLeft = TTimelineLayout::kGutter, kPlotRight = kWidth - 10.0;
+
+TEST(TimelineScale, PeriodsLandWhereTheirDaysAreAtEveryZoomAndOffset) {
+  const TTimelineModel model = BuildTimelineModel(WorkedExample());
+  const TTimelineScene fitted = FittedScene(model, kWidth);
+  ASSERT_DOUBLE_EQ(fitted.Scale.PixelsPerDay, 1.0);
+  ASSERT_DOUBLE_EQ(fitted.Scale.Day(kPlotLeft), kBirth);
+
+  const struct {
+    const char* name;
+    double factor, aboutX, dx;
+    double pixelsPerDay, firstDay;   // the day at the plot's left edge
+    double taurusLeft, taurusRight;  // Taurus, the second general period
+  } cases[] = {
+      {"whole listing, a pixel a day", 1.0, 0.0, 0.0, 1.0, kBirth, 5476.0, 8356.0},
+      {"panned 1000 pixels to the left", 1.0, 0.0, -1000.0, 1.0, kBirth + 1000.0, 4476.0, 7356.0},
+      {"zoomed in 4x about Taurus' start", 4.0, 5476.0, 0.0, 4.0, 2456945.0 - 5400.0 / 4.0, 5476.0,
+       8356.0},
+      {"zoomed out 2x about the left edge", 0.5, kPlotLeft, 0.0, 0.5, kBirth, 2776.0, 4216.0},
+      {"zoomed in 2x, then panned 9000 pixels", 2.0, kPlotLeft, -9000.0, 2.0, kBirth + 4500.0,
+       1876.0, 7636.0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const TTimelineScale scale = fitted.Scale.Zoomed(c.factor, c.aboutX).Panned(c.dx);
+    EXPECT_DOUBLE_EQ(scale.PixelsPerDay, c.pixelsPerDay);
+    EXPECT_NEAR(scale.Day(kPlotLeft), c.firstDay, 1e-6);
+
+    const auto items = TimelineItems(model, fitted.Layout, scale);
+    // Every period of the listing that reaches into the plot, in order.
+    TChronocrator chronocrator;
+    const double firstDay = c.firstDay, lastDay = c.firstDay + 8280.0 / c.pixelsPerDay;
+    const auto spans =
+        PeriodSpans(chronocrator, WorkedExample().Settings, kBirth, 2, firstDay, lastDay);
+    ASSERT_EQ(items.size(), spans.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      const TPeriodSpan& drawn = model.Tracks[0].Spans[items[i].Span];
+      SCOPED_TRACE("period " + std::to_string(i) + " level " + std::to_string(drawn.Level));
+      EXPECT_EQ(drawn.Start, spans[i].Start);
+      EXPECT_EQ(drawn.End, spans[i].End);
+      const double x0 = kPlotLeft + (spans[i].Start - firstDay) * c.pixelsPerDay;
+      const double x1 = kPlotLeft + (spans[i].End - firstDay) * c.pixelsPerDay;
+      EXPECT_NEAR(items[i].Rect.left(), std::max(x0, kPlotLeft), 1e-6);
+      EXPECT_NEAR(items[i].Rect.right(), std::min(x1, kPlotRight), 1e-6);
+      EXPECT_EQ(items[i].Rect.top(), fitted.Layout.Band(0, drawn.Level).top());
+      EXPECT_EQ(items[i].Rect.height(), fitted.Layout.Band(0, drawn.Level).height());
+    }
+    const auto taurus = std::find_if(items.begin(), items.end(), [&](const TTimelineItem& item) {
+      const TPeriodSpan& s = model.Tracks[0].Spans[item.Span];
+      return s.Level == 1 && s.Counter == 1;
+    });
+    ASSERT_NE(taurus, items.end());
+    EXPECT_NEAR(taurus->Rect.left(), c.taurusLeft, 1e-6);
+    EXPECT_NEAR(taurus->Rect.right(), c.taurusRight, 1e-6);
+  }
+}
+
+TEST(TimelineScale, ZoomStaysInItsRangeAndKeepsTheDayUnderThePointer) {
+  const TTimelineScale scale{kBirth, 1.0, kPlotLeft};
+  const struct {
+    const char* name;
+    double factor, pixelsPerDay;
+  } cases[] = {
+      {"far in", 1e9, kMaxPixelsPerDay},
+      {"far out", 1e-9, kMinPixelsPerDay},
+      {"within the range", 3.0, 3.0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const TTimelineScale zoomed = scale.Zoomed(c.factor, 500.0);
+    EXPECT_DOUBLE_EQ(zoomed.PixelsPerDay, c.pixelsPerDay);
+    EXPECT_NEAR(zoomed.Day(500.0), scale.Day(500.0), 1e-6);
+  }
+}
+
+TEST(TimelineScale, FitCentresWhatItCannotSpread) {
+  const struct {
+    const char* name;
+    double from, to, width, pixelsPerDay;
+  } cases[] = {
+      {"one day on 8280 pixels: the closest zoom", kBirth, kBirth + 1.0, 8280.0, kMaxPixelsPerDay},
+      {"no time at all: a year", kBirth, kBirth, 1000.0, 1000.0 / 365.25},
+      {"reversed: a year", kBirth, kBirth - 50.0, 1000.0, 1000.0 / 365.25},
+      {"more than the farthest zoom holds", kBirth, kBirth + 1e8, 1000.0, kMinPixelsPerDay},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const TTimelineScale scale = TTimelineScale::Fit(c.from, c.to, kPlotLeft, c.width);
+    EXPECT_NEAR(scale.PixelsPerDay, c.pixelsPerDay, 1e-9);
+    const double middle = c.to > c.from ? (c.from + c.to) / 2.0 : c.from;
+    EXPECT_NEAR(scale.Day(kPlotLeft + c.width / 2.0), middle, 1e-6);
+  }
+}
+
+TEST(TimelineHits, APointHitsThePeriodDrawnThere) {
+  const TTimelineModel model = BuildTimelineModel(WorkedExample());
+  const TTimelineScene scene = FittedScene(model, kWidth);
+  const auto items = TimelineItems(model, scene.Layout, scene.Scale);
+  const double general = scene.Layout.Band(0, 1).center().y();
+  const double sub = scene.Layout.Band(0, 2).center().y();
+  const double gap = scene.Layout.Band(0, 1).bottom() + 1.0;
+  // The sub period in force 2924 days after the birth.
+  const double day = kBirth + 2924.0;
+  const auto& spans = model.Tracks[0].Spans;
+  const auto inForce = std::find_if(spans.begin(), spans.end(), [&](const TPeriodSpan& s) {
+    return s.Level == 2 && s.Start <= day && day < s.End;
+  });
+  ASSERT_NE(inForce, spans.end());
+
+  const struct {
+    const char* name;
+    QPointF at;
+    int level;  // 0: nothing
+    double start;
+  } cases[] = {
+      {"Taurus' first pixel", {5476.0, general}, 1, 2456945.0},
+      {"Aries' last half pixel", {5475.5, general}, 1, kBirth},
+      {"a sub period", {3000.0, sub}, 2, inForce->Start},
+      {"between the bands", {3000.0, gap}, 0, 0.0},
+      {"the row names", {40.0, general}, 0, 0.0},
+      {"the axis", {3000.0, 20.0}, 0, 0.0},
+      {"past the last period", {8356.0, general}, 0, 0.0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const TTimelineItem* item = ItemAt(items, c.at);
+    if (c.level == 0) {
+      EXPECT_EQ(item, nullptr);
+      continue;
+    }
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(spans[item->Span].Level, c.level);
+    EXPECT_EQ(spans[item->Span].Start, c.start);
+  }
+}
+
+TEST(TimelineAxis, TheYearStepKeepsLabelsApart) {
+  const struct {
+    double pixelsPerYear;
+    std::int32_t step;
+  } cases[] = {{64.0, 1}, {63.9, 2}, {13.0, 5}, {12.7, 10}, {3.0, 50}, {1.0, 100}, {0.05, 2000}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.pixelsPerYear) + " pixels a year");
+    EXPECT_EQ(YearStep(TTimelineScale{kBirth, c.pixelsPerYear / 365.25, kPlotLeft}), c.step);
+  }
+}
+
+TEST(TimelineAxis, TicksStandAtTheFirstMomentOfTheirYearOrMonth) {
+  TTimelineLayout layout;
+  layout.Width = kWidth;
+  const struct {
+    const char* name;
+    double firstDay, pixelsPerDay;
+    bool months;
+    int firstYear, firstMonth;
+    std::size_t count;
+    double (*calendar)(int, int, int);
+  } cases[] = {
+      // 8280 days from the birth: 2001 .. 2022 (2000's Jan 1 is before it).
+      {"years of the worked example", kBirth, 1.0, false, 2001, 1, 22, GregorianDay},
+      // 1000 .. 1020 in the Julian calendar, every year labelled.
+      {"years before 1582", JulianCalendarDay(1000, 1, 1), 8280.0 / (20.5 * 365.25), false, 1000, 1,
+       21, JulianCalendarDay},
+      // 2 pixels a day: 4140 days from 15 Jan 2000, leap February 2000.
+      {"months of 2000", GregorianDay(2000, 1, 15), 2.0, true, 2000, 2, 136, GregorianDay},
+      // 40 days from September 1582: October 1 (Julian), November 1 (Gregorian).
+      {"months across the calendar reform", JulianCalendarDay(1582, 9, 20), 8280.0 / 60.0, true,
+       1582, 10, 2, JulianCalendarDay},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const TTimelineScale scale{c.firstDay, c.pixelsPerDay, kPlotLeft};
+    const auto ticks = c.months ? MonthTicks(scale, layout) : YearTicks(scale, layout);
+    ASSERT_EQ(ticks.size(), c.count);
+    int year = c.firstYear, month = c.firstMonth;
+    for (const auto& tick : ticks) {
+      SCOPED_TRACE(std::to_string(tick.Year) + "-" + std::to_string(tick.Month));
+      EXPECT_EQ(tick.Year, year);
+      EXPECT_EQ(tick.Month, month);
+      const bool gregorian = year > 1582 || (year == 1582 && month > 10);
+      EXPECT_EQ(tick.JulianDay,
+                gregorian ? GregorianDay(year, month, 1) : c.calendar(year, month, 1));
+      EXPECT_GE(scale.X(tick.JulianDay), layout.PlotLeft());
+      EXPECT_LE(scale.X(tick.JulianDay), layout.PlotRight());
+      if (!c.months || ++month > 12) {
+        month = 1;
+        ++year;
+      }
+    }
+  }
+  // November 1582 began 21 days after October 1: 5 .. 14 October never were.
+  const auto reform =
+      MonthTicks(TTimelineScale{JulianCalendarDay(1582, 9, 20), 8280.0 / 60.0, kPlotLeft}, layout);
+  ASSERT_EQ(reform.size(), 2u);
+  EXPECT_EQ(reform[1].JulianDay - reform[0].JulianDay, 21.0);
+}
+
+TEST(TimelineAxis, MonthsOnlyWhenWideEnough) {
+  TTimelineLayout layout;
+  layout.Width = 1000.0;
+  const struct {
+    double pixelsPerDay;
+    bool any;
+  } cases[] = {{7.9 / 30.4375, false}, {8.1 / 30.4375, true}, {kMaxPixelsPerDay, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.pixelsPerDay) + " pixels a day");
+    EXPECT_EQ(!MonthTicks(TTimelineScale{kBirth, c.pixelsPerDay, kPlotLeft}, layout).empty(),
+              c.any);
+  }
+}
+
+TEST(TimelineLayout, RowsFollowEachOtherWithoutOverlapping) {
+  const struct {
+    const char* name;
+    double width;
+    int tracks, legendColumns;
+  } cases[] = {
+      {"one track, wide", 1600.0, 1, 7},
+      {"two tracks, wide", 1600.0, 2, 7},
+      {"two tracks, narrow: the legend wraps", 400.0, 2, 2},
+      {"narrower than the gutter", 50.0, 1, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TTimelineLayout layout;
+    layout.Width = c.width;
+    layout.Tracks = c.tracks;
+    std::vector<QRectF> rows{layout.Axis()};
+    for (int t = 0; t < c.tracks; ++t)
+      rows.insert(rows.end(), {layout.TitleRow(t), layout.Band(t, 1), layout.Band(t, 2)});
+    rows.push_back(layout.Legend());
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+      EXPECT_GE(rows[i].top(), rows[i - 1].bottom()) << "row " << i;
+      EXPECT_GT(rows[i].height(), 0.0) << "row " << i;
+    }
+    EXPECT_EQ(layout.LegendColumns(), c.legendColumns);
+    const int legendRows = (TTimelineLayout::kLegendItems + c.legendColumns - 1) / c.legendColumns;
+    EXPECT_GE(layout.Legend().height(), legendRows * TTimelineLayout::kLegendRowHeight);
+    EXPECT_GE(layout.Height(), layout.Legend().bottom());
+  }
+}
+
+}  // namespace
+}  // namespace ostrane::timelinetest

@@ -1,0 +1,156 @@
+// The timeline's tracks (one from the start sign, or from Spirit and from
+// Fortune) and the texts of its periods.
+#include <gtest/gtest.h>
+
+#include "Releasing.h"
+#include "TimelineModel.h"
+#include "TimelineTestSupport.h"
+
+namespace ostrane::timelinetest {
+namespace {
+
+TEST(TimelineModel, TracksFromTheStartSignOrFromSpiritAndFortune) {
+  const struct {
+    const char* name;
+    std::int32_t start, fortune, spirit;
+    std::vector<std::string> titles;
+    std::vector<std::int32_t> signs;
+    int listing;  // the track of the main list, -1 none
+  } cases[] = {
+      {"no Lot of Spirit", 0, 3, -1, {"from Aries"}, {0}, 0},
+      {"no Lot of Fortune", 0, -1, 4, {"from Aries"}, {0}, 0},
+      {"a Spirit sign out of range", 0, 3, 12, {"from Aries"}, {0}, 0},
+      {"no start sign selected: Aries", -1, 3, -1, {"from Aries"}, {0}, 0},
+      {"both lots, listed from Spirit",
+       4,
+       3,
+       4,
+       {"from Spirit (Leo), as listed", "from Fortune (Cancer)"},
+       {4, 3},
+       0},
+      {"both lots, listed from Fortune",
+       3,
+       3,
+       4,
+       {"from Spirit (Leo)", "from Fortune (Cancer), as listed"},
+       {4, 3},
+       1},
+      {"both lots, listed from neither",
+       0,
+       3,
+       4,
+       {"from Spirit (Leo)", "from Fortune (Cancer)"},
+       {4, 3},
+       -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TTimelineSource source = WorkedExample(3, c.fortune);
+    source.Settings.StartSign = c.start;
+    const TTimelineModel model = BuildTimelineModel(source, c.spirit);
+    ASSERT_EQ(model.Tracks.size(), c.titles.size());
+    double first = 1e300, last = -1e300;
+    for (std::size_t t = 0; t < model.Tracks.size(); ++t) {
+      const TTimelineTrack& track = model.Tracks[t];
+      SCOPED_TRACE(track.Title);
+      EXPECT_EQ(track.Title, c.titles[t]);
+      EXPECT_EQ(track.StartSign, c.signs[t]);
+      EXPECT_EQ(track.IsListing, static_cast<int>(t) == c.listing);
+      // Exactly the periods of levels 1 and 2 of the listing from that sign.
+      ReleaseSettings settings = source.Settings;
+      settings.StartSign = c.signs[t];
+      TChronocrator chronocrator;
+      const auto spans = PeriodSpans(chronocrator, settings, kBirth, 2);
+      ASSERT_EQ(track.Spans.size(), spans.size());
+      for (std::size_t i = 0; i < spans.size(); ++i) {
+        EXPECT_EQ(track.Spans[i].Level, spans[i].Level) << i;
+        EXPECT_EQ(track.Spans[i].Counter, spans[i].Counter) << i;
+        EXPECT_EQ(track.Spans[i].Start, spans[i].Start) << i;
+        EXPECT_EQ(track.Spans[i].End, spans[i].End) << i;
+        EXPECT_EQ(track.Spans[i].Place, spans[i].Place) << i;
+        EXPECT_EQ(track.Spans[i].Entry, spans[i].Entry) << i;
+        first = std::min(first, spans[i].Start);
+        last = std::max(last, spans[i].End);
+      }
+    }
+    EXPECT_EQ(model.First, first);
+    EXPECT_EQ(model.Last, last);
+    EXPECT_EQ(model.First, kBirth);
+  }
+}
+
+TEST(TimelineModel, ToolTipsTellSignLevelDatesAndPlace) {
+  const auto settings = [](std::int32_t dateStyle, std::int32_t names, std::int32_t fortune,
+                           std::int32_t anglesFrom) {
+    TTimelineSource source = WorkedExample(2, fortune);
+    source.Settings.DateStyle = dateStyle;
+    source.Settings.SignNameStyle = names;
+    source.Settings.AnglesFrom = anglesFrom;
+    return source;
+  };
+  const struct {
+    const char* name;
+    TTimelineSource source;
+    int level;
+    std::int32_t counter;
+    std::string text;
+  } cases[] = {
+      {"Aries, the 10th from Fortune in Cancer", settings(kAmerican, kLongNames, 3, kFromFortune),
+       1, 0,
+       "Aries, general period (level 1)\nfrom 1/1/2000 to 10/14/2014\n10th from Fortune: peak "
+       "period"},
+      {"a sub period that is no angle", settings(kAmerican, kLongNames, 3, kFromFortune), 2, 1,
+       "Taurus, sub period (level 2)\nfrom 3/26/2001 to 11/21/2001\n11th from Fortune"},
+      {"European dates, short names", settings(kEuropean, kShortNames, 3, kFromFortune), 1, 1,
+       "Ta, general period (level 1)\nfrom 14/10/2014 to 2/9/2022\n11th from Fortune"},
+      {"scientific dates, no Fortune", settings(kScientific, kLongNames, -1, kFromFortune), 2, 3,
+       "Cancer, sub period (level 2)\nfrom 2003/7/14 to 2005/8/2\nplace from Fortune unknown (no "
+       "Lot of Fortune)"},
+      {"no date style selected: scientific", settings(kNoSelection, kLongNames, 3, kFromFortune), 2,
+       1, "Taurus, sub period (level 2)\nfrom 2001/3/26 to 2001/11/21\n11th from Fortune"},
+      {"places from the start sign", settings(kAmerican, kLongNames, 3, kFromStartSign), 1, 0,
+       "Aries, general period (level 1)\nfrom 1/1/2000 to 10/14/2014\n1st from the start sign: "
+       "peak period"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const TTimelineModel model = BuildTimelineModel(c.source);
+    const auto& spans = model.Tracks[0].Spans;
+    const auto span = std::find_if(spans.begin(), spans.end(), [&](const TPeriodSpan& s) {
+      return s.Level == c.level && s.Counter == c.counter;
+    });
+    ASSERT_NE(span, spans.end());
+    EXPECT_EQ(PeriodToolTip(model, model.Tracks[0], *span), c.text);
+  }
+}
+
+TEST(TimelineModel, ToolTipsNameTheLoosingOfTheBondAndTheTrack) {
+  const TTimelineModel model = BuildTimelineModel(WorkedExample(14, 3), 4);
+  ASSERT_EQ(model.Tracks.size(), 2u);
+  int loosings = 0;
+  for (const auto& track : model.Tracks) {
+    for (const auto& span : track.Spans) {
+      const std::string text = PeriodToolTip(model, track, span);
+      SCOPED_TRACE(text);
+      EXPECT_NE(text.find(", " + track.Title + "\n"), std::string::npos);
+      const std::string last = text.substr(text.rfind('\n') + 1);
+      EXPECT_EQ(last == "Loosing of the bond", span.Loosing);
+      loosings += span.Loosing ? 1 : 0;
+    }
+  }
+  // Both tracks pass the 12th general period, and Leo's and Cancer's long
+  // general periods loose the bond among their sub periods.
+  EXPECT_GE(loosings, 4);
+}
+
+TEST(TimelineModel, SignGlyphs) {
+  const struct {
+    std::int32_t counter;
+    const char* glyph;
+  } cases[] = {{0, "\xE2\x99\x88"},  {4, "\xE2\x99\x8C"},  {11, "\xE2\x99\x93"},
+               {12, "\xE2\x99\x88"}, {18, "\xE2\x99\x8E"}, {-1, ""}};
+  for (const auto& c : cases) EXPECT_EQ(SignGlyph(c.counter), c.glyph) << c.counter;
+}
+
+}  // namespace
+}  // namespace ostrane::timelinetest

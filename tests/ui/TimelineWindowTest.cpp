@@ -1,0 +1,300 @@
+// The timeline window as the user meets it: View > Timeline, a drawing that
+// follows every listing, clicks that select the period's line (and list a
+// sub period's level 3 and 4 periods), dragging, keys and the wheel, the
+// Spirit track, the moment line and the export through File > Export.
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <functional>
+
+#include "FileTestSupport.h"
+#include "IsoDateText.h"
+#include "ListBox.h"
+#include "SpinEdit.h"
+#include "TimelineF.h"
+#include "TimelineView.h"
+
+namespace ostrane::uitest {
+namespace {
+
+class TimelineWindow : public WindowTest {
+ protected:
+  // The worked example with Fortune in Cancer, listed, and the timeline
+  // window opened through its menu item.
+  void OpenOnWorkedExample() {
+    CreateWindows();
+    ShowMainWindow();
+    EnterWorkedExample();
+    W<QComboBox>("ComboBoxFortune")->setCurrentIndex(4);
+    W<QPushButton>("BtnCalculateOstrane")->click();
+    W<QAction>("Timeline1")->trigger();
+    Timeline = Find<TFormTimeline>(Form.get(), "FormTimeline");
+    View = Find<TTimelineView>(Timeline, "TimelineView");
+    Timeline->resize(1000, 400);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Timeline));
+  }
+
+  // The item of the period of the level whose main-list entry is `entry`,
+  // in the first track.
+  const TTimelineItem* ItemOf(const std::vector<TTimelineItem>& items, int level, int entry) {
+    for (const auto& item : items) {
+      const TPeriodSpan& s = View->Model().Tracks[item.Track].Spans[item.Span];
+      if (item.Track == 0 && s.Level == level && s.Entry == entry) return &item;
+    }
+    return nullptr;
+  }
+
+  TFormTimeline* Timeline = nullptr;
+  TTimelineView* View = nullptr;
+};
+
+void SendMouse(QWidget* widget, QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
+  QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+  QCoreApplication::sendEvent(widget, &event);
+}
+
+TEST_F(TimelineWindow, TheMenuItemOpensItAndEveryListingRedrawsIt) {
+  CreateWindows();
+  auto* item = W<QAction>("Timeline1");
+  EXPECT_EQ(item->text(), "&Timeline");
+  EXPECT_EQ(item->shortcut(), QKeySequence("Ctrl+T"));
+  EXPECT_TRUE(W<QMenu>("View1")->actions().contains(item));
+  item->trigger();
+  auto* timeline = Find<TFormTimeline>(Form.get(), "FormTimeline");
+  auto* view = Find<TTimelineView>(timeline, "TimelineView");
+  EXPECT_TRUE(timeline->isVisible());
+  EXPECT_TRUE(view->Model().Empty()) << "nothing listed yet";
+
+  EnterWorkedExample();
+  const struct {
+    const char* name;
+    std::function<void()> act;
+    std::size_t generalPeriods;  // 0: an empty timeline
+  } steps[] = {
+      {"listed", [&] { W<QPushButton>("BtnCalculateOstrane")->click(); }, 2},
+      {"cleared", [&] { W<QPushButton>("BtnClearList")->click(); }, 0},
+      {"five periods listed",
+       [&] {
+         W<TSpinEdit>("SpinEditNumMajPeriods")->SetValue(5);
+         W<QPushButton>("BtnCalculateOstrane")->click();
+       },
+       5},
+      {"a bad time: the listing fails",
+       [&] {
+         DialogInterceptor boxes;
+         W<QLineEdit>("EditTime")->setText("25:99");
+         W<QPushButton>("BtnClearList")->click();
+         W<QPushButton>("BtnCalculateOstrane")->click();
+         EXPECT_EQ(boxes.Dialogs.size(), 1u);
+       },
+       0},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.name);
+    step.act();
+    ASSERT_EQ(Form->TimelineWindow(), timeline) << "the same window";
+    if (step.generalPeriods == 0) {
+      EXPECT_TRUE(view->Model().Empty());
+      EXPECT_FALSE(Form->Listed().has_value());
+      continue;
+    }
+    ASSERT_EQ(view->Model().Tracks.size(), 1u);
+    const auto& spans = view->Model().Tracks[0].Spans;
+    EXPECT_EQ(std::count_if(spans.begin(), spans.end(),
+                            [](const TPeriodSpan& s) { return s.Level == 1; }),
+              static_cast<long>(step.generalPeriods));
+    // One sub period a data line: the main list's lines less its header.
+    EXPECT_EQ(std::count_if(spans.begin(), spans.end(),
+                            [](const TPeriodSpan& s) { return s.Level == 2; }),
+              Form->ListBoxOstrane->count() - kHeaderLines);
+    EXPECT_EQ(spans.front().Start, 2451545.0);
+  }
+}
+
+TEST_F(TimelineWindow, AClickSelectsThePeriodsLineAndASubPeriodListsItsLevels3And4) {
+  OpenOnWorkedExample();
+  const struct {
+    const char* name;
+    int level, entry;
+    const char* line;    // the main list's line
+    const char* level3;  // the first level 3 line; empty: no level 3/4 listing
+  } cases[] = {
+      {"Taurus, the second general period", 1, 11, "Taurus major and sub begin 10/14/2014", ""},
+      {"Aries' first sub period: the general period's line", 2, 0,
+       "Aries major and sub begin 1/1/2000", "Aries L3 begins 1/1/2000, 12:00 pm"},
+      {"Leo, a sub period of Aries", 2, 4, "        Leo sub begins 8/2/2005",
+       "Leo L3 begins 8/2/2005, 12:00 pm"},
+      {"Aries, the first general period", 1, 0, "Aries major and sub begin 1/1/2000", ""},
+      {"Libra, a sub period of Taurus", 2, 16, "        Libra sub begins 5/5/2022",
+       "Libra L3 begins 5/5/2022, 12:00 pm"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Level3->close();
+    const auto items = View->Items();
+    const TTimelineItem* item = ItemOf(items, c.level, c.entry);
+    ASSERT_NE(item, nullptr);
+    QTest::mouseClick(View, Qt::LeftButton, {}, item->Rect.center().toPoint());
+    const int index = Form->ListBoxOstrane->ItemIndex();
+    EXPECT_EQ(index, c.entry + kHeaderLines);
+    ASSERT_GE(index, 0);
+    EXPECT_EQ(Form->ListBoxOstrane->item(index)->text().toStdString(), c.line);
+    if (*c.level3 == '\0') {
+      EXPECT_FALSE(Level3->isVisible());
+    } else {
+      EXPECT_TRUE(Level3->isVisible());
+      ASSERT_GT(Level3->ListBoxLevel3->count(), kHeaderLines);
+      EXPECT_EQ(Level3->ListBoxLevel3->item(kHeaderLines)->text().toStdString(), c.level3);
+    }
+  }
+}
+
+TEST_F(TimelineWindow, DraggingKeysAndTheWheelMoveAndZoom) {
+  OpenOnWorkedExample();
+  const TTimelineScale fitted = View->Scale();
+  const double middle = (View->Scene().Layout.PlotLeft() + View->Scene().Layout.PlotRight()) / 2;
+  const double plotWidth = View->Scene().Layout.PlotRight() - View->Scene().Layout.PlotLeft();
+  const auto send = [&](QEvent& event) { QCoreApplication::sendEvent(View, &event); };
+  const double y = View->Scene().Layout.Band(0, 1).center().y();
+  const struct {
+    const char* name;
+    std::function<void()> act;
+    double zoom;    // pixels per day, times the fitted
+    double fixedX;  // the x whose day stays, when zoomed
+    double shift;   // pixels the drawing moved, when not zoomed
+  } cases[] = {
+      {"+", [&] { QTest::keyClick(View, Qt::Key_Plus); }, 1.5, middle, 0},
+      {"-", [&] { QTest::keyClick(View, Qt::Key_Minus); }, 1 / 1.5, middle, 0},
+      {"the right arrow", [&] { QTest::keyClick(View, Qt::Key_Right); }, 1, 0, -plotWidth / 8},
+      {"the left arrow", [&] { QTest::keyClick(View, Qt::Key_Left); }, 1, 0, plotWidth / 8},
+      {"a wheel notch up at x = 300",
+       [&] {
+         QWheelEvent wheel(QPointF(300, y), View->mapToGlobal(QPointF(300, y)), {}, {0, 120},
+                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+         send(wheel);
+       },
+       1.25, 300, 0},
+      {"dragged 120 pixels to the right",
+       [&] {
+         SendMouse(View, QEvent::MouseButtonPress, {400, y}, Qt::LeftButton);
+         SendMouse(View, QEvent::MouseMove, {460, y}, Qt::LeftButton);
+         SendMouse(View, QEvent::MouseMove, {520, y}, Qt::LeftButton);
+         SendMouse(View, QEvent::MouseButtonRelease, {520, y}, Qt::NoButton);
+       },
+       1, 0, 120},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    View->ShowAll();
+    Form->ListBoxOstrane->SetItemIndex(-1);
+    c.act();
+    const TTimelineScale& now = View->Scale();
+    EXPECT_NEAR(now.PixelsPerDay, fitted.PixelsPerDay * c.zoom, 1e-12);
+    if (c.zoom != 1) {
+      EXPECT_NEAR(now.Day(c.fixedX), fitted.Day(c.fixedX), 1e-6);
+    } else {
+      EXPECT_NEAR(now.X(2456945.0) - fitted.X(2456945.0), c.shift, 1e-6);
+    }
+    EXPECT_EQ(Form->ListBoxOstrane->ItemIndex(), -1) << "nothing selected";
+  }
+  QTest::keyClick(View, Qt::Key_Home);
+  EXPECT_EQ(View->Scale().PixelsPerDay, fitted.PixelsPerDay);
+  EXPECT_EQ(View->Scale().FirstDay, fitted.FirstDay);
+}
+
+TEST_F(TimelineWindow, ASpiritTrackAboveFortunesAndTheirToolTips) {
+  OpenOnWorkedExample();
+  Find<QComboBox>(Timeline, "ComboBoxSpirit")->setCurrentIndex(5);  // Leo
+  ASSERT_EQ(View->Model().Tracks.size(), 2u);
+  const struct {
+    const char* name;
+    int startSign;  // of the listing
+    int listedTrack;
+  } cases[] = {{"listed from Aries: neither track is the list's", 0, -1},
+               {"listed from Leo: the Spirit track is", 4, 0},
+               {"listed from Cancer: the Fortune track is", 3, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    W<QComboBox>("ComboBoxStartSign")->setCurrentIndex(c.startSign);
+    W<QPushButton>("BtnClearList")->click();
+    W<QPushButton>("BtnCalculateOstrane")->click();
+    ASSERT_EQ(View->Model().Tracks.size(), 2u);
+    for (int t = 0; t < 2; ++t) {
+      SCOPED_TRACE(View->Model().Tracks[t].Title);
+      EXPECT_EQ(View->Model().Tracks[t].IsListing, t == c.listedTrack);
+      const auto items = View->Items();
+      const auto item = std::find_if(items.begin(), items.end(), [&](const TTimelineItem& i) {
+        return i.Track == t && View->Model().Tracks[t].Spans[i.Span].Level == 2 &&
+               i.Rect.width() > 4;
+      });
+      ASSERT_NE(item, items.end());
+      const TTimelineTrack& track = View->Model().Tracks[t];
+      EXPECT_EQ(View->ToolTipAt(item->Rect.center()).toStdString(),
+                PeriodToolTip(View->Model(), track, track.Spans[item->Span]));
+      Form->ListBoxOstrane->SetItemIndex(-1);
+      QTest::mouseClick(View, Qt::LeftButton, {}, item->Rect.center().toPoint());
+      EXPECT_EQ(Form->ListBoxOstrane->ItemIndex(),
+                t == c.listedTrack ? track.Spans[item->Span].Entry + kHeaderLines : -1);
+    }
+  }
+  EXPECT_EQ(View->ToolTipAt(QPointF(5, 5)), QString()) << "no period there";
+}
+
+TEST_F(TimelineWindow, TheMomentLineIsNowUnlessOneIsChosen) {
+  OpenOnWorkedExample();
+  Timeline->SetClock([] { return QDateTime(QDate(2010, 3, 5), QTime(18, 0)); });
+  Timeline->SetSource(Form->Listed());
+  EXPECT_EQ(View->Scene().Moment, CivilJulianDay(TCivilMoment{2010, 3, 5, 18 * 3600000}));
+  EXPECT_EQ(View->Scene().MomentLabel, "now 3/5/2010");
+  Timeline->SetMoment(2456945.0);
+  EXPECT_EQ(View->Scene().Moment, 2456945.0);
+  EXPECT_EQ(View->Scene().MomentLabel, "10/14/2014");
+  Timeline->SetMoment(std::nullopt);
+  EXPECT_EQ(View->Scene().MomentLabel, "now 3/5/2010");
+}
+
+TEST_F(TimelineWindow, FileExportWritesTheFormatOfTheNameOrSaysWhyNot) {
+  OpenOnWorkedExample();
+  const struct {
+    const char* file;
+    const char* head;
+  } cases[] = {{"shown.png", "\x89PNG"}, {"shown.svg", "<?xml"}, {"shown.pdf", "%PDF-"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    const QString path = QDir::current().absoluteFilePath(c.file);
+    QStringList filters;
+    DialogInterceptor dialogs([&](QDialog& dialog) {
+      if (auto* files = qobject_cast<QFileDialog*>(&dialog)) filters = files->nameFilters();
+      return ConfirmFileDialog(dialog, path);
+    });
+    Find<QAction>(Timeline, "Export1")->trigger();
+    EXPECT_EQ(filters,
+              QStringList({"PNG image (*.png)", "SVG drawing (*.svg)", "PDF document (*.pdf)"}));
+    ASSERT_EQ(dialogs.Dialogs.size(), 1u) << "the file dialog only";
+    EXPECT_TRUE(ReadBytes(path).startsWith(c.head));
+  }
+
+  // A folder where the file should be: the error box names file and reason.
+  const QString folder = QDir::current().absoluteFilePath("folder.png");
+  ASSERT_TRUE(QDir().mkdir(folder));
+  DialogInterceptor boxes;
+  EXPECT_FALSE(Timeline->ExportTo(folder));
+  ASSERT_EQ(boxes.Dialogs.size(), 1u);
+  EXPECT_EQ(boxes.Dialogs[0].Icon, QMessageBox::Critical);
+  EXPECT_TRUE(boxes.Dialogs[0].Text.startsWith("Cannot save '" + folder + "': "))
+      << boxes.Dialogs[0].Text.toStdString();
+  EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+}  // namespace
+}  // namespace ostrane::uitest
