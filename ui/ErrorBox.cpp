@@ -29,8 +29,7 @@ QString WithBreakOpportunities(const QString& text) {
   QString broken;
   broken.reserve(text.size() + text.size() / kLongestRun);
   qsizetype run = 0;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text[i];
+  for (const QChar c : text) {
     if (run >= kLongestRun && !c.isLowSurrogate() && !c.isSpace()) {
       broken += QChar(0x200B);
       run = 0;
