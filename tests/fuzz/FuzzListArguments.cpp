@@ -1,6 +1,7 @@
 // ostrane-list's handling of its arguments, fed arbitrary bytes split into
 // arguments at NUL bytes and run as the command into string streams.  Files
-// are never read: an input that names --options or --chart is passed over.
+// are never read or written (nor standard input read): an input that names
+// --options, --chart, --batch, --output or --ics is passed over.
 // Properties: the exit status is 0, 1 or 2; a failure writes no output; a
 // success writes no message; and every message line is printable text, so
 // that nothing of the arguments reaches a terminal as a control character.
@@ -25,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       args.back() += static_cast<char>(data[i]);
   }
   for (const std::string& arg : args) {
-    if (arg.rfind("--options", 0) == 0 || arg.rfind("--chart", 0) == 0) return 0;
+    for (const char* file : {"--options", "--chart", "--batch", "--output", "--ics"})
+      if (arg.rfind(file, 0) == 0) return 0;
   }
 
   std::ostringstream out, err;
