@@ -6,6 +6,8 @@
 #include <fstream>
 #include <iostream>
 
+#include "PrintableText.h"
+
 namespace ostrane {
 int RunBatchCommand(const std::string& input, const std::string& output,
                     const TBatchOptions& givenOptions, std::ostream& out, std::ostream& err) {
@@ -15,7 +17,7 @@ int RunBatchCommand(const std::string& input, const std::string& output,
   if (!input.empty() && input != "-") {
     inFile.open(input, std::ios::binary);
     if (!inFile) {
-      err << "ostrane-list: cannot read '" << input << "'\n";
+      err << "ostrane-list: cannot read '" << PrintableText(input) << "'\n";
       return 1;
     }
     inFile.seekg(0, std::ios::end);
@@ -28,7 +30,7 @@ int RunBatchCommand(const std::string& input, const std::string& output,
   if (!output.empty() && output != "-") {
     outFile.open(output, std::ios::binary | std::ios::trunc);
     if (!outFile) {
-      err << "ostrane-list: cannot write '" << output << "'\n";
+      err << "ostrane-list: cannot write '" << PrintableText(output) << "'\n";
       return 1;
     }
     sink = &outFile;
@@ -37,13 +39,13 @@ int RunBatchCommand(const std::string& input, const std::string& output,
   if (outFile.is_open()) {
     outFile.close();
     if (!outFile && outcome.Error.empty()) {
-      err << "ostrane-list: cannot write the output: '" << output << "'\n";
+      err << "ostrane-list: cannot write the output: '" << PrintableText(output) << "'\n";
       return 1;
     }
   }
   if (!outcome.Error.empty()) {
-    err << "ostrane-list: --batch stopped after " << outcome.Rows << " rows: " << outcome.Error
-        << "\n";
+    err << "ostrane-list: --batch stopped after " << outcome.Rows
+        << " rows: " << PrintableText(outcome.Error) << "\n";
     return 1;
   }
   if (outcome.FailedRows > 0) {

@@ -1,8 +1,11 @@
 #include "CalendarCommand.h"
 
-#include "CollectingWindow.h"
+#include <QLocale>
+
 #include "Errors.h"
 #include "ListArguments.h"
+#include "LocaleText.h"
+#include "PrintableText.h"
 #include "Releasing.h"
 
 namespace ostrane {
@@ -69,15 +72,16 @@ int RunCalendarCommand(const TListRequest& r, std::ostream& err) {
   if (r.Calendar.To) calendar.To = CivilJulianDay(*r.Calendar.To);
   try {
     TDate date;
-    calendar.Start = ListingStart(date, r.Settings, TCollectingWindow().ReadTimeLocale());
+    calendar.Start =
+        ListingStart(date, r.Settings, TimeLocaleReading(r.Settings.TimeText, QLocale()));
   } catch (const EConvertError& e) {
-    err << ErrorBoxText(e.what()) << "\n";
+    err << PrintableText(ErrorBoxText(e.what())) << "\n";
     return 1;
   }
   const TCalendarResult result = WriteCalendar(*r.Calendar.File, calendar);
   if (!result.Ok) {
-    err << "ostrane-list: cannot write the output: " << *r.Calendar.File << ": " << result.Reason
-        << "\n";
+    err << "ostrane-list: cannot write the output: " << PrintableText(*r.Calendar.File) << ": "
+        << result.Reason << "\n";
     return 1;
   }
   if (result.LeftOut > 0)

@@ -103,9 +103,9 @@ std::string DecimalSeparatorOf(const QLocale& locale) {
 }
 
 TimeLocale TimeLocaleReading(const std::string& text, const QLocale& locale) {
-  const TimeLocale own = TimeLocaleOf(locale);
+  TimeLocale own = TimeLocaleOf(locale);
   if (ParseTimeMs(text, own)) return own;
-  if (const TimeLocale plain; ParseTimeMs(text, plain)) return plain;
+  if (TimeLocale plain; ParseTimeMs(text, plain)) return plain;
   return own;
 }
 

@@ -19,6 +19,27 @@ bool IsLineBreak(QChar c) {
          c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
 }
 
+// `text` with a zero-width space after every kLongestRun characters that
+// hold no space, never inside a surrogate pair.  The message box sizes its
+// text by words but draws a word wider than the box broken anywhere, so that
+// a long run (a bad line of digits) would be drawn on more lines than the
+// box has room for and partly hidden.
+QString WithBreakOpportunities(const QString& text) {
+  constexpr qsizetype kLongestRun = 40;
+  QString broken;
+  broken.reserve(text.size() + text.size() / kLongestRun);
+  qsizetype run = 0;
+  for (const QChar c : text) {
+    if (run >= kLongestRun && !c.isLowSurrogate() && !c.isSpace()) {
+      broken += QChar(0x200B);
+      run = 0;
+    }
+    broken += c;
+    run = c.isSpace() ? 0 : run + 1;
+  }
+  return broken;
+}
+
 TModalRunner& Runner() {
   static TModalRunner runner;
   return runner;
@@ -68,7 +89,7 @@ QString ErrorBoxShownText(const QString& text) {
   }
   for (QChar& c : shown)
     if (IsLineBreak(c)) c = u' ';
-  return shown;
+  return WithBreakOpportunities(shown);
 }
 
 void ShowErrorBox(QWidget* parent, const QString& message) {

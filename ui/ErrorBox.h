@@ -45,8 +45,9 @@ inline constexpr int kErrorBoxMaxLines = 12;
 // most kErrorBoxMaxCharacters characters on at most kErrorBoxMaxLines lines.
 // Otherwise a longer text is cut to its first 300 and last 80 characters
 // joined by " … " (never cutting a character in two), so that it still
-// shows how the message ends, and line breaks are shown as spaces: the box
-// then always fits the screen.
+// shows how the message ends, line breaks are shown as spaces, and a
+// zero-width space follows every 40 characters without a space: the box
+// then always fits the screen and shows all of what it holds.
 QString ErrorBoxShownText(const QString& text);
 
 }  // namespace ostrane

@@ -67,6 +67,14 @@ TEST(ListMessages, OffendingTextReachesNoTerminalAsItIs) {
       {{"--lat", "52", "--lon", "4", "--tz", "Europe/Amsterdam", "--lots", "--time", "1\x1b"},
        1,
        "'1\\x1b' is not a valid time.\n"},
+      {{"--batch", "/nonexistent/\x1b[2J.csv"},
+       1,
+       "ostrane-list: cannot read '/nonexistent/\\x1b[2J.csv'\n"},
+      {{"--ics", "/nonexistent/\x1b[2J.ics", "--year", "2000"},
+       1,
+       "ostrane-list: cannot write the output: /nonexistent/\\x1b[2J.ics: No such file or "
+       "directory\n"},
+      {{"--ics", "/nonexistent/x.ics", "--time", "1\x1b"}, 1, "'1\\x1b' is not a valid time.\n"},
       {{"--chart", chart},
        1,
        "Line 2 of '" + chart + "': '\\x1b[2J' is not a valid integer value.\n"},
@@ -80,9 +88,10 @@ TEST(ListMessages, OffendingTextReachesNoTerminalAsItIs) {
   }
 }
 
-// The chart of a birth (--lots, --start-sign fortune) reads the time as the
-// listing does: under the system's locale, or in the "C" forms.
-TEST(ListLocale, TheChartReadsTheTimeAsTheListingDoes) {
+// The chart of a birth (--lots, --start-sign fortune) and the calendar
+// (--ics) read the time as the listing does: under the system's locale, or
+// in the "C" forms.
+TEST(ListLocale, TheChartAndTheCalendarReadTheTimeAsTheListingDoes) {
   const QLocale before;
   QLocale::setDefault(QLocale("fi_FI"));
   const std::vector<std::string> place = {"--lat", "60.17",           "--lon",  "24.94",
@@ -99,6 +108,10 @@ TEST(ListLocale, TheChartReadsTheTimeAsTheListingDoes) {
     args.insert(args.end(), {"--start-sign", "fortune"});
     const Result listing = RunList(args);
     EXPECT_EQ(listing.status, 0) << listing.err;
+    QTemporaryDir dir;
+    const Result calendar =
+        RunList({"--ics", dir.filePath("periods.ics").toStdString(), "--time", time});
+    EXPECT_EQ(calendar.status, 0) << calendar.err;
   }
   QLocale::setDefault(before);
 }

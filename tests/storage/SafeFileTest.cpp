@@ -147,31 +147,4 @@ TEST(SafeFile, NotCommittedMeansNotWritten) {
   EXPECT_EQ(ReadBytes(path), "new content") << "a closed device still commits";
 }
 
-TEST(SafeFile, TargetsThatCannotBeWritten) {
-  TempDir dir;
-  const std::string plain = dir.Path("plain.txt");
-  WriteBytes(plain, kOld);
-  const struct {
-    const char* what;
-    std::string path;
-    const char* reason;
-  } cases[] = {
-      {"a directory of that name", dir.MakeDir("listing.pdf"), "Filename refers to a directory"},
-      {"no such folder", dir.Path("none/listing.pdf"), "No such file or directory"},
-      {"under a regular file", plain + "/listing.pdf", "Not a directory"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    bool written = false;
-    const QString reason = WriteFileSafely(c.path, [&](QIODevice& device) {
-      written = true;
-      device.write("x");
-      return QString();
-    });
-    EXPECT_EQ(reason.toStdString(), c.reason);
-    EXPECT_FALSE(written) << "the content is not made for a file that cannot be";
-  }
-  EXPECT_EQ(ReadBytes(plain), kOld);
-}
-
 }  // namespace
