@@ -58,10 +58,11 @@ void TFormZodiac::SetLevel3Window(TFormLevel3* level3) {
 }
 
 ReleaseSettings TFormZodiac::MarkSettings() const {
-  const ReleaseSettings now = ReadSettings();
-  ReleaseSettings s = FListed.value_or(now);
-  s.FortuneSign = now.FortuneSign;
-  s.AnglesFrom = now.AnglesFrom;
+  // Read for every line painted: only the two controls when there is a
+  // listing.
+  ReleaseSettings s = FListed ? *FListed : ReadSettings();
+  s.FortuneSign = ComboBoxFortune->currentIndex() - 1;  // item 0 is "none"
+  s.AnglesFrom = AnglesFromStartSign1->isChecked() ? kFromStartSign : kFromFortune;
   return s;
 }
 
