@@ -47,11 +47,9 @@ void TFormZodiac::RunCommand(const std::function<void()>& command) {
 void TFormZodiac::BtnCalculateOstraneClick() {
   const ReleaseSettings settings = ReadSettings();
   FListedSettings.reset();
-  FListed.reset();
   RunCommand([this, &settings] {
     FListing->BtnCalculateOstraneClick();
     FListedSettings = settings;
-    FListed = settings;
   });
   ShowInForce(NowJulianDay());
   // The sub period in force comes into view, not selected.
@@ -85,7 +83,6 @@ void TFormZodiac::UpdateListingState() {
 }
 
 void TFormZodiac::BtnClearListClick() {
-  FListedSettings.reset();
   LabelListingState->hide();
   ListBoxOstrane->clear();
   ForgetListing();

@@ -289,6 +289,8 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   // Repaints the marks of both lists and rewrites LabelInForce, after a
   // change of the Fortune sign or of the angle choice.
   void RefreshMarks();
+  // After Clear List: no listing's settings, nothing in force, an empty
+  // LabelInForce.
   void ForgetListing();
 
   // Reads the first lineCount lines of a settings or chart file and applies
@@ -310,8 +312,6 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   // The notes of the last listing in the status line; empty when none.
   QString FNotesShown;
   TNameLimit* FNameLimit = nullptr;
-  // The settings of the listing shown; nothing without a listing.
-  std::optional<ReleaseSettings> FListed;
   // The period of the line the listing adds next.
   std::optional<TPeriodStep> FPendingPeriod;
   TInForce FInForce;

@@ -58,10 +58,11 @@ void TFormZodiac::SetLevel3Window(TFormLevel3* level3) {
 }
 
 ReleaseSettings TFormZodiac::MarkSettings() const {
-  const ReleaseSettings now = ReadSettings();
-  ReleaseSettings s = FListed.value_or(now);
-  s.FortuneSign = now.FortuneSign;
-  s.AnglesFrom = now.AnglesFrom;
+  // Read for every line painted: only the two controls when there is a
+  // listing.
+  ReleaseSettings s = FListedSettings ? *FListedSettings : ReadSettings();
+  s.FortuneSign = ComboBoxFortune->currentIndex() - 1;  // item 0 is "none"
+  s.AnglesFrom = AnglesFromStartSign1->isChecked() ? kFromStartSign : kFromFortune;
   return s;
 }
 
@@ -79,7 +80,7 @@ double TFormZodiac::NowJulianDay() {
 }
 
 void TFormZodiac::ForgetListing() {
-  FListed.reset();
+  FListedSettings.reset();
   FInForce = TInForce{};
   LabelInForce->clear();
 }
@@ -88,7 +89,7 @@ void TFormZodiac::ShowInForce(double moment) {
   FInForceMoment = moment;
   FInForce = TInForce{};
   ClearInForceMarks(*ListBoxOstrane);
-  if (!FListed || FTables.Count == 0) {
+  if (!FListedSettings || FTables.Count == 0) {
     LabelInForce->clear();
     return;
   }
@@ -130,7 +131,7 @@ void TFormZodiac::MarkLevel34InForce() {
 }
 
 void TFormZodiac::RefreshMarks() {
-  if (FListed) ShowInForce(FInForceMoment);
+  if (FListedSettings) ShowInForce(FInForceMoment);
   ListBoxOstrane->viewport()->update();
   if (FLevel3) FLevel3->ListBoxLevel3->viewport()->update();
 }
