@@ -67,7 +67,7 @@ std::vector<std::string> ChartNotes(const TBirthChart& b) {
   std::vector<std::string> notes;
   const TChart& c = b.Chart;
   if (c.NearHorizon)
-    notes.push_back(
+    notes.emplace_back(
         "The Sun stands within 1 degree of the horizon: the sect depends on the exact "
         "birth time; --sect day or --sect night decides it.");
   if (c.Sect != c.ComputedSect)
@@ -83,7 +83,7 @@ std::vector<std::string> ChartNotes(const TBirthChart& b) {
     notes.push_back("The clocks kept local mean time then: the birthplace's own, " +
                     std::to_string(b.Zone.Offset.Seconds) + " s ahead of UTC, is used.");
   if (c.DubiousYear)
-    notes.push_back("The difference between UTC and TT for that year is extrapolated.");
+    notes.emplace_back("The difference between UTC and TT for that year is extrapolated.");
   return notes;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <thread>
 
@@ -25,7 +26,7 @@ struct TRowOut {
 };
 
 std::string Duration(double seconds) {
-  const auto s = static_cast<long long>(seconds + 0.5);
+  const long long s = std::llround(seconds);
   char buffer[32];
   std::snprintf(buffer, sizeof buffer, "%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
   return buffer;

@@ -134,8 +134,12 @@ TFileExtension ParseExtensionLines(const std::vector<std::string>& lines, int fi
     if (eq == std::string::npos) continue;
     const std::string key = line.substr(0, eq), value = line.substr(eq + 1);
     const auto bad = [&](const std::string& message) {
-      return EConvertError("Line " + std::to_string(firstLine + static_cast<int>(i)) + " of '" +
-                           fileName + "': " + message);
+      std::string text = "Line " + std::to_string(firstLine + static_cast<int>(i));
+      text += " of '";
+      text += fileName;
+      text += "': ";
+      text += message;
+      return EConvertError(text);
     };
     if (key == kFortuneKey) {
       const std::optional<std::int32_t> sign = TryStrToInt(value);
