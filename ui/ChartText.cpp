@@ -1,0 +1,213 @@
+#include "ChartText.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "Coordinates.h"
+#include "Errors.h"
+
+namespace ostrane {
+namespace {
+
+std::string Trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The shortest decimal text that reads back to the same degrees.
+std::string DegreesText(double degrees) {
+  char buffer[40];
+  for (int digits = 6; digits <= 17; ++digits) {
+    std::snprintf(buffer, sizeof buffer, "%.*g", digits, degrees);
+    if (std::strtod(buffer, nullptr) == degrees) break;
+  }
+  return buffer;
+}
+
+// Runs a parser of the field's text; its message goes to the errors.
+template <class T, class Parse>
+std::optional<T> ReadField(const std::string& text, Parse parse, std::vector<std::string>& errors) {
+  if (text.empty()) return std::nullopt;
+  try {
+    return parse(text);
+  } catch (const EConvertError& error) {
+    errors.push_back(ErrorBoxText(error.what()));
+    return std::nullopt;
+  }
+}
+
+std::string OneDecimal(double value) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.1f", value);
+  return buffer;
+}
+
+}  // namespace
+
+TPlaceReading ReadPlaceTexts(const TPlaceTexts& texts) {
+  TPlaceReading reading;
+  std::vector<std::string>& errors = reading.Errors;
+  const std::string latitude = Trimmed(texts.Latitude), longitude = Trimmed(texts.Longitude);
+  const std::string zone = Trimmed(texts.TimeZone), offset = Trimmed(texts.UtcOffset);
+  TBirthPlace place;
+  place.Name = Trimmed(texts.Name);
+  place.Latitude = ReadField<double>(latitude, ParseLatitude, errors);
+  place.Longitude = ReadField<double>(longitude, ParseLongitude, errors);
+  if (!zone.empty() && !IsKnownZone(zone))
+    errors.push_back("'" + zone + "' is not a time zone of the time-zone database.");
+  place.TimeZone = zone;
+  place.UtcOffsetSeconds = ReadField<std::int32_t>(offset, ParseUtcOffset, errors);
+  place.Dst = texts.Dst;
+  place.Sect = texts.Sect;
+  if (!errors.empty()) return reading;
+
+  if (place.Latitude.has_value() != place.Longitude.has_value())
+    errors.push_back(place.Latitude ? "Give the longitude too." : "Give the latitude too.");
+  else if (place.Known() && zone.empty() && offset.empty())
+    errors.push_back("Give a time zone or a UTC offset.");
+  else if (!place.Known() && !(place.Name.empty() && zone.empty() && offset.empty()))
+    errors.push_back("Give the latitude and the longitude, or choose a place from the list.");
+  if (errors.empty()) reading.Place = place;
+  return reading;
+}
+
+TPlaceTexts PlaceTexts(const TBirthPlace& place) {
+  TPlaceTexts texts;
+  texts.Name = place.Name;
+  if (place.Latitude) texts.Latitude = DegreesText(*place.Latitude);
+  if (place.Longitude) texts.Longitude = DegreesText(*place.Longitude);
+  texts.TimeZone = place.TimeZone;
+  if (place.UtcOffsetSeconds) texts.UtcOffset = FormatUtcOffset(*place.UtcOffsetSeconds);
+  texts.Dst = place.Dst;
+  texts.Sect = place.Sect;
+  return texts;
+}
+
+std::string OffsetName(const TZoneOffset& offset) {
+  const std::string seconds = FormatUtcOffset(offset.Seconds);
+  if (offset.LocalMeanTime) return "local mean time " + seconds;
+  const std::string& a = offset.Abbreviation;
+  if (a.empty() || a[0] == '+' || a[0] == '-') return seconds;
+  return seconds + " " + a;
+}
+
+std::string ZoneOffsetText(const TZoneResolution& zone) {
+  std::string text;
+  switch (zone.Status) {
+    case TZoneStatus::UnknownZone: text = "unknown time zone"; break;
+    case TZoneStatus::Unique: text = OffsetName(zone.Earlier); break;
+    case TZoneStatus::Gap:
+      text = OffsetName(zone.Earlier) + " or " + OffsetName(zone.Later) +
+             ": the clocks skipped this time";
+      break;
+    case TZoneStatus::Overlap:
+      text =
+          OffsetName(zone.Earlier) + " or " + OffsetName(zone.Later) + ": this time occurred twice";
+      break;
+  }
+  if (zone.Manual) text += "; the UTC offset " + FormatUtcOffset(zone.Offset.Seconds) + " is used";
+  return text;
+}
+
+std::string PlaceSummary(const TBirthPlace& place) {
+  std::string text = place.Name.empty() ? "(no name)" : place.Name;
+  std::vector<std::string> parts;
+  if (place.Latitude) parts.push_back(FormatLatitude(*place.Latitude));
+  if (place.Longitude) parts.push_back(FormatLongitude(*place.Longitude));
+  if (!place.TimeZone.empty()) parts.push_back(place.TimeZone);
+  if (place.UtcOffsetSeconds) parts.push_back("UTC " + FormatUtcOffset(*place.UtcOffsetSeconds));
+  if (parts.empty()) return text;
+  text += " (";
+  for (std::size_t i = 0; i < parts.size(); ++i) text += (i ? ", " : "") + parts[i];
+  return text + ")";
+}
+
+std::string SectText(const TChart& chart) {
+  std::string text = chart.Sect == TSect::Day ? "Day" : "Night";
+  if (chart.Sect != chart.ComputedSect) text += " (set by hand)";
+  const double altitude = chart.SunAltitudeDeg;
+  text += ": the Sun " + OneDecimal(std::fabs(altitude)) + "\u00B0 " +
+          (altitude > 0 ? "above" : "below") + " the horizon";
+  if (chart.NearHorizon) text += ", near it: the sect depends on the exact birth time";
+  return text;
+}
+
+std::vector<std::string> ChartWarnings(const TBirthChart& b) {
+  std::vector<std::string> warnings;
+  const TChart& c = b.Chart;
+  if (c.FortuneNearBoundary)
+    warnings.push_back(
+        "The Lot of Fortune lies within 1\u00B0 of a sign boundary: a small error "
+        "in the birth time may move it into the next sign.");
+  if (c.SpiritNearBoundary)
+    warnings.push_back(
+        "The Lot of Spirit lies within 1\u00B0 of a sign boundary: a small error "
+        "in the birth time may move it into the next sign.");
+  const TZoneResolution& z = b.Zone;
+  if (z.Offset.LocalMeanTime && !z.Manual)
+    warnings.push_back("The clocks kept local mean time then: the birthplace's own, " +
+                       FormatUtcOffset(z.Offset.Seconds) + ", is used.");
+  if (z.Status == TZoneStatus::Gap || z.Status == TZoneStatus::Overlap) {
+    const std::string what = z.Status == TZoneStatus::Gap
+                                 ? "The clocks skipped the birth time (from "
+                                 : "The birth time occurred twice (at ";
+    const std::string taken =
+        z.Manual ? "the UTC offset " + FormatUtcOffset(z.Offset.Seconds) + " is used."
+        : z.Offset.Seconds == z.Earlier.Seconds && z.Offset.Abbreviation == z.Earlier.Abbreviation
+            ? "the earlier offset, " + OffsetName(z.Earlier) + ", is taken."
+            : "the later offset, " + OffsetName(z.Later) + ", is taken.";
+    warnings.push_back(what + OffsetName(z.Earlier) +
+                       (z.Status == TZoneStatus::Gap ? " to " : " and ") + OffsetName(z.Later) +
+                       "): " + taken);
+  }
+  if (c.Sect != c.ComputedSect)
+    warnings.push_back(std::string("The sect is set to ") +
+                       (c.Sect == TSect::Day ? "day" : "night") +
+                       " by hand, not taken from the Sun's altitude.");
+  if (c.DubiousYear)
+    warnings.push_back("The difference between UTC and TT for that year is extrapolated.");
+  return warnings;
+}
+
+TChartView ChartView(const TBirthPlace& place, const TBirthChartResult& result) {
+  TChartView view;
+  if (!place.Known()) {
+    view.Status = kNoPlaceText;
+    view.Rows.emplace_back("Place", place.Name.empty() ? "none" : PlaceSummary(place));
+    return view;
+  }
+  view.Rows.emplace_back("Place", PlaceSummary(place));
+  if (!result.Value) {
+    view.Status = result.Error;
+    view.CanRelease = result.NeedsDstChoice;
+    return view;
+  }
+  const TChart& c = result.Value->Chart;
+  view.Rows.emplace_back("Time zone", OffsetName(result.Value->Zone.Offset));
+  view.Rows.emplace_back("Ascendant", SignPositionText(c.AscendantDeg));
+  view.Rows.emplace_back("Sun", SignPositionText(c.SunDeg));
+  view.Rows.emplace_back("Moon", SignPositionText(c.MoonDeg));
+  view.Rows.emplace_back("Lot of Fortune", SignPositionText(c.FortuneDeg));
+  view.Rows.emplace_back("Lot of Spirit", SignPositionText(c.SpiritDeg));
+  view.Rows.emplace_back("Sect", SectText(c));
+  view.Warnings = ChartWarnings(*result.Value);
+  view.CanRelease = true;
+  return view;
+}
+
+TDstQuestion DstQuestion(const std::string& zoneId, const TZoneResolution& zone) {
+  TDstQuestion q;
+  q.Text = zone.Status == TZoneStatus::Gap
+               ? "The birth time did not exist in " + zoneId + ": the clocks moved on from " +
+                     OffsetName(zone.Earlier) + " to " + OffsetName(zone.Later) + " over it."
+               : "The birth time occurred twice in " + zoneId + ": first at " +
+                     OffsetName(zone.Earlier) + ", then at " + OffsetName(zone.Later) + ".";
+  q.Text += " Which offset did the birth take?";
+  q.Earlier = "Earlier: " + OffsetName(zone.Earlier);
+  q.Later = "Later: " + OffsetName(zone.Later);
+  return q;
+}
+
+}  // namespace ostrane

@@ -1,0 +1,105 @@
+// The texts of the birth place dialog and the chart panel, apart from their
+// widgets: the place's fields read into a TBirthPlace and written back, the
+// offset of the time zone at the birth, the chart's lines and its warnings.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "BirthChart.h"
+#include "ReleaseSettings.h"
+#include "TimeZones.h"
+
+namespace ostrane {
+
+// The fields of the birth place dialog as typed.
+struct TPlaceTexts {
+  std::string Name;       // the search field: the place's name as chosen or typed
+  std::string Latitude;   // decimal degrees or "52n22" (Coordinates.h); empty when unknown
+  std::string Longitude;  // decimal degrees or "4e54"; empty when unknown
+  std::string TimeZone;   // IANA time-zone id; empty for none
+  std::string UtcOffset;  // "+01:00" (Coordinates.h); empty for none
+  std::int32_t Dst = kDstAsk;
+  std::int32_t Sect = kSectComputed;
+};
+
+// The place the fields give, or what is wrong with them.
+struct TPlaceReading {
+  std::optional<TBirthPlace> Place;  // set when Errors is empty
+  // One sentence each, in the order of the fields: a coordinate or an
+  // offset that cannot be read (the parser's message), a zone the database
+  // does not know, one coordinate without the other, coordinates without a
+  // zone or an offset, a zone or offset or name without coordinates.
+  std::vector<std::string> Errors;
+};
+
+// Reads the fields.  Spaces around each text do not count.  All fields
+// empty (the choices aside) give the empty place: no place.
+TPlaceReading ReadPlaceTexts(const TPlaceTexts& texts);
+
+// The fields that show a place: the coordinates as the shortest decimal
+// text that reads back to the same degrees, the offset as FormatUtcOffset.
+TPlaceTexts PlaceTexts(const TBirthPlace& place);
+
+// The offset of a zone at the birth, as the dialog shows it beside the
+// zone: "+01:19:32 NST", "+05:30" (when the abbreviation is only the offset
+// again), "local mean time +00:19:32", "+01:00 CET or +02:00 CEST: the
+// clocks skipped this time", "... : this time occurred twice", "unknown
+// time zone".  With a manual offset, what the zone gives, then
+// "; the UTC offset +01:00 is used".
+std::string ZoneOffsetText(const TZoneResolution& zone);
+
+// One offset: "+01:00 CET", "+05:30", "local mean time +00:19:32".
+std::string OffsetName(const TZoneOffset& offset);
+
+// The place in one line: "Amsterdam, North Holland, NL (52n22'27, 4e53'23,
+// Europe/Amsterdam)", with the UTC offset when one is given, and "(no name)"
+// for an unnamed place.
+std::string PlaceSummary(const TBirthPlace& place);
+
+// What the chart panel shows.
+struct TChartView {
+  // Empty when the chart is shown; else why not, in a sentence: "No birth
+  // place: enter one to compute the chart." or the chart's error.
+  std::string Status;
+  // Label and value, in order: Place, Time zone (the offset taken),
+  // Ascendant, Sun, Moon, Lot of Fortune, Lot of Spirit, Sect.  Only the
+  // place when there is no chart.
+  std::vector<std::pair<std::string, std::string>> Rows;
+  // The doubtful points of the chart, one sentence each.
+  std::vector<std::string> Warnings;
+  // The releases can be asked for: a chart, or one that waits for the
+  // daylight-saving choice.
+  bool CanRelease = false;
+};
+
+inline constexpr const char* kNoPlaceText = "No birth place: enter one to compute the chart.";
+
+// The panel's view of the chart of `place` (the place the result was
+// computed for).
+TChartView ChartView(const TBirthPlace& place, const TBirthChartResult& result);
+
+// The warnings of a chart: a lot within 1 degree of a sign boundary, local
+// mean time taken for the clocks, a clock time in a daylight-saving gap or
+// overlap with the offset taken, a sect set by hand, an extrapolated
+// difference between UTC and TT.
+std::vector<std::string> ChartWarnings(const TBirthChart& chart);
+
+// The sect line: "Day: the Sun 35.2° above the horizon", "Night: the Sun
+// 0.4° below the horizon, near it: the sect depends on the exact birth
+// time", "Night (set by hand): the Sun 12.0° above the horizon".
+std::string SectText(const TChart& chart);
+
+// The question of the daylight-saving choice, for a zone resolved to a gap
+// or an overlap at the birth's clock time.
+struct TDstQuestion {
+  std::string Text;
+  std::string Earlier;  // the buttons: "Earlier: +01:00 CET"
+  std::string Later;    // "Later: +02:00 CEST"
+};
+TDstQuestion DstQuestion(const std::string& zoneId, const TZoneResolution& zone);
+
+}  // namespace ostrane
