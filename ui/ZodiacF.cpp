@@ -25,6 +25,7 @@ TFormZodiac::TFormZodiac(QWidget* parent)
   BuildMenus();
   BuildFileDialogs();
   ConnectCommands();
+  BuildChart();
   resize(640, 480);
   CentreOnScreen(this);
   FormCreate();

@@ -18,6 +18,7 @@
 //   ZodiacInForce.cpp   the marks of the listed periods, the periods in
 //                       force and "Go to Date"
 //   ZodiacTimeline.cpp  the timeline window: opened, refreshed, its clicks
+//   ZodiacChart.cpp     the birth place and the chart panel
 #pragma once
 
 #include <QDateTime>
@@ -55,6 +56,7 @@ class QStatusBar;
 
 namespace ostrane {
 
+class TChartPanel;
 class THelpWindow;
 class THintTracker;
 class TListBox;
@@ -133,6 +135,16 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   // The timeline window, once View > Timeline made it.
   TFormTimeline* TimelineWindow() const { return FTimeline; }
 
+  // The birth place (ZodiacChart.cpp): empty until one is given in the
+  // BirthPlaceDialog or read from a file.  SetPlace emits PlaceChanged.
+  const TBirthPlace& Place() const { return FPlace; }
+  void SetPlace(const TBirthPlace& place);
+  // The birth's local clock time as a Julian Day, as the listing reads it
+  // from the date and time fields; nothing (and the message in `error`)
+  // when the time text is not a time of day.
+  std::optional<double> BirthLocalJulianDay(std::string* error = nullptr) const;
+  TChartPanel* ChartPanel() const { return FChartPanel; }
+
   // Controls, menus and dialogs, each named as its objectName.
   QLineEdit* EditName;
   QGroupBox* GroupBox1;
@@ -146,6 +158,7 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   QPushButton* BtnShowJulian;
   QPushButton* BtnSaveSettings;
   QPushButton* BtnRestoreDefaults;
+  QPushButton* BtnBirthPlace;
   QComboBox* ComboBoxStartSign;
   // The sign of the Lot of Fortune: item 0 "none", then Aries .. Pisces.
   QComboBox* ComboBoxFortune;
@@ -169,6 +182,7 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
 
   QAction* Open;
   QAction* SaveFileAs;
+  QAction* BirthPlace1;
   QAction* SaveSettings;
   QAction* RestoreDefaults;
   QAction* ListOstrane1;
@@ -184,6 +198,7 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   QAction* AnglesFromStartSign1;
   QAction* GoToDate1;
   QAction* Timeline1;
+  QAction* Chart1;
   QAction* Contents1;
   QAction* About1;
   QMenu* PopupMenu1;
@@ -231,6 +246,10 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   void SaveFileAsClick();
   void OpenClick();
 
+  // The birth place dialog and the chart panel (ZodiacChart.cpp).
+  void BirthPlace1Click();
+  void Chart1Click();
+
   // The application's hint, copied into the status bar.
   void ShowHint(const QString& hint);
 
@@ -243,6 +262,8 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
  signals:
   // After every listing and every clearing of the main list.
   void ListingChanged();
+  // After every SetPlace.
+  void PlaceChanged();
 
  protected:
   bool event(QEvent* event) override;
@@ -253,6 +274,7 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   void BuildMenus();
   void ConnectCommands();
   void BuildFileDialogs();
+  void BuildChart();
 
   void FormCreate();
   void FormShow();
@@ -333,6 +355,8 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   // the change runs (the listing after a new date style) is kept here for
   // the restore to show and stop at, as if the handler had raised it there.
   std::optional<std::string>* FHandlerError = nullptr;
+  TBirthPlace FPlace;
+  TChartPanel* FChartPanel = nullptr;
 };
 
 }  // namespace ostrane

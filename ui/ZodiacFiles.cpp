@@ -152,6 +152,7 @@ void TFormZodiac::ApplyFileExtension(const TFileExtension& extension, int lineCo
   SetFortuneSign(*ComboBoxFortune, settings.FortuneSign);
   (settings.AnglesFrom == kFromStartSign ? AnglesFromStartSign1 : AnglesFromFortune1)
       ->setChecked(true);
+  SetPlace(settings.Place);
 }
 
 // --- The chart files --------------------------------------------------------

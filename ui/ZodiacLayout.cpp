@@ -84,6 +84,8 @@ void TFormZodiac::BuildControls() {
   DropMnemonic(BtnSaveSettings);
   BtnRestoreDefaults = Button("BtnRestoreDefaults", "Restore De&faults", GroupBox1);
   DropMnemonic(BtnRestoreDefaults);
+  BtnBirthPlace = Button("BtnBirthPlace", "&Birth Place ...", GroupBox1);
+  SetHint(BtnBirthPlace, "Enter the birth place: the chart and the lots are computed from it.");
 
   auto* birth = new QGridLayout(GroupBox1);
   birth->setContentsMargins(6, 4, 6, 6);
@@ -109,6 +111,7 @@ void TFormZodiac::BuildControls() {
   defaults->setSpacing(4);
   defaults->addWidget(BtnSaveSettings);
   defaults->addWidget(BtnRestoreDefaults);
+  defaults->addWidget(BtnBirthPlace);
   birth->addLayout(defaults, 4, 0, 1, 4);
   birth->setColumnStretch(1, 1);
   birth->setColumnStretch(3, 1);

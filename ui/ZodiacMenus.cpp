@@ -46,6 +46,7 @@ void TFormZodiac::BuildMenus() {
   QMenu* file = Menu(bar, "File1", "&File");
   Open = Item(file, "Open", "&Open");
   SaveFileAs = Item(file, "SaveFileAs", "Save &As");
+  BirthPlace1 = Item(file, "BirthPlace1", "B&irth Place ...");
   file->addSeparator();
   SaveSettings = Item(file, "SaveSettings", "Save Set&tings");
   RestoreDefaults = Item(file, "RestoreDefaults", "Restore De&faults");
@@ -109,6 +110,10 @@ void TFormZodiac::BuildMenus() {
   Timeline1 = Item(view, "Timeline1", "&Timeline");
   Timeline1->setShortcut(QKeySequence("Ctrl+T"));
   Timeline1->setStatusTip("Draws the listed periods on a timeline.");
+  Chart1 = Item(view, "Chart1", "&Chart");
+  Chart1->setStatusTip(
+      "Shows the chart of the birth data and place: the Ascendant, the Sun, the "
+      "Moon and the lots.");
 
   view->addSeparator();
   GoToDate1 = Item(view, "GoToDate1", "&Go to Date ...");

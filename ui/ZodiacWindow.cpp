@@ -45,6 +45,7 @@ ReleaseSettings TFormZodiac::ReadSettings() const {
   s.LooseBondType = RGLooseBondType->ItemIndex();
   s.FortuneSign = ComboBoxFortune->currentIndex() - 1;  // item 0 is "none"
   s.AnglesFrom = AnglesFromStartSign1->isChecked() ? kFromStartSign : kFromFortune;
+  s.Place = FPlace;
   return s;
 }
 
@@ -65,6 +66,7 @@ void TFormZodiac::ApplySettings(const ReleaseSettings& s) {
   RGLooseBondType->SetItemIndex(s.LooseBondType);
   SetFortuneSign(*ComboBoxFortune, s.FortuneSign);
   (s.AnglesFrom == kFromStartSign ? AnglesFromStartSign1 : AnglesFromFortune1)->setChecked(true);
+  SetPlace(s.Place);
 }
 
 void TFormZodiac::SetNameText(const QString& name) {
