@@ -183,7 +183,7 @@ void TBirthPlaceDialog::ShowZoneOffset() {
         reading.Place && reading.Place->Longitude ? *reading.Place->Longitude : 0.0;
     const TDstChoice choice =
         ComboBoxDst->currentIndex() == kDstLater ? TDstChoice::Later : TDstChoice::Earlier;
-    text = Q(ZoneOffsetText(ResolveTimeZone(zone, *FBirth, longitude, choice)));
+    text = "at the birth: " + Q(ZoneOffsetText(ResolveTimeZone(zone, *FBirth, longitude, choice)));
   }
   LabelZoneOffset->setText(text);
 }

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -24,6 +25,7 @@ struct TChartRow {
   const char* Name;
 };
 constexpr TChartRow kChartRows[] = {{"Place", "ChartPlace"},
+                                    {"Coordinates", "ChartCoordinates"},
                                     {"Time zone", "ChartZone"},
                                     {"Ascendant", "ChartAscendant"},
                                     {"Sun", "ChartSun"},
@@ -83,7 +85,7 @@ TChartPanel::TChartPanel(TFormZodiac* form) : QWidget(form, Qt::Window), FForm(f
   layout->addWidget(LabelChartWarnings);
   layout->addStretch(1);
   layout->addLayout(buttons);
-  resize(480, 300);
+  setMinimumWidth(440);
 
   connect(BtnChartPlace, &QPushButton::clicked, form, &TFormZodiac::BirthPlace1Click);
   connect(BtnReleaseFortune, &QPushButton::clicked, this, [this] { ReleaseFrom(TLot::Fortune); });
@@ -133,6 +135,17 @@ void TChartPanel::Show(const TChartView& view) {
 }
 
 void TChartPanel::OpenPanel() {
+  if (!FPlaced) {
+    // Beside the main window when the screen has room there, else at the
+    // screen's right edge.
+    FPlaced = true;
+    adjustSize();
+    const QRect form = FForm->frameGeometry();
+    QRect area(form.topRight(), size());
+    if (const QScreen* screen = FForm->screen()) area = screen->availableGeometry();
+    const int x = std::min(form.right() + 8, area.right() - frameGeometry().width());
+    move(std::max(area.left(), x), form.top());
+  }
   show();
   raise();
   activateWindow();

@@ -49,7 +49,7 @@ class TChartPanel : public QWidget {
   const TBirthChartResult& Result() const { return FResult; }
 
   // Each named as its objectName.
-  // The value of each row of TChartView: ChartPlace, ChartZone,
+  // The value of each row of TChartView: ChartPlace, ChartCoordinates, ChartZone,
   // ChartAscendant, ChartSun, ChartMoon, ChartFortune, ChartSpirit,
   // ChartSect; a row the view leaves out is hidden with its caption.
   QLabel* LabelChartStatus;
@@ -67,6 +67,7 @@ class TChartPanel : public QWidget {
   TFormZodiac* FForm;
   std::vector<std::pair<QLabel*, QLabel*>> FRows;  // caption and value, as kChartRows
   TBirthChartResult FResult;
+  bool FPlaced = false;  // moved beside the main window when first opened
 };
 
 }  // namespace ostrane

@@ -111,27 +111,31 @@ std::string ZoneOffsetText(const TZoneResolution& zone) {
   return text;
 }
 
-std::string PlaceSummary(const TBirthPlace& place) {
-  std::string text = place.Name.empty() ? "(no name)" : place.Name;
-  std::vector<std::string> parts;
-  if (place.Latitude) parts.push_back(FormatLatitude(*place.Latitude));
-  if (place.Longitude) parts.push_back(FormatLongitude(*place.Longitude));
-  if (!place.TimeZone.empty()) parts.push_back(place.TimeZone);
-  if (place.UtcOffsetSeconds) parts.push_back("UTC " + FormatUtcOffset(*place.UtcOffsetSeconds));
-  if (parts.empty()) return text;
-  text += " (";
-  for (std::size_t i = 0; i < parts.size(); ++i) text += (i ? ", " : "") + parts[i];
-  return text + ")";
+std::string PlaceNameText(const TBirthPlace& place) {
+  return place.Name.empty() ? "(no name)" : place.Name;
+}
+
+std::string CoordinatesText(const TBirthPlace& place) {
+  if (!place.Known()) return {};
+  return FormatLatitude(*place.Latitude) + ", " + FormatLongitude(*place.Longitude);
+}
+
+std::string ZoneText(const TBirthPlace& place) {
+  std::string text = place.TimeZone;
+  if (place.UtcOffsetSeconds)
+    text += (text.empty() ? "" : ", ") + std::string("UTC offset ") +
+            FormatUtcOffset(*place.UtcOffsetSeconds);
+  return text;
 }
 
 std::string SectText(const TChart& chart) {
   std::string text = chart.Sect == TSect::Day ? "Day" : "Night";
-  if (chart.Sect != chart.ComputedSect) text += " (set by hand)";
+  if (chart.Sect != chart.ComputedSect) text += ", set by hand";
   const double altitude = chart.SunAltitudeDeg;
-  text += ": the Sun " + OneDecimal(std::fabs(altitude)) + "\u00B0 " +
+  text += " (the Sun " + OneDecimal(std::fabs(altitude)) + "\u00B0 " +
           (altitude > 0 ? "above" : "below") + " the horizon";
-  if (chart.NearHorizon) text += ", near it: the sect depends on the exact birth time";
-  return text;
+  if (chart.NearHorizon) text += ": near it, the sect depends on the exact birth time";
+  return text + ")";
 }
 
 std::vector<std::string> ChartWarnings(const TBirthChart& b) {
@@ -173,19 +177,23 @@ std::vector<std::string> ChartWarnings(const TBirthChart& b) {
 
 TChartView ChartView(const TBirthPlace& place, const TBirthChartResult& result) {
   TChartView view;
+  const bool empty = place.Name.empty() && !place.Known() && ZoneText(place).empty();
+  view.Rows.emplace_back("Place", empty ? "none" : PlaceNameText(place));
+  if (!CoordinatesText(place).empty())
+    view.Rows.emplace_back("Coordinates", CoordinatesText(place));
+  std::string zone = ZoneText(place);
+  if (result.Value) zone += (zone.empty() ? "" : ", ") + OffsetName(result.Value->Zone.Offset);
+  if (!zone.empty()) view.Rows.emplace_back("Time zone", zone);
   if (!place.Known()) {
     view.Status = kNoPlaceText;
-    view.Rows.emplace_back("Place", place.Name.empty() ? "none" : PlaceSummary(place));
     return view;
   }
-  view.Rows.emplace_back("Place", PlaceSummary(place));
   if (!result.Value) {
     view.Status = result.Error;
     view.CanRelease = result.NeedsDstChoice;
     return view;
   }
   const TChart& c = result.Value->Chart;
-  view.Rows.emplace_back("Time zone", OffsetName(result.Value->Zone.Offset));
   view.Rows.emplace_back("Ascendant", SignPositionText(c.AscendantDeg));
   view.Rows.emplace_back("Sun", SignPositionText(c.SunDeg));
   view.Rows.emplace_back("Moon", SignPositionText(c.MoonDeg));

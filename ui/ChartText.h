@@ -55,19 +55,23 @@ std::string ZoneOffsetText(const TZoneResolution& zone);
 // One offset: "+01:00 CET", "+05:30", "local mean time +00:19:32".
 std::string OffsetName(const TZoneOffset& offset);
 
-// The place in one line: "Amsterdam, North Holland, NL (52n22'27, 4e53'23,
-// Europe/Amsterdam)", with the UTC offset when one is given, and "(no name)"
-// for an unnamed place.
-std::string PlaceSummary(const TBirthPlace& place);
+// The rows of the place: its name ("(no name)" when it has none), its
+// coordinates ("52n22'27, 4e53'23"; empty when unknown) and its zone
+// ("Europe/Amsterdam", "UTC offset +01:00", "Europe/Amsterdam, UTC offset
+// +01:00"; empty when neither is given).
+std::string PlaceNameText(const TBirthPlace& place);
+std::string CoordinatesText(const TBirthPlace& place);
+std::string ZoneText(const TBirthPlace& place);
 
 // What the chart panel shows.
 struct TChartView {
   // Empty when the chart is shown; else why not, in a sentence: "No birth
   // place: enter one to compute the chart." or the chart's error.
   std::string Status;
-  // Label and value, in order: Place, Time zone (the offset taken),
-  // Ascendant, Sun, Moon, Lot of Fortune, Lot of Spirit, Sect.  Only the
-  // place when there is no chart.
+  // Label and value, in order: Place, Coordinates, Time zone (with the
+  // offset taken when there is a chart), Ascendant, Sun, Moon, Lot of
+  // Fortune, Lot of Spirit, Sect.  Without a chart only the place's rows
+  // (Place "none" when there is no place at all).
   std::vector<std::pair<std::string, std::string>> Rows;
   // The doubtful points of the chart, one sentence each.
   std::vector<std::string> Warnings;
@@ -88,9 +92,9 @@ TChartView ChartView(const TBirthPlace& place, const TBirthChartResult& result);
 // difference between UTC and TT.
 std::vector<std::string> ChartWarnings(const TBirthChart& chart);
 
-// The sect line: "Day: the Sun 35.2° above the horizon", "Night: the Sun
-// 0.4° below the horizon, near it: the sect depends on the exact birth
-// time", "Night (set by hand): the Sun 12.0° above the horizon".
+// The sect line: "Day (the Sun 35.2° above the horizon)", "Night (the Sun
+// 0.4° below the horizon: near it, the sect depends on the exact birth
+// time)", "Night, set by hand (the Sun 12.0° above the horizon)".
 std::string SectText(const TChart& chart);
 
 // The question of the daylight-saving choice, for a zone resolved to a gap

@@ -255,12 +255,12 @@ TEST(ChartText, SectText) {
     const char* text;
   };
   const Case cases[] = {
-      {TSect::Day, TSect::Day, 35.24, false, "Day: the Sun 35.2\u00B0 above the horizon"},
+      {TSect::Day, TSect::Day, 35.24, false, "Day (the Sun 35.2\u00B0 above the horizon)"},
       {TSect::Night, TSect::Night, -0.44, true,
-       "Night: the Sun 0.4\u00B0 below the horizon, near it: the sect depends on the exact "
-       "birth time"},
+       "Night (the Sun 0.4\u00B0 below the horizon: near it, the sect depends on the exact "
+       "birth time)"},
       {TSect::Night, TSect::Day, 12.0, false,
-       "Night (set by hand): the Sun 12.0\u00B0 above the horizon"},
+       "Night, set by hand (the Sun 12.0\u00B0 above the horizon)"},
   };
   for (const Case& c : cases) {
     TChart chart;
@@ -279,7 +279,13 @@ TEST(ChartText, ChartViewShowsTheChartOrWhyThereIsNone) {
   amsterdam.Longitude = 4.88969;
   amsterdam.TimeZone = "Europe/Amsterdam";
   const std::string place =
-      "Place=Amsterdam, North Holland, NL (52n22'27, 4e53'23, Europe/Amsterdam)|";
+      "Place=Amsterdam, North Holland, NL|Coordinates=52n22'27, 4e53'23|Time zone=Europe/Amsterdam";
+  TBirthPlace offsetOnly;
+  offsetOnly.Latitude = -33.5;
+  offsetOnly.Longitude = 151.25;
+  offsetOnly.UtcOffsetSeconds = 36000;
+  TBirthPlace both = amsterdam;
+  both.UtcOffsetSeconds = 1172;
 
   TBirthChartResult computed;
   computed.Value = SampleChart();
@@ -302,14 +308,20 @@ TEST(ChartText, ChartViewShowsTheChartOrWhyThereIsNone) {
       {"no place", TBirthPlace(), &failed, kNoPlaceText, "Place=none|", 0, false},
       {"a name only", TBirthPlace{"Atlantis", {}, {}, "", {}, 0, 0}, &failed, kNoPlaceText,
        "Place=Atlantis|", 0, false},
-      {"an error", amsterdam, &failed, "The clock time did not exist.", place, 0, false},
-      {"waiting for the choice", amsterdam, &waiting, "The clock time did not exist.", place, 0,
-       true},
+      {"an error", amsterdam, &failed, "The clock time did not exist.", place + "|", 0, false},
+      {"waiting for the choice", amsterdam, &waiting, "The clock time did not exist.", place + "|",
+       0, true},
+      {"an offset only, unnamed", offsetOnly, &failed, "The clock time did not exist.",
+       "Place=(no name)|Coordinates=33s30, 151e15|Time zone=UTC offset +10:00|", 0, false},
+      {"a zone and an offset", both, &failed, "The clock time did not exist.",
+       "Place=Amsterdam, North Holland, NL|Coordinates=52n22'27, 4e53'23|Time "
+       "zone=Europe/Amsterdam, UTC offset +00:19:32|",
+       0, false},
       {"a chart", amsterdam, &computed, "",
        place +
-           "Time zone=+02:00 CEST|Ascendant=Virgo 3\u00B012\u2032|Sun=Taurus 26\u00B005\u2032|"
+           ", +02:00 CEST|Ascendant=Virgo 3\u00B012\u2032|Sun=Taurus 26\u00B005\u2032|"
            "Moon=Libra 0\u00B059\u2032|Lot of Fortune=Gemini 10\u00B034\u2032|Lot of "
-           "Spirit=Sagittarius 17\u00B051\u2032|Sect=Day: the Sun 35.2\u00B0 above the horizon|",
+           "Spirit=Sagittarius 17\u00B051\u2032|Sect=Day (the Sun 35.2\u00B0 above the horizon)|",
        1, true},
   };
   for (const Case& c : cases) {
