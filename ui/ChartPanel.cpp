@@ -110,7 +110,9 @@ void TChartPanel::Recompute() {
     else
       FResult.Error = error;
   }
-  if (FResult.Value) SetFortuneSign(*FForm->ComboBoxFortune, FResult.Value->Chart.FortuneSign);
+  // With a place Fortune's sign is the chart's: unknown while there is none.
+  if (place.Known())
+    SetFortuneSign(*FForm->ComboBoxFortune, FResult.Value ? FResult.Value->Chart.FortuneSign : -1);
   Show(ChartView(place, FResult));
 }
 

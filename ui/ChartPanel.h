@@ -5,8 +5,9 @@
 //
 // It follows the main window: the chart is computed again whenever the
 // date, the time or the place change, whether the panel is shown or not,
-// and each chart puts Fortune's sign into the "Lot of Fortune" list.  While
-// the place is unknown nothing is computed.  A clock time in a
+// and each chart puts Fortune's sign into the "Lot of Fortune" list ("none"
+// while a known place gives no chart).  While the place is unknown nothing
+// is computed and the list is left alone.  A clock time in a
 // daylight-saving gap or overlap whose place holds no choice is asked about
 // (DstChoiceBox) when the panel is opened or a release is asked for; the
 // answer is kept in the place.

@@ -190,6 +190,7 @@ TChartView ChartView(const TBirthPlace& place, const TBirthChartResult& result) 
   }
   if (!result.Value) {
     view.Status = result.Error;
+    if (result.NeedsDstChoice) view.Status += " " + std::string(kDstChoiceHint);
     view.CanRelease = result.NeedsDstChoice;
     return view;
   }

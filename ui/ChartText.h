@@ -81,6 +81,9 @@ struct TChartView {
 };
 
 inline constexpr const char* kNoPlaceText = "No birth place: enter one to compute the chart.";
+// Added to the status of a chart that waits for the daylight-saving choice.
+inline constexpr const char* kDstChoiceHint =
+    "Release from a lot to be asked, or set Daylight saving in the Birth Place dialog.";
 
 // The panel's view of the chart of `place` (the place the result was
 // computed for).

@@ -212,6 +212,7 @@ TEST_F(BirthPlace, ChartPanelShowsTheLotsAndReleasesFromThem) {
   EXPECT_NE(Value("ChartFortune"), "Gemini 10\u00B034\u2032");
   EnterBirth(1990, 5, 17, "14:3x");
   EXPECT_TRUE(Find<QLabel>(Panel(), "LabelChartStatus")->isVisible()) << "a time that is none";
+  EXPECT_EQ(Form->ComboBoxFortune->currentIndex(), 0) << "no chart, Fortune unknown";
   EXPECT_FALSE(Find<QPushButton>(Panel(), "BtnReleaseSpirit")->isEnabled());
 }
 
@@ -236,6 +237,7 @@ TEST_F(BirthPlace, AClockTimeInAGapOrOverlapIsAskedAbout) {
     EnterBirth(2021, c.month, c.day, c.time);
     Form->SetPlace(Amsterdam());
     EXPECT_TRUE(Panel()->Result().NeedsDstChoice);
+    EXPECT_EQ(Form->ComboBoxFortune->currentIndex(), 0) << "no chart yet, Fortune unknown";
     Form->ComboBoxStartSign->setCurrentIndex(0);
     QString asked;
     DialogInterceptor boxes([&](QDialog& dialog) {
@@ -259,6 +261,8 @@ TEST_F(BirthPlace, AClockTimeInAGapOrOverlapIsAskedAbout) {
     }
     ASSERT_TRUE(Panel()->Result().Value.has_value());
     EXPECT_EQ(Form->ComboBoxStartSign->currentIndex(), Panel()->Result().Value->Chart.SpiritSign);
+    EXPECT_EQ(Form->ComboBoxFortune->currentIndex(),
+              Panel()->Result().Value->Chart.FortuneSign + 1);
     const std::string warnings = Value("LabelChartWarnings");
     EXPECT_NE(warnings.find(c.dst == kDstLater ? "the later offset" : "the earlier offset"),
               std::string::npos)

@@ -309,8 +309,10 @@ TEST(ChartText, ChartViewShowsTheChartOrWhyThereIsNone) {
       {"a name only", TBirthPlace{"Atlantis", {}, {}, "", {}, 0, 0}, &failed, kNoPlaceText,
        "Place=Atlantis|", 0, false},
       {"an error", amsterdam, &failed, "The clock time did not exist.", place + "|", 0, false},
-      {"waiting for the choice", amsterdam, &waiting, "The clock time did not exist.", place + "|",
-       0, true},
+      {"waiting for the choice", amsterdam, &waiting,
+       "The clock time did not exist. Release from a lot to be asked, or set Daylight saving in "
+       "the Birth Place dialog.",
+       place + "|", 0, true},
       {"an offset only, unnamed", offsetOnly, &failed, "The clock time did not exist.",
        "Place=(no name)|Coordinates=33s30, 151e15|Time zone=UTC offset +10:00|", 0, false},
       {"a zone and an offset", both, &failed, "The clock time did not exist.",
