@@ -64,11 +64,11 @@ TPlaceReading ReadPlaceTexts(const TPlaceTexts& texts) {
   if (!errors.empty()) return reading;
 
   if (place.Latitude.has_value() != place.Longitude.has_value())
-    errors.push_back(place.Latitude ? "Give the longitude too." : "Give the latitude too.");
+    errors.emplace_back(place.Latitude ? "Give the longitude too." : "Give the latitude too.");
   else if (place.Known() && zone.empty() && offset.empty())
-    errors.push_back("Give a time zone or a UTC offset.");
+    errors.emplace_back("Give a time zone or a UTC offset.");
   else if (!place.Known() && !(place.Name.empty() && zone.empty() && offset.empty()))
-    errors.push_back("Give the latitude and the longitude, or choose a place from the list.");
+    errors.emplace_back("Give the latitude and the longitude, or choose a place from the list.");
   if (errors.empty()) reading.Place = place;
   return reading;
 }
@@ -86,7 +86,7 @@ TPlaceTexts PlaceTexts(const TBirthPlace& place) {
 }
 
 std::string OffsetName(const TZoneOffset& offset) {
-  const std::string seconds = FormatUtcOffset(offset.Seconds);
+  std::string seconds = FormatUtcOffset(offset.Seconds);
   if (offset.LocalMeanTime) return "local mean time " + seconds;
   const std::string& a = offset.Abbreviation;
   if (a.empty() || a[0] == '+' || a[0] == '-') return seconds;
@@ -142,11 +142,11 @@ std::vector<std::string> ChartWarnings(const TBirthChart& b) {
   std::vector<std::string> warnings;
   const TChart& c = b.Chart;
   if (c.FortuneNearBoundary)
-    warnings.push_back(
+    warnings.emplace_back(
         "The Lot of Fortune lies within 1\u00B0 of a sign boundary: a small error "
         "in the birth time may move it into the next sign.");
   if (c.SpiritNearBoundary)
-    warnings.push_back(
+    warnings.emplace_back(
         "The Lot of Spirit lies within 1\u00B0 of a sign boundary: a small error "
         "in the birth time may move it into the next sign.");
   const TZoneResolution& z = b.Zone;
@@ -171,7 +171,7 @@ std::vector<std::string> ChartWarnings(const TBirthChart& b) {
                        (c.Sect == TSect::Day ? "day" : "night") +
                        " by hand, not taken from the Sun's altitude.");
   if (c.DubiousYear)
-    warnings.push_back("The difference between UTC and TT for that year is extrapolated.");
+    warnings.emplace_back("The difference between UTC and TT for that year is extrapolated.");
   return warnings;
 }
 
