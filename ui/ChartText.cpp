@@ -10,34 +10,6 @@
 namespace ostrane {
 namespace {
 
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-// The shortest decimal text that reads back to the same degrees.
-std::string DegreesText(double degrees) {
-  char buffer[40];
-  for (int digits = 6; digits <= 17; ++digits) {
-    std::snprintf(buffer, sizeof buffer, "%.*g", digits, degrees);
-    if (std::strtod(buffer, nullptr) == degrees) break;
-  }
-  return buffer;
-}
-
-// Runs a parser of the field's text; its message goes to the errors.
-template <class T, class Parse>
-std::optional<T> ReadField(const std::string& text, Parse parse, std::vector<std::string>& errors) {
-  if (text.empty()) return std::nullopt;
-  try {
-    return parse(text);
-  } catch (const EConvertError& error) {
-    errors.push_back(ErrorBoxText(error.what()));
-    return std::nullopt;
-  }
-}
-
 std::string OneDecimal(double value) {
   char buffer[32];
   std::snprintf(buffer, sizeof buffer, "%.1f", value);
@@ -45,45 +17,6 @@ std::string OneDecimal(double value) {
 }
 
 }  // namespace
-
-TPlaceReading ReadPlaceTexts(const TPlaceTexts& texts) {
-  TPlaceReading reading;
-  std::vector<std::string>& errors = reading.Errors;
-  const std::string latitude = Trimmed(texts.Latitude), longitude = Trimmed(texts.Longitude);
-  const std::string zone = Trimmed(texts.TimeZone), offset = Trimmed(texts.UtcOffset);
-  TBirthPlace place;
-  place.Name = Trimmed(texts.Name);
-  place.Latitude = ReadField<double>(latitude, ParseLatitude, errors);
-  place.Longitude = ReadField<double>(longitude, ParseLongitude, errors);
-  if (!zone.empty() && !IsKnownZone(zone))
-    errors.push_back("'" + zone + "' is not a time zone of the time-zone database.");
-  place.TimeZone = zone;
-  place.UtcOffsetSeconds = ReadField<std::int32_t>(offset, ParseUtcOffset, errors);
-  place.Dst = texts.Dst;
-  place.Sect = texts.Sect;
-  if (!errors.empty()) return reading;
-
-  if (place.Latitude.has_value() != place.Longitude.has_value())
-    errors.emplace_back(place.Latitude ? "Give the longitude too." : "Give the latitude too.");
-  else if (place.Known() && zone.empty() && offset.empty())
-    errors.emplace_back("Give a time zone or a UTC offset.");
-  else if (!place.Known() && !(place.Name.empty() && zone.empty() && offset.empty()))
-    errors.emplace_back("Give the latitude and the longitude, or choose a place from the list.");
-  if (errors.empty()) reading.Place = place;
-  return reading;
-}
-
-TPlaceTexts PlaceTexts(const TBirthPlace& place) {
-  TPlaceTexts texts;
-  texts.Name = place.Name;
-  if (place.Latitude) texts.Latitude = DegreesText(*place.Latitude);
-  if (place.Longitude) texts.Longitude = DegreesText(*place.Longitude);
-  texts.TimeZone = place.TimeZone;
-  if (place.UtcOffsetSeconds) texts.UtcOffset = FormatUtcOffset(*place.UtcOffsetSeconds);
-  texts.Dst = place.Dst;
-  texts.Sect = place.Sect;
-  return texts;
-}
 
 std::string OffsetName(const TZoneOffset& offset) {
   std::string seconds = FormatUtcOffset(offset.Seconds);

@@ -1,6 +1,6 @@
 // The texts of the birth place dialog and the chart panel, apart from their
-// widgets: the place's fields read into a TBirthPlace and written back, the
-// offset of the time zone at the birth, the chart's lines and its warnings.
+// widgets: the offset of the time zone at the birth, the chart's lines and
+// its warnings.  The dialog's fields are read by PlaceFields.h.
 #pragma once
 
 #include <cstdint>
@@ -10,39 +10,11 @@
 #include <vector>
 
 #include "BirthChart.h"
+#include "PlaceFields.h"
 #include "ReleaseSettings.h"
 #include "TimeZones.h"
 
 namespace ostrane {
-
-// The fields of the birth place dialog as typed.
-struct TPlaceTexts {
-  std::string Name;       // the search field: the place's name as chosen or typed
-  std::string Latitude;   // decimal degrees or "52n22" (Coordinates.h); empty when unknown
-  std::string Longitude;  // decimal degrees or "4e54"; empty when unknown
-  std::string TimeZone;   // IANA time-zone id; empty for none
-  std::string UtcOffset;  // "+01:00" (Coordinates.h); empty for none
-  std::int32_t Dst = kDstAsk;
-  std::int32_t Sect = kSectComputed;
-};
-
-// The place the fields give, or what is wrong with them.
-struct TPlaceReading {
-  std::optional<TBirthPlace> Place;  // set when Errors is empty
-  // One sentence each, in the order of the fields: a coordinate or an
-  // offset that cannot be read (the parser's message), a zone the database
-  // does not know, one coordinate without the other, coordinates without a
-  // zone or an offset, a zone or offset or name without coordinates.
-  std::vector<std::string> Errors;
-};
-
-// Reads the fields.  Spaces around each text do not count.  All fields
-// empty (the choices aside) give the empty place: no place.
-TPlaceReading ReadPlaceTexts(const TPlaceTexts& texts);
-
-// The fields that show a place: the coordinates as the shortest decimal
-// text that reads back to the same degrees, the offset as FormatUtcOffset.
-TPlaceTexts PlaceTexts(const TBirthPlace& place);
 
 // The offset of a zone at the birth, as the dialog shows it beside the
 // zone: "+01:19:32 NST", "+05:30" (when the abbreviation is only the offset
