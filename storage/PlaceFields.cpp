@@ -1,7 +1,9 @@
 #include "PlaceFields.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "Coordinates.h"
 #include "Errors.h"
@@ -14,16 +16,6 @@ std::string Trimmed(const std::string& text) {
   const auto first = text.find_first_not_of(" \t");
   if (first == std::string::npos) return {};
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-// The shortest decimal text that reads back to the same degrees.
-std::string DegreesText(double degrees) {
-  char buffer[40];
-  for (int digits = 6; digits <= 17; ++digits) {
-    std::snprintf(buffer, sizeof buffer, "%.*g", digits, degrees);
-    if (std::strtod(buffer, nullptr) == degrees) break;
-  }
-  return buffer;
 }
 
 // Runs a parser of the field's text; its message goes to the errors.
@@ -39,6 +31,29 @@ std::optional<T> ReadField(const std::string& text, Parse parse, std::vector<std
 }
 
 }  // namespace
+
+std::string DegreesText(double degrees) {
+  char buffer[40];
+  int digits = 6;
+  for (; digits < 17; ++digits) {
+    std::snprintf(buffer, sizeof buffer, "%.*g", digits, degrees);
+    if (std::strtod(buffer, nullptr) == degrees) break;
+  }
+  std::snprintf(buffer, sizeof buffer, "%.*g", digits, degrees);
+  const char* exponent = std::strchr(buffer, 'e');
+  if (!exponent) return buffer;
+  // The same significant digits written out in full: the coordinate
+  // parsers read no exponent.
+  const int decimals = std::max(0, digits - 1 - std::atoi(exponent + 1));
+  std::vector<char> fixed(static_cast<std::size_t>(decimals) + 400);
+  std::snprintf(fixed.data(), fixed.size(), "%.*f", decimals, degrees);
+  std::string text = fixed.data();
+  if (text.find('.') != std::string::npos) {
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+  }
+  return text;
+}
 
 TPlaceReading ReadPlaceTexts(const TPlaceTexts& texts) {
   TPlaceReading reading;

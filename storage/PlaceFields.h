@@ -37,6 +37,11 @@ struct TPlaceReading {
 // outside its range reads as Ask or Computed.
 TPlaceReading ReadPlaceTexts(const TPlaceTexts& texts);
 
+// The shortest decimal text of a coordinate that reads back to the same
+// degrees (ParseLatitude, ParseLongitude), without an exponent: "52.37403",
+// "-4", "0.000000000000000123".
+std::string DegreesText(double degrees);
+
 // The fields that show a place: the coordinates as the shortest decimal
 // text that reads back to the same degrees, the offset as FormatUtcOffset.
 TPlaceTexts PlaceTexts(const TBirthPlace& place);

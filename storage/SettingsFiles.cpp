@@ -8,6 +8,7 @@
 
 #include "Coordinates.h"
 #include "Errors.h"
+#include "PlaceFields.h"
 #include "TimeZones.h"
 
 namespace ostrane {
@@ -15,16 +16,6 @@ namespace {
 
 constexpr const char* kFortuneKey = "fortune";
 constexpr const char* kAnglesFromKey = "angles-from";
-
-// The shortest decimal text that reads back to the same degrees.
-std::string DegreesText(double degrees) {
-  char buffer[40];
-  for (int digits = 6; digits <= 17; ++digits) {
-    std::snprintf(buffer, sizeof buffer, "%.*g", digits, degrees);
-    if (std::strtod(buffer, nullptr) == degrees) break;
-  }
-  return buffer;
-}
 
 const char* ChoiceText(std::int32_t value, const char* one, const char* two) {
   return value == 1 ? one : value == 2 ? two : "";

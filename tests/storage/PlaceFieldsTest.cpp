@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "Coordinates.h"
 #include "PlaceFields.h"
 
 namespace ostrane {
@@ -118,6 +119,26 @@ TEST(PlaceFields, PlaceTextsReadBackToTheSamePlace) {
   }
   EXPECT_EQ(PlaceTexts(places[0]).Latitude, "52.37403");
   EXPECT_EQ(PlaceTexts(places[2]).UtcOffset, "-03:30:05");
+}
+
+TEST(PlaceFields, DegreesTextIsTheShortestWithoutAnExponent) {
+  struct Case {
+    double degrees;
+    const char* text;
+  };
+  const Case cases[] = {
+      {52.37403, "52.37403"},
+      {-4.0, "-4"},
+      {0.1 + 0.2, "0.30000000000000004"},
+      {1e-16, "0.0000000000000001"},
+      {-1.25e-5, "-0.0000125"},
+      {180.0, "180"},
+  };
+  for (const Case& c : cases) {
+    const std::string text = DegreesText(c.degrees);
+    EXPECT_EQ(text, c.text);
+    EXPECT_EQ(ParseLongitude(text), c.degrees) << text;
+  }
 }
 
 }  // namespace
