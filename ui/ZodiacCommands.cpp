@@ -56,7 +56,7 @@ void TFormZodiac::BtnCalculateOstraneClick() {
   if (FInForce.Periods[1].Level == 2)
     ListBoxOstrane->scrollToItem(ListBoxOstrane->item(FInForce.Periods[1].Entry + kHeaderLines),
                                  QAbstractItemView::PositionAtCenter);
-  NoteListing();
+  NoteListing(true);
   ShowNotWholeNumberNotes();
   UpdateListingState();
 }
@@ -92,7 +92,7 @@ void TFormZodiac::BtnClearListClick() {
   ListSubPeriods1->setEnabled(false);
   Print1->setEnabled(false);
   Print2->setEnabled(false);
-  NoteListing();
+  NoteListing(true);
 }
 
 void TFormZodiac::DisableClearListButtons() {

@@ -129,8 +129,9 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   const TInForce& InForce() const { return FInForce; }
   // What the places of the marks are counted from, now.
   TMarkReference MarkReference() const;
-  // The listing the main list holds: its settings and birth moment; nothing
-  // after a clear or a listing that failed.
+  // What the timeline draws: the listing the main list holds (its settings
+  // with the marks' Fortune sign and angle choice, and its birth moment);
+  // nothing after a clear or a listing that failed.
   const std::optional<TTimelineSource>& Listed() const { return FTimelineSource; }
   // The timeline window, once View > Timeline made it.
   TFormTimeline* TimelineWindow() const { return FTimeline; }
@@ -260,7 +261,8 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   void SelectTimelinePeriod(int entry, int level);
 
  signals:
-  // After every listing and every clearing of the main list.
+  // After every listing, clearing of the main list, "Go to Date" and change
+  // of what the marks are counted from.
   void ListingChanged();
   // After every SetPlace.
   void PlaceChanged();
@@ -283,9 +285,9 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   void DisableClearListButtons();
   void SetSignNameChecks(bool shortNames);
   void WriteTimeField(std::int64_t msOfDay);
-  // Keeps the listing the main list now holds (FListedSettings) for the
-  // timeline and tells it.
-  void NoteListing();
+  // Keeps what the timeline draws and tells it (ListingChanged); a new
+  // listing (or none) also forgets the moment "Go to Date" chose.
+  void NoteListing(bool newListing);
 
   // Runs a command; a conversion error ends it and shows the error box.
   void RunCommand(const std::function<void()>& command);
@@ -344,6 +346,9 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   QPointer<TFormLevel3> FLevel3;
   QPointer<TFormTimeline> FTimeline;
   std::optional<TTimelineSource> FTimelineSource;
+  // The moment "Go to Date" chose, until the next listing: the timeline's
+  // line is there, else at the clock's moment.
+  std::optional<double> FChosenMoment;
   THelpWindow* FHelp = nullptr;
   THintTracker* FHintTracker = nullptr;
   QActionGroup* FSignNameItems = nullptr;

@@ -134,12 +134,15 @@ void TFormZodiac::RefreshMarks() {
   if (FListedSettings) ShowInForce(FInForceMoment);
   ListBoxOstrane->viewport()->update();
   if (FLevel3) FLevel3->ListBoxLevel3->viewport()->update();
+  NoteListing(false);
 }
 
 void TFormZodiac::GoToDate1Click() {
   TGoToDateDialog dialog(FClock(), ReadTimeLocale(), this);
   if (RunModal(dialog) != QDialog::Accepted) return;
   GoToMoment(dialog.JulianDay());
+  FChosenMoment = dialog.JulianDay();
+  NoteListing(false);
 }
 
 }  // namespace ostrane

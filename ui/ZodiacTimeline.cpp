@@ -1,6 +1,7 @@
 // The main window's side of the timeline window: what the main list holds,
 // the window opened from View > Timeline and kept up to date after every
-// listing, and a click on one of its periods.
+// listing, Go to Date and change of the Fortune field, and a click on one of
+// its periods.
 #include "Level3F.h"
 #include "ListBox.h"
 #include "TimelineF.h"
@@ -8,12 +9,13 @@
 
 namespace ostrane {
 
-void TFormZodiac::NoteListing() {
+void TFormZodiac::NoteListing(bool newListing) {
+  if (newListing) FChosenMoment.reset();
   FTimelineSource.reset();
-  if (FListedSettings) {
-    FTimelineSource = TTimelineSource{
-        *FListedSettings, ListingStart(*FDate, *FListedSettings, ReadTimeLocale())};
-  }
+  // The settings of the marks (the Fortune field and the angle choice of
+  // now); the first line begins at the birth moment of the listing.
+  if (FListedSettings && FTables.Count > 0)
+    FTimelineSource = TTimelineSource{MarkSettings(), FTables.LineJulianDay[0]};
   emit ListingChanged();
 }
 
@@ -21,11 +23,15 @@ void TFormZodiac::Timeline1Click() {
   if (!FTimeline) {
     FTimeline = new TFormTimeline(this);
     FTimeline->setWindowFlag(Qt::Window);
-    connect(this, &TFormZodiac::ListingChanged, FTimeline,
-            [this] { FTimeline->SetSource(FTimelineSource); });
+    FTimeline->SetClock(FClock);
+    const auto update = [this] {
+      FTimeline->SetSource(FTimelineSource);
+      FTimeline->SetMoment(FChosenMoment);
+    };
+    connect(this, &TFormZodiac::ListingChanged, FTimeline, update);
     connect(FTimeline, &TFormTimeline::PeriodClicked, this, &TFormZodiac::SelectTimelinePeriod);
+    update();
   }
-  FTimeline->SetSource(FTimelineSource);
   FTimeline->ShowWindow();
 }
 
