@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "FileTestSupport.h"
+#include "GoToDate.h"
 #include "IsoDateText.h"
 #include "ListBox.h"
 #include "SpinEdit.h"
@@ -261,6 +262,61 @@ TEST_F(TimelineWindow, TheMomentLineIsNowUnlessOneIsChosen) {
   EXPECT_EQ(View->Scene().MomentLabel, "10/14/2014");
   Timeline->SetMoment(std::nullopt);
   EXPECT_EQ(View->Scene().MomentLabel, "now 3/5/2010");
+}
+
+// The line follows the main window: its clock after a listing, the moment
+// of Go to Date until the next listing; a new Fortune sign redraws the
+// places and keeps the moment.
+TEST_F(TimelineWindow, TheLineFollowsGoToDateUntilTheNextListing) {
+  CreateWindows();
+  Form->SetClock([] { return QDateTime(QDate(2010, 3, 5), QTime(18, 0)); });
+  ShowMainWindow();
+  EnterWorkedExample();
+  W<QComboBox>("ComboBoxFortune")->setCurrentIndex(4);  // Cancer
+  W<QPushButton>("BtnCalculateOstrane")->click();
+  W<QAction>("Timeline1")->trigger();
+  View = Find<TTimelineView>(Find<TFormTimeline>(Form.get(), "FormTimeline"), "TimelineView");
+  const double clock = CivilJulianDay(TCivilMoment{2010, 3, 5, 18 * 3600000});
+  const auto goTo = [&] {
+    DialogInterceptor dialogs([](QDialog& dialog) {
+      auto* go = dynamic_cast<TGoToDateDialog*>(&dialog);
+      if (go == nullptr) return dialog.result();
+      go->ComboBoxGoMonth->setCurrentIndex(9);
+      go->SpinEditGoDay->SetValue(14);
+      go->SpinEditGoYear->SetValue(2014);
+      go->EditGoTime->setText("12:00:00");
+      go->accept();
+      return go->result();
+    });
+    W<QAction>("GoToDate1")->trigger();
+    ASSERT_EQ(dialogs.Dialogs.size(), 1u);
+  };
+  const struct {
+    const char* name;
+    std::function<void()> act;
+    double moment;
+    const char* label;
+    int ariesPlace;  // Aries, the first general period, counted from Fortune
+  } steps[] = {
+      {"listed: the clock's moment", [] {}, clock, "now 3/5/2010", 10},
+      {"Go to Date 10/14/2014 noon", goTo, 2456945.0, "10/14/2014", 10},
+      {"Fortune in Aries: places anew, the same moment",
+       [&] { W<QComboBox>("ComboBoxFortune")->setCurrentIndex(1); }, 2456945.0, "10/14/2014", 1},
+      {"listed anew: the clock's moment again",
+       [&] {
+         W<QPushButton>("BtnClearList")->click();
+         W<QPushButton>("BtnCalculateOstrane")->click();
+       },
+       clock, "now 3/5/2010", 1},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.name);
+    step.act();
+    EXPECT_EQ(View->Scene().Moment, step.moment);
+    EXPECT_EQ(View->Scene().MomentLabel, step.label);
+    ASSERT_FALSE(View->Model().Empty());
+    EXPECT_EQ(View->Model().Tracks[0].Spans.front().Place, step.ariesPlace);
+  }
 }
 
 TEST_F(TimelineWindow, FileExportWritesTheFormatOfTheNameOrSaysWhyNot) {
