@@ -12,7 +12,6 @@
 
 #include <memory>
 
-#include "BirthChart.h"
 #include "ChartCommand.h"
 #include "Errors.h"
 #include "IntegerText.h"
@@ -114,22 +113,13 @@ double NowJulianDay() {
       TCivilMoment{date.year(), date.month(), date.day(), now.time().msecsSinceStartOfDay()});
 }
 
-// The sign of the Lot of Spirit when the birth place gives a chart whose
-// Fortune is the listing's; -1 otherwise.
-std::int32_t SpiritSign(const ReleaseSettings& settings, double start) {
-  if (!settings.Place.Known()) return -1;
-  const TBirthChartResult chart = ComputeBirthChart(settings.Place, start);
-  if (!chart.Value || chart.Value->Chart.FortuneSign != settings.FortuneSign) return -1;
-  return chart.Value->Chart.SpiritSign;
-}
-
 int WriteTimeline(const TTimelineRequest& r, const TListRequest& list, std::ostream& err) {
   TDate date;
   // The time as the listing reads it: the system's locale, or the "C" forms.
   const double start =
       ListingStart(date, list.Settings, TimeLocaleReading(list.Settings.TimeText, QLocale()));
-  const TTimelineModel model =
-      BuildTimelineModel(TTimelineSource{list.Settings, start}, SpiritSign(list.Settings, start));
+  const TTimelineSource source{list.Settings, start};
+  const TTimelineModel model = BuildTimelineModel(source, ChartSpiritSign(source));
   std::optional<double> from, to;
   if (r.FromYear) from = FirstDayOfYear(*r.FromYear);
   if (r.ToYear) to = FirstDayOfYear(*r.ToYear + 1);

@@ -92,6 +92,11 @@ TFormTimeline::TFormTimeline(QWidget* parent)
 
 void TFormTimeline::SetSource(const std::optional<TTimelineSource>& source) {
   TimelineView->SetSource(source);
+  if (source) {
+    const std::int32_t spirit = ChartSpiritSign(*source);
+    if (spirit >= 0 && spirit != FChartSpirit) ComboBoxSpirit->setCurrentIndex(spirit + 1);
+    FChartSpirit = spirit;
+  }
   UpdateMoment();
 }
 

@@ -25,7 +25,10 @@ class TFormTimeline : public QMainWindow {
   explicit TFormTimeline(QWidget* parent = nullptr);
 
   // The listing to draw, or none when the main list holds none.  The
-  // moment line goes to the clock's time unless SetMoment chose one.
+  // moment line goes to the clock's time unless SetMoment chose one.  When
+  // the listing's birth place gives the Lot of Spirit (ChartSpiritSign) and
+  // it is another than that of the last listing, it is chosen in
+  // ComboBoxSpirit; otherwise the choice there stays.
   void SetSource(const std::optional<TTimelineSource>& source);
   // Puts the moment line at a chosen moment (Julian Day, local clock time),
   // labelled with its date; nothing puts it back at the clock's time.
@@ -65,6 +68,7 @@ class TFormTimeline : public QMainWindow {
   std::function<QDateTime()> FClock;
   std::optional<double> FChosenMoment;
   bool FPlaced = false;
+  std::int32_t FChartSpirit = -1;  // the Spirit sign of the last listing's chart
 };
 
 }  // namespace ostrane

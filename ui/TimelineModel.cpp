@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "BirthChart.h"
 #include "Chronocrators.h"
 #include "DateTime.h"
 #include "Marks.h"
@@ -54,6 +55,14 @@ TTimelineModel BuildTimelineModel(const TTimelineSource& source, std::int32_t sp
     }
   }
   return model;
+}
+
+std::int32_t ChartSpiritSign(const TTimelineSource& source) {
+  const ReleaseSettings& s = source.Settings;
+  if (!s.Place.Known()) return -1;
+  const TBirthChartResult chart = ComputeBirthChart(s.Place, source.Start);
+  if (!chart.Value || chart.Value->Chart.FortuneSign != s.FortuneSign) return -1;
+  return chart.Value->Chart.SpiritSign;
 }
 
 std::string SignName(std::int32_t counter, std::int32_t signNameStyle) {

@@ -50,6 +50,12 @@ struct TTimelineModel {
 // every track are counted as the settings choose (AngleReference).
 TTimelineModel BuildTimelineModel(const TTimelineSource& source, std::int32_t spiritSign = -1);
 
+// The sign of the Lot of Spirit of the source's birth, when the settings'
+// birth place gives a chart (ComputeBirthChart at the source's Start) whose
+// Fortune is the settings' FortuneSign; -1 otherwise: no place, no chart (a
+// clock time that waits for its daylight-saving choice), another Fortune.
+std::int32_t ChartSpiritSign(const TTimelineSource& source);
+
 // The sign of a sign counter (reduced modulo 12) in the settings' style of
 // names, the long names when no style is selected.
 std::string SignName(std::int32_t counter, std::int32_t signNameStyle);
