@@ -2,6 +2,7 @@
 // Fortune) and the texts of its periods.
 #include <gtest/gtest.h>
 
+#include "IsoDateText.h"
 #include "Releasing.h"
 #include "TimelineModel.h"
 #include "TimelineTestSupport.h"
@@ -141,6 +142,35 @@ TEST(TimelineModel, ToolTipsNameTheLoosingOfTheBondAndTheTrack) {
   // Both tracks pass the 12th general period, and Leo's and Cancer's long
   // general periods loose the bond among their sub periods.
   EXPECT_GE(loosings, 4);
+}
+
+TEST(TimelineModel, TheLotOfSpiritFromTheChartOfTheBirthPlace) {
+  TBirthPlace amsterdam;
+  amsterdam.Latitude = 52.37403;
+  amsterdam.Longitude = 4.88969;
+  amsterdam.TimeZone = "Europe/Amsterdam";
+  TBirthPlace noZone = amsterdam;
+  noZone.TimeZone.clear();
+  const struct {
+    const char* name;
+    TBirthPlace place;
+    std::int32_t fortune;
+    std::int32_t spirit;
+  } cases[] = {
+      // Fortune in Cancer, Spirit in Virgo (the chart of ostrane-list --lots).
+      {"Amsterdam, Fortune's sign as its chart", amsterdam, 3, 5},
+      {"another Fortune than the chart's", amsterdam, 0, -1},
+      {"no Fortune", amsterdam, -1, -1},
+      {"no place", TBirthPlace{}, 3, -1},
+      {"a place without a zone or offset: no chart", noZone, 3, -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TTimelineSource source = WorkedExample(2, c.fortune);
+    source.Settings.Place = c.place;
+    source.Start = CivilJulianDay(TCivilMoment{1980, 4, 12, (14 * 60 + 30) * 60000});
+    EXPECT_EQ(ChartSpiritSign(source), c.spirit);
+  }
 }
 
 TEST(TimelineModel, SignGlyphs) {

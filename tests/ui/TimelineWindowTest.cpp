@@ -319,6 +319,44 @@ TEST_F(TimelineWindow, TheLineFollowsGoToDateUntilTheNextListing) {
   }
 }
 
+// A birth place gives the Lot of Spirit: the Spirit track comes by itself,
+// and a choice of the user stays until the chart gives another sign.
+TEST_F(TimelineWindow, TheChartOfTheBirthPlaceChoosesSpirit) {
+  CreateWindows();
+  ShowMainWindow();
+  EnterWorkedExample();
+  W<QComboBox>("ComboBoxMonth")->setCurrentIndex(3);
+  W<TSpinEdit>("SpinEditDay")->SetValue(12);
+  W<TSpinEdit>("SpinEditYear")->SetValue(1980);
+  W<QLineEdit>("EditTime")->setText("14:30:00");
+  TBirthPlace amsterdam;
+  amsterdam.Name = "Amsterdam, North Holland, NL";
+  amsterdam.Latitude = 52.37403;
+  amsterdam.Longitude = 4.88969;
+  amsterdam.TimeZone = "Europe/Amsterdam";
+  Form->SetPlace(amsterdam);
+  ASSERT_EQ(W<QComboBox>("ComboBoxFortune")->currentText(), "Cancer") << "set from the chart";
+  W<QPushButton>("BtnCalculateOstrane")->click();
+  W<QAction>("Timeline1")->trigger();
+  auto* timeline = Find<TFormTimeline>(Form.get(), "FormTimeline");
+  auto* spirit = Find<QComboBox>(timeline, "ComboBoxSpirit");
+  View = Find<TTimelineView>(timeline, "TimelineView");
+  const auto titles = [&] {
+    std::vector<std::string> all;
+    for (const auto& track : View->Model().Tracks) all.push_back(track.Title);
+    return all;
+  };
+  EXPECT_EQ(spirit->currentText(), "Virgo");
+  EXPECT_EQ(titles(), (std::vector<std::string>{"from Spirit (Virgo)", "from Fortune (Cancer)"}));
+
+  spirit->setCurrentIndex(0);  // none
+  EXPECT_EQ(titles(), std::vector<std::string>{"from Aries"});
+  W<QPushButton>("BtnClearList")->click();
+  W<QPushButton>("BtnCalculateOstrane")->click();
+  EXPECT_EQ(spirit->currentText(), "none") << "the same chart: the user's choice stays";
+  EXPECT_EQ(titles(), std::vector<std::string>{"from Aries"});
+}
+
 TEST_F(TimelineWindow, FileExportWritesTheFormatOfTheNameOrSaysWhyNot) {
   OpenOnWorkedExample();
   const struct {
