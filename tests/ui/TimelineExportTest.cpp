@@ -149,27 +149,6 @@ TEST(TimelineExport, PngHasTheWidthAskedForAndPdfIsOnePage) {
   }
 }
 
-TEST(TimelineExport, TheExtensionChoosesTheFormat) {
-  QTemporaryDir directory;
-  ASSERT_TRUE(directory.isValid());
-  const TTimelineModel model = BuildTimelineModel(WorkedExample());
-  const TTimelineScene scene = FittedScene(model, 600.0);
-  const struct {
-    const char* file;
-    const char* head;
-  } cases[] = {{"t.png", "\x89PNG\r\n"}, {"T.PNG", "\x89PNG\r\n"}, {"t.svg", "<?xml"},
-               {"t.Svg", "<?xml"},       {"t.pdf", "%PDF-"},       {"with space.PDF", "%PDF-"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.file);
-    const QString path = directory.filePath(c.file);
-    ExportTimeline(path, model, scene);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().startsWith(c.head));
-  }
-  EXPECT_EQ(QDir(directory.path()).entryList(QDir::Files).size(), 6) << "no temporary file left";
-}
-
 // Lowers the largest file size the process may write for its lifetime;
 // writing beyond it fails with EFBIG instead of raising SIGXFSZ.
 class FileSizeLimit {

@@ -1,6 +1,6 @@
 // The timeline's geometry: where every period of PeriodSpans lands at
-// several zooms and offsets, which period a point hits, the axis ticks on
-// the program's calendar, and the rows of the layout.
+// several zooms and offsets, which period a point hits, and the axis ticks
+// on the program's calendar.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -236,37 +236,6 @@ TEST(TimelineAxis, MonthsOnlyWhenWideEnough) {
     SCOPED_TRACE(std::to_string(c.pixelsPerDay) + " pixels a day");
     EXPECT_EQ(!MonthTicks(TTimelineScale{kBirth, c.pixelsPerDay, kPlotLeft}, layout).empty(),
               c.any);
-  }
-}
-
-TEST(TimelineLayout, RowsFollowEachOtherWithoutOverlapping) {
-  const struct {
-    const char* name;
-    double width;
-    int tracks, legendColumns;
-  } cases[] = {
-      {"one track, wide", 1600.0, 1, 7},
-      {"two tracks, wide", 1600.0, 2, 7},
-      {"two tracks, narrow: the legend wraps", 400.0, 2, 2},
-      {"narrower than the gutter", 50.0, 1, 1},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    TTimelineLayout layout;
-    layout.Width = c.width;
-    layout.Tracks = c.tracks;
-    std::vector<QRectF> rows{layout.Axis()};
-    for (int t = 0; t < c.tracks; ++t)
-      rows.insert(rows.end(), {layout.TitleRow(t), layout.Band(t, 1), layout.Band(t, 2)});
-    rows.push_back(layout.Legend());
-    for (std::size_t i = 1; i < rows.size(); ++i) {
-      EXPECT_GE(rows[i].top(), rows[i - 1].bottom()) << "row " << i;
-      EXPECT_GT(rows[i].height(), 0.0) << "row " << i;
-    }
-    EXPECT_EQ(layout.LegendColumns(), c.legendColumns);
-    const int legendRows = (TTimelineLayout::kLegendItems + c.legendColumns - 1) / c.legendColumns;
-    EXPECT_GE(layout.Legend().height(), legendRows * TTimelineLayout::kLegendRowHeight);
-    EXPECT_GE(layout.Height(), layout.Legend().bottom());
   }
 }
 

@@ -251,19 +251,6 @@ TEST_F(TimelineWindow, ASpiritTrackAboveFortunesAndTheirToolTips) {
   EXPECT_EQ(View->ToolTipAt(QPointF(5, 5)), QString()) << "no period there";
 }
 
-TEST_F(TimelineWindow, TheMomentLineIsNowUnlessOneIsChosen) {
-  OpenOnWorkedExample();
-  Timeline->SetClock([] { return QDateTime(QDate(2010, 3, 5), QTime(18, 0)); });
-  Timeline->SetSource(Form->Listed());
-  EXPECT_EQ(View->Scene().Moment, CivilJulianDay(TCivilMoment{2010, 3, 5, 18 * 3600000}));
-  EXPECT_EQ(View->Scene().MomentLabel, "now 3/5/2010");
-  Timeline->SetMoment(2456945.0);
-  EXPECT_EQ(View->Scene().Moment, 2456945.0);
-  EXPECT_EQ(View->Scene().MomentLabel, "10/14/2014");
-  Timeline->SetMoment(std::nullopt);
-  EXPECT_EQ(View->Scene().MomentLabel, "now 3/5/2010");
-}
-
 // The line follows the main window: its clock after a listing, the moment
 // of Go to Date until the next listing; a new Fortune sign redraws the
 // places and keeps the moment.
