@@ -16,19 +16,6 @@
 namespace ostrane {
 namespace {
 
-std::string Degrees(double value) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.6f", value);
-  return buffer;
-}
-
-std::string SignName(int sign) {
-  TChronocrator chronocrator;
-  std::string name;
-  chronocrator.LongSignName(sign, name);
-  return name;
-}
-
 // The chart of the request's birth, or its error (with the flag that picks a
 // daylight-saving choice).
 TBirthChartResult RequestChart(const TListRequest& request) {
@@ -46,21 +33,19 @@ TBirthChartResult RequestChart(const TListRequest& request) {
 std::vector<std::pair<std::string, std::string>> LotsRows(const TBirthPlace& place,
                                                           const TBirthChart& b) {
   const TChart& c = b.Chart;
-  return {{"latitude", Degrees(*place.Latitude)},
-          {"longitude", Degrees(*place.Longitude)},
-          {"time_zone", place.TimeZone},
-          {"utc_offset_seconds", std::to_string(b.Zone.Offset.Seconds)},
-          {"julian_day_ut", ExactReal(c.JdUt1)},
-          {"julian_day_tt", ExactReal(c.JdTt)},
-          {"sun", Degrees(c.SunDeg)},
-          {"moon", Degrees(c.MoonDeg)},
-          {"ascendant", Degrees(c.AscendantDeg)},
-          {"sun_altitude", Degrees(c.SunAltitudeDeg)},
-          {"sect", c.Sect == TSect::Day ? "day" : "night"},
-          {"fortune", Degrees(c.FortuneDeg)},
-          {"spirit", Degrees(c.SpiritDeg)},
-          {"fortune_sign", SignName(c.FortuneSign)},
-          {"spirit_sign", SignName(c.SpiritSign)}};
+  std::vector<std::pair<std::string, std::string>> rows = {
+      {"latitude", SixDecimals(*place.Latitude)},
+      {"longitude", SixDecimals(*place.Longitude)},
+      {"time_zone", place.TimeZone},
+      {"utc_offset_seconds", std::to_string(b.Zone.Offset.Seconds)},
+      {"julian_day_ut", ExactReal(c.JdUt1)},
+      {"julian_day_tt", ExactReal(c.JdTt)},
+      {"sun", SixDecimals(c.SunDeg)},
+      {"moon", SixDecimals(c.MoonDeg)},
+      {"ascendant", SixDecimals(c.AscendantDeg)},
+      {"sun_altitude", SixDecimals(c.SunAltitudeDeg)}};
+  for (auto& value : LotsValues(c)) rows.push_back(std::move(value));
+  return rows;
 }
 
 std::vector<std::string> ChartNotes(const TBirthChart& b) {

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "BuiltInPlaces.h"
+#include "ChoiceText.h"
 #include "Coordinates.h"
 #include "Errors.h"
 #include "PrintableText.h"
@@ -104,16 +105,6 @@ constexpr const char* kUsage =
     "as 9.01.16 in Finnish, and otherwise as 14:30, 14:30:15.250 or 2:30 pm.  The\n"
     "Julian Date line of a file is not used.\n";
 
-constexpr const char* kSignNames[12] = {"aries",       "taurus",    "gemini",   "cancer",
-                                        "leo",         "virgo",     "libra",    "scorpio",
-                                        "sagittarius", "capricorn", "aquarius", "pisces"};
-
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
-
 std::int32_t IntegerValue(const std::string& flag, const std::string& text, std::int32_t min,
                           std::int32_t max) {
   std::size_t used = 0;
@@ -132,15 +123,9 @@ std::int32_t IntegerValue(const std::string& flag, const std::string& text, std:
 // A value given by number or by one of its names.
 std::int32_t ChoiceValue(const std::string& flag, const std::string& text,
                          const std::vector<std::string>& names, bool numbersToo) {
-  const std::string lower = Lower(text);
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (lower == names[i] || (numbersToo && lower == std::to_string(i)))
-      return static_cast<std::int32_t>(i);
-  }
-  std::string list;
-  for (const auto& n : names) list += (list.empty() ? "" : ", ") + n;
-  throw TUsageError{flag + " takes one of " + list + (numbersToo ? " (or its number)" : "") +
-                    ", not '" + text + "'"};
+  if (const auto index = ChoiceIndex(text, names, numbersToo)) return *index;
+  throw TUsageError{flag + " takes one of " + ChoiceList(names) +
+                    (numbersToo ? " (or its number)" : "") + ", not '" + text + "'"};
 }
 
 // The characters (code points) of well-formed UTF-8 text.
@@ -203,9 +188,9 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
       {"--time", [](ReleaseSettings& s, const auto&, const auto& v) { s.TimeText = v; }},
       {"--start-sign",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
-         const std::string lower = Lower(v);
+         const std::string lower = LowerAscii(v);
          if (lower == "fortune" || lower == "spirit") return;  // resolved from the chart
-         s.StartSign = ChoiceValue(f, v, {std::begin(kSignNames), std::end(kSignNames)}, true);
+         s.StartSign = ChoiceValue(f, v, SignKeys(), true);
        }},
       {"--place",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
@@ -217,10 +202,7 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
              message += (i == 0 ? "; nearest names: " : "; ") + PlaceLabel(*nearest[i]);
            throw TUsageError{message};
          }
-         s.Place.Name = PlaceLabel(*place);
-         s.Place.Latitude = place->Latitude;
-         s.Place.Longitude = place->Longitude;
-         s.Place.TimeZone = place->ZoneId;
+         SetBirthPlace(s.Place, *place);
        }},
       {"--lat",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
@@ -232,8 +214,7 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
        }},
       {"--tz",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
-         if (!IsKnownZone(v))
-           throw TUsageError{f + ": '" + v + "' is not a time zone of the time-zone database"};
+         if (!IsKnownZone(v)) throw TUsageError{f + ": " + UnknownZoneMessage(v)};
          s.Place.TimeZone = v;
        }},
       {"--utc-offset",
@@ -272,9 +253,7 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
       {"--fortune",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
          s.FortuneSign =
-             Lower(v) == "none"
-                 ? kNoSelection
-                 : ChoiceValue(f, v, {std::begin(kSignNames), std::end(kSignNames)}, true);
+             LowerAscii(v) == "none" ? kNoSelection : ChoiceValue(f, v, SignKeys(), true);
        }},
       {"--angles-from",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
@@ -286,6 +265,12 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
 
 }  // namespace
 
+std::pair<std::string, std::optional<std::string>> SplitFlag(const std::string& argument) {
+  const auto eq = argument.find('=');
+  if (argument.rfind("--", 0) != 0 || eq == std::string::npos) return {argument, std::nullopt};
+  return {argument.substr(0, eq), argument.substr(eq + 1)};
+}
+
 const char* ListUsage() {
   return kUsage;
 }
@@ -295,12 +280,7 @@ TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostre
   TListRequest r;
   SetToNow(r.Settings);
   for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string flag = args[i];
-    std::optional<std::string> value;
-    if (const auto eq = flag.find('='); flag.rfind("--", 0) == 0 && eq != std::string::npos) {
-      value = flag.substr(eq + 1);
-      flag = flag.substr(0, eq);
-    }
+    auto [flag, value] = SplitFlag(args[i]);
     if (flag == "--help" || flag == "-h") {
       out << ListUsage();
       done = true;
@@ -363,7 +343,7 @@ TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostre
       r.SettingFlags.emplace_back(flag, *value);
       if (flag == "--fortune") r.FortuneGiven = true;
       if (flag == "--start-sign") {
-        const std::string lower = Lower(*value);
+        const std::string lower = LowerAscii(*value);
         r.ReleaseFrom = lower == "fortune"  ? TReleaseFrom::Fortune
                         : lower == "spirit" ? TReleaseFrom::Spirit
                                             : TReleaseFrom::Sign;

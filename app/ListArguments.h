@@ -41,6 +41,10 @@ struct TListRequest {
   std::vector<std::pair<std::string, std::string>> SettingFlags;
 };
 
+// An argument as flag and value: "--year=2000" gives "--year" and "2000";
+// any other argument gives itself and no value.
+std::pair<std::string, std::optional<std::string>> SplitFlag(const std::string& argument);
+
 // The usage text of --help.
 const char* ListUsage();
 

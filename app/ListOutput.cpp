@@ -19,11 +19,8 @@ std::string ExactReal(double value) {
 
 std::string CsvRow(int level, std::int32_t counter, double julianDay, int place, bool loosing) {
   const TCivilMoment shown = ShownMoment(level, julianDay);
-  TChronocrator chronocrator;
-  std::string sign;
-  chronocrator.LongSignName(counter, sign);
-  return std::to_string(level) + ',' + sign + ',' + std::to_string(counter) + ',' +
-         ExactReal(julianDay) + ',' + std::to_string(shown.Year) + ',' +
+  return std::to_string(level) + ',' + LongSignNameOf(counter) + ',' + std::to_string(counter) +
+         ',' + ExactReal(julianDay) + ',' + std::to_string(shown.Year) + ',' +
          std::to_string(shown.Month) + ',' + std::to_string(shown.Day) + ',' +
          FormatTime24(shown.MsOfDay) + ',' + (place > 0 ? std::to_string(place) : "") + ',' +
          (loosing ? '1' : '0');

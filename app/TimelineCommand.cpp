@@ -66,12 +66,7 @@ bool IsTimelineFlag(const std::string& flag) {
 TTimelineRequest SplitArguments(const std::vector<std::string>& args) {
   TTimelineRequest r;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string flag = args[i];
-    std::optional<std::string> value;
-    if (const auto eq = flag.find('='); flag.rfind("--", 0) == 0 && eq != std::string::npos) {
-      value = flag.substr(eq + 1);
-      flag = flag.substr(0, eq);
-    }
+    auto [flag, value] = SplitFlag(args[i]);
     if (!IsTimelineFlag(flag)) {
       r.ListArgs.push_back(args[i]);
       continue;

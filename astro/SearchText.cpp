@@ -4,6 +4,8 @@
 #include <array>
 #include <vector>
 
+#include "PrintableText.h"
+
 namespace ostrane {
 namespace {
 
@@ -40,35 +42,6 @@ static_assert(kLatinAdditional.size() == 2 * 0x100);
 constexpr std::string_view kKeep = "..";
 constexpr std::string_view kGap = "  ";
 constexpr std::string_view kDrop;
-
-// The length of the valid UTF-8 sequence at text[at] and its code point;
-// 0 when the bytes there are not one (overlong forms and surrogates count
-// as invalid).
-std::size_t Decode(std::string_view text, std::size_t at, char32_t& cp) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
-  const unsigned char lead = byte(0);
-  std::size_t length = 0;
-  char32_t min = 0;
-  if (lead < 0x80) {
-    cp = lead;
-    return 1;
-  } else if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2, cp = lead & 0x1Fu, min = 0x80;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3, cp = lead & 0x0Fu, min = 0x800;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4, cp = lead & 0x07u, min = 0x10000;
-  } else {
-    return 0;
-  }
-  if (at + length > text.size()) return 0;
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xC0u) != 0x80u) return 0;
-    cp = (cp << 6) | (byte(i) & 0x3Fu);
-  }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-  return length;
-}
 
 // What a code point other than an ASCII capital becomes: ASCII letters,
 // kKeep, kGap or kDrop.
@@ -113,7 +86,7 @@ std::string FoldForSearch(std::string_view text) {
   };
   for (std::size_t at = 0; at < text.size();) {
     char32_t cp = 0;
-    const std::size_t length = Decode(text, at, cp);
+    const std::size_t length = Utf8Sequence(text.substr(at), cp);
     if (length == 0) {
       gap = true;
       ++at;

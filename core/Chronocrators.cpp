@@ -51,6 +51,12 @@ std::int32_t SignRow(std::int32_t sign) {
   return r < 0 ? -1 : r;
 }
 
+std::string LongSignNameOf(std::int32_t sign) {
+  std::string name;
+  TChronocrator().LongSignName(sign, name);
+  return name;
+}
+
 std::int32_t TChronocrator::Years(std::int32_t releasingType, std::int32_t sign) {
   const std::int32_t r = SignRow(sign);
   if (r < 0) return 0;

@@ -50,4 +50,8 @@ class TChronocrator {
 // The sign counter reduced to 0..11, or -1 when its remainder is negative.
 std::int32_t SignRow(std::int32_t sign);
 
+// The long name of the sign counter ("Aries" .. "Pisces"), as
+// LongSignName writes it; empty for a negative remainder.
+std::string LongSignNameOf(std::int32_t sign);
+
 }  // namespace ostrane

@@ -6,8 +6,13 @@
 namespace ostrane {
 namespace {
 
-// The length of the well-formed UTF-8 sequence at the start of `text` and
-// its code point, or 0 when the first byte does not begin one.
+bool IsEscaped(char32_t c) {
+  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || (c >= 0x202A && c <= 0x202E) ||
+         (c >= 0x2066 && c <= 0x2069);
+}
+
+}  // namespace
+
 std::size_t Utf8Sequence(std::string_view text, char32_t& codePoint) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
   const unsigned char lead = byte(0);
@@ -34,13 +39,6 @@ std::size_t Utf8Sequence(std::string_view text, char32_t& codePoint) {
     return 0;
   return length;
 }
-
-bool IsEscaped(char32_t c) {
-  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || (c >= 0x202A && c <= 0x202E) ||
-         (c >= 0x2066 && c <= 0x2069);
-}
-
-}  // namespace
 
 std::string PrintableText(std::string_view text) {
   std::string shown;

@@ -10,9 +10,7 @@ const char* const kLevelNames[4] = {"general", "sub", "L3", "L4"};
 
 // "Capricorn general (10th from Fortune, loosing of the bond)".
 std::string PeriodText(const TPeriodInForce& period, const std::string& referenceName) {
-  std::string sign;
-  TChronocrator().LongSignName(period.Counter, sign);
-  std::string text = sign + " " + kLevelNames[period.Level - 1];
+  std::string text = LongSignNameOf(period.Counter) + " " + kLevelNames[period.Level - 1];
   std::string notes;
   if (AngleRank(period.Place) > 0) notes = Ordinal(period.Place) + " from " + referenceName;
   if (period.Loosing) notes += (notes.empty() ? "" : ", ") + std::string("loosing of the bond");

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "BuiltInPlaces.h"
+#include "ChoiceText.h"
 #include "Chronocrators.h"
 #include "Coordinates.h"
 #include "Errors.h"
@@ -18,19 +19,9 @@
 namespace ostrane {
 namespace {
 
-constexpr const char* kSignNames[12] = {"aries",       "taurus",    "gemini",   "cancer",
-                                        "leo",         "virgo",     "libra",    "scorpio",
-                                        "sagittarius", "capricorn", "aquarius", "pisces"};
-
 struct TRowError {
   std::string Message;
 };
-
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
 
 std::string Field(const std::vector<std::string>& fields, int column) {
   return column >= 0 && static_cast<std::size_t>(column) < fields.size()
@@ -38,35 +29,10 @@ std::string Field(const std::vector<std::string>& fields, int column) {
              : std::string();
 }
 
-std::string Degrees(double value) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.6f", value);
-  return buffer;
-}
-
-std::string SignName(std::int32_t counter) {
-  TChronocrator chronocrator;
-  std::string name;
-  chronocrator.LongSignName(counter, name);
-  return name;
-}
-
-// A sign by number (0 .. 11) or name, or -1.
-int SignOfText(const std::string& text) {
-  const std::string lower = Lower(text);
-  for (int i = 0; i < 12; ++i)
-    if (lower == kSignNames[i] || lower == std::to_string(i)) return i;
-  return -1;
-}
-
 int Choice(const std::string& column, const std::string& text,
            const std::vector<std::string>& names) {
-  const std::string lower = Lower(text);
-  for (std::size_t i = 0; i < names.size(); ++i)
-    if (lower == names[i] || lower == std::to_string(i)) return static_cast<int>(i);
-  std::string list;
-  for (const auto& n : names) list += (list.empty() ? "" : ", ") + n;
-  throw TRowError{column + " is one of " + list + ", not '" + text + "'"};
+  if (const auto index = ChoiceIndex(text, names, true)) return *index;
+  throw TRowError{column + " is one of " + ChoiceList(names) + ", not '" + text + "'"};
 }
 
 template <class Parse>
@@ -109,18 +75,14 @@ ReleaseSettings RowSettings(const TBatchColumns& c, const std::vector<std::strin
   if (const std::string name = Field(f, c.Place); !name.empty()) {
     const TPlace* place = cache.Place(name);
     if (!place) throw TRowError{"no place matches '" + name + "'"};
-    p.Name = PlaceLabel(*place);
-    p.Latitude = place->Latitude;
-    p.Longitude = place->Longitude;
-    p.TimeZone = place->ZoneId;
+    SetBirthPlace(p, *place);
   }
   if (const std::string lat = Field(f, c.Latitude); !lat.empty())
     p.Latitude = Parsed("latitude", [&] { return ParseLatitude(lat); });
   if (const std::string lon = Field(f, c.Longitude); !lon.empty())
     p.Longitude = Parsed("longitude", [&] { return ParseLongitude(lon); });
   if (const std::string zone = Field(f, c.TimeZone); !zone.empty()) {
-    if (!IsKnownZone(zone))
-      throw TRowError{"'" + zone + "' is not a time zone of the time-zone database"};
+    if (!IsKnownZone(zone)) throw TRowError{UnknownZoneMessage(zone)};
     p.TimeZone = zone;
   }
   if (const std::string offset = Field(f, c.UtcOffset); !offset.empty())
@@ -204,14 +166,14 @@ std::vector<std::string> ComputeBatchRow(const TBatchColumns& c, const std::vect
     }
 
     // The lots, when there is a place.
-    std::string releaseFrom = Lower(Field(f, c.ReleaseFrom));
+    std::string releaseFrom = LowerAscii(Field(f, c.ReleaseFrom));
     if (releaseFrom.empty()) releaseFrom = d.ReleaseFrom;
     const bool fromLot = releaseFrom == "fortune" || releaseFrom == "spirit";
     if (!fromLot) {
-      const int sign = SignOfText(releaseFrom);
-      if (sign < 0)
+      const auto sign = ChoiceIndex(releaseFrom, SignKeys(), true);
+      if (!sign)
         throw TRowError{"release_from is fortune, spirit or a sign, not '" + releaseFrom + "'"};
-      s.StartSign = sign;
+      s.StartSign = *sign;
     }
     if (s.Place.Known() || fromLot) {
       const TBirthChartResult& chart = cache.Get(s.Place, start);
@@ -220,16 +182,13 @@ std::vector<std::string> ComputeBatchRow(const TBatchColumns& c, const std::vect
                                            ? " Pick one with --dst-choice earlier or later."
                                            : "")};
       const TChart& ch = chart.Value->Chart;
-      out[0] = ch.Sect == TSect::Day ? "day" : "night";
-      out[1] = Degrees(ch.FortuneDeg);
-      out[2] = Degrees(ch.SpiritDeg);
-      out[3] = SignName(ch.FortuneSign);
-      out[4] = SignName(ch.SpiritSign);
+      std::size_t at = 0;
+      for (auto& entry : LotsValues(ch)) out[at++] = std::move(entry.second);
       s.FortuneSign = ch.FortuneSign;
       if (releaseFrom == "fortune") s.StartSign = ch.FortuneSign;
       if (releaseFrom == "spirit") s.StartSign = ch.SpiritSign;
     }
-    out[5] = SignName(s.StartSign);
+    out[5] = LongSignNameOf(s.StartSign);
 
     // The periods in force at the event.
     if (const std::string eventDate = Field(f, c.EventDate); !eventDate.empty()) {
@@ -246,7 +205,7 @@ std::vector<std::string> ComputeBatchRow(const TBatchColumns& c, const std::vect
         throw TRowError{"the event lies " + InForceStatusText(inForce.Status)};
       std::size_t at = 6;
       for (const TPeriodInForce& p : inForce.Periods) {
-        out[at++] = SignName(p.Counter);
+        out[at++] = LongSignNameOf(p.Counter);
         out[at++] = FormatIsoDateTime(ShownMoment(p.Level, p.Start));
         out[at++] = FormatIsoDateTime(ShownMoment(p.Level, p.End));
         out[at++] = p.Place > 0 ? std::to_string(p.Place) : std::string();

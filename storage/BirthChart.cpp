@@ -52,7 +52,7 @@ TBirthChartResult ComputeBirthChart(const TBirthPlace& place, double localJulian
     zone = ResolveTimeZone(place.TimeZone, localJulianDay, *place.Longitude, choice,
                            place.UtcOffsetSeconds);
     if (zone.Status == TZoneStatus::UnknownZone && !place.UtcOffsetSeconds) {
-      result.Error = "'" + place.TimeZone + "' is not a time zone of the time-zone database.";
+      result.Error = UnknownZoneMessage(place.TimeZone) + ".";
       return result;
     }
     const bool ambiguous = zone.Status == TZoneStatus::Gap || zone.Status == TZoneStatus::Overlap;
@@ -86,14 +86,25 @@ TBirthChartResult ComputeBirthChart(const TBirthPlace& place, double localJulian
   return result;
 }
 
+std::string SixDecimals(double degrees) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.6f", degrees);
+  return buffer;
+}
+
+std::vector<std::pair<std::string, std::string>> LotsValues(const TChart& c) {
+  return {{"sect", c.Sect == TSect::Day ? "day" : "night"},
+          {"fortune", SixDecimals(c.FortuneDeg)},
+          {"spirit", SixDecimals(c.SpiritDeg)},
+          {"fortune_sign", LongSignNameOf(c.FortuneSign)},
+          {"spirit_sign", LongSignNameOf(c.SpiritSign)}};
+}
+
 std::string SignPositionText(double longitudeDeg) {
   const TSignPosition p = ToSignPosition(longitudeDeg);
-  TChronocrator chronocrator;
-  std::string sign;
-  chronocrator.LongSignName(p.Sign, sign);
   char minutes[8];
   std::snprintf(minutes, sizeof minutes, "%02d", p.Minutes);
-  return sign + " " + std::to_string(p.Degrees) + "\u00B0" + minutes + "\u2032";
+  return LongSignNameOf(p.Sign) + " " + std::to_string(p.Degrees) + "\u00B0" + minutes + "\u2032";
 }
 
 }  // namespace ostrane

@@ -5,6 +5,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "Lots.h"
 #include "ReleaseSettings.h"
@@ -36,5 +38,13 @@ TBirthChartResult ComputeBirthChart(const TBirthPlace& place, double localJulian
 
 // A longitude as the chart shows it: "Sagittarius 6°31′".
 std::string SignPositionText(double longitudeDeg);
+
+// Degrees with six decimals, as --lots and the batch write them.
+std::string SixDecimals(double degrees);
+
+// The lots of a chart as --lots and the batch write them, in this order:
+// sect (day or night), fortune and spirit (SixDecimals), fortune_sign and
+// spirit_sign (long names).
+std::vector<std::pair<std::string, std::string>> LotsValues(const TChart& chart);
 
 }  // namespace ostrane

@@ -12,6 +12,13 @@ std::string BuiltInPlacesText() {
   return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
+void SetBirthPlace(TBirthPlace& birth, const TPlace& place) {
+  birth.Name = PlaceLabel(place);
+  birth.Latitude = place.Latitude;
+  birth.Longitude = place.Longitude;
+  birth.TimeZone = place.ZoneId;
+}
+
 const TPlaceTable& BuiltInPlaces() {
   static const TPlaceTable table(BuiltInPlacesText());
   return table;

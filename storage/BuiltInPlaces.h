@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Places.h"
+#include "ReleaseSettings.h"
 
 namespace ostrane {
 
@@ -13,6 +14,10 @@ inline constexpr const char* kPlacesResource = ":/places/places.tsv";
 
 // The table's UTF-8 text; empty when the resource is missing.
 std::string BuiltInPlacesText();
+
+// Puts a place of the table into a birth place: its label, coordinates and
+// zone; the manual offset and the choices stay as they are.
+void SetBirthPlace(TBirthPlace& birth, const TPlace& place);
 
 // The table, read on first use (safe from any thread) and kept for the rest
 // of the run.

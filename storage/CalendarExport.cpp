@@ -57,12 +57,6 @@ icalproperty* DateTimeProperty(icalproperty_kind kind, const TCalendarTime& t) {
   return property;
 }
 
-std::string SignName(std::int32_t counter) {
-  std::string name;
-  TChronocrator().LongSignName(counter, name);
-  return name;
-}
-
 const char* LevelName(int level) {
   switch (level) {
     case 1: return "general period";
@@ -146,7 +140,7 @@ std::string CalendarTimeText(const TCalendarTime& t) {
 }
 
 std::string PeriodSummary(const ReleaseSettings& settings, const TPeriodSpan& period) {
-  std::string text = "L" + std::to_string(period.Level) + " " + SignName(period.Counter);
+  std::string text = "L" + std::to_string(period.Level) + " " + LongSignNameOf(period.Counter);
   if (AngleRank(period.Place) > 0)
     text += ": peak (" + Ordinal(period.Place) + " from " + AngleReferenceName(settings) + ")";
   if (period.Loosing) text += ", loosing of the bond";
@@ -160,7 +154,7 @@ std::string PeriodDescription(const ReleaseSettings& settings, const TPeriodSpan
     if (AngleRank(period.Place) > 0) place += " (an angle: peak period)";
   }
   return "Level " + std::to_string(period.Level) + " (" + LevelName(period.Level) + ") of " +
-         settings.Name + "\nSign: " + SignName(period.Counter) + "\nPlace from " +
+         settings.Name + "\nSign: " + LongSignNameOf(period.Counter) + "\nPlace from " +
          AngleReferenceName(settings) + ": " + place +
          "\nLoosing of the bond: " + (period.Loosing ? "yes" : "no");
 }

@@ -64,8 +64,7 @@ TPlaceReading ReadPlaceTexts(const TPlaceTexts& texts) {
   place.Name = Trimmed(texts.Name);
   place.Latitude = ReadField<double>(latitude, ParseLatitude, errors);
   place.Longitude = ReadField<double>(longitude, ParseLongitude, errors);
-  if (!zone.empty() && !IsKnownZone(zone))
-    errors.push_back("'" + zone + "' is not a time zone of the time-zone database.");
+  if (!zone.empty() && !IsKnownZone(zone)) errors.push_back(UnknownZoneMessage(zone) + ".");
   place.TimeZone = zone;
   place.UtcOffsetSeconds = ReadField<std::int32_t>(offset, ParseUtcOffset, errors);
   place.Dst = texts.Dst >= kDstAsk && texts.Dst <= kDstLater ? texts.Dst : kDstAsk;

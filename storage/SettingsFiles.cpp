@@ -101,8 +101,7 @@ void ReadPlaceLine(TBirthPlace& place, const std::string& key, const std::string
   } else if (key == "longitude") {
     place.Longitude = value.empty() ? std::nullopt : std::optional<double>(ParseLongitude(value));
   } else if (key == "time-zone") {
-    if (!value.empty() && !IsKnownZone(value))
-      throw EConvertError("'" + value + "' is not a time zone of the time-zone database");
+    if (!value.empty() && !IsKnownZone(value)) throw EConvertError(UnknownZoneMessage(value));
     place.TimeZone = value;
   } else if (key == "utc-offset") {
     place.UtcOffsetSeconds =

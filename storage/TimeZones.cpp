@@ -93,6 +93,10 @@ bool IsKnownZone(const std::string& zoneId) {
          zoneId.find_first_not_of(kIdCharacters) == std::string::npos && QTimeZone(id).isValid();
 }
 
+std::string UnknownZoneMessage(const std::string& zoneId) {
+  return "'" + zoneId + "' is not a time zone of the time-zone database";
+}
+
 TZoneResolution ResolveTimeZone(const std::string& zoneId, double localJulianDay,
                                 double eastLongitude, TDstChoice choice,
                                 std::optional<std::int32_t> manualOffset) {

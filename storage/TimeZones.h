@@ -54,6 +54,9 @@ struct TZoneResolution {
 // not a zone here.
 bool IsKnownZone(const std::string& zoneId);
 
+// "'<id>' is not a time zone of the time-zone database", without a stop.
+std::string UnknownZoneMessage(const std::string& zoneId);
+
 // The offset in force at the local clock time.
 //   zoneId         IANA time-zone id
 //   localJulianDay the local civil date and time as a Julian Day (kept

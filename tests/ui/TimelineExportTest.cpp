@@ -8,13 +8,11 @@
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <cmath>
-#include <csignal>
 #include <optional>
-#include <regex>
 
+#include "FileSizeLimit.h"
 #include "Releasing.h"
 #include "TimelineExport.h"
 #include "TimelineTestSupport.h"
@@ -140,37 +138,20 @@ TEST(TimelineExport, PngHasTheWidthAskedForAndPdfIsOnePage) {
     EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
     EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"), 1);
     // 96 pixels to the inch: 3/4 of a point a pixel.
-    const std::string text = pdf.toStdString();
-    std::smatch box;
-    ASSERT_TRUE(
-        std::regex_search(text, box, std::regex("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")));
-    EXPECT_NEAR(std::stod(box[1]), width * 0.75, 0.5);
-    EXPECT_NEAR(std::stod(box[2]), height * 0.75, 0.5);
+    const QByteArray key = "/MediaBox [0 0 ";
+    const qsizetype at = pdf.indexOf(key);
+    ASSERT_GE(at, 0);
+    const qsizetype close = pdf.indexOf(']', at);
+    ASSERT_GT(close, at);
+    const QList<QByteArray> size =
+        pdf.mid(at + key.size(), close - at - key.size()).simplified().split(' ');
+    ASSERT_EQ(size.size(), 2);
+    EXPECT_NEAR(size[0].toDouble(), width * 0.75, 0.5);
+    EXPECT_NEAR(size[1].toDouble(), height * 0.75, 0.5);
   }
 }
 
-// Lowers the largest file size the process may write for its lifetime;
-// writing beyond it fails with EFBIG instead of raising SIGXFSZ.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    FPreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &FPrevious);
-    rlimit lowered = FPrevious;
-    lowered.rlim_cur = bytes;
-    FActive = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &FPrevious);
-    std::signal(SIGXFSZ, FPreviousHandler);
-  }
-  bool Active() const { return FActive; }
-
- private:
-  rlimit FPrevious{};
-  void (*FPreviousHandler)(int) = nullptr;
-  bool FActive = false;
-};
+using ostrane::testing::FileSizeLimit;
 
 TEST(TimelineExport, AFailedWriteLeavesTheOldFileAndSaysWhy) {
   const TTimelineModel model = BuildTimelineModel(WorkedExample(12, 3));
