@@ -73,6 +73,17 @@ if(TARGET ostrane_ui)
     COMMENT "Drawing the program icon")
   add_custom_target(ostrane_icons ALL DEPENDS ${icon_files})
 
+  # The screenshots of the README and the software centre, drawn by the
+  # windows themselves offscreen: cmake --build build --target screenshots
+  add_executable(ostrane-make-screenshots EXCLUDE_FROM_ALL
+    ${CMAKE_CURRENT_LIST_DIR}/../resources/MakeScreenshots.cpp)
+  target_link_libraries(ostrane-make-screenshots PRIVATE ostrane_ui)
+  add_custom_target(screenshots
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            $<TARGET_FILE:ostrane-make-screenshots> ${PROJECT_SOURCE_DIR}/docs/screenshots
+    DEPENDS ostrane-make-screenshots
+    COMMENT "Drawing the screenshots into docs/screenshots")
+
   if(TARGET ostrane)
     install(TARGETS ostrane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     target_compile_definitions(ostrane PRIVATE OSTRANE_APP_ID="${OSTRANE_APP_ID}")
