@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "ChartText.h"
 #include "Chronocrators.h"
 #include "CollectingWindow.h"
 #include "CsvText.h"
@@ -48,27 +49,15 @@ std::vector<std::pair<std::string, std::string>> LotsRows(const TBirthPlace& pla
   return rows;
 }
 
+// The window's warnings, and for a Sun near the horizon the flag that
+// decides the sect (the window shows that in its sect line).
 std::vector<std::string> ChartNotes(const TBirthChart& b) {
   std::vector<std::string> notes;
-  const TChart& c = b.Chart;
-  if (c.NearHorizon)
+  if (b.Chart.NearHorizon && b.Chart.Sect == b.Chart.ComputedSect)
     notes.emplace_back(
         "The Sun stands within 1 degree of the horizon: the sect depends on the exact "
         "birth time; --sect day or --sect night decides it.");
-  if (c.Sect != c.ComputedSect)
-    notes.push_back(std::string("The sect is set to ") + (c.Sect == TSect::Day ? "day" : "night") +
-                    ", not taken from the Sun's altitude.");
-  if (c.FortuneNearBoundary)
-    notes.push_back("The Lot of Fortune lies within 1 degree of a sign boundary: " +
-                    SignPositionText(c.FortuneDeg) + ".");
-  if (c.SpiritNearBoundary)
-    notes.push_back("The Lot of Spirit lies within 1 degree of a sign boundary: " +
-                    SignPositionText(c.SpiritDeg) + ".");
-  if (b.Zone.Offset.LocalMeanTime && !b.Zone.Manual)
-    notes.push_back("The clocks kept local mean time then: the birthplace's own, " +
-                    std::to_string(b.Zone.Offset.Seconds) + " s ahead of UTC, is used.");
-  if (c.DubiousYear)
-    notes.emplace_back("The difference between UTC and TT for that year is extrapolated.");
+  for (std::string& warning : ChartWarnings(b)) notes.push_back(std::move(warning));
   return notes;
 }
 
