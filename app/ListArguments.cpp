@@ -105,21 +105,6 @@ constexpr const char* kUsage =
     "as 9.01.16 in Finnish, and otherwise as 14:30, 14:30:15.250 or 2:30 pm.  The\n"
     "Julian Date line of a file is not used.\n";
 
-std::int32_t IntegerValue(const std::string& flag, const std::string& text, std::int32_t min,
-                          std::int32_t max) {
-  std::size_t used = 0;
-  long long value = 0;
-  try {
-    value = std::stoll(text, &used, 10);
-  } catch (const std::exception&) {
-    used = 0;
-  }
-  if (used == 0 || used != text.size() || value < min || value > max)
-    throw TUsageError{flag + " takes a whole number from " + std::to_string(min) + " to " +
-                      std::to_string(max) + ", not '" + text + "'"};
-  return static_cast<std::int32_t>(value);
-}
-
 // A value given by number or by one of its names.
 std::int32_t ChoiceValue(const std::string& flag, const std::string& text,
                          const std::vector<std::string>& names, bool numbersToo) {
@@ -196,11 +181,9 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
        [](ReleaseSettings& s, const auto& f, const auto& v) {
          const TPlace* place = BuiltInPlaces().BestMatch(v);
          if (!place) {
-           std::string message = f + ": no place matches '" + v + "'";
-           const auto nearest = BuiltInPlaces().NearestNames(v, 5);
-           for (std::size_t i = 0; i < nearest.size(); ++i)
-             message += (i == 0 ? "; nearest names: " : "; ") + PlaceLabel(*nearest[i]);
-           throw TUsageError{message};
+           const std::string nearest = NearestPlaceLabels(v);
+           throw TUsageError{f + ": no place matches '" + v + "'" +
+                             (nearest.empty() ? "" : "; nearest names: " + nearest)};
          }
          SetBirthPlace(s.Place, *place);
        }},
@@ -264,6 +247,21 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
 }
 
 }  // namespace
+
+std::int32_t IntegerValue(const std::string& flag, const std::string& text, std::int32_t min,
+                          std::int32_t max) {
+  std::size_t used = 0;
+  long long value = 0;
+  try {
+    value = std::stoll(text, &used, 10);
+  } catch (const std::exception&) {
+    used = 0;
+  }
+  if (used == 0 || used != text.size() || value < min || value > max)
+    throw TUsageError{flag + " takes a whole number from " + std::to_string(min) + " to " +
+                      std::to_string(max) + ", not '" + text + "'"};
+  return static_cast<std::int32_t>(value);
+}
 
 std::pair<std::string, std::optional<std::string>> SplitFlag(const std::string& argument) {
   const auto eq = argument.find('=');

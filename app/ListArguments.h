@@ -45,6 +45,11 @@ struct TListRequest {
 // any other argument gives itself and no value.
 std::pair<std::string, std::optional<std::string>> SplitFlag(const std::string& argument);
 
+// The whole number `text` given to `flag`, from `min` to `max`; throws
+// TUsageError naming the flag and the range otherwise.
+std::int32_t IntegerValue(const std::string& flag, const std::string& text, std::int32_t min,
+                          std::int32_t max);
+
 // The usage text of --help.
 const char* ListUsage();
 

@@ -20,9 +20,8 @@ int RunFindPlace(const std::string& query, std::ostream& out, std::ostream& err)
         << FormatLongitude(p->Longitude) << '\t' << p->ZoneId << '\n';
   if (!places.empty()) return 0;
   err << "No place matches '" << PrintableText(query) << "'.";
-  const auto nearest = table.NearestNames(query, 5);
-  for (std::size_t i = 0; i < nearest.size(); ++i)
-    err << (i == 0 ? " Nearest names: " : "; ") << PlaceLabel(*nearest[i]);
+  if (const std::string nearest = NearestPlaceLabels(query); !nearest.empty())
+    err << " Nearest names: " << nearest;
   err << '\n';
   return 1;
 }

@@ -14,11 +14,11 @@
 
 #include "ChartCommand.h"
 #include "Errors.h"
-#include "IntegerText.h"
 #include "IsoDateText.h"
 #include "LocaleText.h"
 #include "Releasing.h"
 #include "SettingsFiles.h"
+#include "TimeZones.h"
 #include "TimelineExport.h"
 #include "TimelineModel.h"
 #endif
@@ -39,15 +39,6 @@ int UsageError(std::ostream& err, const std::string& message) {
 }
 
 #ifdef OSTRANE_TIMELINE
-
-std::int32_t WholeNumber(const std::string& flag, const std::string& text, std::int32_t min,
-                         std::int32_t max) {
-  const auto value = TryStrToInt(text);
-  if (!value || *value < min || *value > max)
-    throw TUsageError{flag + " takes a whole number from " + std::to_string(min) + " to " +
-                      std::to_string(max) + ", not '" + text + "'"};
-  return *value;
-}
 
 constexpr int kDefaultWidth = 1600, kMinWidth = 200, kMaxWidth = 20000;
 
@@ -84,10 +75,10 @@ TTimelineRequest SplitArguments(const std::vector<std::string>& args) {
       }
       r.File = *value;
     } else if (flag == "--width") {
-      r.Width = WholeNumber(flag, *value, kMinWidth, kMaxWidth);
+      r.Width = IntegerValue(flag, *value, kMinWidth, kMaxWidth);
     } else {
       (flag == "--from-year" ? r.FromYear : r.ToYear) =
-          WholeNumber(flag, *value, kMinIsoYear, kMaxIsoYear - 1);
+          IntegerValue(flag, *value, kMinIsoYear, kMaxIsoYear - 1);
     }
   }
   if (r.FromYear && r.ToYear && *r.FromYear > *r.ToYear)
@@ -98,14 +89,6 @@ TTimelineRequest SplitArguments(const std::vector<std::string>& args) {
 
 double FirstDayOfYear(std::int32_t year) {
   return CivilJulianDay(TCivilMoment{year, 1, 1, 0});
-}
-
-// The moment line's place: the clock's local time now.
-double NowJulianDay() {
-  const QDateTime now = QDateTime::currentDateTime();
-  const QDate date = now.date();
-  return CivilJulianDay(
-      TCivilMoment{date.year(), date.month(), date.day(), now.time().msecsSinceStartOfDay()});
 }
 
 int WriteTimeline(const TTimelineRequest& r, const TListRequest& list, std::ostream& err) {
@@ -119,7 +102,7 @@ int WriteTimeline(const TTimelineRequest& r, const TListRequest& list, std::ostr
   if (r.FromYear) from = FirstDayOfYear(*r.FromYear);
   if (r.ToYear) to = FirstDayOfYear(*r.ToYear + 1);
   TTimelineScene scene = FittedScene(model, r.Width, from, to);
-  scene.Moment = NowJulianDay();
+  scene.Moment = LocalClockJulianDay(QDateTime::currentDateTime());
   scene.MomentLabel = "now " + TimelineDateText(*scene.Moment, list.Settings.DateStyle);
   try {
     ExportTimeline(QString::fromStdString(r.File), model, scene);

@@ -2,9 +2,8 @@
 
 #include "Chronocrators.h"
 #include "Coordinates.h"
-#include "DateTime.h"
 #include "IsoDateText.h"
-#include "TimeText.h"
+#include "Releasing.h"
 
 namespace ostrane {
 namespace {
@@ -18,12 +17,8 @@ std::string OffsetText(const TZoneOffset& offset) {
 }
 
 std::string ClockTimeText(double localJulianDay) {
-  TDate date;
-  date.JulianToDate(localJulianDay);
-  std::int64_t ms = RoundToMilliseconds(date.GetDay() - date.GetDayNumber());
-  if (ms >= kMillisecondsPerDay) ms = kMillisecondsPerDay - 1;
-  const std::string iso =
-      FormatIsoDateTime(TCivilMoment{date.GetYear(), date.GetMonth(), date.GetDayNumber(), ms});
+  // As the main listing shows the birth: the truncated day and its time.
+  const std::string iso = FormatIsoDateTime(ShownMoment(1, localJulianDay));
   return iso.substr(iso.find('T') + 1, 5) + " on " + iso.substr(0, iso.find('T'));
 }
 

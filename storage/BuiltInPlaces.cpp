@@ -24,4 +24,11 @@ const TPlaceTable& BuiltInPlaces() {
   return table;
 }
 
+std::string NearestPlaceLabels(std::string_view query) {
+  std::string labels;
+  for (const TPlace* place : BuiltInPlaces().NearestNames(query, 5))
+    labels += (labels.empty() ? "" : "; ") + PlaceLabel(*place);
+  return labels;
+}
+
 }  // namespace ostrane

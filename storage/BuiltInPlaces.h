@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "Places.h"
 #include "ReleaseSettings.h"
@@ -22,5 +23,10 @@ void SetBirthPlace(TBirthPlace& birth, const TPlace& place);
 // The table, read on first use (safe from any thread) and kept for the rest
 // of the run.
 const TPlaceTable& BuiltInPlaces();
+
+// For a query that matches no place of the table: the labels of the five
+// places nearest to it by name (TPlaceTable::NearestNames), joined by "; ";
+// empty when there are none.
+std::string NearestPlaceLabels(std::string_view query);
 
 }  // namespace ostrane

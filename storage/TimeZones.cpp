@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "DateTime.h"
+#include "IsoDateText.h"
 
 namespace ostrane {
 namespace {
@@ -112,6 +113,12 @@ TZoneResolution ResolveTimeZone(const std::string& zoneId, double localJulianDay
   }
   r.UtcJulianDay = localJulianDay - r.Offset.Seconds / 86400.0;
   return r;
+}
+
+double LocalClockJulianDay(const QDateTime& reading) {
+  const QDate date = reading.date();
+  return CivilJulianDay(
+      TCivilMoment{date.year(), date.month(), date.day(), reading.time().msecsSinceStartOfDay()});
 }
 
 }  // namespace ostrane

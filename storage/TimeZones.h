@@ -12,7 +12,14 @@
 #include <optional>
 #include <string>
 
+class QDateTime;
+
 namespace ostrane {
+
+// The Julian Day of a clock reading in the program's time base, local clock
+// time: the reading's own date (Julian calendar before 1582 October 15) and
+// time of day, whatever its zone.
+double LocalClockJulianDay(const QDateTime& reading);
 
 enum class TZoneStatus {
   Unique,       // the clock time occurred once

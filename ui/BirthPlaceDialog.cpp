@@ -153,10 +153,7 @@ void TBirthPlaceDialog::ChoosePlace(int row) {
   const TPlace& place = *FFound[static_cast<std::size_t>(row)];
   TPlaceTexts texts = Texts();
   TBirthPlace chosen;
-  chosen.Name = PlaceLabel(place);
-  chosen.Latitude = place.Latitude;
-  chosen.Longitude = place.Longitude;
-  chosen.TimeZone = place.ZoneId;
+  SetBirthPlace(chosen, place);
   const TPlaceTexts filled = PlaceTexts(chosen);
   texts.Name = filled.Name;
   texts.Latitude = filled.Latitude;

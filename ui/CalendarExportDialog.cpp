@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "DateTime.h"
 #include "ErrorBox.h"
 #include "IsoDateText.h"
 #include "Releasing.h"
@@ -32,10 +31,7 @@ std::optional<double> ReadMoment(QWidget* parent, const QLineEdit& edit, const c
 }  // namespace
 
 QString CalendarDateText(double julianDay) {
-  TDate date;
-  const std::int64_t ms = StoreShownMoment(date, julianDay);
-  return QString::fromStdString(
-      FormatIsoDateTime(TCivilMoment{date.GetYear(), date.GetMonth(), date.GetDayNumber(), ms}));
+  return QString::fromStdString(FormatIsoDateTime(ShownMoment(3, julianDay)));
 }
 
 TCalendarExportDialog::TCalendarExportDialog(QWidget* parent, double first, double last)

@@ -9,9 +9,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "Chronocrators.h"
 #include "ErrorBox.h"
-#include "IsoDateText.h"
 #include "Placement.h"
+#include "TimeZones.h"
 #include "TimelineExport.h"
 #include "TimelineView.h"
 #include "WindowFonts.h"
@@ -19,18 +20,8 @@
 namespace ostrane {
 namespace {
 
-constexpr const char* kSignNames[12] = {"Aries",       "Taurus",    "Gemini",   "Cancer",
-                                        "Leo",         "Virgo",     "Libra",    "Scorpio",
-                                        "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-
 constexpr const char* kFilters[3] = {"PNG image (*.png)", "SVG drawing (*.svg)",
                                      "PDF document (*.pdf)"};
-
-double LocalJulianDay(const QDateTime& moment) {
-  const QDate date = moment.date();
-  return CivilJulianDay(
-      TCivilMoment{date.year(), date.month(), date.day(), moment.time().msecsSinceStartOfDay()});
-}
 
 }  // namespace
 
@@ -46,7 +37,8 @@ TFormTimeline::TFormTimeline(QWidget* parent)
   ComboBoxSpirit = new QComboBox(central);
   ComboBoxSpirit->setObjectName("ComboBoxSpirit");
   ComboBoxSpirit->addItem("none");
-  for (const char* name : kSignNames) ComboBoxSpirit->addItem(name);
+  for (std::int32_t sign = 0; sign < 12; ++sign)
+    ComboBoxSpirit->addItem(QString::fromStdString(LongSignNameOf(sign)));
   ComboBoxSpirit->setToolTip(
       "The sign of the Lot of Spirit: with Fortune's sign set too, the periods are drawn from "
       "Spirit above those from Fortune.");
@@ -110,7 +102,7 @@ void TFormTimeline::UpdateMoment() {
   if (FChosenMoment) {
     TimelineView->SetMoment(FChosenMoment, TimelineDateText(*FChosenMoment, style));
   } else {
-    const double now = LocalJulianDay(FClock());
+    const double now = LocalClockJulianDay(FClock());
     TimelineView->SetMoment(now, "now " + TimelineDateText(now, style));
   }
 }
