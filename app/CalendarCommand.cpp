@@ -9,17 +9,6 @@
 #include "Releasing.h"
 
 namespace ostrane {
-namespace {
-
-TCivilMoment MomentValue(const std::string& flag, const std::string& value) {
-  std::string why;
-  const std::optional<TCivilMoment> moment = ParseIsoDateTime(value, &why);
-  if (!moment)
-    throw TUsageError{flag + " takes [-]YYYY-MM-DD[THH:MM[:SS]], not '" + value + "': " + why};
-  return *moment;
-}
-
-}  // namespace
 
 bool IsCalendarFlag(const std::string& flag) {
   return flag == "--ics" || flag == "--levels" || flag == "--from" || flag == "--to";

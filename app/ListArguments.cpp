@@ -263,6 +263,14 @@ std::int32_t IntegerValue(const std::string& flag, const std::string& text, std:
   return static_cast<std::int32_t>(value);
 }
 
+TCivilMoment MomentValue(const std::string& flag, const std::string& text) {
+  std::string why;
+  const std::optional<TCivilMoment> moment = ParseIsoDateTime(text, &why);
+  if (!moment)
+    throw TUsageError{flag + " takes [-]YYYY-MM-DD[THH:MM[:SS]], not '" + text + "': " + why};
+  return *moment;
+}
+
 std::pair<std::string, std::optional<std::string>> SplitFlag(const std::string& argument) {
   const auto eq = argument.find('=');
   if (argument.rfind("--", 0) != 0 || eq == std::string::npos) return {argument, std::nullopt};
@@ -321,10 +329,7 @@ TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostre
     } else if (flag == "--options") {
       r.OptionsFile = *value;
     } else if (flag == "--at") {
-      std::string why;
-      r.At = ParseIsoDateTime(*value, &why);
-      if (!r.At)
-        throw TUsageError{"--at takes [-]YYYY-MM-DD[THH:MM[:SS]], not '" + *value + "': " + why};
+      r.At = MomentValue(flag, *value);
       r.AtText = *value;
     } else if (flag == "--batch") {
       r.Batch = *value;

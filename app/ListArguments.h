@@ -50,6 +50,10 @@ std::pair<std::string, std::optional<std::string>> SplitFlag(const std::string& 
 std::int32_t IntegerValue(const std::string& flag, const std::string& text, std::int32_t min,
                           std::int32_t max);
 
+// The moment `text` given to `flag` as [-]YYYY-MM-DD[THH:MM[:SS]]; throws
+// TUsageError naming the flag and the fault otherwise.
+TCivilMoment MomentValue(const std::string& flag, const std::string& text);
+
 // The usage text of --help.
 const char* ListUsage();
 
