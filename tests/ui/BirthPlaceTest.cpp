@@ -19,9 +19,26 @@
 namespace ostrane::uitest {
 namespace {
 
+// The lots as ostrane-list --year 1990 --month 5 --day 17 --time 14:30
+// --place Amsterdam --lots gives them.
+const char* const kAmsterdamFortune = "Gemini 10\u00B034\u2032";
+
+TBirthPlace Amsterdam() {
+  TBirthPlace place;
+  place.Name = "Amsterdam, North Holland, NL";
+  place.Latitude = 52.37403;
+  place.Longitude = 4.88969;
+  place.TimeZone = "Europe/Amsterdam";
+  return place;
+}
+
+std::string Text(const QObject* root, const char* name) {
+  if (auto* edit = root->findChild<QLineEdit*>(name)) return edit->text().toStdString();
+  return Find<QLabel>(root, name)->text().toStdString();
+}
+
 class BirthPlace : public UserHomeTest {
  protected:
-  // Enters the date and time of the birth into the main window.
   void EnterBirth(int year, int month, int day, const char* time) {
     Form->ComboBoxMonth->setCurrentIndex(month - 1);
     Form->SpinEditDay->SetValue(day);
@@ -37,82 +54,58 @@ class BirthPlace : public UserHomeTest {
       auto* place = qobject_cast<TBirthPlaceDialog*>(&dialog);
       EXPECT_NE(place, nullptr) << dialog.metaObject()->className();
       if (!place) return 0;
-      EXPECT_EQ(place->objectName().toStdString(), "BirthPlaceDialog");
       dialog.show();
       EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
       fill(*place);
       if (dialog.isVisible()) dialog.reject();
-      result = dialog.result();
-      return result;
+      return result = dialog.result();
     });
     W<QPushButton>("BtnBirthPlace")->click();
     EXPECT_EQ(boxes.Dialogs.size(), 1u);
     return result;
   }
 
-  static TBirthPlace Amsterdam() {
-    TBirthPlace place;
-    place.Name = "Amsterdam, North Holland, NL";
-    place.Latitude = 52.37403;
-    place.Longitude = 4.88969;
-    place.TimeZone = "Europe/Amsterdam";
-    return place;
-  }
-
   TChartPanel* Panel() const { return W<TChartPanel>("ChartPanel"); }
-  std::string Value(const char* name) const {
-    return Find<QLabel>(Panel(), name)->text().toStdString();
-  }
+  std::string Value(const char* name) const { return Text(Panel(), name); }
+  QPushButton* Release(const char* name) const { return Find<QPushButton>(Panel(), name); }
 };
 
-std::vector<std::string> Completions(const TBirthPlaceDialog& dialog) {
-  std::vector<std::string> rows;
-  const QAbstractItemModel* model = dialog.PlaceCompleter()->completionModel();
-  for (int row = 0; row < model->rowCount(); ++row)
-    rows.push_back(model->index(row, 0).data().toString().toStdString());
-  return rows;
-}
-
 TEST_F(BirthPlace, SearchCompletesAsYouTypeAndChoosingFillsTheFields) {
-  struct Case {
+  const struct {
     const char* typed;
     const char* first;  // the first completion, which Down and Return choose
-    const char* latitude;
-    const char* longitude;
-    const char* zone;
-  };
-  const Case cases[] = {
+    const char *latitude, *longitude, *zone;
+  } cases[] = {
       {"amst", "Amsterdam, North Holland, NL", "52.37403", "4.88969", "Europe/Amsterdam"},
       {"SAO PAU", "São Paulo, BR", "-23.5475", "-46.63611", "America/Sao_Paulo"},
       {"springfield, il", "Springfield, Illinois, US", "39.80172", "-89.64371", "America/Chicago"},
   };
   CreateWindows();
   ShowMainWindow();
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
     const int result = InDialog([&](TBirthPlaceDialog& dialog) {
       auto* search = Find<QLineEdit>(&dialog, "EditPlaceSearch");
       search->setFocus();
       QTest::keyClicks(search, c.typed);
-      const std::vector<std::string> offered = Completions(dialog);
-      ASSERT_FALSE(offered.empty());
-      EXPECT_EQ(offered.front(), c.first);
-      EXPECT_LE(offered.size(), 20u);
+      const QAbstractItemModel* offered = dialog.PlaceCompleter()->completionModel();
+      ASSERT_GT(offered->rowCount(), 0);
+      EXPECT_LE(offered->rowCount(), 20);
+      EXPECT_EQ(offered->index(0, 0).data().toString().toStdString(), c.first);
       QAbstractItemView* popup = dialog.PlaceCompleter()->popup();
       ASSERT_TRUE(popup->isVisible()) << "the completion list is open";
       QTest::keyClick(popup, Qt::Key_Down);
       QTest::keyClick(popup, Qt::Key_Return);
       EXPECT_EQ(search->text().toStdString(), c.first);
-      EXPECT_EQ(Find<QLineEdit>(&dialog, "EditLatitude")->text().toStdString(), c.latitude);
-      EXPECT_EQ(Find<QLineEdit>(&dialog, "EditLongitude")->text().toStdString(), c.longitude);
-      EXPECT_EQ(Find<QLineEdit>(&dialog, "EditTimeZone")->text().toStdString(), c.zone);
-      EXPECT_FALSE(Find<QLabel>(&dialog, "LabelZoneOffset")->text().isEmpty());
+      EXPECT_EQ(Text(&dialog, "EditLatitude"), c.latitude);
+      EXPECT_EQ(Text(&dialog, "EditLongitude"), c.longitude);
+      EXPECT_EQ(Text(&dialog, "EditTimeZone"), c.zone);
+      EXPECT_NE(Text(&dialog, "LabelZoneOffset"), "");
       Find<QPushButton>(&dialog, "BtnPlaceOk")->click();
     });
     EXPECT_EQ(result, QDialog::Accepted);
     const TBirthPlace place = Form->ReadSettings().Place;
-    EXPECT_EQ(place.Name, c.first);
-    EXPECT_EQ(place.TimeZone, c.zone);
+    EXPECT_EQ(place.Name + " " + place.TimeZone, std::string(c.first) + " " + c.zone);
     ASSERT_TRUE(place.Known());
     EXPECT_EQ(*place.Latitude, std::stod(c.latitude));
     EXPECT_EQ(*place.Longitude, std::stod(c.longitude));
@@ -120,34 +113,27 @@ TEST_F(BirthPlace, SearchCompletesAsYouTypeAndChoosingFillsTheFields) {
 }
 
 TEST_F(BirthPlace, TypedFieldsAreCheckedBeforeOkCloses) {
-  struct Case {
-    const char* latitude;
-    const char* longitude;
-    const char* zone;
-    const char* offset;
+  const struct {
+    const char *latitude, *longitude, *zone, *offset;
     const char* error;  // a part of the message shown; empty when OK closes
-  };
-  const Case cases[] = {
+  } cases[] = {
+      // the messages themselves: PlaceFieldsTest
       {"52n22", "4e54", "Europe/Amsterdam", "", ""},
       {"-33.87", "151.21", "", "+10:00", ""},
       {"95", "4", "Europe/Amsterdam", "", "'95'"},
-      {"52", "4", "Europe/Amsterdamm", "", "'Europe/Amsterdamm' is not a time zone"},
       {"52", "", "Europe/Amsterdam", "", "Give the longitude too."},
-      {"52", "4", "", "", "Give a time zone or a UTC offset."},
-      {"52", "4", "", "+19:00", "'+19:00'"},
   };
   CreateWindows();
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.latitude) + " " + c.longitude + " " + c.zone + " " + c.offset);
     Form->SetPlace(TBirthPlace());
     std::string shown;
     bool closed = false;
     InDialog([&](TBirthPlaceDialog& dialog) {
-      Find<QLineEdit>(&dialog, "EditPlaceSearch")->setText("Here");
-      Find<QLineEdit>(&dialog, "EditLatitude")->setText(c.latitude);
-      Find<QLineEdit>(&dialog, "EditLongitude")->setText(c.longitude);
-      Find<QLineEdit>(&dialog, "EditTimeZone")->setText(c.zone);
-      Find<QLineEdit>(&dialog, "EditUtcOffset")->setText(c.offset);
+      const char* const names[] = {"EditPlaceSearch", "EditLatitude", "EditLongitude",
+                                   "EditTimeZone", "EditUtcOffset"};
+      const char* const texts[] = {"Here", c.latitude, c.longitude, c.zone, c.offset};
+      for (int i = 0; i < 5; ++i) Find<QLineEdit>(&dialog, names[i])->setText(texts[i]);
       Find<QPushButton>(&dialog, "BtnPlaceOk")->click();
       closed = !dialog.isVisible();
       auto* errors = Find<QLabel>(&dialog, "LabelPlaceErrors");
@@ -168,16 +154,13 @@ TEST_F(BirthPlace, ClearRemovesThePlaceAndCancelKeepsIt) {
   });
   EXPECT_EQ(Form->Place().Latitude, Amsterdam().Latitude) << "cancelled";
   InDialog([](TBirthPlaceDialog& dialog) {
-    EXPECT_EQ(Find<QLineEdit>(&dialog, "EditTimeZone")->text().toStdString(), "Europe/Amsterdam")
-        << "the dialog shows the place";
+    EXPECT_EQ(Text(&dialog, "EditTimeZone"), "Europe/Amsterdam") << "the dialog shows the place";
     Find<QPushButton>(&dialog, "BtnPlaceClear")->click();
   });
   EXPECT_FALSE(Form->ReadSettings().Place.Known());
   EXPECT_TRUE(Form->ReadSettings().Place.Name.empty());
 }
 
-// The lots as ostrane-list --year 1990 --month 5 --day 17 --time 14:30
-// --place Amsterdam --lots gives them.
 TEST_F(BirthPlace, ChartPanelShowsTheLotsAndReleasesFromThem) {
   CreateWindows();
   EnterBirth(1990, 5, 17, "14:30");
@@ -185,134 +168,114 @@ TEST_F(BirthPlace, ChartPanelShowsTheLotsAndReleasesFromThem) {
   EXPECT_EQ(Form->ComboBoxFortune->currentIndex(), 3) << "Gemini, without opening the chart";
   W<QAction>("Chart1")->trigger();
   ASSERT_TRUE(Panel()->isVisible());
-  EXPECT_EQ(Value("ChartFortune"), "Gemini 10\u00B034\u2032");
+  EXPECT_EQ(Value("ChartFortune"), kAmsterdamFortune);
   EXPECT_EQ(Value("ChartSpirit"), "Sagittarius 17\u00B051\u2032");
   EXPECT_EQ(Value("ChartPlace"), "Amsterdam, North Holland, NL");
   EXPECT_EQ(Value("ChartCoordinates"), "52n22'27, 4e53'23");
   EXPECT_EQ(Value("ChartZone"), "Europe/Amsterdam, +02:00 CEST");
   EXPECT_EQ(Value("ChartSect").substr(0, 5), "Day (");
   EXPECT_FALSE(Find<QLabel>(Panel(), "LabelChartStatus")->isVisible());
-
-  struct Case {
-    const char* button;
-    int startSign;
-  };
-  const Case cases[] = {{"BtnReleaseSpirit", 8}, {"BtnReleaseFortune", 2}};
-  for (const Case& c : cases) {
+  for (const auto& [button, startSign] :
+       {std::pair{"BtnReleaseSpirit", 8}, {"BtnReleaseFortune", 2}}) {
     Form->ComboBoxStartSign->setCurrentIndex(0);
     Form->ComboBoxFortune->setCurrentIndex(0);
-    Find<QPushButton>(Panel(), c.button)->click();
-    EXPECT_EQ(Form->ComboBoxStartSign->currentIndex(), c.startSign) << c.button;
-    EXPECT_EQ(Form->ComboBoxFortune->currentText().toStdString(), "Gemini") << c.button;
+    Release(button)->click();
+    EXPECT_EQ(Form->ComboBoxStartSign->currentIndex(), startSign) << button;
+    EXPECT_EQ(Form->ComboBoxFortune->currentText().toStdString(), "Gemini") << button;
   }
-
   // A new time computes the chart again: two hours later the Ascendant has
   // moved on, and with it Fortune.
   EnterBirth(1990, 5, 17, "16:30");
-  EXPECT_NE(Value("ChartFortune"), "Gemini 10\u00B034\u2032");
+  EXPECT_NE(Value("ChartFortune"), kAmsterdamFortune);
   EnterBirth(1990, 5, 17, "14:3x");
   EXPECT_TRUE(Find<QLabel>(Panel(), "LabelChartStatus")->isVisible()) << "a time that is none";
   EXPECT_EQ(Form->ComboBoxFortune->currentIndex(), 0) << "no chart, Fortune unknown";
-  EXPECT_FALSE(Find<QPushButton>(Panel(), "BtnReleaseSpirit")->isEnabled());
+  EXPECT_FALSE(Release("BtnReleaseSpirit")->isEnabled());
 }
 
+// 2021-03-28 02:30 did not exist in Amsterdam; 2021-10-31 02:30 occurred
+// twice.  Releasing or opening the chart asks which offset, once.
 TEST_F(BirthPlace, AClockTimeInAGapOrOverlapIsAskedAbout) {
-  struct Case {
+  const struct {
     const char* what;
     int day, month;
-    const char* time;
     const char* button;  // the answer; nullptr cancels
     std::int32_t dst;
-  };
-  // 2021-03-28 02:30 did not exist in Amsterdam; 2021-10-31 02:30 occurred twice.
-  const Case cases[] = {
-      {"gap, later", 28, 3, "02:30", "BtnDstLater", kDstLater},
-      {"gap, earlier", 28, 3, "02:30", "BtnDstEarlier", kDstEarlier},
-      {"overlap, earlier", 31, 10, "02:30", "BtnDstEarlier", kDstEarlier},
-      {"gap, cancelled", 28, 3, "02:30", nullptr, kDstAsk},
+    bool openChart;  // asked by opening the chart, not by a release
+  } cases[] = {
+      {"gap, later", 28, 3, "BtnDstLater", kDstLater, false},
+      {"gap, earlier", 28, 3, "BtnDstEarlier", kDstEarlier, false},
+      {"overlap, earlier", 31, 10, "BtnDstEarlier", kDstEarlier, false},
+      {"gap, cancelled", 28, 3, nullptr, kDstAsk, false},
+      {"gap, earlier, opening the chart", 28, 3, "BtnDstEarlier", kDstEarlier, true},
   };
   CreateWindows();
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    EnterBirth(2021, c.month, c.day, c.time);
+    EnterBirth(2021, c.month, c.day, "02:30");
     Form->SetPlace(Amsterdam());
     EXPECT_TRUE(Panel()->Result().NeedsDstChoice);
     EXPECT_EQ(Form->ComboBoxFortune->currentIndex(), 0) << "no chart yet, Fortune unknown";
     Form->ComboBoxStartSign->setCurrentIndex(0);
-    QString asked;
     DialogInterceptor boxes([&](QDialog& dialog) {
       EXPECT_EQ(dialog.objectName().toStdString(), "DstChoiceBox");
-      asked = static_cast<QMessageBox&>(dialog).text();
       if (c.button)
         Find<QPushButton>(&dialog, c.button)->click();
       else
         dialog.reject();
       return dialog.result();
     });
-    ASSERT_TRUE(Find<QPushButton>(Panel(), "BtnReleaseSpirit")->isEnabled());
-    Find<QPushButton>(Panel(), "BtnReleaseSpirit")->click();
+    if (c.openChart) {
+      W<QAction>("Chart1")->trigger();
+      ASSERT_EQ(boxes.Dialogs.size(), 1u);
+      EXPECT_EQ(Form->Place().Dst, c.dst);
+      EXPECT_EQ(Value("ChartZone"), "Europe/Amsterdam, +01:00 CET");
+      continue;
+    }
+    ASSERT_TRUE(Release("BtnReleaseSpirit")->isEnabled());
+    Release("BtnReleaseSpirit")->click();
     ASSERT_EQ(boxes.Dialogs.size(), 1u);
-    EXPECT_TRUE(asked.contains("+01:00 CET") && asked.contains("+02:00 CEST"))
-        << asked.toStdString();
     EXPECT_EQ(Form->ReadSettings().Place.Dst, c.dst) << "the answer is kept in the place";
     if (!c.button) {
       EXPECT_EQ(Form->ComboBoxStartSign->currentIndex(), 0) << "nothing released";
       continue;
     }
     ASSERT_TRUE(Panel()->Result().Value.has_value());
-    EXPECT_EQ(Form->ComboBoxStartSign->currentIndex(), Panel()->Result().Value->Chart.SpiritSign);
-    EXPECT_EQ(Form->ComboBoxFortune->currentIndex(),
-              Panel()->Result().Value->Chart.FortuneSign + 1);
+    const TChart& chart = Panel()->Result().Value->Chart;
+    EXPECT_EQ(Form->ComboBoxStartSign->currentIndex(), chart.SpiritSign);
+    EXPECT_EQ(Form->ComboBoxFortune->currentIndex(), chart.FortuneSign + 1);
     const std::string warnings = Value("LabelChartWarnings");
     EXPECT_NE(warnings.find(c.dst == kDstLater ? "the later offset" : "the earlier offset"),
               std::string::npos)
         << warnings;
-    // Answered once: the next release asks no more.
-    Find<QPushButton>(Panel(), "BtnReleaseFortune")->click();
-    EXPECT_EQ(boxes.Dialogs.size(), 1u);
+    Release("BtnReleaseFortune")->click();
+    EXPECT_EQ(boxes.Dialogs.size(), 1u) << "answered once: the next release asks no more";
   }
 }
 
-TEST_F(BirthPlace, OpeningTheChartAsksToo) {
-  CreateWindows();
-  EnterBirth(2021, 3, 28, "02:30");
-  Form->SetPlace(Amsterdam());
-  DialogInterceptor boxes([](QDialog& dialog) {
-    Find<QPushButton>(&dialog, "BtnDstEarlier")->click();
-    return dialog.result();
-  });
-  W<QAction>("Chart1")->trigger();
-  ASSERT_EQ(boxes.Dialogs.size(), 1u);
-  EXPECT_EQ(Form->Place().Dst, kDstEarlier);
-  EXPECT_EQ(Value("ChartZone"), "Europe/Amsterdam, +01:00 CET");
-}
-
-TEST_F(BirthPlace, AChartFileWithAPlaceOpensWithIt) {
+TEST_F(BirthPlace, TheFilesKeepThePlace) {
   CreateWindows();
   const QString chart = InDocuments("Born in Amsterdam.txt");
-  WriteBytes(chart,
-             CrLf({"Born in Amsterdam", "4", "17", "1990", "14:30", "", "0", "fortune=-1",
-                   "place=Amsterdam, North Holland, NL", "latitude=52.37403", "longitude=4.88969",
-                   "time-zone=Europe/Amsterdam", "utc-offset=", "dst-choice=", "sect="}));
-  DialogInterceptor boxes([&chart](QDialog& dialog) { return ConfirmFileDialog(dialog, chart); });
-  W<QAction>("Open")->trigger();
-  ASSERT_EQ(boxes.Dialogs.size(), 1u);
+  const QByteArray lines =
+      CrLf({"Born in Amsterdam", "4", "17", "1990", "14:30", "", "0", "fortune=2",
+            "place=Amsterdam, North Holland, NL", "latitude=52.37403", "longitude=4.88969",
+            "time-zone=Europe/Amsterdam", "utc-offset=", "dst-choice=", "sect="});
+  WriteBytes(chart, QByteArray(lines).replace("fortune=2", "fortune=-1"));
+  {
+    DialogInterceptor boxes([&chart](QDialog& dialog) { return ConfirmFileDialog(dialog, chart); });
+    W<QAction>("Open")->trigger();
+    ASSERT_EQ(boxes.Dialogs.size(), 1u);
+  }
   EXPECT_EQ(Form->Place().Name, "Amsterdam, North Holland, NL");
-  EXPECT_EQ(Value("ChartFortune"), "Gemini 10\u00B034\u2032");
+  EXPECT_EQ(Value("ChartFortune"), kAmsterdamFortune);
   EXPECT_EQ(Form->ComboBoxFortune->currentIndex(), 3) << "Gemini";
+  {
+    DialogInterceptor save([&chart](QDialog& dialog) { return ConfirmFileDialog(dialog, chart); });
+    ASSERT_TRUE(Form->SaveUserData());
+  }
+  EXPECT_EQ(ReadBytes(chart), lines) << "saved again, the place lines come back as they were";
 
-  // Saved again, the place lines come back as they were.
-  Form->SetPlace(Amsterdam());
-  DialogInterceptor save([&chart](QDialog& dialog) { return ConfirmFileDialog(dialog, chart); });
-  ASSERT_TRUE(Form->SaveUserData());
-  EXPECT_EQ(ReadBytes(chart).toStdString(),
-            "Born in Amsterdam\r\n4\r\n17\r\n1990\r\n14:30\r\n\r\n0\r\nfortune=2\r\n"
-            "place=Amsterdam, North Holland, NL\r\nlatitude=52.37403\r\nlongitude=4.88969\r\n"
-            "time-zone=Europe/Amsterdam\r\nutc-offset=\r\ndst-choice=\r\nsect=\r\n");
-}
-
-TEST_F(BirthPlace, TheOptionsFileKeepsThePlace) {
-  CreateWindows();
+  // The options file keeps the whole place, the answers included.
   TBirthPlace place = Amsterdam();
   place.Dst = kDstLater;
   place.Sect = kSectNight;
@@ -335,10 +298,9 @@ TEST_F(BirthPlace, WithoutAPlaceTheWindowWorksAsBefore) {
   EnterWorkedExample();
   Form->ComboBoxFortune->setCurrentIndex(5);
   W<QAction>("Chart1")->trigger();
-  EXPECT_EQ(Find<QLabel>(Panel(), "LabelChartStatus")->text().toStdString(),
-            "No birth place: enter one to compute the chart.");
-  EXPECT_FALSE(Find<QPushButton>(Panel(), "BtnReleaseFortune")->isEnabled());
-  EXPECT_FALSE(Find<QPushButton>(Panel(), "BtnReleaseSpirit")->isEnabled());
+  EXPECT_EQ(Value("LabelChartStatus"), "No birth place: enter one to compute the chart.");
+  EXPECT_FALSE(Release("BtnReleaseFortune")->isEnabled());
+  EXPECT_FALSE(Release("BtnReleaseSpirit")->isEnabled());
   EXPECT_FALSE(Find<QLabel>(Panel(), "ChartFortune")->isVisible());
   EnterBirth(1990, 5, 17, "14:30");
   EXPECT_EQ(Form->ComboBoxFortune->currentIndex(), 5) << "no chart, Fortune left alone";
