@@ -23,11 +23,19 @@ namespace ostrane::uitest {
 namespace {
 
 constexpr int kCancer = 3;
+const QDateTime kJune2001(QDate(2001, 6, 1), QTime(12, 0));
 
 struct Moment {
   int year, monthIndex, day;
   const char* time;
 };
+
+std::vector<int> InForceRows(const QListWidget* list) {
+  std::vector<int> rows;
+  for (int row = 0; row < list->count(); ++row)
+    if (list->item(row)->data(kPeriodInForceRole).toBool()) rows.push_back(row);
+  return rows;
+}
 
 class GoToDate : public WindowTest {
  public:
@@ -56,14 +64,11 @@ class GoToDate : public WindowTest {
     });
     W<QAction>("GoToDate1")->trigger();
     ASSERT_EQ(dialogs.Dialogs.size(), 1u);
-    EXPECT_EQ(dialogs.Dialogs[0].Title.toStdString(), "Go to Date");
   }
 
-  static std::vector<int> InForceRows(const QListWidget* list) {
-    std::vector<int> rows;
-    for (int row = 0; row < list->count(); ++row)
-      if (list->item(row)->data(kPeriodInForceRole).toBool()) rows.push_back(row);
-    return rows;
+  void DoubleClick(int row) {
+    QTest::mouseDClick(List->viewport(), Qt::LeftButton, {},
+                       List->visualItemRect(List->item(row)).center());
   }
 
   TListBox* List = nullptr;
@@ -71,75 +76,54 @@ class GoToDate : public WindowTest {
   QLabel* Label = nullptr;
 };
 
-const QDateTime kJune2001(QDate(2001, 6, 1), QTime(12, 0));
-
 TEST_F(GoToDate, SelectsTheSubPeriodAndMarksEveryLevel) {
-  struct Case {
+  const struct {
     const char* name;
-    Moment moment;
-    int selected;               // main list row, -1 for none
-    std::vector<int> mainRows;  // main rows in force
-    const char* level3;         // the level 3/4 line in force at level 3, or none
-    const char* level4;
+    const char* at;       // the moment gone to; nullptr: the listing by the clock
+    const char* main;     // the row selected, the rows in force
+    const char* level34;  // the level 3 and 4 lines in force, each ended by "|"
     const char* label;
-  };
-  const Case cases[] = {
-      {"half a day after the birth",
-       {2000, 0, 2, "00:00"},
-       3,
-       {3},
-       "Aries L3 begins 1/1/2000, 12:00 pm",
-       "     Aries L4 begins 1/1/2000, 12:00 pm",
-       "On 1/2/2000: Aries general (10th from Fortune), Aries sub (10th from Fortune), Aries L3 "
-       "(10th from Fortune), Aries L4 (10th from Fortune)"},
-      {"the Taurus sub period, after the 13th level 4 period",
-       {2001, 5, 1, "12:00"},
-       4,
-       {3, 4},
-       "Gemini L3 begins 4/15/2001, 12:00 pm",
-       "     Capricorn L4 begins 5/31/2001, 11:00 pm",
+  } cases[] = {
+      {"the listing by the window's clock", nullptr, "row -1, in force 3 4", "",
        "On 6/1/2001: Aries general (10th from Fortune), Taurus sub, Gemini L3, Capricorn L4 (7th "
        "from Fortune)"},
-      {"the Taurus general period",
-       {2015, 0, 1, "6:00"},
-       14,
-       {14},
-       "Cancer L3 begins 12/23/2014, 12:00 pm",
-       "     Leo L4 begins 12/28/2014, 05:00 pm",
+      {"half a day after the birth", "2000-01-02 00:00", "row 3, in force 3",
+       "Aries L3 begins 1/1/2000, 12:00 pm|     Aries L4 begins 1/1/2000, 12:00 pm|",
+       "On 1/2/2000: Aries general (10th from Fortune), Aries sub (10th from Fortune), Aries L3 "
+       "(10th from Fortune), Aries L4 (10th from Fortune)"},
+      {"the Taurus sub period, after the 13th level 4 period", "2001-06-01 12:00",
+       "row 4, in force 3 4",
+       "Gemini L3 begins 4/15/2001, 12:00 pm|     Capricorn L4 begins 5/31/2001, 11:00 pm|",
+       "On 6/1/2001: Aries general (10th from Fortune), Taurus sub, Gemini L3, Capricorn L4 (7th "
+       "from Fortune)"},
+      {"the Taurus general period", "2015-01-01 6:00", "row 14, in force 14",
+       "Cancer L3 begins 12/23/2014, 12:00 pm|     Leo L4 begins 12/28/2014, 05:00 pm|",
        "On 1/1/2015: Taurus general, Taurus sub, Cancer L3 (1st from Fortune), Leo L4"},
-      {"before the birth",
-       {1999, 11, 31, "12:00"},
-       -1,
-       {},
-       nullptr,
-       nullptr,
+      {"before the birth", "1999-12-31 12:00", "row -1, in force", "",
        "On 12/31/1999: before the first period"},
-      {"after the last listed period",
-       {2030, 0, 1, "12:00"},
-       -1,
-       {},
-       nullptr,
-       nullptr,
+      {"after the last listed period", "2030-01-01 12:00", "row -1, in force", "",
        "On 1/1/2030: after the last listed general period: list more general periods"},
   };
-  for (const Case& c : cases) {
-    ListWorkedExample(QDateTime(QDate(1990, 1, 1), QTime(0, 0)));
-    GoTo(c.moment);
-    EXPECT_EQ(List->ItemIndex(), c.selected) << c.name;
-    EXPECT_EQ(InForceRows(List), c.mainRows) << c.name;
-    EXPECT_EQ(Level3->isVisible(), c.selected >= 0) << c.name;
-    if (c.level3 != nullptr) {
-      const std::vector<int> rows = InForceRows(Level3List);
-      ASSERT_EQ(rows.size(), 2u) << c.name;
-      EXPECT_EQ(Level3List->item(rows[0])->text().toStdString(), c.level3) << c.name;
-      EXPECT_EQ(Level3List->item(rows[1])->text().toStdString(), c.level4) << c.name;
-      EXPECT_LT(Level3List->visualItemRect(Level3List->item(rows[1])).top(),
-                Level3List->viewport()->height())
-          << c.name << ": the level 4 line is scrolled into view";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ListWorkedExample(kJune2001);
+    if (c.at) {
+      const QStringList at = QString(c.at).split(' ');
+      const QDate day = QDate::fromString(at[0], Qt::ISODate);
+      GoTo({day.year(), day.month() - 1, day.day(), qPrintable(at[1])});
     }
-    if (c.label != nullptr) {
-      EXPECT_EQ(Label->text().toStdString(), c.label) << c.name;
-    }
+    std::string main = "row " + std::to_string(List->ItemIndex()) + ", in force", level34;
+    for (const int row : InForceRows(List)) main += " " + std::to_string(row);
+    for (const int row : InForceRows(Level3List))
+      level34 += Level3List->item(row)->text().toStdString() + "|";
+    EXPECT_EQ(main, c.main);
+    EXPECT_EQ(level34, c.level34);
+    EXPECT_EQ(Level3->isVisible(), *c.level34 != '\0');
+    EXPECT_EQ(Label->text().toStdString(), c.label);
+    if (*c.level34 == '\0') continue;
+    EXPECT_LT(Level3List->visualItemRect(Level3List->item(InForceRows(Level3List).back())).top(),
+              Level3List->viewport()->height())
+        << "the level 4 line is scrolled into view";
   }
 }
 
@@ -170,24 +154,8 @@ TEST_F(GoToDate, TheDateOfEveryLineSelectsThatLineInEitherCalendar) {
   }
 }
 
-TEST_F(GoToDate, TheLineUnderTheListAfterEveryListing) {
-  CreateWindows();
-  Label = W<QLabel>("LabelInForce");
-  EXPECT_TRUE(Label->text().isEmpty()) << "no listing yet";
-  EXPECT_FALSE(W<QAction>("GoToDate1")->isEnabled()) << "no listing yet";
-  EnterWorkedExample();
-  SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), kCancer);
-  Form->SetClock([] { return kJune2001; });
-  W<QPushButton>("BtnCalculateOstrane")->click();
-  List = W<TListBox>("ListBoxOstrane");
-  EXPECT_EQ(Label->text().toStdString(),
-            "On 6/1/2001: Aries general (10th from Fortune), Taurus sub, Gemini L3, Capricorn L4 "
-            "(7th from Fortune)");
-  EXPECT_EQ(InForceRows(List), (std::vector<int>{3, 4}));
-  EXPECT_EQ(List->ItemIndex(), -1) << "a listing selects nothing";
-  EXPECT_FALSE(Level3->isVisible());
-  EXPECT_TRUE(W<QAction>("GoToDate1")->isEnabled());
-
+TEST_F(GoToDate, TheLineUnderTheListFollowsTheSettings) {
+  ListWorkedExample(kJune2001);
   // The places follow the Fortune field and the angle choice.
   SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), -1);
   EXPECT_EQ(Label->text().toStdString(),
@@ -198,13 +166,10 @@ TEST_F(GoToDate, TheLineUnderTheListAfterEveryListing) {
             "Capricorn L4 (10th from the start sign)");
 
   // A double click on the line in force marks its level 3 and 4 periods.
-  QTest::mouseDClick(List->viewport(), Qt::LeftButton, {},
-                     List->visualItemRect(List->item(4)).center());
-  EXPECT_EQ(InForceRows(Find<QListWidget>(Level3.get(), "ListBoxLevel3")).size(), 2u);
-  QTest::mouseDClick(List->viewport(), Qt::LeftButton, {},
-                     List->visualItemRect(List->item(5)).center());
-  EXPECT_TRUE(InForceRows(Find<QListWidget>(Level3.get(), "ListBoxLevel3")).empty())
-      << "a sub period not in force";
+  DoubleClick(4);
+  EXPECT_EQ(InForceRows(Level3List).size(), 2u);
+  DoubleClick(5);
+  EXPECT_TRUE(InForceRows(Level3List).empty()) << "a sub period not in force";
 
   // Another date style lists again, with the line of the clock's moment.
   Form->SetClock([] { return QDateTime(QDate(2014, 10, 14), QTime(12, 0)); });
@@ -215,8 +180,6 @@ TEST_F(GoToDate, TheLineUnderTheListAfterEveryListing) {
 
   W<QAction>("ClearList1")->trigger();
   EXPECT_TRUE(Label->text().isEmpty()) << "after Clear List";
-  EXPECT_FALSE(W<QAction>("GoToDate1")->isEnabled()) << "after Clear List";
-
   W<QLineEdit>("EditTime")->setText("noon");
   DialogInterceptor boxes;
   W<QPushButton>("BtnCalculateOstrane")->click();
@@ -244,7 +207,6 @@ TEST_F(GoToDate, TheSubPeriodInForceComesIntoViewAfterAListing) {
 TEST_F(GoToDate, TheDialogStartsAtTheClockAndKeepsATimeThatIsNone) {
   ListWorkedExample(QDateTime(QDate(2001, 6, 1), QTime(14, 5, 9)));
   List->SetItemIndex(5);
-  int runs = 0;
   QString error;
   DialogInterceptor dialogs([&](QDialog& dialog) {
     if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
@@ -253,8 +215,6 @@ TEST_F(GoToDate, TheDialogStartsAtTheClockAndKeepsATimeThatIsNone) {
     }
     auto* go = dynamic_cast<TGoToDateDialog*>(&dialog);
     if (go == nullptr) return dialog.result();
-    ++runs;
-    EXPECT_EQ(go->objectName().toStdString(), "GoToDateDialog");
     EXPECT_EQ(go->ComboBoxGoMonth->currentText().toStdString(), "June");
     EXPECT_EQ(go->SpinEditGoDay->Value(), 1);
     EXPECT_EQ(go->SpinEditGoYear->Value(), 2001);
@@ -265,11 +225,10 @@ TEST_F(GoToDate, TheDialogStartsAtTheClockAndKeepsATimeThatIsNone) {
     return go->result();
   });
   W<QAction>("GoToDate1")->trigger();
-  EXPECT_EQ(runs, 1);
+  ASSERT_EQ(dialogs.Dialogs.size(), 2u) << "Go to Date and the error box";
   EXPECT_EQ(error.toStdString(), "'25:00' is not a valid time.");
   EXPECT_EQ(List->ItemIndex(), 5) << "nothing gone to";
   EXPECT_FALSE(Level3->isVisible());
-  EXPECT_EQ(W<QAction>("GoToDate1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
 }
 
 }  // namespace
