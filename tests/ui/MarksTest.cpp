@@ -1,10 +1,14 @@
 // The marks of the listed periods in both lists: the period kept in each
 // data line's roles, the places counted from Fortune or the start sign at
-// the time of asking, the tooltips in words, the loosing of the bond, and
-// the badges drawn in the margin.
+// the time of asking, the tooltips in words, the loosing of the bond, the
+// badges drawn in the margin; and on paper, the short mark texts in the
+// twelve-space margin of a printed line, in the font colour chosen.
 #include <QAction>
+#include <QColorDialog>
 #include <QComboBox>
+#include <QDateTime>
 #include <QHelpEvent>
+#include <QImage>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -14,6 +18,8 @@
 #include "HelpF.h"
 #include "ListBox.h"
 #include "ListMarks.h"
+#include "ListPrinting.h"
+#include "PrinterTextChannel.h"
 #include "RadioGroup.h"
 #include "SpinEdit.h"
 #include "UiTestSupport.h"
@@ -62,19 +68,16 @@ class Marks : public WindowTest {
 
 TEST_F(Marks, PeriodsKeptInTheMainListsLines) {
   ListWorkedExample(kCancer);
-  struct Case {
-    int row;
-    int level;
-    int counter;
+  const struct {
+    int row, level, counter;
     double start;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {3, 1, 0, 2451545.0},    // Aries major and sub begin 1/1/2000
       {4, 2, 1, 2451995.0},    // Taurus sub begins 3/26/2001
       {13, 2, 10, 2456615.0},  // Aquarius sub begins 11/18/2013
       {14, 1, 1, 2456945.0},   // Taurus major and sub begin 10/14/2014
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const QListWidgetItem* item = List->item(c.row);
     EXPECT_EQ(item->data(kPeriodLevelRole).toInt(), c.level) << "row " << c.row;
     EXPECT_EQ(item->data(kPeriodCounterRole).toInt(), c.counter) << "row " << c.row;
@@ -89,19 +92,17 @@ TEST_F(Marks, PeriodsKeptInTheMainListsLines) {
 
 TEST_F(Marks, PlacesAndTooltipsFollowTheReferenceOfTheMoment) {
   ListWorkedExample(kCancer);
-  struct Case {
-    const char* name;
-    std::function<void(Marks&)> change;
-    int row;
-    int place;
-    const char* tip;
-  };
   const auto fromStart = [](Marks& t) { t.W<QAction>("AnglesFromStartSign1")->trigger(); };
   const auto fromFortune = [](Marks& t) { t.W<QAction>("AnglesFromFortune1")->trigger(); };
   const auto fortune = [](std::int32_t sign) {
     return [sign](Marks& t) { SetFortuneSign(*t.W<QComboBox>("ComboBoxFortune"), sign); };
   };
-  const Case cases[] = {
+  const struct {
+    const char* name;
+    std::function<void(Marks&)> change;
+    int row, place;
+    const char* tip;
+  } cases[] = {
       {"Aries general from Cancer", [](Marks&) {}, 3, 10, "10th from Fortune: peak period"},
       {"Taurus sub from Cancer", [](Marks&) {}, 4, 11, ""},
       {"Cancer sub from Cancer", [](Marks&) {}, 6, 1, "1st from Fortune: peak period"},
@@ -118,7 +119,7 @@ TEST_F(Marks, PlacesAndTooltipsFollowTheReferenceOfTheMoment) {
   };
   W<QComboBox>("ComboBoxStartSign")->setCurrentIndex(5);  // not listed: the listing's sign counts
   auto* delegate = Delegate(List);
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     c.change(*this);
     EXPECT_EQ(delegate->Marks(List->model()->index(c.row, 0)).Place, c.place) << c.name;
     EXPECT_EQ(ToolTipOver(List, c.row), c.tip) << c.name;
@@ -197,6 +198,91 @@ TEST_F(Marks, TheHelpPageOfTheMarksIsLinked) {
   EXPECT_EQ(browser->documentTitle().toStdString(), "Ostrane Help: Marks and the periods in force");
   browser->setSource(QUrl("commands.html"));
   EXPECT_TRUE(browser->toHtml().contains("marks.html")) << "using the program links to it";
+}
+
+using Draws = std::vector<TPrinterTextChannel::DrawnText>;
+
+// Prints the list on an A4-sized image page at 150 dots per inch.
+Draws PrintOnImage(const QListWidget& list, QImage* page = nullptr) {
+  QImage image(1240, 1754, QImage::Format_ARGB32);
+  image.setDotsPerMeterX(5906);
+  image.setDotsPerMeterY(5906);
+  image.fill(Qt::white);
+  Draws draws;
+  {
+    TPrinterTextChannel channel(image, [] { return true; });
+    channel.SetDrawObserver([&draws](const auto& drawn) { draws.push_back(drawn); });
+    if (!channel.Open()) return draws;
+    WriteListLines(channel, list);
+  }
+  if (page) *page = image;
+  return draws;
+}
+
+TEST_F(Marks, PrintedMarksGoIntoTheMarginOfTheirLines) {
+  CreateWindows();
+  Form->SetClock([] { return QDateTime(QDate(2001, 6, 1), QTime(12, 0)); });
+  EnterWorkedExample();
+  SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), kCancer);
+  W<QPushButton>("BtnCalculateOstrane")->click();
+  List = W<TListBox>("ListBoxOstrane");
+  // The lines as before, one draw each at the left edge; a marked line's
+  // marks drawn first, at the same place.
+  const QString prefix = QString::fromLatin1(kLinePrefix);
+  std::string marks;  // "row:marks|" for every marked line
+  int line = 0, lastLineTop = -1, markTop = -1;
+  for (const auto& drawn : PrintOnImage(*List)) {
+    ASSERT_EQ(drawn.Position.x(), 0) << drawn.Text.toStdString();
+    if (!drawn.Text.startsWith(prefix)) {
+      marks += std::to_string(line) + ":" + drawn.Text.toStdString() + "|";
+      markTop = drawn.Position.y();
+      continue;
+    }
+    ASSERT_LT(line, List->count());
+    EXPECT_EQ(drawn.Text, prefix + List->item(line)->text()) << "row " << line;
+    EXPECT_GT(drawn.Position.y(), lastLineTop) << "row " << line << " on a line of its own";
+    if (markTop >= 0) EXPECT_EQ(drawn.Position.y(), markTop) << "row " << line << "'s marks";
+    lastLineTop = drawn.Position.y();
+    markTop = -1;
+    ++line;
+  }
+  EXPECT_EQ(line, List->count());
+  // Row 16 is the Cancer sub period of Taurus.
+  EXPECT_EQ(marks, "3:\u25B6 10|4:\u25B6|6:1|9:4|12:7|16:1|19:4|");
+}
+
+TEST_F(Marks, FontColourGoesToBothListsAndToPrint) {
+  CreateWindows();
+  const QColor red(200, 0, 0);
+  DialogInterceptor dialogs([&](QDialog& dialog) {
+    auto& colours = dynamic_cast<QColorDialog&>(dialog);
+    colours.setCurrentColor(red);
+    colours.accept();
+    return dialog.result();
+  });
+  W<QAction>("FontColour1")->trigger();
+  ASSERT_EQ(dialogs.Dialogs.size(), 1u);
+  Level3List = Find<QListWidget>(Level3.get(), "ListBoxLevel3");
+  EXPECT_EQ(W<TListBox>("ListBoxOstrane")->palette().color(QPalette::Text), red);
+  EXPECT_EQ(Level3List->palette().color(QPalette::Text), red);
+
+  EnterWorkedExample();
+  W<QPushButton>("BtnCalculateOstrane")->click();
+  QImage page;
+  PrintOnImage(*W<TListBox>("ListBoxOstrane"), &page);
+  int reddish = 0, dark = 0;
+  for (int y = 0; y < 200; ++y)
+    for (int x = 0; x < page.width(); ++x) {
+      const QColor c(page.pixel(x, y));
+      reddish += c.red() > 150 && c.green() < 80 && c.blue() < 80;
+      dark += c.red() < 80 && c.green() < 80 && c.blue() < 80;
+    }
+  EXPECT_GT(reddish, 100) << "the text is printed in the chosen colour";
+  EXPECT_EQ(dark, 0) << "and not in black";
+
+  DialogInterceptor cancel;  // rejects
+  W<QAction>("FontColour1")->trigger();
+  EXPECT_EQ(Level3List->palette().color(QPalette::Text), red) << "cancelled: unchanged";
 }
 
 }  // namespace
