@@ -14,6 +14,24 @@ namespace {
 
 class CommandMatchesWindow : public WindowTest {};
 
+// The lines of ostrane-list --options OptionsFile.txt, under the locale
+// `lcAll` when one is given.
+std::vector<std::string> Listed(const char* lcAll = nullptr) {
+  QProcess command;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  if (lcAll) environment.insert("LC_ALL", lcAll);
+  command.setProcessEnvironment(environment);
+  command.start(OSTRANE_LIST_PATH, {"--options", "OptionsFile.txt"});
+  EXPECT_TRUE(command.waitForFinished(30000));
+  EXPECT_EQ(command.exitCode(), 0) << command.readAllStandardError().toStdString();
+  std::vector<std::string> listed;
+  for (const QByteArray& line : command.readAllStandardOutput().split('\n'))
+    listed.push_back(line.toStdString());
+  EXPECT_EQ(listed.back(), "") << "every line ends with a line end";
+  listed.pop_back();
+  return listed;
+}
+
 TEST_F(CommandMatchesWindow, OptionsFileListsTheSameInBoth) {
   const struct {
     const char* name;
@@ -34,17 +52,7 @@ TEST_F(CommandMatchesWindow, OptionsFileListsTheSameInBoth) {
     ShowMainWindow();
     const std::vector<std::string> window = Lines(W<QListWidget>("ListBoxOstrane"));
     ASSERT_GT(window.size(), 3u);
-
-    QProcess command;
-    command.start(OSTRANE_LIST_PATH, {"--options", "OptionsFile.txt"});
-    ASSERT_TRUE(command.waitForFinished(30000));
-    ASSERT_EQ(command.exitCode(), 0) << command.readAllStandardError().toStdString();
-    std::vector<std::string> listed;
-    for (const QByteArray& line : command.readAllStandardOutput().split('\n'))
-      listed.push_back(line.toStdString());
-    ASSERT_EQ(listed.back(), "") << "every line ends with a line end";
-    listed.pop_back();
-    EXPECT_EQ(listed, window);
+    EXPECT_EQ(Listed(), window);
     Form.reset();
     Level3.reset();
   }
@@ -67,20 +75,7 @@ TEST_F(CommandMatchesWindow, AFileSavedUnderAFinnishLocaleListsTheSame) {
     W<QPushButton>("BtnSaveSettings")->click();
     ASSERT_EQ(saved.Dialogs.size(), 1u);
   }
-  const std::vector<std::string> window = FreshListing(*Form);
-
-  QProcess command;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("LC_ALL", "fi_FI.UTF-8");
-  command.setProcessEnvironment(environment);
-  command.start(OSTRANE_LIST_PATH, {"--options", "OptionsFile.txt"});
-  ASSERT_TRUE(command.waitForFinished(30000));
-  ASSERT_EQ(command.exitCode(), 0) << command.readAllStandardError().toStdString();
-  std::vector<std::string> listed;
-  for (const QByteArray& line : command.readAllStandardOutput().split('\n'))
-    listed.push_back(line.toStdString());
-  listed.pop_back();
-  EXPECT_EQ(listed, window);
+  EXPECT_EQ(Listed("fi_FI.UTF-8"), FreshListing(*Form));
 }
 
 }  // namespace
