@@ -17,11 +17,9 @@ list(LENGTH files count)
 if(NOT count EQUAL 1)
   message(FATAL_ERROR "expected one file ${FILE}, found: '${files}'")
 endif()
-
 execute_process(COMMAND ${program} ${ARGS} ${files}
                 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
-list(JOIN ARGS " " shown)
-message(STATUS "${VALIDATOR} ${shown} ${files}: exit ${status}\n${output}")
+message(STATUS "${VALIDATOR} ${ARGS} ${files}: exit ${status}\n${output}")
 string(REGEX MATCHALL "(^|\n)${FINDINGS}[^\n]*" findings "${output}")
 if(NOT status EQUAL 0 OR findings)
   message(FATAL_ERROR "${VALIDATOR} found fault with ${files}: ${findings}")

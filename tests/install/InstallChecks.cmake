@@ -1,36 +1,13 @@
 # Checks shared by the install and package tests.
 
-# The width and height of a PNG file, from its IHDR chunk.
-function(ostrane_png_size file out)
-  file(READ ${file} header LIMIT 24 HEX)
-  string(SUBSTRING "${header}" 0 16 signature)
-  if(NOT signature STREQUAL "89504e470d0a1a0a")
-    set(${out} "not a PNG file" PARENT_SCOPE)
-    return()
-  endif()
-  string(SUBSTRING "${header}" 32 8 width)
-  string(SUBSTRING "${header}" 40 8 height)
-  math(EXPR width "0x${width}")
-  math(EXPR height "0x${height}")
-  set(${out} "${width}x${height}" PARENT_SCOPE)
-endfunction()
-
-# Fails unless `file` was compressed with gzip -9n: the gzip magic, no file
-# name and no time stamp in the header, the maximum compression flag.
-function(ostrane_check_gzip file)
+# Fails unless `file` was compressed with gzip -9n: the gzip magic and
+# deflate, no file name, no time stamp, the maximum compression flag.  Sets
+# `out` to its text.
+function(ostrane_gunzip file out)
   file(READ ${file} header LIMIT 10 HEX)
-  string(SUBSTRING "${header}" 0 6 magic)    # 1f 8b, 08 deflate
-  string(SUBSTRING "${header}" 6 2 flags)    # 00: no name, no comment
-  string(SUBSTRING "${header}" 8 8 mtime)    # 00000000 with -n
-  string(SUBSTRING "${header}" 16 2 extra)   # 02: maximum compression
-  if(NOT magic STREQUAL "1f8b08" OR NOT flags STREQUAL "00" OR NOT mtime STREQUAL "00000000"
-     OR NOT extra STREQUAL "02")
+  if(NOT header MATCHES "^1f8b08000000000002..$")  # magic, flags, mtime, -9
     message(FATAL_ERROR "${file} is not compressed with gzip -9n: header ${header}")
   endif()
-endfunction()
-
-# The text of a gzip-compressed file.
-function(ostrane_gunzip file out)
   execute_process(COMMAND gzip -dc ${file} RESULT_VARIABLE status OUTPUT_VARIABLE text)
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "gzip cannot read ${file}")
@@ -38,16 +15,13 @@ function(ostrane_gunzip file out)
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
-# Fails unless the machine-readable copyright file has the format line, no
-# value left unconfigured, and the text of every licence its Files paragraphs
-# name, given in place or in a stand-alone License paragraph.
+# Fails unless the machine-readable copyright file has the format line and
+# the text of every licence its Files paragraphs name, given in place or in a
+# stand-alone License paragraph.
 function(ostrane_check_copyright file)
   file(READ ${file} text)
   if(NOT text MATCHES "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n")
     message(FATAL_ERROR "${file} lacks the copyright format line")
-  endif()
-  if(text MATCHES "@[A-Z_]+@")
-    message(FATAL_ERROR "${file} holds an unconfigured ${CMAKE_MATCH_0}")
   endif()
   string(REGEX MATCHALL "(^|\n)License: [^\n]+\n ?" licences "${text}")
   set(named "")
@@ -60,35 +34,38 @@ function(ostrane_check_copyright file)
       list(APPEND named "${name}")
     endif()
   endforeach()
-  if(NOT named)
-    message(FATAL_ERROR "${file} names no licence")
+  set(missing ${named})
+  list(REMOVE_ITEM missing ${given})
+  if(NOT named OR missing)
+    message(FATAL_ERROR "${file} names no licence, or names '${missing}' without its text")
   endif()
-  foreach(name IN LISTS named)
-    if(NOT name IN_LIST given)
-      message(FATAL_ERROR "${file} names ${name} without its text")
-    endif()
-  endforeach()
 endfunction()
 
 # Fails unless every file of `expected` is under `root`, each hicolor icon
-# has the size of its folder, the desktop entry names what is installed, the
-# compressed documents are compressed as Debian wants, and the changelog,
-# the manual pages and the AppStream release name `version`.
+# is a PNG file of the size of its folder, the desktop entry names what is
+# installed, the programs are ELF files, the compressed documents are
+# compressed as Debian wants, no configured file holds an @VARIABLE@, and the
+# changelog, the manual pages and the AppStream release name `version`.
 function(ostrane_check_tree root expected version)
   string(REPLACE "." "\\." version_re "${version}")
   foreach(path IN LISTS expected)
-    if(NOT EXISTS ${root}/${path})
+    set(file ${root}/${path})
+    if(NOT EXISTS ${file})
       message(FATAL_ERROR "not installed: ${path}")
     endif()
     if(path MATCHES "icons/hicolor/([0-9]+x[0-9]+)/apps/.*\\.png$")
       set(folder ${CMAKE_MATCH_1})
-      ostrane_png_size(${root}/${path} size)
-      if(NOT size STREQUAL folder)
-        message(FATAL_ERROR "${path} is ${size}, not ${folder}")
+      file(READ ${file} header LIMIT 24 HEX)
+      string(SUBSTRING "${header}" 32 8 width)
+      string(SUBSTRING "${header}" 40 8 height)
+      math(EXPR width "0x${width}")
+      math(EXPR height "0x${height}")
+      if(NOT header MATCHES "^89504e470d0a1a0a" OR NOT "${width}x${height}" STREQUAL folder)
+        message(FATAL_ERROR "${path} is not a PNG file of ${folder}: ${header}")
       endif()
     endif()
     if(path MATCHES "\\.desktop$")
-      file(STRINGS ${root}/${path} entry)
+      file(STRINGS ${file} entry)
       foreach(key Type=Application Name=Ostrane Exec=ostrane Icon=ostrane)
         if(NOT key IN_LIST entry)
           message(FATAL_ERROR "${path} lacks ${key}")
@@ -96,8 +73,7 @@ function(ostrane_check_tree root expected version)
       endforeach()
     endif()
     if(path MATCHES "\\.gz$")
-      ostrane_check_gzip(${root}/${path})
-      ostrane_gunzip(${root}/${path} text)
+      ostrane_gunzip(${file} text)
       if(path MATCHES "/changelog\\.gz$" AND NOT text MATCHES "^ostrane \\(${version_re}\\) ")
         message(FATAL_ERROR "the latest entry of ${path} is not version ${version}")
       endif()
@@ -105,30 +81,28 @@ function(ostrane_check_tree root expected version)
         message(FATAL_ERROR "${path} is not the page of version ${version}")
       endif()
     endif()
-    if(path MATCHES "/copyright$")
-      ostrane_check_copyright(${root}/${path})
-    endif()
-    if(path MATCHES "\\.metainfo\\.xml$")
-      file(READ ${root}/${path} text)
-      if(NOT text MATCHES "<launchable type=\"desktop-id\">([^<]+)</launchable>")
-        message(FATAL_ERROR "${path} names no desktop entry")
-      endif()
-      if(NOT EXISTS ${root}/share/applications/${CMAKE_MATCH_1})
-        message(FATAL_ERROR "${path} names ${CMAKE_MATCH_1}, which is not installed")
-      endif()
-      if(NOT text MATCHES "<release version=\"${version_re}\" date=\"[0-9-]+\"")
-        message(FATAL_ERROR "${path} lacks the release ${version}")
-      endif()
+    if(path MATCHES "/copyright$|\\.metainfo\\.xml$")
+      file(READ ${file} text)
       if(text MATCHES "@[A-Z_]+@")
         message(FATAL_ERROR "${path} holds an unconfigured ${CMAKE_MATCH_0}")
       endif()
     endif()
-    if(path MATCHES "^(usr/)?bin/")
-      if(NOT IS_DIRECTORY ${root}/${path})
-        file(READ ${root}/${path} magic LIMIT 4 HEX)
-        if(NOT magic STREQUAL "7f454c46")
-          message(FATAL_ERROR "${path} is not a program")
-        endif()
+    if(path MATCHES "/copyright$")
+      ostrane_check_copyright(${file})
+    endif()
+    if(path MATCHES "\\.metainfo\\.xml$")
+      if(NOT text MATCHES "<launchable type=\"desktop-id\">([^<]+)</launchable>"
+         OR NOT EXISTS ${root}/share/applications/${CMAKE_MATCH_1})
+        message(FATAL_ERROR "${path} names no installed desktop entry: '${CMAKE_MATCH_1}'")
+      endif()
+      if(NOT text MATCHES "<release version=\"${version_re}\" date=\"[0-9-]+\"")
+        message(FATAL_ERROR "${path} lacks the release ${version}")
+      endif()
+    endif()
+    if(path MATCHES "^(usr/)?bin/" AND NOT IS_DIRECTORY ${file})
+      file(READ ${file} magic LIMIT 4 HEX)
+      if(NOT magic STREQUAL "7f454c46")
+        message(FATAL_ERROR "${path} is not a program")
       endif()
     endif()
   endforeach()
