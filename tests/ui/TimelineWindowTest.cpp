@@ -10,12 +10,12 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QWheelEvent>
 
 #include <functional>
+#include <optional>
 
 #include "FileTestSupport.h"
 #include "GoToDate.h"
@@ -30,12 +30,13 @@ namespace {
 
 class TimelineWindow : public WindowTest {
  protected:
-  // The worked example with Fortune in Cancer, listed, and the timeline
-  // window opened through its menu item.
-  void OpenOnWorkedExample() {
+  // The worked example, changed by `enter`, with Fortune in Cancer, listed,
+  // and the timeline window opened through its menu item.
+  void Open(const std::function<void()>& enter = [] {}) {
     CreateWindows();
     ShowMainWindow();
     EnterWorkedExample();
+    enter();
     W<QComboBox>("ComboBoxFortune")->setCurrentIndex(4);
     W<QPushButton>("BtnCalculateOstrane")->click();
     W<QAction>("Timeline1")->trigger();
@@ -45,14 +46,24 @@ class TimelineWindow : public WindowTest {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Timeline));
   }
 
-  // The item of the period of the level whose main-list entry is `entry`,
-  // in the first track.
-  const TTimelineItem* ItemOf(const std::vector<TTimelineItem>& items, int level, int entry) {
-    for (const auto& item : items) {
-      const TPeriodSpan& s = View->Model().Tracks[item.Track].Spans[item.Span];
-      if (item.Track == 0 && s.Level == level && s.Entry == entry) return &item;
-    }
-    return nullptr;
+  void ListAnew() {
+    W<QPushButton>("BtnClearList")->click();
+    W<QPushButton>("BtnCalculateOstrane")->click();
+  }
+
+  // The first period drawn on the track that `pick` accepts.
+  std::optional<TTimelineItem> Drawn(
+      int track, const std::function<bool(const TPeriodSpan&, const QRectF&)>& pick) const {
+    for (const auto& item : View->Items())
+      if (item.Track == track && pick(View->Model().Tracks[track].Spans[item.Span], item.Rect))
+        return item;
+    return std::nullopt;
+  }
+
+  std::vector<std::string> Titles() const {
+    std::vector<std::string> all;
+    for (const auto& track : View->Model().Tracks) all.push_back(track.Title);
+    return all;
   }
 
   TFormTimeline* Timeline = nullptr;
@@ -64,12 +75,16 @@ void SendMouse(QWidget* widget, QEvent::Type type, QPointF at, Qt::MouseButtons 
   QCoreApplication::sendEvent(widget, &event);
 }
 
+long CountLevel(const std::vector<TPeriodSpan>& spans, int level) {
+  return std::count_if(spans.begin(), spans.end(),
+                       [&](const TPeriodSpan& s) { return s.Level == level; });
+}
+
 TEST_F(TimelineWindow, TheMenuItemOpensItAndEveryListingRedrawsIt) {
   CreateWindows();
   auto* item = W<QAction>("Timeline1");
   EXPECT_EQ(item->text(), "&Timeline");
   EXPECT_EQ(item->shortcut(), QKeySequence("Ctrl+T"));
-  EXPECT_TRUE(W<QMenu>("View1")->actions().contains(item));
   item->trigger();
   auto* timeline = Find<TFormTimeline>(Form.get(), "FormTimeline");
   auto* view = Find<TTimelineView>(timeline, "TimelineView");
@@ -80,7 +95,7 @@ TEST_F(TimelineWindow, TheMenuItemOpensItAndEveryListingRedrawsIt) {
   const struct {
     const char* name;
     std::function<void()> act;
-    std::size_t generalPeriods;  // 0: an empty timeline
+    long generalPeriods;  // 0: an empty timeline
   } steps[] = {
       {"listed", [&] { W<QPushButton>("BtnCalculateOstrane")->click(); }, 2},
       {"cleared", [&] { W<QPushButton>("BtnClearList")->click(); }, 0},
@@ -104,26 +119,20 @@ TEST_F(TimelineWindow, TheMenuItemOpensItAndEveryListingRedrawsIt) {
     SCOPED_TRACE(step.name);
     step.act();
     ASSERT_EQ(Form->TimelineWindow(), timeline) << "the same window";
-    if (step.generalPeriods == 0) {
-      EXPECT_TRUE(view->Model().Empty());
-      EXPECT_FALSE(Form->Listed().has_value());
-      continue;
-    }
+    EXPECT_EQ(view->Model().Empty(), step.generalPeriods == 0);
+    EXPECT_EQ(Form->Listed().has_value(), step.generalPeriods != 0);
+    if (step.generalPeriods == 0) continue;
     ASSERT_EQ(view->Model().Tracks.size(), 1u);
     const auto& spans = view->Model().Tracks[0].Spans;
-    EXPECT_EQ(std::count_if(spans.begin(), spans.end(),
-                            [](const TPeriodSpan& s) { return s.Level == 1; }),
-              static_cast<long>(step.generalPeriods));
+    EXPECT_EQ(CountLevel(spans, 1), step.generalPeriods);
     // One sub period a data line: the main list's lines less its header.
-    EXPECT_EQ(std::count_if(spans.begin(), spans.end(),
-                            [](const TPeriodSpan& s) { return s.Level == 2; }),
-              Form->ListBoxOstrane->count() - kHeaderLines);
+    EXPECT_EQ(CountLevel(spans, 2), Form->ListBoxOstrane->count() - kHeaderLines);
     EXPECT_EQ(spans.front().Start, 2451545.0);
   }
 }
 
 TEST_F(TimelineWindow, AClickSelectsThePeriodsLineAndASubPeriodListsItsLevels3And4) {
-  OpenOnWorkedExample();
+  Open();
   const struct {
     const char* name;
     int level, entry;
@@ -142,18 +151,16 @@ TEST_F(TimelineWindow, AClickSelectsThePeriodsLineAndASubPeriodListsItsLevels3An
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Level3->close();
-    const auto items = View->Items();
-    const TTimelineItem* item = ItemOf(items, c.level, c.entry);
-    ASSERT_NE(item, nullptr);
+    const auto item = Drawn(0, [&](const TPeriodSpan& s, const QRectF&) {
+      return s.Level == c.level && s.Entry == c.entry;
+    });
+    ASSERT_TRUE(item);
     QTest::mouseClick(View, Qt::LeftButton, {}, item->Rect.center().toPoint());
     const int index = Form->ListBoxOstrane->ItemIndex();
-    EXPECT_EQ(index, c.entry + kHeaderLines);
-    ASSERT_GE(index, 0);
+    ASSERT_EQ(index, c.entry + kHeaderLines);
     EXPECT_EQ(Form->ListBoxOstrane->item(index)->text().toStdString(), c.line);
-    if (*c.level3 == '\0') {
-      EXPECT_FALSE(Level3->isVisible());
-    } else {
-      EXPECT_TRUE(Level3->isVisible());
+    EXPECT_EQ(Level3->isVisible(), *c.level3 != '\0');
+    if (Level3->isVisible()) {
       ASSERT_GT(Level3->ListBoxLevel3->count(), kHeaderLines);
       EXPECT_EQ(Level3->ListBoxLevel3->item(kHeaderLines)->text().toStdString(), c.level3);
     }
@@ -161,12 +168,12 @@ TEST_F(TimelineWindow, AClickSelectsThePeriodsLineAndASubPeriodListsItsLevels3An
 }
 
 TEST_F(TimelineWindow, DraggingKeysAndTheWheelMoveAndZoom) {
-  OpenOnWorkedExample();
+  Open();
   const TTimelineScale fitted = View->Scale();
-  const double middle = (View->Scene().Layout.PlotLeft() + View->Scene().Layout.PlotRight()) / 2;
-  const double plotWidth = View->Scene().Layout.PlotRight() - View->Scene().Layout.PlotLeft();
-  const auto send = [&](QEvent& event) { QCoreApplication::sendEvent(View, &event); };
-  const double y = View->Scene().Layout.Band(0, 1).center().y();
+  const TTimelineLayout layout = View->Scene().Layout;
+  const double middle = (layout.PlotLeft() + layout.PlotRight()) / 2;
+  const double eighth = (layout.PlotRight() - layout.PlotLeft()) / 8;
+  const double y = layout.Band(0, 1).center().y();
   const struct {
     const char* name;
     std::function<void()> act;
@@ -176,13 +183,13 @@ TEST_F(TimelineWindow, DraggingKeysAndTheWheelMoveAndZoom) {
   } cases[] = {
       {"+", [&] { QTest::keyClick(View, Qt::Key_Plus); }, 1.5, middle, 0},
       {"-", [&] { QTest::keyClick(View, Qt::Key_Minus); }, 1 / 1.5, middle, 0},
-      {"the right arrow", [&] { QTest::keyClick(View, Qt::Key_Right); }, 1, 0, -plotWidth / 8},
-      {"the left arrow", [&] { QTest::keyClick(View, Qt::Key_Left); }, 1, 0, plotWidth / 8},
+      {"the right arrow", [&] { QTest::keyClick(View, Qt::Key_Right); }, 1, 0, -eighth},
+      {"the left arrow", [&] { QTest::keyClick(View, Qt::Key_Left); }, 1, 0, eighth},
       {"a wheel notch up at x = 300",
        [&] {
          QWheelEvent wheel(QPointF(300, y), View->mapToGlobal(QPointF(300, y)), {}, {0, 120},
                            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-         send(wheel);
+         QCoreApplication::sendEvent(View, &wheel);
        },
        1.25, 300, 0},
       {"dragged 120 pixels to the right",
@@ -213,56 +220,11 @@ TEST_F(TimelineWindow, DraggingKeysAndTheWheelMoveAndZoom) {
   EXPECT_EQ(View->Scale().FirstDay, fitted.FirstDay);
 }
 
-TEST_F(TimelineWindow, ASpiritTrackAboveFortunesAndTheirToolTips) {
-  OpenOnWorkedExample();
-  Find<QComboBox>(Timeline, "ComboBoxSpirit")->setCurrentIndex(5);  // Leo
-  ASSERT_EQ(View->Model().Tracks.size(), 2u);
-  const struct {
-    const char* name;
-    int startSign;  // of the listing
-    int listedTrack;
-  } cases[] = {{"listed from Aries: neither track is the list's", 0, -1},
-               {"listed from Leo: the Spirit track is", 4, 0},
-               {"listed from Cancer: the Fortune track is", 3, 1}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    W<QComboBox>("ComboBoxStartSign")->setCurrentIndex(c.startSign);
-    W<QPushButton>("BtnClearList")->click();
-    W<QPushButton>("BtnCalculateOstrane")->click();
-    ASSERT_EQ(View->Model().Tracks.size(), 2u);
-    for (int t = 0; t < 2; ++t) {
-      SCOPED_TRACE(View->Model().Tracks[t].Title);
-      EXPECT_EQ(View->Model().Tracks[t].IsListing, t == c.listedTrack);
-      const auto items = View->Items();
-      const auto item = std::find_if(items.begin(), items.end(), [&](const TTimelineItem& i) {
-        return i.Track == t && View->Model().Tracks[t].Spans[i.Span].Level == 2 &&
-               i.Rect.width() > 4;
-      });
-      ASSERT_NE(item, items.end());
-      const TTimelineTrack& track = View->Model().Tracks[t];
-      EXPECT_EQ(View->ToolTipAt(item->Rect.center()).toStdString(),
-                PeriodToolTip(View->Model(), track, track.Spans[item->Span]));
-      Form->ListBoxOstrane->SetItemIndex(-1);
-      QTest::mouseClick(View, Qt::LeftButton, {}, item->Rect.center().toPoint());
-      EXPECT_EQ(Form->ListBoxOstrane->ItemIndex(),
-                t == c.listedTrack ? track.Spans[item->Span].Entry + kHeaderLines : -1);
-    }
-  }
-  EXPECT_EQ(View->ToolTipAt(QPointF(5, 5)), QString()) << "no period there";
-}
-
 // The line follows the main window: its clock after a listing, the moment
 // of Go to Date until the next listing; a new Fortune sign redraws the
 // places and keeps the moment.
 TEST_F(TimelineWindow, TheLineFollowsGoToDateUntilTheNextListing) {
-  CreateWindows();
-  Form->SetClock([] { return QDateTime(QDate(2010, 3, 5), QTime(18, 0)); });
-  ShowMainWindow();
-  EnterWorkedExample();
-  W<QComboBox>("ComboBoxFortune")->setCurrentIndex(4);  // Cancer
-  W<QPushButton>("BtnCalculateOstrane")->click();
-  W<QAction>("Timeline1")->trigger();
-  View = Find<TTimelineView>(Find<TFormTimeline>(Form.get(), "FormTimeline"), "TimelineView");
+  Open([&] { Form->SetClock([] { return QDateTime(QDate(2010, 3, 5), QTime(18, 0)); }); });
   const double clock = CivilJulianDay(TCivilMoment{2010, 3, 5, 18 * 3600000});
   const auto goTo = [&] {
     DialogInterceptor dialogs([](QDialog& dialog) {
@@ -289,12 +251,7 @@ TEST_F(TimelineWindow, TheLineFollowsGoToDateUntilTheNextListing) {
       {"Go to Date 10/14/2014 noon", goTo, 2456945.0, "10/14/2014", 10},
       {"Fortune in Aries: places anew, the same moment",
        [&] { W<QComboBox>("ComboBoxFortune")->setCurrentIndex(1); }, 2456945.0, "10/14/2014", 1},
-      {"listed anew: the clock's moment again",
-       [&] {
-         W<QPushButton>("BtnClearList")->click();
-         W<QPushButton>("BtnCalculateOstrane")->click();
-       },
-       clock, "now 3/5/2010", 1},
+      {"listed anew: the clock's moment again", [&] { ListAnew(); }, clock, "now 3/5/2010", 1},
   };
   for (const auto& step : steps) {
     SCOPED_TRACE(step.name);
@@ -306,46 +263,67 @@ TEST_F(TimelineWindow, TheLineFollowsGoToDateUntilTheNextListing) {
   }
 }
 
-// A birth place gives the Lot of Spirit: the Spirit track comes by itself,
-// and a choice of the user stays until the chart gives another sign.
-TEST_F(TimelineWindow, TheChartOfTheBirthPlaceChoosesSpirit) {
-  CreateWindows();
-  ShowMainWindow();
-  EnterWorkedExample();
-  W<QComboBox>("ComboBoxMonth")->setCurrentIndex(3);
-  W<TSpinEdit>("SpinEditDay")->SetValue(12);
-  W<TSpinEdit>("SpinEditYear")->SetValue(1980);
-  W<QLineEdit>("EditTime")->setText("14:30:00");
-  TBirthPlace amsterdam;
-  amsterdam.Name = "Amsterdam, North Holland, NL";
-  amsterdam.Latitude = 52.37403;
-  amsterdam.Longitude = 4.88969;
-  amsterdam.TimeZone = "Europe/Amsterdam";
-  Form->SetPlace(amsterdam);
-  ASSERT_EQ(W<QComboBox>("ComboBoxFortune")->currentText(), "Cancer") << "set from the chart";
-  W<QPushButton>("BtnCalculateOstrane")->click();
-  W<QAction>("Timeline1")->trigger();
-  auto* timeline = Find<TFormTimeline>(Form.get(), "FormTimeline");
-  auto* spirit = Find<QComboBox>(timeline, "ComboBoxSpirit");
-  View = Find<TTimelineView>(timeline, "TimelineView");
-  const auto titles = [&] {
-    std::vector<std::string> all;
-    for (const auto& track : View->Model().Tracks) all.push_back(track.Title);
-    return all;
-  };
+// A birth place gives the Lot of Spirit (Virgo, with Fortune in Cancer): a
+// Spirit track above Fortune's.  Only a click on the main list's track
+// selects a line; the tooltip is the period's on either track.  The user's
+// choice of no Spirit stays until the chart gives another sign.
+TEST_F(TimelineWindow, TheChartOfTheBirthPlaceGivesASpiritTrack) {
+  Open([&] {
+    W<QComboBox>("ComboBoxMonth")->setCurrentIndex(3);
+    W<TSpinEdit>("SpinEditDay")->SetValue(12);
+    W<TSpinEdit>("SpinEditYear")->SetValue(1980);
+    W<QLineEdit>("EditTime")->setText("14:30:00");
+    TBirthPlace amsterdam;
+    amsterdam.Name = "Amsterdam, North Holland, NL";
+    amsterdam.Latitude = 52.37403;
+    amsterdam.Longitude = 4.88969;
+    amsterdam.TimeZone = "Europe/Amsterdam";
+    Form->SetPlace(amsterdam);
+    EXPECT_EQ(W<QComboBox>("ComboBoxFortune")->currentText(), "Cancer") << "set from the chart";
+  });
+  auto* spirit = Find<QComboBox>(Timeline, "ComboBoxSpirit");
   EXPECT_EQ(spirit->currentText(), "Virgo");
-  EXPECT_EQ(titles(), (std::vector<std::string>{"from Spirit (Virgo)", "from Fortune (Cancer)"}));
+  EXPECT_EQ(Titles(), (std::vector<std::string>{"from Spirit (Virgo)", "from Fortune (Cancer)"}));
+  const struct {
+    const char* name;
+    int startSign;  // of the listing
+    int listedTrack;
+  } cases[] = {{"listed from Virgo: the Spirit track is", 5, 0},
+               {"listed from Cancer: the Fortune track is", 3, 1},
+               {"listed from Aries: neither track is the list's", 0, -1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    W<QComboBox>("ComboBoxStartSign")->setCurrentIndex(c.startSign);
+    ListAnew();
+    ASSERT_EQ(View->Model().Tracks.size(), 2u);
+    for (int t = 0; t < 2; ++t) {
+      const TTimelineTrack& track = View->Model().Tracks[t];
+      SCOPED_TRACE(track.Title);
+      EXPECT_EQ(track.IsListing, t == c.listedTrack);
+      const auto item = Drawn(t, [](const TPeriodSpan& s, const QRectF& rect) {
+        return s.Level == 2 && rect.width() > 4;
+      });
+      ASSERT_TRUE(item);
+      const TPeriodSpan& span = track.Spans[item->Span];
+      EXPECT_EQ(View->ToolTipAt(item->Rect.center()).toStdString(),
+                PeriodToolTip(View->Model(), track, span));
+      Form->ListBoxOstrane->SetItemIndex(-1);
+      QTest::mouseClick(View, Qt::LeftButton, {}, item->Rect.center().toPoint());
+      EXPECT_EQ(Form->ListBoxOstrane->ItemIndex(),
+                t == c.listedTrack ? span.Entry + kHeaderLines : -1);
+    }
+  }
+  EXPECT_EQ(View->ToolTipAt(QPointF(5, 5)), QString()) << "no period there";
 
   spirit->setCurrentIndex(0);  // none
-  EXPECT_EQ(titles(), std::vector<std::string>{"from Aries"});
-  W<QPushButton>("BtnClearList")->click();
-  W<QPushButton>("BtnCalculateOstrane")->click();
+  EXPECT_EQ(Titles(), std::vector<std::string>{"from Aries"});
+  ListAnew();
   EXPECT_EQ(spirit->currentText(), "none") << "the same chart: the user's choice stays";
-  EXPECT_EQ(titles(), std::vector<std::string>{"from Aries"});
+  EXPECT_EQ(Titles(), std::vector<std::string>{"from Aries"});
 }
 
 TEST_F(TimelineWindow, FileExportWritesTheFormatOfTheNameOrSaysWhyNot) {
-  OpenOnWorkedExample();
+  Open();
   const struct {
     const char* file;
     const char* head;
