@@ -322,15 +322,12 @@ TEST_F(TimelineWindow, TheChartOfTheBirthPlaceGivesASpiritTrack) {
   EXPECT_EQ(Titles(), std::vector<std::string>{"from Aries"});
 }
 
-TEST_F(TimelineWindow, FileExportWritesTheFormatOfTheNameOrSaysWhyNot) {
+// The format follows the name in ExportTimeline, as for ostrane-list
+// --timeline (cli.timeline_png, _svg, _pdf): one format is enough here.
+TEST_F(TimelineWindow, FileExportWritesTheFileChosenOrSaysWhyNot) {
   Open();
-  const struct {
-    const char* file;
-    const char* head;
-  } cases[] = {{"shown.png", "\x89PNG"}, {"shown.svg", "<?xml"}, {"shown.pdf", "%PDF-"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.file);
-    const QString path = QDir::current().absoluteFilePath(c.file);
+  {
+    const QString path = QDir::current().absoluteFilePath("shown.svg");
     QStringList filters;
     DialogInterceptor dialogs([&](QDialog& dialog) {
       if (auto* files = qobject_cast<QFileDialog*>(&dialog)) filters = files->nameFilters();
@@ -340,7 +337,7 @@ TEST_F(TimelineWindow, FileExportWritesTheFormatOfTheNameOrSaysWhyNot) {
     EXPECT_EQ(filters,
               QStringList({"PNG image (*.png)", "SVG drawing (*.svg)", "PDF document (*.pdf)"}));
     ASSERT_EQ(dialogs.Dialogs.size(), 1u) << "the file dialog only";
-    EXPECT_TRUE(ReadBytes(path).startsWith(c.head));
+    EXPECT_TRUE(ReadBytes(path).startsWith("<?xml"));
   }
 
   // A folder where the file should be: the error box names file and reason.
