@@ -10,187 +10,118 @@
 namespace ostrane {
 namespace {
 
-std::string Joined(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "|";
-  return text;
+constexpr auto U = TZoneStatus::Unique, G = TZoneStatus::Gap, O = TZoneStatus::Overlap;
+
+TZoneOffset Offset(std::int32_t seconds, const char* abbreviation) {
+  return {seconds, abbreviation, std::string(abbreviation) == "LMT"};
 }
 
-TZoneOffset Offset(std::int32_t seconds, const char* abbreviation, bool lmt = false) {
-  return TZoneOffset{seconds, abbreviation, lmt};
+// A zone resolved to `earlier` and `later` that takes `taken`.
+TZoneResolution Zone(TZoneStatus status, const TZoneOffset& earlier, const TZoneOffset& later,
+                     const TZoneOffset& taken, bool manual = false) {
+  return {status, taken, earlier, later, manual};
 }
+
+const TZoneOffset kCet = Offset(3600, "CET"), kCest = Offset(7200, "CEST");
 
 TEST(ChartText, ZoneOffsetText) {
-  struct Case {
-    const char* what;
-    TZoneStatus status;
-    TZoneOffset earlier, later;
-    bool manual;
+  const TZoneOffset nst = Offset(4772, "NST"), india = Offset(19800, "+0530"),
+                    west = Offset(-3600, ""), lmt = Offset(1172, "LMT");
+  const struct {
+    TZoneResolution zone;
     const char* text;
+  } cases[] = {
+      {Zone(U, nst, nst, nst), "+01:19:32 NST"},
+      {Zone(U, india, india, india), "+05:30"},  // the abbreviation is the offset again
+      {Zone(U, west, west, west), "-01:00"},
+      {Zone(U, lmt, lmt, lmt), "local mean time +00:19:32"},
+      {Zone(G, kCet, kCest, kCet), "+01:00 CET or +02:00 CEST: the clocks skipped this time"},
+      {Zone(O, kCest, kCet, kCest), "+02:00 CEST or +01:00 CET: this time occurred twice"},
+      {Zone(TZoneStatus::UnknownZone, {}, {}, {}), "unknown time zone"},
+      {Zone(U, kCet, kCet, Offset(1800, ""), true), "+01:00 CET; the UTC offset +00:30 is used"},
   };
-  const TZoneStatus U = TZoneStatus::Unique, G = TZoneStatus::Gap, O = TZoneStatus::Overlap;
-  const Case cases[] = {
-      {"named", U, Offset(4772, "NST"), Offset(4772, "NST"), false, "+01:19:32 NST"},
-      {"an abbreviation that is the offset", U, Offset(19800, "+0530"), Offset(19800, "+0530"),
-       false, "+05:30"},
-      {"no abbreviation", U, Offset(-3600, ""), Offset(-3600, ""), false, "-01:00"},
-      {"local mean time", U, Offset(1172, "LMT", true), Offset(1172, "LMT", true), false,
-       "local mean time +00:19:32"},
-      {"a gap", G, Offset(3600, "CET"), Offset(7200, "CEST"), false,
-       "+01:00 CET or +02:00 CEST: the clocks skipped this time"},
-      {"an overlap", O, Offset(7200, "CEST"), Offset(3600, "CET"), false,
-       "+02:00 CEST or +01:00 CET: this time occurred twice"},
-      {"unknown", TZoneStatus::UnknownZone, Offset(0, ""), Offset(0, ""), false,
-       "unknown time zone"},
-      {"manual", U, Offset(3600, "CET"), Offset(3600, "CET"), true,
-       "+01:00 CET; the UTC offset +00:30 is used"},
-  };
-  for (const Case& c : cases) {
-    TZoneResolution z;
-    z.Status = c.status;
-    z.Earlier = c.earlier;
-    z.Later = c.later;
-    z.Offset = c.manual ? Offset(1800, "") : c.earlier;
-    z.Manual = c.manual;
-    EXPECT_EQ(ZoneOffsetText(z), c.text) << c.what;
-  }
-  // The zone database's own answer for Amsterdam in the summer of 1930.
-  const TZoneResolution amsterdam =
-      ResolveTimeZone("Europe/Amsterdam", 2426158.5 + 0.5, 4.88969);  // 1930-07-01 12:00
-  EXPECT_EQ(ZoneOffsetText(amsterdam), "+01:19:32 NST");
+  for (const auto& c : cases) EXPECT_EQ(ZoneOffsetText(c.zone), c.text);
 }
 
-TBirthChart SampleChart() {
-  TBirthChart b;
-  TChart& c = b.Chart;
-  c.AscendantDeg = FromSignPosition(5, 3, 12);
-  c.SunDeg = FromSignPosition(1, 26, 5);
-  c.MoonDeg = FromSignPosition(6, 0, 59);
-  c.FortuneDeg = FromSignPosition(2, 10, 34);
-  c.SpiritDeg = FromSignPosition(8, 17, 51);
-  c.FortuneSign = 2;
-  c.SpiritSign = 8;
-  c.SunAltitudeDeg = 35.24;
-  b.Zone.Status = TZoneStatus::Unique;
-  b.Zone.Offset = b.Zone.Earlier = b.Zone.Later = Offset(7200, "CEST");
-  return b;
+TBirthChart SampleChart(const TZoneResolution& zone = Zone(U, kCest, kCest, kCest)) {
+  return {0,
+          zone,
+          {.AscendantDeg = FromSignPosition(5, 3, 12),
+           .SunDeg = FromSignPosition(1, 26, 5),
+           .MoonDeg = FromSignPosition(6, 0, 59),
+           .SunAltitudeDeg = 35.24,
+           .FortuneDeg = FromSignPosition(2, 10, 34),
+           .SpiritDeg = FromSignPosition(8, 17, 51)}};
 }
 
 TEST(ChartText, ChartWarningsNameEachDoubtfulPoint) {
-  struct Case {
+  const TZoneOffset lmt = Offset(1174, "LMT");
+  const std::string lot =
+      " lies within 1\u00B0 of a sign boundary: a small error in the birth time may move it into "
+      "the next sign.|";
+  const std::string skipped =
+      "The clocks skipped the birth time (from +01:00 CET to +02:00 CEST): ";
+  const struct {
     const char* what;
-    void (*change)(TBirthChart&);
-    const char* warnings;
-  };
-  const Case cases[] = {
-      {"none", [](TBirthChart&) {}, ""},
-      {"Fortune near a boundary", [](TBirthChart& b) { b.Chart.FortuneNearBoundary = true; },
-       "The Lot of Fortune lies within 1\u00B0 of a sign boundary: a small error in the birth "
-       "time may move it into the next sign.|"},
-      {"both lots near a boundary",
-       [](TBirthChart& b) { b.Chart.FortuneNearBoundary = b.Chart.SpiritNearBoundary = true; },
-       "The Lot of Fortune lies within 1\u00B0 of a sign boundary: a small error in the birth "
-       "time may move it into the next sign.|The Lot of Spirit lies within 1\u00B0 of a sign "
-       "boundary: a small error in the birth time may move it into the next sign.|"},
-      {"local mean time",
-       [](TBirthChart& b) {
-         b.Zone.Offset = b.Zone.Earlier = b.Zone.Later = Offset(1174, "LMT", true);
-       },
+    TZoneResolution zone;
+    bool doubtfulChart;  // both lots near a boundary, the sect by hand, the year extrapolated
+    std::string warnings;
+  } cases[] = {
+      {"all but the zone's", Zone(U, kCest, kCest, kCest), true,
+       "The Lot of Fortune" + lot + "The Lot of Spirit" + lot +
+           "The sect is set to night by hand, not taken from the Sun's altitude.|The difference "
+           "between UTC and TT for that year is extrapolated.|"},
+      {"local mean time", Zone(U, lmt, lmt, lmt), false,
        "The clocks kept local mean time then: the birthplace's own, +00:19:34, is used.|"},
-      {"local mean time overridden by a manual offset",
-       [](TBirthChart& b) {
-         b.Zone.Earlier = b.Zone.Later = Offset(1174, "LMT", true);
-         b.Zone.Offset = Offset(3600, "");
-         b.Zone.Manual = true;
-       },
+      {"local mean time under a manual offset", Zone(U, lmt, lmt, Offset(3600, ""), true), false,
        ""},
-      {"a gap, the later offset taken",
-       [](TBirthChart& b) {
-         b.Zone.Status = TZoneStatus::Gap;
-         b.Zone.Earlier = Offset(3600, "CET");
-         b.Zone.Later = b.Zone.Offset = Offset(7200, "CEST");
-       },
-       "The clocks skipped the birth time (from +01:00 CET to +02:00 CEST): the later offset, "
-       "+02:00 CEST, is taken.|"},
-      {"an overlap, the earlier offset taken",
-       [](TBirthChart& b) {
-         b.Zone.Status = TZoneStatus::Overlap;
-         b.Zone.Earlier = b.Zone.Offset = Offset(7200, "CEST");
-         b.Zone.Later = Offset(3600, "CET");
-       },
+      {"a gap", Zone(G, kCet, kCest, kCest), false,
+       skipped + "the later offset, +02:00 CEST, is taken.|"},
+      {"an overlap", Zone(O, kCest, kCet, kCest), false,
        "The birth time occurred twice (at +02:00 CEST and +01:00 CET): the earlier offset, "
        "+02:00 CEST, is taken.|"},
-      {"a gap under a manual offset",
-       [](TBirthChart& b) {
-         b.Zone.Status = TZoneStatus::Gap;
-         b.Zone.Earlier = Offset(3600, "CET");
-         b.Zone.Later = Offset(7200, "CEST");
-         b.Zone.Offset = Offset(5400, "");
-         b.Zone.Manual = true;
-       },
-       "The clocks skipped the birth time (from +01:00 CET to +02:00 CEST): the UTC offset "
-       "+01:30 is used.|"},
-      {"the sect set by hand", [](TBirthChart& b) { b.Chart.Sect = TSect::Night; },
-       "The sect is set to night by hand, not taken from the Sun's altitude.|"},
-      {"an extrapolated year", [](TBirthChart& b) { b.Chart.DubiousYear = true; },
-       "The difference between UTC and TT for that year is extrapolated.|"},
+      {"a gap under a manual offset", Zone(G, kCet, kCest, Offset(5400, ""), true), false,
+       skipped + "the UTC offset +01:30 is used.|"},
   };
-  for (const Case& c : cases) {
-    TBirthChart b = SampleChart();
-    c.change(b);
-    EXPECT_EQ(Joined(ChartWarnings(b)), c.warnings) << c.what;
+  for (const auto& c : cases) {
+    TBirthChart b = SampleChart(c.zone);
+    if (c.doubtfulChart) {
+      b.Chart.FortuneNearBoundary = b.Chart.SpiritNearBoundary = b.Chart.DubiousYear = true;
+      b.Chart.Sect = TSect::Night;
+    }
+    std::string warnings;
+    for (const std::string& warning : ChartWarnings(b)) warnings += warning + "|";
+    EXPECT_EQ(warnings, c.warnings) << c.what;
   }
 }
 
 TEST(ChartText, SectText) {
-  struct Case {
-    TSect sect, computed;
-    double altitude;
-    bool near;
-    const char* text;
-  };
-  const Case cases[] = {
-      {TSect::Day, TSect::Day, 35.24, false, "Day (the Sun 35.2\u00B0 above the horizon)"},
-      {TSect::Night, TSect::Night, -0.44, true,
-       "Night (the Sun 0.4\u00B0 below the horizon: near it, the sect depends on the exact "
-       "birth time)"},
-      {TSect::Night, TSect::Day, 12.0, false,
-       "Night, set by hand (the Sun 12.0\u00B0 above the horizon)"},
-  };
-  for (const Case& c : cases) {
-    TChart chart;
-    chart.Sect = c.sect;
-    chart.ComputedSect = c.computed;
-    chart.SunAltitudeDeg = c.altitude;
-    chart.NearHorizon = c.near;
-    EXPECT_EQ(SectText(chart), c.text);
-  }
+  TChart chart;
+  chart.Sect = chart.ComputedSect = TSect::Night;
+  chart.SunAltitudeDeg = -0.44;
+  chart.NearHorizon = true;
+  EXPECT_EQ(SectText(chart),
+            "Night (the Sun 0.4\u00B0 below the horizon: near it, the sect depends on the exact "
+            "birth time)");
+  chart.ComputedSect = TSect::Day;
+  chart.SunAltitudeDeg = 12.0;
+  chart.NearHorizon = false;
+  EXPECT_EQ(SectText(chart), "Night, set by hand (the Sun 12.0\u00B0 above the horizon)");
 }
 
 TEST(ChartText, ChartViewShowsTheChartOrWhyThereIsNone) {
-  TBirthPlace amsterdam;
-  amsterdam.Name = "Amsterdam, North Holland, NL";
-  amsterdam.Latitude = 52.37403;
-  amsterdam.Longitude = 4.88969;
-  amsterdam.TimeZone = "Europe/Amsterdam";
+  const TBirthPlace amsterdam{
+      "Amsterdam, North Holland, NL", 52.37403, 4.88969, "Europe/Amsterdam", {}};
   const std::string place =
       "Place=Amsterdam, North Holland, NL|Coordinates=52n22'27, 4e53'23|Time zone=Europe/Amsterdam";
-  TBirthPlace offsetOnly;
-  offsetOnly.Latitude = -33.5;
-  offsetOnly.Longitude = 151.25;
-  offsetOnly.UtcOffsetSeconds = 36000;
   TBirthPlace both = amsterdam;
   both.UtcOffsetSeconds = 1172;
-
-  TBirthChartResult computed;
+  TBirthChartResult computed, failed, waiting;
   computed.Value = SampleChart();
   computed.Value->Chart.SpiritNearBoundary = true;
-  TBirthChartResult failed;
-  failed.Error = "The clock time did not exist.";
-  TBirthChartResult waiting = failed;
+  failed.Error = waiting.Error = "The clock time did not exist.";
   waiting.NeedsDstChoice = true;
-
-  struct Case {
+  const struct {
     const char* what;
     TBirthPlace place;
     const TBirthChartResult* result;
@@ -198,18 +129,27 @@ TEST(ChartText, ChartViewShowsTheChartOrWhyThereIsNone) {
     std::string rows;
     std::size_t warnings;
     bool canRelease;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"no place", TBirthPlace(), &failed, kNoPlaceText, "Place=none|", 0, false},
-      {"a name only", TBirthPlace{"Atlantis", {}, {}, "", {}, 0, 0}, &failed, kNoPlaceText,
-       "Place=Atlantis|", 0, false},
+      {"a name only",
+       {"Atlantis", {}, {}, "", {}},
+       &failed,
+       kNoPlaceText,
+       "Place=Atlantis|",
+       0,
+       false},
       {"an error", amsterdam, &failed, "The clock time did not exist.", place + "|", 0, false},
       {"waiting for the choice", amsterdam, &waiting,
        "The clock time did not exist. Release from a lot to be asked, or set Daylight saving in "
        "the Birth Place dialog.",
        place + "|", 0, true},
-      {"an offset only, unnamed", offsetOnly, &failed, "The clock time did not exist.",
-       "Place=(no name)|Coordinates=33s30, 151e15|Time zone=UTC offset +10:00|", 0, false},
+      {"an offset only, unnamed",
+       {"", -33.5, 151.25, "", 36000},
+       &failed,
+       "The clock time did not exist.",
+       "Place=(no name)|Coordinates=33s30, 151e15|Time zone=UTC offset +10:00|",
+       0,
+       false},
       {"a zone and an offset", both, &failed, "The clock time did not exist.",
        "Place=Amsterdam, North Holland, NL|Coordinates=52n22'27, 4e53'23|Time "
        "zone=Europe/Amsterdam, UTC offset +00:19:32|",
@@ -221,7 +161,7 @@ TEST(ChartText, ChartViewShowsTheChartOrWhyThereIsNone) {
            "Spirit=Sagittarius 17\u00B051\u2032|Sect=Day (the Sun 35.2\u00B0 above the horizon)|",
        1, true},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const TChartView view = ChartView(c.place, *c.result);
     EXPECT_EQ(view.Status, c.status) << c.what;
     std::string rows;
@@ -233,35 +173,16 @@ TEST(ChartText, ChartViewShowsTheChartOrWhyThereIsNone) {
 }
 
 TEST(ChartText, DstQuestionNamesBothOffsets) {
-  TZoneResolution gap;
-  gap.Status = TZoneStatus::Gap;
-  gap.Earlier = Offset(3600, "CET");
-  gap.Later = Offset(7200, "CEST");
-  TZoneResolution overlap = gap;
-  overlap.Status = TZoneStatus::Overlap;
-  std::swap(overlap.Earlier, overlap.Later);
-  struct Case {
-    const TZoneResolution* zone;
-    const char* text;
-    const char* earlier;
-    const char* later;
-  };
-  const Case cases[] = {
-      {&gap,
-       "The birth time did not exist in Europe/Amsterdam: the clocks moved on from +01:00 CET "
-       "to +02:00 CEST over it. Which offset did the birth take?",
-       "Earlier: +01:00 CET", "Later: +02:00 CEST"},
-      {&overlap,
-       "The birth time occurred twice in Europe/Amsterdam: first at +02:00 CEST, then at "
-       "+01:00 CET. Which offset did the birth take?",
-       "Earlier: +02:00 CEST", "Later: +01:00 CET"},
-  };
-  for (const Case& c : cases) {
-    const TDstQuestion q = DstQuestion("Europe/Amsterdam", *c.zone);
-    EXPECT_EQ(q.Text, c.text);
-    EXPECT_EQ(q.Earlier, c.earlier);
-    EXPECT_EQ(q.Later, c.later);
-  }
+  const TDstQuestion gap = DstQuestion("Europe/Amsterdam", Zone(G, kCet, kCest, kCet));
+  EXPECT_EQ(gap.Text,
+            "The birth time did not exist in Europe/Amsterdam: the clocks moved on from +01:00 CET "
+            "to +02:00 CEST over it. Which offset did the birth take?");
+  EXPECT_EQ(gap.Earlier + "|" + gap.Later, "Earlier: +01:00 CET|Later: +02:00 CEST");
+  const TDstQuestion overlap = DstQuestion("Europe/Amsterdam", Zone(O, kCest, kCet, kCest));
+  EXPECT_EQ(overlap.Text,
+            "The birth time occurred twice in Europe/Amsterdam: first at +02:00 CEST, then at "
+            "+01:00 CET. Which offset did the birth take?");
+  EXPECT_EQ(overlap.Earlier + "|" + overlap.Later, "Earlier: +02:00 CEST|Later: +01:00 CET");
 }
 
 }  // namespace

@@ -171,31 +171,48 @@ TEST(ReadLines, LineLengthLimit) {
   }
 }
 
-TEST(ReadLines, FilesThatCannotBeRead) {
+// Neither a named pipe without a writer nor a device may block the read:
+// anything but a regular file is refused before it is opened, and does not
+// count as an existing file.
+TEST(ReadLines, OnlyRegularFilesAreReadOrExist) {
   TempDir dir;
-  const std::string plain = dir.Path("plain.txt");
-  WriteBytes(plain, "x\r\n");
+  const std::string plain = dir.Path("plain.txt"), none = dir.Path("none.txt");
   const std::string folder = dir.MakeDir("OptionsFile.txt");
+  WriteBytes(plain, "x\r\ny\r\n");
+  NamedPipe pipe(dir.Path("pipe.txt"));
+  ASSERT_TRUE(pipe.Made());
+  const auto link = [&dir](const std::string& target, const char* name) {
+    EXPECT_EQ(symlink(target.c_str(), dir.Path(name).c_str()), 0) << name;
+    return dir.Path(name);
+  };
+  const std::string noFile = "': No such file or directory", notRegular = "': Not a regular file";
   const struct {
     const char* what;
     std::string path;
     TReadStatus status;
-    std::string message;
+    std::string message;  // after "Cannot open '<path>"
   } cases[] = {
-      {"missing", dir.Path("none.txt"), TReadStatus::Missing,
-       "Cannot open '" + dir.Path("none.txt") + "': No such file or directory"},
-      {"a directory", folder, TReadStatus::Unreadable,
-       "Cannot open '" + folder + "': Is a directory"},
-      {"under a regular file", plain + "/x.txt", TReadStatus::Missing,
-       "Cannot open '" + plain + "/x.txt': Not a directory"},
+      {"a regular file", plain, TReadStatus::Read, ""},
+      {"a link to a regular file", link(plain, "to-plain.txt"), TReadStatus::Read, ""},
+      {"missing", none, TReadStatus::Missing, noFile},
+      {"a dangling link", link(none, "dangling.txt"), TReadStatus::Missing, noFile},
+      {"a directory", folder, TReadStatus::Unreadable, "': Is a directory"},
+      {"under a regular file", plain + "/x.txt", TReadStatus::Missing, "': Not a directory"},
+      {"a named pipe", pipe.Path(), TReadStatus::Unreadable, notRegular},
+      {"a link to a named pipe", link(pipe.Path(), "to-pipe.txt"), TReadStatus::Unreadable,
+       notRegular},
+      {"a character device", "/dev/null", TReadStatus::Unreadable, notRegular},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    const TReadResult r = ReadLines(c.path, 7);
+    const TReadResult r = ReadLines(c.path, 2);
+    const bool read = c.status == TReadStatus::Read;
     EXPECT_EQ(r.Status, c.status);
-    EXPECT_EQ(r.Message, c.message);
-    EXPECT_TRUE(r.Lines.empty());
+    EXPECT_EQ(r.Message, read ? "" : "Cannot open '" + c.path + c.message);
+    EXPECT_EQ(r.Lines, (read ? Lines{"x", "y"} : Lines{}));
+    EXPECT_EQ(FileExists(c.path), read);
   }
+  EXPECT_FALSE(pipe.BlockedAReader()) << "a read waited for a writer";
 }
 
 TEST(WriteLines, CrLfUtf8ByteExact) {
@@ -260,68 +277,6 @@ TEST(WriteLines, FailedWriteKeepsTheOldFile) {
   EXPECT_FALSE(w.Ok);
   EXPECT_EQ(w.Message.rfind("Cannot save '" + path + "': ", 0), 0u) << w.Message;
   EXPECT_EQ(ReadBytes(path), old);
-}
-
-// Neither a named pipe without a writer nor a device may block the read:
-// anything but a regular file is refused before it is opened.
-TEST(ReadLines, OnlyRegularFilesAreRead) {
-  TempDir dir;
-  const std::string plain = dir.Path("plain.txt");
-  WriteBytes(plain, "x\r\ny\r\n");
-  NamedPipe pipe(dir.Path("OptionsFile.txt"));
-  ASSERT_TRUE(pipe.Made());
-  const std::string toPlain = dir.Path("to-plain.txt"), toPipe = dir.Path("to-pipe.txt");
-  ASSERT_EQ(symlink(plain.c_str(), toPlain.c_str()), 0);
-  ASSERT_EQ(symlink(pipe.Path().c_str(), toPipe.c_str()), 0);
-  const struct {
-    const char* what;
-    std::string path;
-    bool read;
-  } cases[] = {
-      {"a regular file", plain, true},
-      {"a link to a regular file", toPlain, true},
-      {"a named pipe", pipe.Path(), false},
-      {"a link to a named pipe", toPipe, false},
-      {"a character device", "/dev/null", false},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    const TReadResult r = ReadLines(c.path, 2);
-    if (c.read) {
-      ASSERT_TRUE(r.Ok()) << r.Message;
-      EXPECT_EQ(r.Lines, (Lines{"x", "y"}));
-      continue;
-    }
-    EXPECT_EQ(r.Status, TReadStatus::Unreadable);
-    EXPECT_EQ(r.Message, "Cannot open '" + c.path + "': Not a regular file");
-    EXPECT_TRUE(r.Lines.empty());
-  }
-  EXPECT_FALSE(pipe.BlockedAReader()) << "the read waited for a writer";
-}
-
-TEST(FileExists, OnlyRegularFilesAndLinksToThemCount) {
-  TempDir dir;
-  WriteBytes(dir.Path("f.txt"), "");
-  NamedPipe pipe(dir.Path("pipe.txt"));
-  ASSERT_TRUE(pipe.Made());
-  ASSERT_EQ(symlink(dir.Path("f.txt").c_str(), dir.Path("to-f.txt").c_str()), 0);
-  ASSERT_EQ(symlink(pipe.Path().c_str(), dir.Path("to-pipe.txt").c_str()), 0);
-  ASSERT_EQ(symlink(dir.Path("none.txt").c_str(), dir.Path("dangling.txt").c_str()), 0);
-  const struct {
-    std::string path;
-    bool exists;
-  } cases[] = {
-      {dir.Path("f.txt"), true},
-      {dir.Path("to-f.txt"), true},
-      {dir.Path("none.txt"), false},
-      {dir.Path("dangling.txt"), false},
-      {dir.MakeDir("OptionsFile.txt"), false},
-      {pipe.Path(), false},
-      {dir.Path("to-pipe.txt"), false},
-      {"/dev/null", false},
-  };
-  for (const auto& c : cases) EXPECT_EQ(FileExists(c.path), c.exists) << c.path;
-  EXPECT_FALSE(pipe.BlockedAReader());
 }
 
 }  // namespace

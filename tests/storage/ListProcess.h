@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "TestFiles.h"
@@ -37,13 +38,11 @@ inline RunResult RunList(const TempDir& dir, const std::vector<std::string>& arg
   posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), flags, 0644);
   pid_t pid = 0;
   RunResult run;
-  std::vector<std::string> environment;
-  for (char** e = environ; *e; ++e) {
-    if (!locale || std::string(*e).rfind("LC_ALL=", 0) != 0) environment.emplace_back(*e);
-  }
-  if (locale) environment.push_back(std::string("LC_ALL=") + locale);
+  std::string lcAll = std::string("LC_ALL=") + (locale ? locale : "");
   std::vector<char*> env;
-  for (auto& e : environment) env.push_back(e.data());
+  for (char** e = environ; *e; ++e)
+    if (!locale || std::string_view(*e).substr(0, 7) != "LC_ALL=") env.push_back(*e);
+  if (locale) env.push_back(lcAll.data());
   env.push_back(nullptr);
   const int spawned = posix_spawn(&pid, raw[0], &actions, nullptr, raw.data(), env.data());
   posix_spawn_file_actions_destroy(&actions);

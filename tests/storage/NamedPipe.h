@@ -10,8 +10,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
 #include <string>
 #include <thread>
 
@@ -25,11 +23,7 @@ class NamedPipe {
     if (FMade) FWatchdog = std::thread([this, grace] { Watch(grace); });
   }
   ~NamedPipe() {
-    {
-      const std::lock_guard<std::mutex> lock(FMutex);
-      FDone = true;
-    }
-    FWake.notify_all();
+    FDone = true;
     if (FWatchdog.joinable()) FWatchdog.join();
     unlink(FPath.c_str());
   }
@@ -42,28 +36,23 @@ class NamedPipe {
   bool BlockedAReader() const { return FFreed; }
 
  private:
+  // After the grace time, until the pipe is dropped: whoever blocks in
+  // open() or read() on it gets the end of the file.  Opening the writing
+  // end without blocking succeeds only while a reader has the pipe open.
   void Watch(std::chrono::milliseconds grace) {
-    std::unique_lock<std::mutex> lock(FMutex);
-    if (FWake.wait_for(lock, grace, [this] { return FDone; })) return;
-    // Until the pipe is dropped: whoever blocks in open() or read() on it
-    // now gets the end of the file.  Opening the writing end without
-    // blocking succeeds only while a reader has the pipe open.
-    while (!FDone) {
+    const auto freeFrom = std::chrono::steady_clock::now() + grace;
+    for (; !FDone; std::this_thread::sleep_for(std::chrono::milliseconds(20))) {
+      if (std::chrono::steady_clock::now() < freeFrom) continue;
       const int fd = open(FPath.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-      if (fd >= 0) {
-        FFreed = true;
-        close(fd);
-      }
-      FWake.wait_for(lock, std::chrono::milliseconds(50), [this] { return FDone; });
+      if (fd < 0) continue;
+      FFreed = true;
+      close(fd);
     }
   }
 
   std::string FPath;
   bool FMade;
-  std::atomic<bool> FFreed{false};
-  std::mutex FMutex;
-  std::condition_variable FWake;
-  bool FDone = false;
+  std::atomic<bool> FFreed{false}, FDone{false};
   std::thread FWatchdog;
 };
 
