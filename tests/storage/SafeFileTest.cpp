@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QIODevice>
 
-#include <functional>
+#include <algorithm>
 #include <string>
 
 #include "FileSizeLimit.h"
@@ -19,67 +19,33 @@ namespace {
 
 const std::string kOld = "%PDF-1.4 the old file\n%%EOF\n";
 
-// The content in writes of `piece` bytes each.
-QString WritePieces(QIODevice& device, const std::string& content, std::size_t piece) {
-  for (std::size_t at = 0; at < content.size(); at += piece) {
-    const std::string part = content.substr(at, piece);
-    device.write(part.data(), static_cast<qint64>(part.size()));
-  }
-  return {};
-}
-
 QStringList Entries(const TempDir& dir) {
   return QDir(QString::fromStdString(dir.Path("")))
       .entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
 }
 
-TEST(SafeFile, WrittenWholeInAnyPieces) {
-  std::string big;
+// A failure keeps the old file and removes the temporary one.
+TEST(SafeFile, WrittenWholeInAnyPiecesOrNotAtAll) {
+  std::string big;  // many blocks
   for (int i = 0; big.size() < 300 * 1024; ++i) big += "line " + std::to_string(i) + "\r\n";
+  const std::string block(64 * 1024, 'b'), small(1000, 'x'), failed = "The painter failed";
   const struct {
     const char* what;
     std::string content;
-    std::size_t piece;
-  } cases[] = {
-      {"empty", "", 1},
-      {"one write", "Time Lords\r\n", 100},
-      {"single bytes", "Time Lords\r\n", 1},
-      {"many blocks in small writes", big, 97},
-      {"many blocks in one write", big, big.size()},
-      {"just one block", std::string(64 * 1024, 'b'), 64 * 1024},
-  };
-  TempDir dir;
-  const std::string path = dir.Path("listing.pdf");
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    WriteBytes(path, kOld);
-    const QString reason = WriteFileSafely(
-        path, [&](QIODevice& device) { return WritePieces(device, c.content, c.piece); });
-    EXPECT_EQ(reason.toStdString(), "");
-    EXPECT_TRUE(ReadBytes(path) == c.content) << "content differs";
-    EXPECT_EQ(Entries(dir), QStringList{"listing.pdf"});
-  }
-}
-
-TEST(SafeFile, AFailureKeepsTheOldFileAndRemovesTheTemporaryOne) {
-  const std::string large(200 * 1024, 'x');  // more than one block
-  const std::string small(1000, 'x');        // less than one block
-  const struct {
-    const char* what;
-    rlim_t sizeLimit;  // 0: none
-    std::function<QString(QIODevice&)> write;
+    std::size_t piece;     // bytes per write
+    rlim_t sizeLimit;      // 0: none
+    std::string failWith;  // a failure the writer found
     const char* reason;
   } cases[] = {
-      {"the disk fills while blocks are written", 100 * 1024,
-       [&](QIODevice& d) { return WritePieces(d, large, 1000); }, "File too large"},
-      {"the disk fills on the last block", 500,
-       [&](QIODevice& d) { return WritePieces(d, small, 10); }, "File too large"},
-      {"the writer failed", 0,
-       [&](QIODevice& d) {
-         WritePieces(d, small, 10);
-         return QString("The painter could not end the document");
-       },
-       "The painter could not end the document"},
+      {"empty", "", 1, 0, "", ""},
+      {"one write", "Time Lords\r\n", 100, 0, "", ""},
+      {"single bytes", "Time Lords\r\n", 1, 0, "", ""},
+      {"many blocks in small writes", big, 97, 0, "", ""},
+      {"many blocks in one write", big, big.size(), 0, "", ""},
+      {"just one block", block, block.size(), 0, "", ""},
+      {"the disk fills while blocks are written", big, 1000, 100 * 1024, "", "File too large"},
+      {"the disk fills on the last block", small, 10, 500, "", "File too large"},
+      {"the writer failed", small, 10, 0, failed, "The painter failed"},
   };
   TempDir dir;
   const std::string path = dir.Path("listing.pdf");
@@ -90,10 +56,15 @@ TEST(SafeFile, AFailureKeepsTheOldFileAndRemovesTheTemporaryOne) {
     {
       const FileSizeLimit limit(c.sizeLimit > 0 ? c.sizeLimit : RLIM_INFINITY);
       ASSERT_TRUE(limit.Active());
-      reason = WriteFileSafely(path, c.write);
+      reason = WriteFileSafely(path, [&c](QIODevice& device) {
+        for (std::size_t at = 0; at < c.content.size(); at += c.piece)
+          device.write(c.content.data() + at,
+                       static_cast<qint64>(std::min(c.piece, c.content.size() - at)));
+        return QString::fromStdString(c.failWith);
+      });
     }
     EXPECT_EQ(reason.toStdString(), c.reason);
-    EXPECT_EQ(ReadBytes(path), kOld);
+    EXPECT_TRUE(ReadBytes(path) == (*c.reason ? kOld : c.content)) << "content differs";
     EXPECT_EQ(Entries(dir), QStringList{"listing.pdf"}) << "a temporary file was left";
   }
 }
