@@ -239,50 +239,37 @@ TEST(Marks, PlacesFromFortuneAndTheStartSign) {
   EXPECT_EQ(Ordinal(1) + Ordinal(2) + Ordinal(3) + Ordinal(11) + Ordinal(12), "1st2nd3rd11th12th");
 }
 
-}  // namespace
-
-namespace {
-
+// The spans and the periods in force select periods by separate code from
+// the same walks: at the start of every span and one ulp before its end, the
+// period in force at its level is that span.
 TEST(PeriodSpans, EverySpanIsThePeriodInForceFromItsStartToItsEnd) {
-  // The spans and the periods in force select periods by separate code from
-  // the same walks: at the start of every span and one ulp before its end,
-  // the period in force at its level is that span.
   for (int type : {kModern, kEgyptian, kValens}) {
+    SCOPED_TRACE("type " + std::to_string(type));
     ReleaseSettings s = WorkedExample();
     s.ReleasingType = type;
     s.StartSign = 10;
     s.GeneralPeriods = 14;
     s.FortuneSign = 5;
     TChronocrator chronocrator;
-    const std::vector<TPeriodSpan> spans = PeriodSpans(chronocrator, s, kBirth, 4);
     int counts[5] = {};
-    for (const TPeriodSpan& span : spans) {
+    for (const TPeriodSpan& span : PeriodSpans(chronocrator, s, kBirth, 4)) {
       ++counts[span.Level];
       ASSERT_LT(span.Start, span.End);
       for (double moment : {span.Start, Before(span.End)}) {
         const TInForce r = At(s, moment);
-        ASSERT_EQ(r.Status, TInForceStatus::InForce) << "type " << type;
+        ASSERT_EQ(r.Status, TInForceStatus::InForce);
         const TPeriodInForce& p = r.Periods[span.Level - 1];
-        const std::string where = "type " + std::to_string(type) + ", level " +
-                                  std::to_string(span.Level) + ", start " +
-                                  std::to_string(span.Start);
-        EXPECT_EQ(p.Start, span.Start) << where;
-        EXPECT_EQ(p.End, span.End) << where;
-        EXPECT_EQ(p.Counter, span.Counter) << where;
-        EXPECT_EQ(p.Loosing, span.Loosing) << where;
-        EXPECT_EQ(p.Place, span.Place) << where;
+        EXPECT_TRUE(p.Start == span.Start && p.End == span.End && p.Counter == span.Counter &&
+                    p.Loosing == span.Loosing && p.Place == span.Place)
+            << "level " << span.Level << " from " << span.Start << " at " << moment;
       }
     }
-    EXPECT_EQ(counts[1], 14) << "type " << type;
-    EXPECT_GT(counts[4], counts[3]) << "type " << type;
-    EXPECT_GT(counts[3], counts[2]) << "type " << type;
-
+    EXPECT_EQ(counts[1], 14);
+    EXPECT_TRUE(counts[4] > counts[3] && counts[3] > counts[2]);
     // A window keeps the periods that overlap it, whole.
     const double from = kBirth + 4000, to = kBirth + 4100;
-    for (const TPeriodSpan& span : PeriodSpans(chronocrator, s, kBirth, 2, from, to)) {
-      EXPECT_LE(span.Level, 2);
-      EXPECT_TRUE(span.Start < to && span.End > from) << "type " << type;
-    }
+    for (const TPeriodSpan& span : PeriodSpans(chronocrator, s, kBirth, 2, from, to))
+      EXPECT_TRUE(span.Level <= 2 && span.Start < to && span.End > from) << span.Start;
   }
 }
 

@@ -9,30 +9,29 @@ using namespace ostrane;
 
 namespace {
 
-TPeriodInForce Period(int level, std::int32_t counter, int place, bool loosing = false) {
-  TPeriodInForce p;
-  p.Level = level;
-  p.Counter = counter;
-  p.Place = place;
-  p.Loosing = loosing;
-  return p;
-}
-
-TInForce InForce(const TPeriodInForce& l1, const TPeriodInForce& l2, const TPeriodInForce& l3,
-                 const TPeriodInForce& l4) {
+// The periods of levels 1, 2, ... as {counter, place, loosing}; the levels
+// not given stay empty.
+struct TLevel {
+  std::int32_t Counter;
+  int Place;
+  bool Loosing = false;
+};
+TInForce InForce(std::initializer_list<TLevel> levels,
+                 TInForceStatus status = TInForceStatus::InForce) {
   TInForce r;
-  r.Status = TInForceStatus::InForce;
-  r.Periods = {l1, l2, l3, l4};
+  r.Status = status;
+  int level = 0;
+  for (const TLevel& l : levels) {
+    TPeriodInForce& p = r.Periods[level++];
+    p.Level = level;
+    p.Counter = l.Counter;
+    p.Place = l.Place;
+    p.Loosing = l.Loosing;
+  }
   return r;
 }
 
 TEST(InForceText, BuiltPeriods) {
-  TInForce before;
-  before.Status = TInForceStatus::BeforeFirst;
-  TInForce after;
-  after.Status = TInForceStatus::AfterLast;
-  TInForce twoLevels = InForce(Period(1, 0, 2), Period(2, 4, 6), {}, {});
-  twoLevels.Status = TInForceStatus::BeforeFirst;  // levels 3 and 4 not found
   struct Case {
     const char* name;
     TInForce inForce;
@@ -41,33 +40,20 @@ TEST(InForceText, BuiltPeriods) {
     const char* expected;
   };
   const Case cases[] = {
-      {"Fortune in Aries",
-       InForce(Period(1, 9, 10), Period(2, 6, 7), Period(3, 4, 5), Period(4, 5, 6)), "12/9/2026",
-       "Fortune",
+      {"Fortune in Aries", InForce({{9, 10}, {6, 7}, {4, 5}, {5, 6}}), "12/9/2026", "Fortune",
        "On 12/9/2026: Capricorn general (10th from Fortune), Libra sub (7th from Fortune), Leo "
        "L3, Virgo L4"},
-      {"every angle, counters past Pisces",
-       InForce(Period(1, 12, 1), Period(2, 15, 4), Period(3, 18, 7), Period(4, 21, 10)),
+      {"every angle, counters past Pisces", InForce({{12, 1}, {15, 4}, {18, 7}, {21, 10}}),
        "2026/12/9", "the start sign",
        "On 2026/12/9: Aries general (1st from the start sign), Cancer sub (4th from the start "
        "sign), Libra L3 (7th from the start sign), Capricorn L4 (10th from the start sign)"},
       {"loosing of the bond with and without an angle",
-       InForce(Period(1, 6, 0), Period(2, 16, 10, true), Period(3, 11, 5, true), Period(4, 11, 5)),
-       "9/12/2026", "Fortune",
+       InForce({{6, 0}, {16, 10, true}, {11, 5, true}, {11, 5}}), "9/12/2026", "Fortune",
        "On 9/12/2026: Libra general, Leo sub (10th from Fortune, loosing of the bond), Pisces L3 "
        "(loosing of the bond), Pisces L4"},
-      {"places unknown",
-       InForce(Period(1, 0, 0), Period(2, 1, 0), Period(3, 2, 0), Period(4, 3, 0)), "1/1/2000",
-       "Fortune", "On 1/1/2000: Aries general, Taurus sub, Gemini L3, Cancer L4"},
-      {"before the first period", before, "12/31/1999", "Fortune",
-       "On 12/31/1999: before the first period"},
-      {"after the last listed period", after, "1/1/2030", "Fortune",
-       "On 1/1/2030: after the last listed general period: list more general periods"},
-      {"only the levels found", twoLevels, "1/1/2000", "Fortune",
-       "On 1/1/2000: Aries general, Leo sub"},
-      {"no date style",
-       InForce(Period(1, 0, 10), Period(2, 0, 10), Period(3, 0, 10), Period(4, 1, 11)), "",
-       "Fortune",
+      {"levels 3 and 4 not found", InForce({{0, 2}, {4, 6}}, TInForceStatus::BeforeFirst),
+       "1/1/2000", "Fortune", "On 1/1/2000: Aries general, Leo sub"},
+      {"no date style", InForce({{0, 10}, {0, 10}, {0, 10}, {1, 11}}), "", "Fortune",
        "Aries general (10th from Fortune), Aries sub (10th from Fortune), Aries L3 (10th from "
        "Fortune), Taurus L4"},
   };
