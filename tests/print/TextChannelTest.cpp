@@ -318,27 +318,12 @@ TEST(TextChannelFailure, PrinterErrorMidJobStillEndsTheDocument) {
   EXPECT_EQ(PdfPageCount(path), 1);
 }
 
-// A paint device whose engine ends its document as told: a print job that
+// A page whose paint engine ends its document as told: a print job that
 // could or could not be handed over.
-class EndingDevice : public QPaintDevice {
+class EndingPage : public QImage {
  public:
-  explicit EndingDevice(bool endSucceeds) : FEngine(endSucceeds) {}
+  explicit EndingPage(bool endSucceeds) : QImage(MakePage(800, 1000)), FEngine(endSucceeds) {}
   QPaintEngine* paintEngine() const override { return &FEngine; }
-
- protected:
-  int metric(PaintDeviceMetric metric) const override {
-    switch (metric) {
-      case PdmWidth: return 800;
-      case PdmHeight: return 1000;
-      case PdmDpiX:
-      case PdmDpiY:
-      case PdmPhysicalDpiX:
-      case PdmPhysicalDpiY: return 96;
-      case PdmDepth: return 32;
-      case PdmDevicePixelRatioScaled: return devicePixelRatioFScale();
-      default: return 1;
-    }
-  }
 
  private:
   class Engine : public QPaintEngine {
@@ -361,8 +346,8 @@ TEST(TextChannelFailure, CloseTellsWhetherTheDocumentCouldBeEnded) {
   auto list = MakeList({"Time Lords", "1/1/2000   Aries"}, kMono);
   for (const bool endSucceeds : {true, false}) {
     SCOPED_TRACE(endSucceeds ? "the device ends the document" : "the device fails to end it");
-    EndingDevice device(endSucceeds);
-    TPrinterTextChannel channel(device, [] { return true; });
+    EndingPage page(endSucceeds);
+    TPrinterTextChannel channel(page, [] { return true; });
     ASSERT_TRUE(channel.Open());
     WriteListLines(channel, *list);
     EXPECT_EQ(channel.Close(), endSucceeds);
