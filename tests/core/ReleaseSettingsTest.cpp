@@ -11,7 +11,7 @@ namespace {
 // main window's fields set (name, Julian Date, date, time, start sign, type,
 // general periods, loose bond) are checked through the window in
 // tests/ui/ListingNoticesTest.cpp; here the rest.
-TEST(SameListingInputs, EveryValueTheLinesShowCounts) {
+TEST(SameListingInputs, WhatTheLinesShowCountsAndTheRestDoesNot) {
   const struct {
     const char* what;
     std::function<void(ReleaseSettings&)> change;
