@@ -77,7 +77,7 @@ TEST_F(CalendarExportWindow, WritesTheChosenPeriods) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.checks);
-    Answers a{c.checks, c.from, c.to, Directory->filePath("worked")};  // .ics added
+    Answers a{c.checks, c.from, c.to, Directory->filePath("worked"), {}, {}};  // .ics added
     Export(a);
     EXPECT_TRUE(a.Errors.isEmpty()) << a.Errors.join(' ').toStdString();
     EXPECT_EQ(a.Proposed.toStdString(), "110 2000-01-01T12:00:00 2022-09-02T12:00:00");
@@ -117,7 +117,7 @@ TEST_F(CalendarExportWindow, RefusalsAndFailuresSayWhy) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.error.toStdString());
     WriteBytes(path, old);
-    Answers a{c.levels, c.from, c.to, path};
+    Answers a{c.levels, c.from, c.to, path, {}, {}};
     {
       std::optional<ostrane::testing::FileSizeLimit> limit;
       if (c.limitSize) limit.emplace(512);

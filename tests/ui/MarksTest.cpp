@@ -241,7 +241,9 @@ TEST_F(Marks, PrintedMarksGoIntoTheMarginOfTheirLines) {
     ASSERT_LT(line, List->count());
     EXPECT_EQ(drawn.Text, prefix + List->item(line)->text()) << "row " << line;
     EXPECT_GT(drawn.Position.y(), lastLineTop) << "row " << line << " on a line of its own";
-    if (markTop >= 0) EXPECT_EQ(drawn.Position.y(), markTop) << "row " << line << "'s marks";
+    if (markTop >= 0) {
+      EXPECT_EQ(drawn.Position.y(), markTop) << "row " << line << "'s marks";
+    }
     lastLineTop = drawn.Position.y();
     markTop = -1;
     ++line;
