@@ -1,7 +1,6 @@
 #include "LineFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 
 #include <fcntl.h>
@@ -171,27 +170,12 @@ TWriteResult WriteLines(const std::string& fileName, const std::vector<std::stri
 }
 
 TWriteResult WriteFileBytes(const std::string& fileName, std::string_view bytes) {
-  QSaveFile file(QString::fromStdString(fileName));
-  const auto failed = [&](const QString& reason) {
-    return TWriteResult{false, Quoted(fileName, "Cannot save", reason), reason.toStdString()};
-  };
-  // Unbuffered: a write error (disk full) must show in write() itself.
-  // QSaveFile does not notice one that arises while its buffer is flushed
-  // on commit, and would then put the short file in place of the old one.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return failed(file.errorString());
-  // A short write is followed by another, which tells the reason.
-  for (std::size_t done = 0; done < bytes.size();) {
-    const qint64 written =
-        file.write(bytes.data() + done, static_cast<qint64>(bytes.size() - done));
-    if (written <= 0) {
-      const QString reason = file.errorString();
-      file.cancelWriting();
-      return failed(reason);
-    }
-    done += static_cast<std::size_t>(written);
-  }
-  if (!file.commit()) return failed(file.errorString());
-  return {};
+  const QString reason = WriteFileSafely(fileName, [bytes](QIODevice& device) {
+    device.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return QString();  // a failed write fails the file itself
+  });
+  if (reason.isEmpty()) return {};
+  return TWriteResult{false, Quoted(fileName, "Cannot save", reason), reason.toStdString()};
 }
 
 bool FileExists(const std::string& fileName) {

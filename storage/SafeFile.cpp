@@ -1,10 +1,61 @@
 #include "SafeFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QByteArray>
+#include <QFile>
 #include <QIODevice>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 namespace ostrane {
+namespace {
+
+enum class TTarget {
+  Replaced,  // nothing yet, a regular file or a directory (which QSaveFile refuses)
+  InPlace,   // a character device or a named pipe
+  Refused,   // a block device, a socket
+};
+
+// What the target is, its symbolic links followed.
+TTarget TargetOf(const QByteArray& path) {
+  struct stat target {};
+  if (stat(path.constData(), &target) != 0) return TTarget::Replaced;  // made anew
+  if (S_ISCHR(target.st_mode) || S_ISFIFO(target.st_mode)) return TTarget::InPlace;
+  if (S_ISREG(target.st_mode) || S_ISDIR(target.st_mode)) return TTarget::Replaced;
+  return TTarget::Refused;
+}
+
+QString SystemReason(int error) {
+  return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Opens a device or a pipe for writing as a shell's `>` does, except that a
+// pipe without a reader is refused instead of waited for.  Returns the
+// descriptor, or -1 with `reason` set.
+int OpenInPlace(const QByteArray& path, QString& reason) {
+  const int fd = open(path.constData(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    reason =
+        errno == ENXIO ? QStringLiteral("No program reads from the pipe") : SystemReason(errno);
+    return -1;
+  }
+  struct stat opened {};
+  if (fstat(fd, &opened) != 0 || !(S_ISCHR(opened.st_mode) || S_ISFIFO(opened.st_mode))) {
+    reason = QStringLiteral("Not a regular file");  // replaced since it was looked at
+    close(fd);
+    return -1;
+  }
+  // Writes wait for the reader, as they would after a shell's `>`.
+  if (const int flags = fcntl(fd, F_GETFL); flags >= 0) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  return fd;
+}
+
+}  // namespace
 
 // Gathers what is written and passes it on to the temporary file in blocks.
 // The temporary file is unbuffered, so a failed write (disk full) shows in
@@ -62,11 +113,35 @@ TSafeFile::~TSafeFile() {
 bool TSafeFile::Open() {
   Rollback();
   FError.clear();
-  FFile = std::make_unique<QSaveFile>(FFileName);
-  if (!FFile->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    Fail(FFile->errorString());
-    FFile.reset();
+  const QByteArray path = QFile::encodeName(FFileName);
+  const TTarget target = TargetOf(path);
+  FInPlace = target == TTarget::InPlace;
+  if (target == TTarget::Refused) {
+    Fail(QStringLiteral("Not a regular file"));
     return false;
+  }
+  if (FInPlace) {
+    QString reason;
+    const int fd = OpenInPlace(path, reason);
+    if (fd < 0) {
+      Fail(reason);
+      return false;
+    }
+    auto file = std::make_unique<QFile>();
+    if (!file->open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                    QFileDevice::AutoCloseHandle)) {
+      Fail(file->errorString());
+      close(fd);
+      return false;
+    }
+    FFile = std::move(file);
+  } else {
+    FFile = std::make_unique<QSaveFile>(FFileName);
+    if (!FFile->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+      Fail(FFile->errorString());
+      FFile.reset();
+      return false;
+    }
   }
   FDevice = std::make_unique<TGatheringDevice>(*this);
   FDevice->open(QIODevice::WriteOnly);
@@ -93,7 +168,14 @@ bool TSafeFile::Commit() {
     Rollback();
     return false;
   }
-  const bool committed = FFile->commit();  // removes the temporary file on failure
+  bool committed = false;
+  if (FInPlace) {
+    FFile->close();
+    committed = FFile->error() == QFileDevice::NoError;
+  } else {
+    // Removes the temporary file on failure.
+    committed = static_cast<QSaveFile&>(*FFile).commit();
+  }
   if (!committed) Fail(FFile->errorString());
   FFile.reset();
   FDevice.reset();
@@ -101,7 +183,7 @@ bool TSafeFile::Commit() {
 }
 
 void TSafeFile::Rollback() {
-  if (FFile) FFile->cancelWriting();
+  if (FFile && !FInPlace) static_cast<QSaveFile&>(*FFile).cancelWriting();
   FFile.reset();  // removes the temporary file of an uncommitted write
   FDevice.reset();
 }

@@ -5,6 +5,17 @@
 // for byte; a failed or abandoned write removes the temporary file.  A
 // process killed halfway leaves the target as it was.
 //
+// What the target is decides how it is written, for every writer alike:
+//   - no file, or a regular file: replaced whole as above;
+//   - a symbolic link: followed to the file it names, which is replaced (or
+//     made) as above; the link stays a link;
+//   - a character device or a named pipe: never replaced; it receives the
+//     bytes as a shell's `>` would, and its write errors are reported (a
+//     full device says "No space left on device").  A pipe that no program
+//     reads is refused at once instead of waiting for a reader;
+//   - anything else (a directory, a block device, a socket): refused, and
+//     left as it is.
+//
 // For every writer of a whole file: the line files, PDF listings (QPdfWriter
 // on Device()), images (QImage::save, QSvgGenerator::setOutputDevice) and
 // other exports.
@@ -22,8 +33,8 @@
 #include <memory>
 #include <string>
 
+class QFileDevice;
 class QIODevice;
-class QSaveFile;
 
 namespace ostrane {
 
@@ -38,8 +49,9 @@ class TSafeFile {
   TSafeFile(const TSafeFile&) = delete;
   TSafeFile& operator=(const TSafeFile&) = delete;
 
-  // Makes the temporary file; false when it cannot (ErrorString says why:
-  // no such folder, no permission, a directory of the target's name).
+  // Makes the temporary file, or opens the device or pipe; false when it
+  // cannot (ErrorString says why: no such folder, no permission, a directory
+  // of the target's name, not a regular file).
   bool Open();
 
   // Where the content is written, open for writing after Open() succeeded.
@@ -56,10 +68,16 @@ class TSafeFile {
   // Passes on what is gathered and puts the file in place of the target.
   // False when any write, the close or the replacement failed, or Fail was
   // called: the target is then left as it was and the temporary file removed.
+  // A device or pipe has then received the bytes written before the failure.
   bool Commit();
 
   // Abandons the write: the temporary file is removed, the target untouched.
+  // A device or pipe keeps what it received.
   void Rollback();
+
+  // True when the target is a device or a pipe, written as it is (known
+  // after Open()).
+  bool WritesInPlace() const { return FInPlace; }
 
   // Why the file was not written ("No space left on device", "File too
   // large"); empty while nothing failed.
@@ -69,7 +87,8 @@ class TSafeFile {
   class TGatheringDevice;
 
   QString FFileName;
-  std::unique_ptr<QSaveFile> FFile;
+  std::unique_ptr<QFileDevice> FFile;  // a QSaveFile, or the device or pipe
+  bool FInPlace = false;
   std::unique_ptr<TGatheringDevice> FDevice;
   QString FError;
 };

@@ -7,11 +7,12 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
 #include <cmath>
+
+#include "SafeFile.h"
 
 namespace ostrane {
 namespace {
@@ -108,20 +109,11 @@ void ExportTimeline(const QString& fileName, const TTimelineModel& model,
                     const TTimelineScene& scene) {
   const TTimelineFormat format = TimelineFormatOf(fileName);
   const QByteArray bytes = RenderTimeline(model, scene, format);
-  QSaveFile file(fileName);
-  // Unbuffered, so that a write error (a full disk) shows in write() itself
-  // rather than in a flush the commit would not report.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) Fail(fileName, file.errorString());
-  for (qsizetype done = 0; done < bytes.size();) {
-    const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-    if (written <= 0) {
-      const QString reason = file.errorString();
-      file.cancelWriting();
-      Fail(fileName, reason);
-    }
-    done += static_cast<qsizetype>(written);
-  }
-  if (!file.commit()) Fail(fileName, file.errorString());
+  const QString reason = WriteFileSafely(fileName.toStdString(), [&bytes](QIODevice& device) {
+    device.write(bytes);
+    return QString();  // a failed write fails the file itself
+  });
+  if (!reason.isEmpty()) Fail(fileName, reason);
 }
 
 TTimelineScene FittedScene(const TTimelineModel& model, double width, std::optional<double> from,

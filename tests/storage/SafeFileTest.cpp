@@ -6,10 +6,12 @@
 #include <QIODevice>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 
 #include "FileSizeLimit.h"
 #include "SafeFile.h"
+#include "TargetNodes.h"
 #include "TestFiles.h"
 
 using namespace ostrane;
@@ -113,5 +115,57 @@ TEST(SafeFile, OnlyACommitWrites) {
     EXPECT_EQ(Entries(dir), QStringList{"listing.pdf"});
   }
 }
+
+// What the target is decides how it is written: a link is followed and
+// kept, a device or a pipe written in place and never replaced, anything
+// else refused and left alone.
+struct TTargetCase {
+  TTargetKind Kind;
+  const char* Reason;  // why the write fails; empty when it succeeds
+};
+
+void PrintTo(const TTargetCase& c, std::ostream* out) {
+  *out << TargetKindName(c.Kind);
+}
+
+class SafeFileTarget : public ::testing::TestWithParam<TTargetCase> {};
+
+TEST_P(SafeFileTarget, WritesInPlaceFollowsOrRefuses) {
+  const TTargetCase c = GetParam();
+  TempDir dir;
+  const std::string path = dir.Path("target");
+  TTargetNode node(c.Kind, path);
+  if (!node.Made()) GTEST_SKIP() << "cannot make a " << TargetKindName(c.Kind) << " here";
+  const std::string content(100 * 1024, 'n');  // more than one block
+  const QString reason = WriteFileSafely(path, [&content](QIODevice& device) {
+    device.write(content.data(), static_cast<qint64>(content.size()));
+    return QString();
+  });
+  EXPECT_EQ(reason.toStdString(), c.Reason);
+  EXPECT_TRUE(node.Kept()) << "the target was replaced";
+  switch (c.Kind) {
+    case TTargetKind::PipeWithReader: EXPECT_TRUE(node.Received() == content); break;
+    case TTargetKind::LinkToFile:
+    case TTargetKind::DanglingLink: EXPECT_TRUE(ReadBytes(node.Linked()) == content); break;
+    default: break;
+  }
+  // Nothing but the target, and the file a link points to, is left.
+  for (const QString& entry : Entries(dir))
+    EXPECT_TRUE(entry == "target" || entry == "target.linked") << entry.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, SafeFileTarget,
+    ::testing::Values(TTargetCase{TTargetKind::NullDevice, ""},
+                      TTargetCase{TTargetKind::FullDevice, "No space left on device"},
+                      TTargetCase{TTargetKind::PipeWithReader, ""},
+                      TTargetCase{TTargetKind::PipeWithoutReader, "No program reads from the pipe"},
+                      TTargetCase{TTargetKind::LinkToFile, ""},
+                      TTargetCase{TTargetKind::DanglingLink, ""},
+                      TTargetCase{TTargetKind::Directory, "Filename refers to a directory"},
+                      TTargetCase{TTargetKind::Socket, "Not a regular file"}),
+    [](const ::testing::TestParamInfo<TTargetCase>& info) {
+      return std::string(TargetKindName(info.param.Kind));
+    });
 
 }  // namespace
