@@ -170,6 +170,14 @@ const TPlace* TPlaceTable::BestMatch(std::string_view query) const {
   return found.empty() ? nullptr : found.front();
 }
 
+const TPlace* TPlaceTable::ExactMatch(std::string_view text) const {
+  const TQuery query(text);
+  if (query.Name.empty()) return nullptr;
+  for (std::size_t i = 0; i < FKeys.size(); ++i)  // most populous first
+    if (query.Tier(FKeys[i]) == 0 && Narrowed(i, query)) return &FPlaces[i];
+  return nullptr;
+}
+
 std::vector<const TPlace*> TPlaceTable::NearestNames(std::string_view text,
                                                      std::size_t count) const {
   const TQuery query(text);

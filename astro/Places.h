@@ -64,6 +64,11 @@ class TPlaceTable {
   std::vector<const TPlace*> Search(std::string_view query, std::size_t limit) const;
   // The first place Search would list, or nullptr when none matches.
   const TPlace* BestMatch(std::string_view query) const;
+  // The most populous place whose whole name or ascii name is the query's
+  // name part (accents, case and punctuation do not count) and which
+  // satisfies its narrowing parts; nullptr when there is none.  For input
+  // that must name a place, never a town whose name merely begins with it.
+  const TPlace* ExactMatch(std::string_view query) const;
   // For a query that matches nothing: at most `count` places whose name or
   // ascii name is nearest to the name part by edit distance (EditDistance),
   // at most 1 for a name part of up to 4 letters, 2 up to 8, 3 beyond.

@@ -128,6 +128,31 @@ TEST(PlaceTable, SearchAndBestMatch) {
   EXPECT_TRUE(table.Search("h", 0).empty());
 }
 
+// An exact match names the place whole: a town whose name only begins with
+// the text, or a later word of whose name it is, is no match.
+TEST(PlaceTable, ExactMatch) {
+  const TPlaceTable table(kTable);
+  const struct {
+    const char* Query;
+    const char* Expected;
+  } cases[] = {
+      {"amsterdam", "Amsterdam, North Holland, NL"},  // the most populous of the name
+      {"AMSTERDAM, us", "Amsterdam, New York, US"},
+      {"Amsterdam, north holl", "Amsterdam, North Holland, NL"},
+      {"Lodz", "\xC5\x81\xC3\xB3\x64\xC5\xBA, \xC5\x81\xC3\xB3\x64\xC5\xBA Voivodeship, PL"},
+      {"halle (saale)", "Halle (Saale), Saxony-Anhalt, DE"},
+      {"bat", "(none)"},       // begins Bathinda and Bath
+      {"york, us", "(none)"},  // a later word of New York City
+      {"Amsterdam, BE", "(none)"},
+      {", nl", "(none)"},
+      {"", "(none)"},
+  };
+  for (const auto& c : cases) {
+    const TPlace* exact = table.ExactMatch(c.Query);
+    EXPECT_EQ(exact ? PlaceLabel(*exact) : "(none)", c.Expected) << "query '" << c.Query << "'";
+  }
+}
+
 TEST(PlaceTable, NearestNames) {
   const TPlaceTable table(kTable);
   const struct {
