@@ -45,8 +45,10 @@ auto Parsed(const std::string& column, Parse parse) {
 }
 
 // The settings of the row's chart, over the defaults.
+// `placeFound` is set to the label of the place a name resolved to, or
+// emptied when the row gives coordinates of its own.
 ReleaseSettings RowSettings(const TBatchColumns& c, const std::vector<std::string>& f,
-                            const TBatchDefaults& d, TChartCache& cache) {
+                            const TBatchDefaults& d, TChartCache& cache, std::string& placeFound) {
   ReleaseSettings s = d.Settings;
   if (c.Name >= 0) s.Name = Field(f, c.Name);
   const std::string dateText = Field(f, c.Date);
@@ -74,13 +76,18 @@ ReleaseSettings RowSettings(const TBatchColumns& c, const std::vector<std::strin
   TBirthPlace& p = s.Place;
   if (const std::string name = Field(f, c.Place); !name.empty()) {
     const TPlace* place = cache.Place(name);
-    if (!place) throw TRowError{"no place matches '" + name + "'"};
+    if (!place) {
+      const std::string nearest = NearestPlaceLabels(name);
+      throw TRowError{"no place is named '" + name + "'" +
+                      (nearest.empty() ? "" : "; nearest names: " + nearest)};
+    }
     SetBirthPlace(p, *place);
+    placeFound = PlaceLabel(*place);
   }
-  if (const std::string lat = Field(f, c.Latitude); !lat.empty())
-    p.Latitude = Parsed("latitude", [&] { return ParseLatitude(lat); });
-  if (const std::string lon = Field(f, c.Longitude); !lon.empty())
-    p.Longitude = Parsed("longitude", [&] { return ParseLongitude(lon); });
+  const std::string lat = Field(f, c.Latitude), lon = Field(f, c.Longitude);
+  if (!lat.empty()) p.Latitude = Parsed("latitude", [&] { return ParseLatitude(lat); });
+  if (!lon.empty()) p.Longitude = Parsed("longitude", [&] { return ParseLongitude(lon); });
+  if (!lat.empty() || !lon.empty()) placeFound.clear();
   if (const std::string zone = Field(f, c.TimeZone); !zone.empty()) {
     if (!IsKnownZone(zone)) throw TRowError{UnknownZoneMessage(zone)};
     p.TimeZone = zone;
@@ -88,6 +95,38 @@ ReleaseSettings RowSettings(const TBatchColumns& c, const std::vector<std::strin
   if (const std::string offset = Field(f, c.UtcOffset); !offset.empty())
     p.UtcOffsetSeconds = Parsed("utc_offset", [&] { return ParseUtcOffset(offset); });
   return s;
+}
+
+// "+05:30:00", "-00:19:32": the offset always to the second.
+std::string OffsetToTheSecond(std::int32_t seconds) {
+  const std::int32_t a = seconds < 0 ? -seconds : seconds;
+  char text[16];
+  std::snprintf(text, sizeof text, "%c%02d:%02d:%02d", seconds < 0 ? '-' : '+', a / 3600,
+                a / 60 % 60, a % 60);
+  return text;
+}
+
+// What the row was resolved to and listed with: the place a name found, the
+// coordinates and zone, the offset at the birth and the choice that decided
+// it (`zone`, when the chart was computed), the releasing settings.
+void SetResolvedColumns(std::vector<std::string>& out, const std::string& placeFound,
+                        const ReleaseSettings& s, const TZoneResolution* zone) {
+  static const std::size_t first = static_cast<std::size_t>(
+      std::find(BatchComputedColumns().begin(), BatchComputedColumns().end(), "place_found") -
+      BatchComputedColumns().begin());
+  std::string* column = &out[first];
+  const TBirthPlace& p = s.Place;
+  column[0] = placeFound;
+  column[1] = p.Latitude ? SixDecimals(*p.Latitude) : std::string();
+  column[2] = p.Longitude ? SixDecimals(*p.Longitude) : std::string();
+  column[3] = p.TimeZone;
+  column[4] = zone ? OffsetToTheSecond(zone->Offset.Seconds) : std::string();
+  const bool chosen = zone && !zone->Manual && zone->Status != TZoneStatus::Unique &&
+                      zone->Status != TZoneStatus::UnknownZone;
+  column[5] = chosen ? (p.Dst == kDstLater ? "later" : "earlier") : "";
+  static const char* const kTypes[] = {"modern", "egyptian", "valens"};
+  column[6] = s.ReleasingType >= 0 && s.ReleasingType < 3 ? kTypes[s.ReleasingType] : "";
+  column[7] = s.LooseBondType == kAlways ? "always" : "never";
 }
 
 }  // namespace
@@ -129,6 +168,10 @@ const std::vector<std::string>& BatchComputedColumns() {
     for (int level = 1; level <= 4; ++level)
       for (const char* part : {"sign", "start", "end", "place", "loosing"})
         names.push_back("l" + std::to_string(level) + "_" + part);
+    for (const char* resolved :
+         {"place_found", "latitude_used", "longitude_used", "time_zone_used", "utc_offset_used",
+          "dst_choice_used", "type_used", "loose_bond_used"})
+      names.emplace_back(resolved);
     names.emplace_back("error");
     return names;
   }();
@@ -149,14 +192,15 @@ const TBirthChartResult& TChartCache::Get(const TBirthPlace& p, double localJuli
 const TPlace* TChartCache::Place(const std::string& name) {
   if (auto found = FPlaces.find(name); found != FPlaces.end()) return found->second;
   if (FPlaces.size() >= 4096) FPlaces.clear();
-  return FPlaces.emplace(name, BuiltInPlaces().BestMatch(name)).first->second;
+  return FPlaces.emplace(name, BuiltInPlaces().ExactMatch(name)).first->second;
 }
 
 std::vector<std::string> ComputeBatchRow(const TBatchColumns& c, const std::vector<std::string>& f,
                                          const TBatchDefaults& d, TChartCache& cache) {
   std::vector<std::string> out(BatchComputedColumns().size());
   try {
-    ReleaseSettings s = RowSettings(c, f, d, cache);
+    std::string placeFound;
+    ReleaseSettings s = RowSettings(c, f, d, cache, placeFound);
     TDate date;
     double start = 0;
     try {
@@ -175,12 +219,14 @@ std::vector<std::string> ComputeBatchRow(const TBatchColumns& c, const std::vect
         throw TRowError{"release_from is fortune, spirit or a sign, not '" + releaseFrom + "'"};
       s.StartSign = *sign;
     }
+    SetResolvedColumns(out, placeFound, s, nullptr);
     if (s.Place.Known() || fromLot) {
       const TBirthChartResult& chart = cache.Get(s.Place, start);
       if (!chart.Value)
         throw TRowError{chart.Error + (chart.NeedsDstChoice
                                            ? " Pick one with --dst-choice earlier or later."
                                            : "")};
+      SetResolvedColumns(out, placeFound, s, &chart.Value->Zone);
       const TChart& ch = chart.Value->Chart;
       std::size_t at = 0;
       for (auto& entry : LotsValues(ch)) out[at++] = std::move(entry.second);

@@ -136,4 +136,59 @@ TEST(Batch, TwoThreadsWriteWhatOneDoesInTheSameOrder) {
   EXPECT_EQ(one, two);
 }
 
+// Each row says what it was resolved to and listed with; a place text that
+// names no place exactly fails the row instead of standing for another town.
+TEST(Batch, RowsSayWhatTheyResolved) {
+  const std::string header = "name,date,time,place,latitude,longitude,utc_offset,type,event_date\n";
+  const struct {
+    const char* name;
+    std::string row;
+    std::vector<std::string> resolved;  // place_found .. loose_bond_used
+    const char* error;
+  } cases[] = {
+      {"a place name",
+       "a,1995-07-19,13:49,\"amsterdam, nl\",,,,,2017-01-21",
+       {"Amsterdam, North Holland, NL", "52.374030", "4.889690", "Europe/Amsterdam", "+02:00:00",
+        "", "valens", "always"},
+       ""},
+      {"coordinates",
+       "b,1995-07-19,13:49,,52.1,-5.25,-00:19:32,modern,2017-01-21",
+       {"", "52.100000", "-5.250000", "", "-00:19:32", "", "modern", "always"},
+       ""},
+      {"coordinates over a place",
+       "c,1995-07-19,13:49,Paris,48,2,,egyptian,2017-01-21",
+       {"", "48.000000", "2.000000", "Europe/Paris", "+02:00:00", "", "egyptian", "always"},
+       ""},
+      {"a clock time that came twice",
+       "d,2020-10-25,02:30,\"Amsterdam, NL\",,,,,2021-01-01",
+       {"Amsterdam, North Holland, NL", "52.374030", "4.889690", "Europe/Amsterdam", "+01:00:00",
+        "later", "valens", "always"},
+       ""},
+      {"a name that begins a place's",
+       "e,1995-07-19,13:49,Amsterd,,,,,2017-01-21",
+       {},
+       "no place is named 'Amsterd'"},
+      {"a misspelt name",
+       "f,1995-07-19,13:49,Amsterdamm,,,,,2017-01-21",
+       {},
+       "no place is named 'Amsterdamm'; nearest names: Amsterdam, North Holland, NL"},
+  };
+  for (const auto& c : cases) {
+    std::istringstream in(header + c.row + "\n");
+    std::ostringstream out, err;
+    TBatchOptions options;
+    options.Threads = 1;
+    options.Defaults.Settings.Place.Dst = kDstLater;
+    ASSERT_TRUE(RunBatch(in, out, err, options, {}).Error.empty()) << c.name;
+    const auto rows = Records(out.str());
+    ASSERT_EQ(rows.size(), 2u) << c.name;
+    const auto& h = rows[0];
+    const auto first = std::find(h.begin(), h.end(), "place_found") - h.begin();
+    ASSERT_EQ(h[static_cast<std::size_t>(first) + 7], "loose_bond_used");
+    const std::vector<std::string> resolved(rows[1].begin() + first, rows[1].begin() + first + 8);
+    EXPECT_EQ(resolved, *c.error ? std::vector<std::string>(8) : c.resolved) << c.name;
+    EXPECT_EQ(rows[1].back().rfind(c.error, 0), 0u) << c.name << ": " << rows[1].back();
+  }
+}
+
 }  // namespace
