@@ -281,6 +281,53 @@ const char* ListUsage() {
   return kUsage;
 }
 
+namespace {
+
+// Reads the value of a known option that takes one.  Throws TUsageError.
+void ReadValue(TListRequest& r, const std::string& flag, const std::string& value) {
+  if (flag == "--level34") {
+    r.Level34Line = IntegerValue(flag, value, 1, TLineTables::kCapacity);
+  } else if (flag == "--options") {
+    r.OptionsFile = value;
+  } else if (flag == "--at") {
+    r.At = MomentValue(flag, value);
+    r.AtText = value;
+  } else if (flag == "--batch") {
+    r.Batch = value;
+  } else if (flag == "--output") {
+    r.Output = value;
+  } else if (flag == "--find-place") {
+    r.FindPlace = value;
+  } else if (flag == "--chart") {
+    r.ChartFile = value;
+  } else if (IsCalendarFlag(flag)) {
+    ReadCalendarFlag(flag, value, r.Calendar);
+  } else {
+    SettingFlags().at(flag)(r.Settings, flag, value);  // checks the value
+    r.SettingFlags.emplace_back(flag, value);
+    if (flag == "--fortune") r.FortuneGiven = true;
+    if (flag == "--start-sign") {
+      const std::string lower = LowerAscii(value);
+      r.ReleaseFrom = lower == "fortune"  ? TReleaseFrom::Fortune
+                      : lower == "spirit" ? TReleaseFrom::Spirit
+                                          : TReleaseFrom::Sign;
+    }
+  }
+}
+
+// The options that do not combine.  Throws TUsageError.
+void CheckCombinations(const TListRequest& r) {
+  if (r.Batch && (r.Lots || r.At || r.Level34Line || r.Csv))
+    throw TUsageError{"--batch does not combine with --lots, --at, --level34 or --csv"};
+  if (r.Lots && (r.At || r.Level34Line || r.Csv))
+    throw TUsageError{"--lots prints the chart; it does not combine with --at, --level34 or --csv"};
+  if (r.At && r.Level34Line)
+    throw TUsageError{"--at lists the periods in force; it does not combine with --level34"};
+  CheckCalendarOptions(r);
+}
+
+}  // namespace
+
 TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostream& out,
                                 bool& done) {
   TListRequest r;
@@ -317,52 +364,25 @@ TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostre
                        flag == "--options" || flag == "--chart" || flag == "--at" ||
                        flag == "--find-place" || flag == "--batch" || flag == "--output" ||
                        IsCalendarFlag(flag);
-    if (!known) throw TUsageError{"unknown option '" + flag + "'"};
+    if (!known) throw TUsageError{"unknown option '" + EchoedText(flag) + "'"};
     if (!value) {
       if (i + 1 >= args.size()) throw TUsageError{flag + " needs a value"};
       value = args[++i];
     }
     if ((flag == "--options" || flag == "--chart") && value->empty())
       throw TUsageError{flag + " needs a file name"};
-    if (flag == "--level34") {
-      r.Level34Line = IntegerValue(flag, *value, 1, TLineTables::kCapacity);
-    } else if (flag == "--options") {
-      r.OptionsFile = *value;
-    } else if (flag == "--at") {
-      r.At = MomentValue(flag, *value);
-      r.AtText = *value;
-    } else if (flag == "--batch") {
-      r.Batch = *value;
-    } else if (flag == "--output") {
-      r.Output = *value;
-    } else if (flag == "--find-place") {
-      r.FindPlace = *value;
-    } else if (flag == "--chart") {
-      r.ChartFile = *value;
-    } else if (IsCalendarFlag(flag)) {
-      ReadCalendarFlag(flag, *value, r.Calendar);
-    } else {
-      handler->second(r.Settings, flag, *value);  // checks the value
-      r.SettingFlags.emplace_back(flag, *value);
-      if (flag == "--fortune") r.FortuneGiven = true;
-      if (flag == "--start-sign") {
-        const std::string lower = LowerAscii(*value);
-        r.ReleaseFrom = lower == "fortune"  ? TReleaseFrom::Fortune
-                        : lower == "spirit" ? TReleaseFrom::Spirit
-                                            : TReleaseFrom::Sign;
-      }
+    try {
+      ReadValue(r, flag, *value);
+    } catch (TUsageError& e) {
+      // A message echoes at most the beginning of a long value.
+      e.Message = WithEchoedText(std::move(e.Message), *value);
+      throw;
     }
   }
   // The time zone and offset last, over a place's own.
   for (const auto& [flag, value] : r.SettingFlags)
     if (AppliedLast(flag)) SettingFlags().at(flag)(r.Settings, flag, value);
-  if (r.Batch && (r.Lots || r.At || r.Level34Line || r.Csv))
-    throw TUsageError{"--batch does not combine with --lots, --at, --level34 or --csv"};
-  if (r.Lots && (r.At || r.Level34Line || r.Csv))
-    throw TUsageError{"--lots prints the chart; it does not combine with --at, --level34 or --csv"};
-  if (r.At && r.Level34Line)
-    throw TUsageError{"--at lists the periods in force; it does not combine with --level34"};
-  CheckCalendarOptions(r);
+  CheckCombinations(r);
   return r;
 }
 

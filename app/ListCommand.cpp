@@ -34,7 +34,7 @@ int WriteInForce(const TListRequest& request, double start, std::ostream& out, s
   const TInForce inForce =
       PeriodsInForce(chronocrator, request.Settings, start, CivilJulianDay(*request.At));
   if (inForce.Status != TInForceStatus::InForce) {
-    err << "ostrane-list: " << PrintableText(request.AtText) << ": "
+    err << "ostrane-list: " << PrintableText(EchoedText(request.AtText)) << ": "
         << InForceStatusText(inForce.Status) << "\n";
     return 1;
   }
@@ -126,11 +126,12 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
     if (request.Csv)
       WriteCsv(text, window.Level34Periods, reference);
     else
-      for (const auto& l : window.Level3Lines) text << l << '\n';
+      for (const auto& l : window.Level3Lines) text << PrintableText(l) << '\n';
   } else if (request.Csv) {
     WriteCsv(text, window.MainPeriods, reference);
   } else {
-    for (const auto& l : window.MainLines) text << l << '\n';
+    // The name line comes from a file or the command line: shown, not acted on.
+    for (const auto& l : window.MainLines) text << PrintableText(l) << '\n';
   }
   out << text.str();
   return 0;

@@ -19,7 +19,7 @@ int RunFindPlace(const std::string& query, std::ostream& out, std::ostream& err)
     out << PlaceLabel(*p) << '\t' << FormatLatitude(p->Latitude) << '\t'
         << FormatLongitude(p->Longitude) << '\t' << p->ZoneId << '\n';
   if (!places.empty()) return 0;
-  err << "No place matches '" << PrintableText(query) << "'.";
+  err << "No place matches '" << PrintableText(EchoedText(query)) << "'.";
   if (const std::string nearest = NearestPlaceLabels(query); !nearest.empty())
     err << " Nearest names: " << nearest;
   err << '\n';

@@ -20,6 +20,7 @@
 #include "SettingsFiles.h"
 #include "TimeZones.h"
 #include "TimelineExport.h"
+#include "TimelineGeometry.h"
 #include "TimelineModel.h"
 #endif
 
@@ -53,6 +54,24 @@ bool IsTimelineFlag(const std::string& flag) {
   return flag == "--timeline" || flag == "--from-year" || flag == "--to-year" || flag == "--width";
 }
 
+// Reads the value of one of the timeline's options.  Throws TUsageError.
+void ReadTimelineValue(TTimelineRequest& r, const std::string& flag, const std::string& value) {
+  if (flag == "--timeline") {
+    try {
+      TimelineFormatOf(QString::fromStdString(value));
+    } catch (const ETimelineExportError&) {
+      throw TUsageError{"--timeline takes a file name ending in .png, .svg or .pdf, not '" + value +
+                        "'"};
+    }
+    r.File = value;
+  } else if (flag == "--width") {
+    r.Width = IntegerValue(flag, value, kMinWidth, kMaxWidth);
+  } else {
+    (flag == "--from-year" ? r.FromYear : r.ToYear) =
+        IntegerValue(flag, value, kMinIsoYear, kMaxIsoYear - 1);
+  }
+}
+
 // Takes the timeline's options out of the arguments.  Throws TUsageError.
 TTimelineRequest SplitArguments(const std::vector<std::string>& args) {
   TTimelineRequest r;
@@ -66,19 +85,12 @@ TTimelineRequest SplitArguments(const std::vector<std::string>& args) {
       if (i + 1 >= args.size()) throw TUsageError{flag + " needs a value"};
       value = args[++i];
     }
-    if (flag == "--timeline") {
-      try {
-        TimelineFormatOf(QString::fromStdString(*value));
-      } catch (const ETimelineExportError&) {
-        throw TUsageError{"--timeline takes a file name ending in .png, .svg or .pdf, not '" +
-                          *value + "'"};
-      }
-      r.File = *value;
-    } else if (flag == "--width") {
-      r.Width = IntegerValue(flag, *value, kMinWidth, kMaxWidth);
-    } else {
-      (flag == "--from-year" ? r.FromYear : r.ToYear) =
-          IntegerValue(flag, *value, kMinIsoYear, kMaxIsoYear - 1);
+    try {
+      ReadTimelineValue(r, flag, *value);
+    } catch (TUsageError& e) {
+      // A message echoes at most the beginning of a long value.
+      e.Message = WithEchoedText(std::move(e.Message), *value);
+      throw;
     }
   }
   if (r.FromYear && r.ToYear && *r.FromYear > *r.ToYear)
@@ -101,6 +113,14 @@ int WriteTimeline(const TTimelineRequest& r, const TListRequest& list, std::ostr
   std::optional<double> from, to;
   if (r.FromYear) from = FirstDayOfYear(*r.FromYear);
   if (r.ToYear) to = FirstDayOfYear(*r.ToYear + 1);
+  // A range too wide for the least zoom would be drawn as another range.
+  if (!FitsAcross(from.value_or(model.First), to.value_or(model.Last), r.Width)) {
+    const std::string years =
+        r.FromYear || r.ToYear ? "the years from --from-year to --to-year" : "the listing's years";
+    return UsageError(err, years + " do not fit across --width " + std::to_string(r.Width) +
+                               ": at most " + std::to_string(MaxYearsAcross(r.Width)) +
+                               " years fit at that width");
+  }
   TTimelineScene scene = FittedScene(model, r.Width, from, to);
   scene.Moment = LocalClockJulianDay(QDateTime::currentDateTime());
   scene.MomentLabel = "now " + TimelineDateText(*scene.Moment, list.Settings.DateStyle);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Coordinates.h"
 #include "Positions.h"
 #include "TimeScales.h"
 
@@ -39,7 +40,7 @@ TChartResult ComputeChart(double jdUtc, double latitudeDeg, double eastLongitude
                           std::optional<TSect> sectOverride) {
   TChartResult result;
   if (!LatitudeAdmitted(latitudeDeg)) {
-    result.Error = kLatitudeRefusedMessage;
+    result.Error = kLatitudeLimitMessage;
     return result;
   }
   if (!std::isfinite(eastLongitudeDeg)) {

@@ -71,4 +71,39 @@ bool IsPrintableText(std::string_view text) {
   return PrintableText(text) == text;
 }
 
+std::string PlainText(std::string_view text) {
+  std::string plain;
+  plain.reserve(text.size());
+  while (!text.empty()) {
+    char32_t c = 0;
+    const std::size_t length = Utf8Sequence(text, c);
+    if (length == 0)
+      plain += "\uFFFD";
+    else if (IsEscaped(c))
+      plain += ' ';
+    else
+      plain.append(text.substr(0, length));
+    text.remove_prefix(length == 0 ? 1 : length);
+  }
+  return plain;
+}
+
+std::string EchoedText(std::string_view text) {
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;  // a continuation byte
+    if (characters++ == kMaxEchoedCharacters) return std::string(text.substr(0, i)) + "\u2026";
+  }
+  return std::string(text);
+}
+
+std::string WithEchoedText(std::string message, std::string_view text) {
+  const std::string echoed = EchoedText(text);
+  if (text.empty() || echoed == text) return message;
+  for (std::size_t at = message.find(text); at != std::string::npos;
+       at = message.find(text, at + echoed.size()))
+    message.replace(at, text.size(), echoed);
+  return message;
+}
+
 }  // namespace ostrane

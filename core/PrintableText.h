@@ -24,4 +24,24 @@ std::size_t Utf8Sequence(std::string_view text, char32_t& codePoint);
 // True when PrintableText leaves `text` as it is.
 bool IsPrintableText(std::string_view text);
 
+// `text` (UTF-8) as a file or a field keeps it: every character that
+// PrintableText would escape (a line break, a tab, any other control
+// character, a bidirectional control) replaced by a space, and every byte
+// that is not part of well-formed UTF-8 by U+FFFD.  IsPrintableText holds
+// for the result; text for which it already held is kept as it is.
+std::string PlainText(std::string_view text);
+
+// How many characters of the user's input a message echoes.
+inline constexpr std::size_t kMaxEchoedCharacters = 60;
+
+// `text` as a message echoes it: whole when it has at most
+// kMaxEchoedCharacters characters (code points), else its first
+// kMaxEchoedCharacters followed by "\u2026" (an ellipsis).  Not made
+// printable: the message is, as a whole, when it is shown.
+std::string EchoedText(std::string_view text);
+
+// `message` with every occurrence of `text` (the user's input) in it
+// shortened as EchoedText shortens it.
+std::string WithEchoedText(std::string message, std::string_view text);
+
 }  // namespace ostrane

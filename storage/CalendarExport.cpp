@@ -147,6 +147,18 @@ std::string PeriodSummary(const ReleaseSettings& settings, const TPeriodSpan& pe
   return text;
 }
 
+namespace {
+
+// Text as an iCalendar text value may hold it: no control characters but
+// the tab (a line break of the text is written as the escape "\n").
+std::string CalendarValueText(std::string text) {
+  for (char& c : text)
+    if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == '\x7F') c = ' ';
+  return text;
+}
+
+}  // namespace
+
 std::string PeriodDescription(const ReleaseSettings& settings, const TPeriodSpan& period) {
   std::string place = "unknown";
   if (period.Place > 0) {
@@ -154,8 +166,8 @@ std::string PeriodDescription(const ReleaseSettings& settings, const TPeriodSpan
     if (AngleRank(period.Place) > 0) place += " (an angle: peak period)";
   }
   return "Level " + std::to_string(period.Level) + " (" + LevelName(period.Level) + ") of " +
-         settings.Name + "\nSign: " + LongSignNameOf(period.Counter) + "\nPlace from " +
-         AngleReferenceName(settings) + ": " + place +
+         CalendarValueText(settings.Name) + "\nSign: " + LongSignNameOf(period.Counter) +
+         "\nPlace from " + AngleReferenceName(settings) + ": " + place +
          "\nLoosing of the bond: " + (period.Loosing ? "yes" : "no");
 }
 

@@ -95,8 +95,10 @@ struct TCalendarRequest {
 // otherwise, with ", loosing of the bond" added when it is one.
 std::string PeriodSummary(const ReleaseSettings& settings, const TPeriodSpan& period);
 
-// The description: the level, the sign, the place (or "unknown") and
-// whether it is the loosing of the bond, one per line.
+// The description: the level (with the chart's name, its control
+// characters but the tab as spaces: iCalendar text holds none), the sign,
+// the place (or "unknown") and whether it is the loosing of the bond, one
+// per line.
 std::string PeriodDescription(const ReleaseSettings& settings, const TPeriodSpan& period);
 
 // The event's UID: the same for the same period of the same chart, so that

@@ -7,6 +7,7 @@
 
 #include "Coordinates.h"
 #include "Errors.h"
+#include "PrintableText.h"
 #include "TimeZones.h"
 
 namespace ostrane {
@@ -61,7 +62,8 @@ TPlaceReading ReadPlaceTexts(const TPlaceTexts& texts) {
   const std::string latitude = Trimmed(texts.Latitude), longitude = Trimmed(texts.Longitude);
   const std::string zone = Trimmed(texts.TimeZone), offset = Trimmed(texts.UtcOffset);
   TBirthPlace place;
-  place.Name = Trimmed(texts.Name);
+  // Kept as the name field keeps a name: no line breaks or other controls.
+  place.Name = Trimmed(PlainText(texts.Name));
   place.Latitude = ReadField<double>(latitude, ParseLatitude, errors);
   place.Longitude = ReadField<double>(longitude, ParseLongitude, errors);
   if (!zone.empty() && !IsKnownZone(zone)) errors.push_back(UnknownZoneMessage(zone) + ".");

@@ -32,7 +32,8 @@ struct TPlaceReading {
   std::vector<std::string> Errors;
 };
 
-// Reads the fields.  Spaces around each text do not count.  All fields
+// Reads the fields.  Spaces around each text do not count; the name's line
+// breaks and other control characters read as spaces (PlainText).  All fields
 // empty (the choices aside) give the empty place: no place.  A choice
 // outside its range reads as Ask or Computed.
 TPlaceReading ReadPlaceTexts(const TPlaceTexts& texts);

@@ -9,6 +9,7 @@
 #include "Coordinates.h"
 #include "Errors.h"
 #include "PlaceFields.h"
+#include "PrintableText.h"
 #include "TimeZones.h"
 
 namespace ostrane {
@@ -40,12 +41,13 @@ std::int32_t RadioGroupIndex(std::int32_t value, int items) {
 }
 
 std::vector<std::string> OptionsFileLines(const ReleaseSettings& s) {
-  return {s.Name,
+  // Text values as a line holds them: a line break must not split one.
+  return {PlainText(s.Name),
           std::to_string(s.MonthIndex),
           std::to_string(s.Day),
           std::to_string(s.Year),
-          s.TimeText,
-          s.JulianDateText,
+          PlainText(s.TimeText),
+          PlainText(s.JulianDateText),
           std::to_string(s.StartSign),
           std::to_string(s.ReleasingType),
           std::to_string(s.GeneralPeriods),
@@ -73,10 +75,10 @@ std::vector<std::string> ExtensionLines(const ReleaseSettings& s, TFileKind kind
   if (p.Name.empty() && !p.Latitude && !p.Longitude && p.TimeZone.empty() && !p.UtcOffsetSeconds &&
       p.Dst == kDstAsk && p.Sect == kSectComputed)
     return lines;
-  lines.push_back("place=" + p.Name);
+  lines.push_back("place=" + PlainText(p.Name));
   lines.push_back("latitude=" + (p.Latitude ? DegreesText(*p.Latitude) : std::string()));
   lines.push_back("longitude=" + (p.Longitude ? DegreesText(*p.Longitude) : std::string()));
-  lines.push_back("time-zone=" + p.TimeZone);
+  lines.push_back("time-zone=" + PlainText(p.TimeZone));
   lines.push_back("utc-offset=" +
                   (p.UtcOffsetSeconds ? FormatUtcOffset(*p.UtcOffsetSeconds) : std::string()));
   lines.push_back(std::string("dst-choice=") + ChoiceText(p.Dst, "earlier", "later"));

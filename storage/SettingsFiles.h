@@ -3,7 +3,9 @@
 // data and start sign of one chart each.
 //
 // Both are line files (LineFile.h) with one value a line.  A text line holds
-// the control's text unchanged; a number line holds a signed decimal integer
+// the control's text as PlainText (PrintableText.h) makes it: a line break or
+// another control character is written as a space, so that no value can
+// split a line; a number line holds a signed decimal integer
 // and is read back with StrToInt.  The first seven lines of the options file
 // have the layout of a user data file, so an options file opens as one.
 //

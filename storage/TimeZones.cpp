@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QTimeZone>
 
 #include <algorithm>
@@ -80,18 +82,31 @@ void Resolve(const QTimeZone& zone, qint64 local, double eastLongitude, TZoneRes
   r.Earlier = r.Later = OffsetAt(zone, local, eastLongitude);
 }
 
+// True when the time-zone database ($TZDIR, else /usr/share/zoneinfo)
+// holds a zone file (TZif) of that name.
+bool HoldsZoneFile(const std::string& zoneId) {
+  const QByteArray dir = qgetenv("TZDIR");
+  QFile file((dir.isEmpty() ? QStringLiteral("/usr/share/zoneinfo") : QString::fromLocal8Bit(dir)) +
+             '/' + QString::fromStdString(zoneId));
+  return QFileInfo(file).isFile() && file.open(QIODevice::ReadOnly) && file.read(4) == "TZif";
+}
+
 }  // namespace
 
 bool IsKnownZone(const std::string& zoneId) {
   if (zoneId.empty()) return false;
   const QByteArray id = QByteArray::fromStdString(zoneId);
   if (QTimeZone::isTimeZoneIdAvailable(id)) return true;
-  // Qt lists only the current names but opens the links of old ones; any
-  // other text it would read as a POSIX rule.
+  // Qt lists only the zones of the database's tables ("Europe/Amsterdam"),
+  // not its links and other entries ("Europe/Kiev", "CET", "Japan",
+  // "EST5EDT"), but opens them; any other text it would read as a POSIX
+  // rule.  So an id counts when the database holds a zone file of that name.
   constexpr std::string_view kIdCharacters =
       "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789/_+-";
-  return zoneId.find('/') != std::string::npos &&
-         zoneId.find_first_not_of(kIdCharacters) == std::string::npos && QTimeZone(id).isValid();
+  if (zoneId.find_first_not_of(kIdCharacters) != std::string::npos || zoneId.front() == '/' ||
+      zoneId.front() == '-')
+    return false;
+  return HoldsZoneFile(zoneId) && QTimeZone(id).isValid();
 }
 
 std::string UnknownZoneMessage(const std::string& zoneId) {

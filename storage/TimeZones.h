@@ -56,9 +56,10 @@ struct TZoneResolution {
 };
 
 // True when `zoneId` names a zone of the database: an IANA id the database
-// lists ("Europe/Amsterdam", "UTC"), or an obsolete name that it keeps as a
-// link ("Europe/Kiev").  A POSIX rule text such as "EST5EDT" or "ABC3" is
-// not a zone here.
+// lists ("Europe/Amsterdam", "UTC"), an obsolete name that it keeps as a
+// link ("Europe/Kiev", "Japan") or another zone it holds ("CET", "GMT",
+// "EST5EDT").  A POSIX rule text that the database does not hold as a zone,
+// such as "ABC3" or "EST5", is not a zone here.
 bool IsKnownZone(const std::string& zoneId);
 
 // "'<id>' is not a time zone of the time-zone database", without a stop.

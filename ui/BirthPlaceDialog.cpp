@@ -12,6 +12,7 @@
 #include <QTimeZone>
 
 #include "BuiltInPlaces.h"
+#include "NameField.h"
 #include "TimeZones.h"
 
 namespace ostrane {
@@ -66,6 +67,8 @@ TBirthPlaceDialog::TBirthPlaceDialog(QWidget* parent) : QDialog(parent) {
   EditTimeZone = Named(new QLineEdit(this), "EditTimeZone");
   EditTimeZone->setPlaceholderText("Europe/Amsterdam");
   EditTimeZone->setCompleter(ZoneCompleter(this));
+  // A file keeps the name and the zone: no line breaks or other controls.
+  for (QLineEdit* edit : {EditPlaceSearch, EditTimeZone}) new TPlainTextField(edit);
   LabelZoneOffset = Named(new QLabel(this), "LabelZoneOffset");
   LabelZoneOffset->setTextInteractionFlags(Qt::TextSelectableByMouse);
   EditUtcOffset = Named(new QLineEdit(this), "EditUtcOffset");

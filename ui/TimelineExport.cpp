@@ -54,8 +54,12 @@ QByteArray RenderSvg(const TTimelineModel& model, const TTimelineScene& scene) {
   generator.setSize(size);
   generator.setResolution(kResolution);
   generator.setViewBox(QRect(QPoint(0, 0), size));
+  // The generator writes the title and the description as they are, not as
+  // XML text: escaped here.  Its drawn text it escapes itself.
   generator.setTitle("Ostrane timeline");
-  generator.setDescription(QString::fromStdString("Releasing periods of " + model.Settings.Name));
+  generator.setDescription(
+      XmlCharacters(QString::fromStdString("Releasing periods of " + model.Settings.Name))
+          .toHtmlEscaped());
   QPainter painter(&generator);
   DrawTimeline(painter, model, scene);
   painter.end();

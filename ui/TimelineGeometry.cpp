@@ -62,6 +62,36 @@ TTimelineScale TTimelineScale::Panned(double dx) const {
   return panned;
 }
 
+TTimelineScale TTimelineScale::Within(double first, double last, double right, double keep) const {
+  TTimelineScale kept = *this;
+  if (!(last >= first)) return kept;
+  keep =
+      std::clamp(std::min(keep, (last - first) * PixelsPerDay), 0.0, std::max(right - Left, 0.0));
+  if (X(last) < Left + keep) kept.FirstDay = last - keep / PixelsPerDay;
+  if (X(first) > right - keep) kept.FirstDay = first - (right - keep - Left) / PixelsPerDay;
+  return kept;
+}
+
+namespace {
+
+double PlotWidth(double width) {
+  TTimelineLayout layout;
+  layout.Width = width;
+  return layout.PlotRight() - layout.PlotLeft();
+}
+
+}  // namespace
+
+std::int32_t MaxYearsAcross(double width) {
+  // Any n whole years last at most n x 365.25 + 0.75 days.
+  const double days = PlotWidth(width) / kMinPixelsPerDay;
+  return static_cast<std::int32_t>(std::max(0.0, std::floor((days - 1.0) / kDaysPerYear)));
+}
+
+bool FitsAcross(double from, double to, double width) {
+  return (to - from) * kMinPixelsPerDay <= PlotWidth(width);
+}
+
 double TTimelineLayout::PlotRight() const {
   return std::max(Width - kRightMargin, kGutter + 1.0);
 }

@@ -37,7 +37,19 @@ struct TTimelineScale {
   TTimelineScale Zoomed(double factor, double aboutX) const;
   // Moved by dx pixels: what was at x is then at x + dx.
   TTimelineScale Panned(double dx) const;
+  // Moved as little as keeps some of the days [first, last] between Left
+  // and x = right: at least `keep` pixels of them, or all of them when they
+  // are narrower.  The zoom stays.
+  TTimelineScale Within(double first, double last, double right, double keep) const;
 };
+
+// The most years that the plot of a surface `width` pixels wide shows
+// (at the least zoom), whichever years they are: any range of that many
+// whole years fits.
+std::int32_t MaxYearsAcross(double width);
+// True when the days [from, to) fit across the plot of a surface `width`
+// pixels wide, so that TTimelineScale::Fit shows them all.
+bool FitsAcross(double from, double to, double width);
 
 // The rows, top to bottom: the time axis, then per track a title row, the
 // general periods' band and the sub periods' band, then the legend.  The

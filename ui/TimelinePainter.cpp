@@ -23,8 +23,9 @@ const QColor kGridText(70, 70, 70);
 constexpr const char* kMonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
+// Drawn text: an SVG drawing writes it as XML text.
 QString Text(const std::string& s) {
-  return QString::fromStdString(s);
+  return XmlCharacters(QString::fromStdString(s));
 }
 
 // The default face by the name it resolves to ("DejaVu Sans" rather than
@@ -289,6 +290,23 @@ void DrawLegend(QPainter& p, const TTimelineModel& model, const TTimelineScene& 
 }
 
 }  // namespace
+
+QString XmlCharacters(const QString& text) {
+  QString kept;
+  kept.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    const char16_t u = c.unicode();
+    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+      kept += c;
+      kept += text[++i];
+    } else if (!c.isSurrogate() && u != 0xFFFE && u != 0xFFFF &&
+               (u >= 0x20 || u == u'\t' || u == u'\n' || u == u'\r')) {
+      kept += c;
+    }
+  }
+  return kept;
+}
 
 TPlaceStyle PlaceStyle(int place) {
   switch (AngleRank(place)) {

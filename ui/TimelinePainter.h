@@ -46,6 +46,11 @@ struct TTimelineScene {
 // the legend.  Every item of TimelineItems is drawn as one rectangle
 // (QPainter::drawRect) and nothing else is, so an SVG of it holds exactly
 // one <rect> element per period shown.
+// `text` without the characters XML 1.0 cannot hold (the C0 controls but
+// tab, line feed and carriage return; U+FFFE, U+FFFF; a surrogate that is
+// not part of a pair), so that the text of an SVG drawing parses.
+QString XmlCharacters(const QString& text);
+
 void DrawTimeline(QPainter& painter, const TTimelineModel& model, const TTimelineScene& scene);
 
 }  // namespace ostrane

@@ -15,6 +15,7 @@ namespace {
 
 constexpr double kKeyZoom = 1.5;
 constexpr double kKeyPanShare = 0.125;  // of the plot's width
+constexpr double kKeptShare = 0.1;      // of the plot's width: the listing kept in sight
 // The zoom factor of one wheel notch (120 eighths of a degree).
 constexpr double kWheelZoomPerNotch = 1.25;
 
@@ -82,6 +83,10 @@ TTimelineScene TTimelineView::Scene() const {
 void TTimelineView::SetScale(const TTimelineScale& scale) {
   FScale = scale;
   FScale.Left = TTimelineLayout::kGutter;
+  // Some of the listing stays in sight, however far it is moved.
+  if (!FModel.Empty())
+    FScale = FScale.Within(FModel.First, FModel.Last, Layout().PlotRight(),
+                           (Layout().PlotRight() - Layout().PlotLeft()) * kKeptShare);
   FFitting = false;
   update();
 }

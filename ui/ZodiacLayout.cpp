@@ -77,6 +77,8 @@ void TFormZodiac::BuildControls() {
   SetHint(EditTime,
           "Assumes standard time, reset to standard time if daylight savings time was in effect.");
   EditJD = Named(new QLineEdit(GroupBox1), "EditJD");
+  // The files keep both texts: no line breaks or other controls.
+  for (QLineEdit* edit : {EditTime, EditJD}) new TPlainTextField(edit);
   BtnNow = Button("BtnNow", "No&w", GroupBox1);
   BtnShowDate = Button("BtnShowDate", "Show D&ate", GroupBox1);
   BtnShowJulian = Button("BtnShowJulian", "Show J&ulian", GroupBox1);

@@ -3,8 +3,10 @@
 // characters.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <fstream>
 #include <sstream>
@@ -133,6 +135,94 @@ TEST(ListMessages, TheNameTakesTextWithoutControlCharacters) {
     EXPECT_EQ(r.err, c.err);
     EXPECT_TRUE(!c.err.empty() || r.out.find("\n" + c.name + "\n") != std::string::npos)
         << "the name is listed";
+  }
+}
+
+// A chart file's name that would retitle the window and clear the screen:
+// the listing shows it escaped, the calendar holds no control characters
+// but the line ends of its lines, the timeline's SVG holds it as XML text.
+TEST(ListMessages, AHostileNameFromAFileIsShownNotActedOn) {
+  QTemporaryDir dir;
+  const std::string chart = dir.filePath("chart.txt").toStdString();
+  const std::string ics = dir.filePath("periods.ics").toStdString();
+  const std::string svg = dir.filePath("timeline.svg").toStdString();
+  std::ofstream(chart, std::ios::binary)
+      << "\x1b]0;owned\x07<script>A & B</script>\x1b[2J\r\n3\r\n14\r\n1961\r\n06:15\r\n\r\n4\r\n";
+
+  const Result listing = RunList({"--chart", chart});
+  ASSERT_EQ(listing.status, 0) << listing.err;
+  EXPECT_NE(listing.out.find("\n\\x1b]0;owned\\x07<script>A & B</script>\\x1b[2J\n"),
+            std::string::npos)
+      << listing.out;
+  EXPECT_EQ(listing.out.find('\x1b'), std::string::npos);
+
+  const Result calendar = RunList({"--chart", chart, "--ics", ics});
+  ASSERT_EQ(calendar.status, 0) << calendar.err;
+  QFile icsFile(QString::fromStdString(ics));
+  ASSERT_TRUE(icsFile.open(QIODevice::ReadOnly));
+  const QByteArray icsBytes = icsFile.readAll();
+  // Unfolded, the description holds the name with spaces for the controls.
+  EXPECT_TRUE(
+      QByteArray(icsBytes).replace("\r\n ", "").contains("owned <script>A & B</script> [2J\\n"))
+      << icsBytes.toStdString();
+  for (qsizetype i = 0; i < icsBytes.size(); ++i) {
+    const auto c = static_cast<unsigned char>(icsBytes[i]);
+    const bool lineEnd = c == '\r' && i + 1 < icsBytes.size() && icsBytes[i + 1] == '\n';
+    const bool afterCr = c == '\n' && i > 0 && icsBytes[i - 1] == '\r';
+    if ((c < 0x20 && c != '\t' && !lineEnd && !afterCr) || c == 0x7F)
+      ADD_FAILURE() << "control byte " << int(c) << " at " << i;
+  }
+
+  const Result timeline = RunList({"--chart", chart, "--timeline", svg});
+  ASSERT_EQ(timeline.status, 0) << timeline.err;
+  QFile svgFile(QString::fromStdString(svg));
+  ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+  QXmlStreamReader xml(&svgFile);
+  QString description;
+  bool script = false;
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    script = script || xml.name() == QLatin1String("script");
+    if (xml.name() == QLatin1String("desc")) description = xml.readElementText();
+  }
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  EXPECT_FALSE(script);
+  EXPECT_EQ(description.toStdString(), "Releasing periods of ]0;owned<script>A & B</script>[2J");
+}
+
+// Long input is echoed as its first 60 characters and an ellipsis; a
+// timeline wider than its width holds is refused, naming what fits.
+TEST(ListMessages, LongInputIsEchoedShortAndTooManyYearsRefused) {
+  QTemporaryDir dir;
+  const std::string svg = dir.filePath("t.svg").toStdString();
+  const std::string query(131 * 1024, 'q'), echoed = std::string(60, 'q') + "\u2026";
+  std::string euros;  // 61 characters of three bytes
+  for (int i = 0; i < 61; ++i) euros += "\u20ac";
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string err;  // followed by kTry when a usage error (status 2)
+  } cases[] = {
+      {{"--place", query}, 2, "ostrane-list: --place: no place matches '" + echoed + "'\n"},
+      {{"--find-place", query}, 1, "No place matches '" + echoed + "'.\n"},
+      {{"--tz", query},
+       2,
+       "ostrane-list: --tz: '" + echoed + "' is not a time zone of the time-zone database\n"},
+      {{"--find-place", euros}, 1, "No place matches '" + euros.substr(0, 180) + "\u2026'.\n"},
+      {{"--timeline", query},
+       2,
+       "ostrane-list: --timeline takes a file name ending in .png, .svg or .pdf, not '" + echoed +
+           "'\n"},
+      {{"--timeline", svg, "--width", "200", "--from-year", "0", "--to-year", "5000"},
+       2,
+       "ostrane-list: the years from --from-year to --to-year do not fit across --width 200: at "
+       "most 3121 years fit at that width\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args[0] + " " + c.args[1].substr(0, 10));
+    const Result r = RunList(c.args);
+    EXPECT_EQ(r.status, c.status);
+    EXPECT_EQ(r.err, c.status == 2 ? c.err + kTry : c.err);
   }
 }
 

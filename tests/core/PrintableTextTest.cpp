@@ -43,5 +43,27 @@ TEST(PrintableText, WhatATerminalWouldActOnIsEscaped) {
   }
 }
 
+// What a file keeps: what PrintableText escapes becomes a space (a byte that
+// is not UTF-8 U+FFFD), so that a value never splits a line.
+TEST(PlainText, ControlsBecomeSpacesAndTheRestStays) {
+  const struct {
+    const char* what;
+    std::string text, plain;
+  } cases[] = {
+      {"plain", "Ren\xC3\xA9 \xE2\x82\xAC", "Ren\xC3\xA9 \xE2\x82\xAC"},
+      {"a record in a line", "A\r\nfortune=3", "A  fortune=3"},
+      {"NUL, tab and DEL", std::string("a\0\t\x7F", 4), "a   "},
+      {"C1 and an override",
+       "\xC2\x9B"
+       "2J\xE2\x80\xAE",
+       " 2J "},
+      {"not UTF-8", "Jos\xE9!", "Jos\xEF\xBF\xBD!"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PlainText(c.text), c.plain) << c.what;
+    EXPECT_TRUE(IsPrintableText(PlainText(c.text))) << c.what;
+  }
+}
+
 }  // namespace
 }  // namespace ostrane

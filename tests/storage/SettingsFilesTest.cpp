@@ -103,6 +103,53 @@ TEST(SettingsFiles, RoundTrip) {
   }
 }
 
+// A text value holding line breaks or other controls stays on its line:
+// both files load again, with those characters as spaces.
+TEST(SettingsFiles, HostileTextValuesKeepTheirLines) {
+  const struct {
+    const char* what;
+    std::function<void(ReleaseSettings&, const std::string&)> set;
+  } fields[] = {
+      {"name", [](ReleaseSettings& s, const std::string& v) { s.Name = v; }},
+      {"time", [](ReleaseSettings& s, const std::string& v) { s.TimeText = v; }},
+      {"Julian Date", [](ReleaseSettings& s, const std::string& v) { s.JulianDateText = v; }},
+      {"place name", [](ReleaseSettings& s, const std::string& v) { s.Place.Name = v; }},
+  };
+  const struct {
+    const char* what;
+    std::string text, kept;
+  } values[] = {
+      {"records", "A\r\nfortune=x\nlatitude=91", "A  fortune=x latitude=91"},
+      {"terminal escapes", "\x1b]0;t\x07\x1b[2J", " ]0;t  [2J"},
+  };
+  TempDir dir;
+  for (const auto& field : fields) {
+    for (const auto& value : values) {
+      SCOPED_TRACE(std::string(field.what) + ", " + value.what);
+      ReleaseSettings saved = Custom(), expected = Custom();
+      saved.Day = expected.Day = 28;
+      saved.Place.Name = expected.Place.Name = "Amsterdam";
+      saved.Place.Latitude = expected.Place.Latitude = 52.37;
+      saved.Place.Longitude = expected.Place.Longitude = 4.89;
+      saved.Place.TimeZone = expected.Place.TimeZone = "Europe/Amsterdam";
+      field.set(saved, value.text);
+      field.set(expected, value.kept);
+      const std::string options = dir.Path(kOptionsFileName), chart = dir.Path("Chart.txt");
+      ASSERT_TRUE(SaveOptionsFile(options, saved).Ok);
+      ASSERT_TRUE(SaveUserDataFile(chart, saved).Ok);
+      ReleaseSettings restored;
+      ASSERT_NO_THROW(LoadSettingsFile(options, kOptionsFileLineCount, restored));
+      ExpectEqual(restored, expected);
+      EXPECT_EQ(restored.Place.Name, expected.Place.Name);
+      ReleaseSettings opened;
+      ASSERT_NO_THROW(LoadSettingsFile(chart, kUserDataLineCount, opened));
+      EXPECT_EQ(opened.Name, expected.Name);
+      EXPECT_EQ(opened.TimeText, expected.TimeText);
+      EXPECT_EQ(opened.Place.Name, expected.Place.Name);
+    }
+  }
+}
+
 TEST(SettingsFiles, WindowsChartFile) {
   TempDir dir;
   const std::string path = dir.Path("Windows.txt");

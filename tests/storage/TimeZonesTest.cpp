@@ -107,13 +107,16 @@ TEST(TimeZones, AManualOffsetOverridesTheZoneWhichIsStillResolved) {
 }
 
 TEST(TimeZones, KnownZones) {
-  // Europe/Kiev: an old name, kept as a link.
-  for (const char* zone :
-       {"Europe/Amsterdam", "America/Argentina/Buenos_Aires", "UTC", "Europe/Kiev", "Etc/GMT-14"})
+  // Europe/Kiev: an old name, kept as a link; the database's zones without
+  // a slash, links ("Japan") and rules it holds as zones ("EST5EDT") alike.
+  for (const char* zone : {"Europe/Amsterdam", "America/Argentina/Buenos_Aires", "UTC",
+                           "Europe/Kiev", "Etc/GMT-14", "CET", "GMT", "Japan", "EST5EDT"})
     EXPECT_TRUE(IsKnownZone(zone)) << zone;
-  // POSIX rules, paths and another case are not zones.
-  for (const char* zone : {"", "Europe/Atlantis", "europe/amsterdam", "EST5EDT", "CET-1CEST",
-                           "../zoneinfo/UTC", "/usr/share/zoneinfo/UTC"})
+  // POSIX rules the database does not hold, paths, the database's other
+  // files and another case are not zones.
+  for (const char* zone :
+       {"", "Europe/Atlantis", "europe/amsterdam", "EST5", "ABC3", "CET-1CEST", "../zoneinfo/UTC",
+        "/usr/share/zoneinfo/UTC", "zone.tab", "posix", "Europe"})
     EXPECT_FALSE(IsKnownZone(zone)) << "'" << zone << "'";
 }
 

@@ -112,6 +112,28 @@ TEST_F(BirthPlace, SearchCompletesAsYouTypeAndChoosingFillsTheFields) {
   }
 }
 
+// The fields whose texts the files keep take no line breaks or other
+// controls: pasted, each becomes a space.
+TEST_F(BirthPlace, PastedControlCharactersBecomeSpaces) {
+  const QString pasted = QString::fromUtf8("A\r\nfortune=3\x1b[2J\t\xE2\x80\xAE");
+  const std::string kept = "A  fortune=3 [2J  ";
+  CreateWindows();
+  for (const char* name : {"EditName", "EditTime", "EditJD"}) {
+    auto* edit = W<QLineEdit>(name);
+    edit->clear();
+    edit->insert(pasted);
+    EXPECT_EQ(edit->text().toStdString(), kept) << name;
+  }
+  InDialog([&](TBirthPlaceDialog& dialog) {
+    for (const char* name : {"EditPlaceSearch", "EditTimeZone"}) {
+      auto* edit = Find<QLineEdit>(&dialog, name);
+      edit->clear();
+      edit->insert(pasted);
+      EXPECT_EQ(edit->text().toStdString(), kept) << name;
+    }
+  });
+}
+
 TEST_F(BirthPlace, TypedFieldsAreCheckedBeforeOkCloses) {
   const struct {
     const char *latitude, *longitude, *zone, *offset;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -112,6 +113,58 @@ TEST(TimelineExport, EveryFormatDrawsTheSceneAtItsSize) {
     EXPECT_NEAR(box.captured(1).toDouble(), c.width * 0.75, 0.5);
     EXPECT_NEAR(box.captured(2).toDouble(), height * 0.75, 0.5);
   }
+}
+
+// A hostile chart name (and drawn label) is XML text in the SVG: the file
+// parses, the text reads back (what XML cannot hold dropped), and no markup
+// comes of it.
+TEST(TimelineExport, SvgTextIsEscapedXml) {
+  const struct {
+    const char* what;
+    std::string name, read;  // as set, as the SVG's description holds it
+    const char* drawn;       // the beginning of the label as drawn
+  } cases[] = {
+      {"ampersand", "A & B", "A & B", "A & B"},
+      {"a script", "<script>alert(1)</script>", "<script>alert(1)</script>",
+       "<script>alert(1)</script>"},
+      // Drawn, the tab is laid out as a space.
+      {"controls", "\x01Name\x1b[2J\t\x7F", "Name[2J\t\x7F", "Name[2J "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TTimelineSource source = WorkedExample();
+    source.Settings.Name = c.name;
+    const TTimelineModel model = BuildTimelineModel(source, -1);
+    TTimelineScene scene = FittedScene(model, 800.0);
+    scene.Moment = (model.First + model.Last) / 2.0;
+    scene.MomentLabel = c.name;
+    QXmlStreamReader xml(RenderTimeline(model, scene, TTimelineFormat::Svg));
+    QStringList elements, texts;
+    QString description;
+    while (!xml.atEnd()) {
+      const auto token = xml.readNext();
+      if (token != QXmlStreamReader::StartElement) continue;
+      elements << xml.name().toString();
+      if (xml.name() == QLatin1String("desc"))
+        description = xml.readElementText();
+      else if (xml.name() == QLatin1String("text"))
+        texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    }
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_FALSE(elements.contains("script"));
+    EXPECT_EQ(description.toStdString(), "Releasing periods of " + c.read);
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                            [&](const QString& t) { return t.startsWith(c.drawn); }))
+        << "the moment's label: " << texts.join('|').toStdString();
+  }
+  // A lone surrogate and the noncharacters U+FFFE, U+FFFF; a pair stays.
+  QString odd = QStringLiteral("a");
+  odd += QChar(0xD800);
+  odd += QLatin1Char('b');
+  for (const char16_t u : {0xFFFE, 0xFFFF, 0xDC00}) odd += QChar(u);
+  odd += QString::fromUtf8("\xF0\x9F\x98\x80");
+  odd += QChar(0xD83D);
+  EXPECT_EQ(XmlCharacters(odd), QString::fromUtf8("ab\xF0\x9F\x98\x80"));
 }
 
 TEST(TimelineExport, AFailedWriteLeavesTheOldFileAndSaysWhy) {

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "IsoDateText.h"
 #include "TimelineExport.h"
 #include "TimelineGeometry.h"
 #include "TimelineTestSupport.h"
@@ -93,6 +94,41 @@ TEST(TimelineScale, FitCentresWhatItCannotSpread) {
     const double middle = c.to > c.from ? (c.from + c.to) / 2.0 : c.from;
     EXPECT_NEAR(scale.Day(kPlotLeft + c.width / 2.0), middle, 1e-6);
   }
+}
+
+// However far it is panned, some of the listing stays in the plot.
+TEST(TimelineScale, PanningKeepsSomeOfTheListingInSight) {
+  const double right = kPlotLeft + 500.0, keep = 50.0;  // a pixel a day
+  const struct {
+    const char* name;
+    double firstDay, lastListed;  // the day at the left edge; the listing's last
+    double keptFirstDay;
+  } cases[] = {
+      {"in sight: as it was", kBirth - 100.0, kBirth + 1000.0, kBirth - 100.0},
+      {"all but 20 pixels gone left", kBirth + 980.0, kBirth + 1000.0, kBirth + 950.0},
+      {"far past its end", kBirth + 1e6, kBirth + 1000.0, kBirth + 950.0},
+      {"far before its start", kBirth - 1e6, kBirth + 1000.0, kBirth - 450.0},
+      {"narrower than kept: all of it", kBirth + 1e6, kBirth + 10.0, kBirth},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const TTimelineScale scale{c.firstDay, 1.0, kPlotLeft};
+    EXPECT_NEAR(scale.Within(kBirth, c.lastListed, right, keep).FirstDay, c.keptFirstDay, 1e-6);
+  }
+}
+
+// Any range of MaxYearsAcross whole years fits; two years more do not.
+TEST(TimelineScale, TheMostYearsThatFitAWidth) {
+  for (const double width : {200.0, 333.0, 400.0}) {
+    const std::int32_t years = MaxYearsAcross(width);
+    for (const std::int32_t first : {-4712, -1, 1500, 1896, 2000}) {
+      SCOPED_TRACE(std::to_string(width) + " pixels from " + std::to_string(first));
+      const auto day = [](std::int32_t year) { return CivilJulianDay({year, 1, 1, 0}); };
+      EXPECT_TRUE(FitsAcross(day(first), day(first + years), width));
+      EXPECT_FALSE(FitsAcross(day(first), day(first + years + 2), width));
+    }
+  }
+  EXPECT_EQ(MaxYearsAcross(200.0), 3121);
 }
 
 TEST(TimelineHits, APointHitsThePeriodDrawnThere) {
