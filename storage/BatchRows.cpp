@@ -13,6 +13,7 @@
 #include "IntegerText.h"
 #include "IsoDateText.h"
 #include "Marks.h"
+#include "PrintableText.h"
 #include "Releasing.h"
 #include "TimeZones.h"
 
@@ -78,7 +79,7 @@ ReleaseSettings RowSettings(const TBatchColumns& c, const std::vector<std::strin
     const TPlace* place = cache.Place(name);
     if (!place) {
       const std::string nearest = NearestPlaceLabels(name);
-      throw TRowError{"no place is named '" + name + "'" +
+      throw TRowError{"no place is named '" + EchoedText(name) + "'" +
                       (nearest.empty() ? "" : "; nearest names: " + nearest)};
     }
     SetBirthPlace(p, *place);
