@@ -9,17 +9,22 @@
 //                 Moon's geocentric vector / (1 + 81.30057)
 //
 // Accuracy budget, against ERFA's full models (IAU 2000A nutation eraNut06a,
-// the Earth's ephemeris eraEpv00, eraPn06 + eraGst06) over 1800-2100, which
-// tests/astro/ModelBudgetTest.cpp asserts over 601 instants (8 latitudes):
-//   the Sun 10", the Moon, the Ascendant and the local sidereal time 1".
-// Largest differences measured there: the Sun 9.0" (200,000 instants: 9.06"),
-// the Moon 0.004", the local sidereal time 0.004", the Ascendant 0.03"
-// (latitudes up to 66); nutation 0.004" in longitude.  Before 1800, for
-// orientation: 1000-1800 the Sun 10.3", the rest under 0.05"; -500..1000 the
-// Sun 20", the rest under 0.3".  Against an independent ephemeris (PyEphem,
-// tests/astro/GoldenPositions.h) the positions stay within 0.01 degree from
-// 1800, 0.05 from 1000 and 0.2 back to -500.  The chart costs about 9 us
-// (bench/AstroBench.cpp; 65 us with the full models).
+// the Earth's ephemeris eraEpv00, the sidereal time eraPn06 + eraGst06) over
+// 1800-2100: the Sun within 10", the Moon, the Ascendant and the local
+// sidereal time within 1".  tests/astro/ModelBudgetTest.cpp asserts it over
+// 601 instants (the Ascendant at 8 latitudes up to 66) and prints the largest
+// differences.  Measured over 100,000 instants of 1800-2100: the Sun 9.06"
+// (2080; the barycentre of eraPlan94), the Moon 0.004" (the nutation in
+// longitude, 0.004"), the local sidereal time 0.004", the Ascendant 0.015" up
+// to latitude 60 and 0.06" at 66 (601 instants).  For orientation, 1000-1800:
+// the Sun 10.3", the Moon and the sidereal time 0.07", the Ascendant 0.3" (to
+// 60) and 1.5" (at 66); -500..1000: the Sun 19.6", the Moon 0.4", the
+// sidereal time 5.7" (the classical equation of the equinoxes drifts from
+// eraGst06 far from J2000), the Ascendant 26" (to 60) and 150" (at 66).
+// Against an independent ephemeris (PyEphem, tests/astro/GoldenPositions.h)
+// the positions stay within 0.01 degree from 1800, 0.05 from 1000 and 0.2
+// back to -500.  A chart costs about 6 us of CPU time (bench/AstroBench.cpp),
+// 65 us with the full models.
 //
 // Conventions:
 //   jdTt, jdUt1   Julian Days on the TT and UT1 scales (TimeScales.h); passed
