@@ -58,13 +58,12 @@ TChartResult ComputeChart(double jdUtc, double latitudeDeg, double eastLongitude
   chart.JdTt = scales->JdTt;
   chart.DubiousYear = scales->DubiousYear;
 
-  const TNutation nutation = ComputeNutation(chart.JdTt);
-  const double obliquity = TrueObliquityDeg(chart.JdTt, nutation);
-  const double siderealTime =
-      LocalSiderealTimeDeg(chart.JdUt1, chart.JdTt, eastLongitudeDeg, nutation);
+  const TSkyOfDate sky = ComputeSkyOfDate(chart.JdTt);
+  const double obliquity = sky.TrueObliquityDeg;
+  const double siderealTime = LocalSiderealTimeDeg(chart.JdUt1, sky, eastLongitudeDeg);
   chart.AscendantDeg = *AscendantDeg(siderealTime, obliquity, latitudeDeg);
-  chart.SunDeg = SunLongitudeDeg(chart.JdTt, nutation);
-  chart.MoonDeg = MoonLongitudeDeg(chart.JdTt, nutation);
+  chart.SunDeg = SunLongitudeDeg(sky);
+  chart.MoonDeg = MoonLongitudeDeg(sky);
   chart.SunAltitudeDeg = SunAltitudeDeg(chart.SunDeg, obliquity, siderealTime, latitudeDeg);
 
   chart.ComputedSect = chart.SunAltitudeDeg > 0.0 ? TSect::Day : TSect::Night;

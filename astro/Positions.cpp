@@ -16,13 +16,20 @@ double SinceJ2000(double jd) {
   return jd - ERFA_DJ00;
 }
 
-// Longitude in the mean ecliptic and equinox of date of a GCRS vector, degrees.
-double EclipticOfDateLongitudeDeg(double jdTt, double gcrs[3]) {
-  double rm[3][3];
-  eraEcm06(ERFA_DJ00, SinceJ2000(jdTt), rm);
-  double ecliptic[3];
-  eraRxp(rm, gcrs, ecliptic);
-  return std::atan2(ecliptic[1], ecliptic[0]) * kRadToDeg;
+// The Earth-Moon mass ratio (IAU 2009), which places the barycentre on the
+// line from the Earth to the Moon at 1 / (1 + 81.30057) of the way.
+constexpr double kEarthMoonMassRatio = 81.30057;
+
+// Arcseconds to degrees.
+constexpr double kArcsecToDeg = 1.0 / 3600.0;
+
+// Longitude in the mean ecliptic and equinox of date of a GCRS vector plus
+// the nutation in longitude, degrees in [0, 360).
+double ApparentLongitudeDeg(const TSkyOfDate& sky, const double gcrs[3]) {
+  const double(&rm)[3][3] = sky.GcrsToEcliptic;
+  const double x = rm[0][0] * gcrs[0] + rm[0][1] * gcrs[1] + rm[0][2] * gcrs[2];
+  const double y = rm[1][0] * gcrs[0] + rm[1][1] * gcrs[1] + rm[1][2] * gcrs[2];
+  return NormalizeDegrees(std::atan2(y, x) * kRadToDeg + sky.Nutation.LongitudeDeg);
 }
 
 }  // namespace
@@ -41,7 +48,7 @@ double NormalizeDegrees(double angleDeg) {
 TNutation ComputeNutation(double jdTt) {
   double dpsi = 0.0;
   double deps = 0.0;
-  eraNut06a(ERFA_DJ00, SinceJ2000(jdTt), &dpsi, &deps);
+  eraNut00b(ERFA_DJ00, SinceJ2000(jdTt), &dpsi, &deps);
   return {dpsi * kRadToDeg, deps * kRadToDeg};
 }
 
@@ -49,52 +56,63 @@ double TrueObliquityDeg(double jdTt, const TNutation& nutation) {
   return eraObl06(ERFA_DJ00, SinceJ2000(jdTt)) * kRadToDeg + nutation.ObliquityDeg;
 }
 
-double SunLongitudeDeg(double jdTt, const TNutation& nutation) {
-  double heliocentric[2][3];
-  double barycentric[2][3];
-  // Status +1 only says the date lies outside 1900-2100.
-  eraEpv00(ERFA_DJ00, SinceJ2000(jdTt), heliocentric, barycentric);
+TSkyOfDate ComputeSkyOfDate(double jdTt) {
+  TSkyOfDate sky;
+  sky.JdTt = jdTt;
+  sky.Nutation = ComputeNutation(jdTt);
+  const double meanObliquity = eraObl06(ERFA_DJ00, SinceJ2000(jdTt));
+  sky.MeanObliquityDeg = meanObliquity * kRadToDeg;
+  sky.TrueObliquityDeg = TrueObliquityDeg(jdTt, sky.Nutation);
+  // The complementary terms of eraEect00 above 0.0001": 0.00264096" sin(Omega)
+  // and 0.00006352" sin(2 Omega), Omega the Moon's mean ascending node.
+  const double omega = eraFaom03(SinceJ2000(jdTt) / ERFA_DJC);
+  sky.EquationOfEquinoxesDeg =
+      sky.Nutation.LongitudeDeg * std::cos(meanObliquity) +
+      (0.00264096 * std::sin(omega) + 0.00006352 * std::sin(2.0 * omega)) * kArcsecToDeg;
+  eraEcm06(ERFA_DJ00, SinceJ2000(jdTt), sky.GcrsToEcliptic);
+  eraMoon98(ERFA_DJ00, SinceJ2000(jdTt), sky.MoonPv);
+  return sky;
+}
 
-  // The Sun seen from the Earth: the Earth's heliocentric position reversed.
+double SunLongitudeDeg(const TSkyOfDate& sky) {
+  // The Earth-Moon barycentre, heliocentric, au and au/day.  Status +1 only
+  // says the date lies outside 1000-3000; +2 (no convergence) does not occur
+  // for the barycentre's small eccentricity.
+  double barycentre[2][3];
+  eraPlan94(ERFA_DJ00, SinceJ2000(sky.JdTt), 3, barycentre);
+
+  // The Sun seen from the Earth, and the Earth's velocity in units of c.
+  const double moonShare = 1.0 / (1.0 + kEarthMoonMassRatio);
   double toSun[3];
-  eraSxp(-1.0, heliocentric[0], toSun);
+  double velocity[3];
+  for (int i = 0; i < 3; ++i) {
+    toSun[i] = moonShare * sky.MoonPv[0][i] - barycentre[0][i];
+    velocity[i] = (barycentre[1][i] - moonShare * sky.MoonPv[1][i]) * (ERFA_AULT / ERFA_DAYSEC);
+  }
   double distance = 0.0;
   double direction[3];
   eraPn(toSun, &distance, direction);
-
-  // The Earth's barycentric velocity in units of c, and the reciprocal of its
-  // Lorentz factor, as eraAb takes them.
-  double velocity[3];
-  eraSxp(ERFA_AULT / ERFA_DAYSEC, barycentric[1], velocity);
+  // eraAb takes the reciprocal of the Lorentz factor as well.
   const double bm1 = std::sqrt(1.0 - eraPdp(velocity, velocity));
   double apparent[3];
   eraAb(direction, velocity, distance, bm1, apparent);
-
-  return NormalizeDegrees(EclipticOfDateLongitudeDeg(jdTt, apparent) + nutation.LongitudeDeg);
+  return ApparentLongitudeDeg(sky, apparent);
 }
 
-double MoonLongitudeDeg(double jdTt, const TNutation& nutation) {
-  double pv[2][3];
-  eraMoon98(ERFA_DJ00, SinceJ2000(jdTt), pv);
+double MoonLongitudeDeg(const TSkyOfDate& sky) {
   // Where the Moon was when the light left it: p - v * (|p| / c).
-  const double lightDays = eraPm(pv[0]) * ERFA_AULT / ERFA_DAYSEC;
+  const double(&pv)[2][3] = sky.MoonPv;
+  const double lightDays =
+      std::sqrt(pv[0][0] * pv[0][0] + pv[0][1] * pv[0][1] + pv[0][2] * pv[0][2]) * ERFA_AULT /
+      ERFA_DAYSEC;
   double seen[3];
-  eraPpsp(pv[0], -lightDays, pv[1], seen);
-  return NormalizeDegrees(EclipticOfDateLongitudeDeg(jdTt, seen) + nutation.LongitudeDeg);
+  for (int i = 0; i < 3; ++i) seen[i] = pv[0][i] - lightDays * pv[1][i];
+  return ApparentLongitudeDeg(sky, seen);
 }
 
-double LocalSiderealTimeDeg(double jdUt1, double jdTt, double eastLongitudeDeg,
-                            const TNutation& nutation) {
-  double epsa = 0.0;
-  double rb[3][3];
-  double rp[3][3];
-  double rbp[3][3];
-  double rn[3][3];
-  double rbpn[3][3];
-  eraPn06(ERFA_DJ00, SinceJ2000(jdTt), nutation.LongitudeDeg * kDegToRad,
-          nutation.ObliquityDeg * kDegToRad, &epsa, rb, rp, rbp, rn, rbpn);
-  const double gast = eraGst06(ERFA_DJ00, SinceJ2000(jdUt1), ERFA_DJ00, SinceJ2000(jdTt), rbpn);
-  return NormalizeDegrees(gast * kRadToDeg + eastLongitudeDeg);
+double LocalSiderealTimeDeg(double jdUt1, const TSkyOfDate& sky, double eastLongitudeDeg) {
+  const double gmst = eraGmst06(ERFA_DJ00, SinceJ2000(jdUt1), ERFA_DJ00, SinceJ2000(sky.JdTt));
+  return NormalizeDegrees(gmst * kRadToDeg + sky.EquationOfEquinoxesDeg + eastLongitudeDeg);
 }
 
 std::optional<double> AscendantDeg(double localSiderealTimeDeg, double trueObliquityDeg,

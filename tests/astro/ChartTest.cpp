@@ -36,14 +36,14 @@ TEST(Positions, AgreeWithPyEphemInEveryEra) {
     // From 1800 the Sun and the sidereal time agree within 0.002 degree (7"):
     // a missing aberration (20") or nutation (up to 17") would show.
     const double fine = golden::YearOf(g) >= 1800.0 ? 0.002 : tol;
-    const TNutation nutation = ComputeNutation(g.JdTt);
-    const double eps = TrueObliquityDeg(g.JdTt, nutation);
-    const double lst = LocalSiderealTimeDeg(g.JdUt1, g.JdTt, g.EastLongitudeDeg, nutation);
-    const double sun = SunLongitudeDeg(g.JdTt, nutation);
+    const TSkyOfDate sky = ComputeSkyOfDate(g.JdTt);
+    const double eps = sky.TrueObliquityDeg;
+    const double lst = LocalSiderealTimeDeg(g.JdUt1, sky, g.EastLongitudeDeg);
+    const double sun = SunLongitudeDeg(sky);
     const std::optional<double> asc = AscendantDeg(lst, eps, g.LatitudeDeg);
     ASSERT_TRUE(asc);
     EXPECT_NEAR(AngleDiff(sun, g.SunDeg), 0.0, fine);
-    EXPECT_NEAR(AngleDiff(MoonLongitudeDeg(g.JdTt, nutation), g.MoonDeg), 0.0, tol);
+    EXPECT_NEAR(AngleDiff(MoonLongitudeDeg(sky), g.MoonDeg), 0.0, tol);
     EXPECT_NEAR(eps, g.ObliquityDeg, 0.001);
     EXPECT_NEAR(AngleDiff(lst, g.SiderealTimeDeg), 0.0, fine);
     EXPECT_NEAR(AngleDiff(*asc, g.AscendantDeg), 0.0, tol);
