@@ -30,11 +30,6 @@ namespace ostrane {
 
 inline constexpr std::int32_t kMaxUtcOffsetSeconds = 18 * 3600;
 
-// Why a chart is not cast at a latitude of 89.99 degrees or more, north or
-// south (LatitudeAdmitted, Positions.h): the bound itself is refused.
-inline constexpr const char* kLatitudeLimitMessage =
-    "The latitude must lie less than 89.99\u00b0 from the equator.";
-
 // Degrees, north positive (-90 .. 90).
 double ParseLatitude(std::string_view text);
 // Degrees, east positive (-180 .. 180).

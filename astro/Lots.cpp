@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Coordinates.h"
 #include "Positions.h"
 #include "TimeScales.h"
 
@@ -40,7 +39,7 @@ TChartResult ComputeChart(double jdUtc, double latitudeDeg, double eastLongitude
                           std::optional<TSect> sectOverride) {
   TChartResult result;
   if (!LatitudeAdmitted(latitudeDeg)) {
-    result.Error = kLatitudeLimitMessage;
+    result.Error = kLatitudeRefusedMessage;
     return result;
   }
   if (!std::isfinite(eastLongitudeDeg)) {

@@ -46,7 +46,7 @@ namespace ostrane {
 // round the zodiac within minutes.
 inline constexpr double kLatitudeLimitDeg = 89.99;
 inline constexpr const char* kLatitudeRefusedMessage =
-    "The latitude must lie within 89.99\u00b0 of the equator.";
+    "The latitude must lie less than 89.99\u00b0 from the equator.";
 
 // True when the chart can be cast at `latitudeDeg` (false also for NaN).
 bool LatitudeAdmitted(double latitudeDeg);
