@@ -1,6 +1,9 @@
 #include "IsoDateText.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <charconv>
+#include <cstddef>
+#include <cstdint>
 
 #include "DateTime.h"
 #include "TimeText.h"
@@ -88,12 +91,29 @@ double CivilJulianDay(const TCivilMoment& moment) {
 }
 
 std::string FormatIsoDateTime(const TCivilMoment& m) {
+  // Written digit by digit: the batch writes several of these a row.
+  const auto append = [](std::string& text, std::int64_t value, int width) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    text.append(static_cast<std::size_t>(std::max<std::ptrdiff_t>(width - (end - digits), 0)), '0');
+    text.append(digits, end);
+  };
   const std::int64_t seconds = m.MsOfDay / 1000;
-  char buffer[48];
-  std::snprintf(buffer, sizeof buffer, "%s%04d-%02d-%02dT%02d:%02d:%02d", m.Year < 0 ? "-" : "",
-                m.Year < 0 ? -m.Year : m.Year, m.Month, m.Day, static_cast<int>(seconds / 3600),
-                static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
-  return buffer;
+  std::string text;
+  text.reserve(24);
+  if (m.Year < 0) text += '-';
+  append(text, m.Year < 0 ? -std::int64_t{m.Year} : m.Year, 4);
+  text += '-';
+  append(text, m.Month, 2);
+  text += '-';
+  append(text, m.Day, 2);
+  text += 'T';
+  append(text, seconds / 3600, 2);
+  text += ':';
+  append(text, seconds / 60 % 60, 2);
+  text += ':';
+  append(text, seconds % 60, 2);
+  return text;
 }
 
 }  // namespace ostrane

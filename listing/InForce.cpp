@@ -72,6 +72,7 @@ TInForce PeriodsInForce(TChronocrator& chronocrator, const ReleaseSettings& s, d
   bool found = false;
   int entry = -1, generalEntry = 0;
   std::vector<std::pair<TPeriodStep, int>> lines;  // that general period's data lines
+  lines.reserve(32);
   WalkGeneralPeriods(chronocrator, walk, [&](const TPeriodStep& step) {
     ++entry;
     if (step.Level == 1) {
@@ -119,6 +120,7 @@ TInForce PeriodsInForce(TChronocrator& chronocrator, const ReleaseSettings& s, d
   // Levels 3 and 4 from the level 3/4 walk of that sub period.
   TChainSearch level3(moment, sub.End);
   std::vector<std::pair<TPeriodStep, int>> level4Steps;
+  level4Steps.reserve(16);
   int level34Entry = -1;
   bool level3Known = false;
   WalkLevel34(chronocrator, s.ReleasingType, sub.Counter, sub.Start, [&](const TPeriodStep& step) {

@@ -1,5 +1,9 @@
 #include "BirthChart.h"
 
+#include <charconv>
+#include <cstdio>
+#include <string>
+
 #include "Chronocrators.h"
 #include "Coordinates.h"
 #include "IsoDateText.h"
@@ -82,9 +86,11 @@ TBirthChartResult ComputeBirthChart(const TBirthPlace& place, double localJulian
 }
 
 std::string SixDecimals(double degrees) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.6f", degrees);
-  return buffer;
+  // As "%.6f" writes it (the correctly rounded decimal), without printf.
+  char buffer[330];  // the largest double has 309 digits before the point
+  const auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, degrees, std::chars_format::fixed, 6);
+  return error == std::errc() ? std::string(buffer, end) : std::string();
 }
 
 std::vector<std::pair<std::string, std::string>> LotsValues(const TChart& c) {

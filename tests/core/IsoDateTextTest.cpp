@@ -58,6 +58,8 @@ TEST(IsoDateText, KnownJulianDaysAndEveryDayBothWays) {
   EXPECT_EQ(CivilJulianDay(*ParseIsoDateTime("1582-10-04")), 2299159.5);
   EXPECT_EQ(CivilJulianDay(*ParseIsoDateTime("-4712-01-01T12:00")), 0.0);
   EXPECT_EQ(FormatIsoDateTime(TCivilMoment{-44, 3, 15, 37'800'999}), "-0044-03-15T10:30:00");
+  EXPECT_EQ(FormatIsoDateTime(TCivilMoment{10000, 12, 31, 86'399'999}), "10000-12-31T23:59:59");
+  EXPECT_EQ(FormatIsoDateTime(TCivilMoment{7, 1, 2, 3'723'000}), "0007-01-02T01:02:03");
 
   // Every day from -4712 to 3000: the text of the date TDate gives for a
   // Julian Day reads back to that Julian Day, and the days are consecutive.

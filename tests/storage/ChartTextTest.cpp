@@ -2,9 +2,12 @@
 // their widgets.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "BirthChart.h"
 #include "ChartText.h"
 
 namespace ostrane {
@@ -23,6 +26,19 @@ TZoneResolution Zone(TZoneStatus status, const TZoneOffset& earlier, const TZone
 }
 
 const TZoneOffset kCet = Offset(3600, "CET"), kCest = Offset(7200, "CEST");
+
+// Degrees are written as printf's "%.6f" writes them, halfway cases, signs
+// and the whole circle among them.
+TEST(ChartText, SixDecimalsAsPrintfWritesThem) {
+  std::vector<double> values = {0.0,   -0.0,        0.0000005,  -0.0000005, 359.9999995, 1e-7,
+                                -1e-7, 123.4567885, 70.5704625, 1e300,      -2.5e-6};
+  for (int i = 0; i < 20000; ++i) values.push_back(std::ldexp(i * 2654435761.0, -24) - 60.0);
+  char expected[400];
+  for (const double v : values) {
+    std::snprintf(expected, sizeof expected, "%.6f", v);
+    ASSERT_EQ(SixDecimals(v), expected) << v;
+  }
+}
 
 TEST(ChartText, ZoneOffsetText) {
   const TZoneOffset nst = Offset(4772, "NST"), india = Offset(19800, "+0530"),
