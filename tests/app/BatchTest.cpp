@@ -111,6 +111,23 @@ TEST(Batch, MalformedInputGetsAMessageNeverACrash) {
       // The short row has no place, and the lots are released from by default.
       {"short and long rows", header + "a,2000-01-01\nb,2000-01-01,12:00,Paris,2020-01-01,extra\n",
        "", 2, 1},
+      {"UTF-16 with a byte order mark", std::string("\xFF\xFE" "d\0a\0t\0e\0\n\0", 12),
+       "Line 1: the input is UTF-16, which is not read: save it as UTF-8", 0, 0},
+      {"UTF-16 without one", std::string("\0d\0a\0t\0e\0\n", 10), "Line 1: the input is UTF-16",
+       0, 0},
+      {"CR line ends", "name,date,time,place,event_date\ra,2000-01-01,12:00,Amsterdam,2020-01-01\r",
+       "", 1, 0, ",notes,error\r\n"},
+      {"years outside the range",
+       header + "a,10001-01-01,12:00,Amsterdam,2020-01-01\nb,2000-01-01,12:00,Amsterdam,99999-01-01\n"
+                "c,-4713-01-01,12:00,Amsterdam,2020-01-01\nd,10000-01-01,12:00,Amsterdam,10000-06-01\n",
+       "", 4, 3, "event '99999-01-01' lies outside the years -4712 to 10000"},
+      {"a row of too many columns", header + std::string(kMaxCsvFields, ','),
+       "Line 2: the record has more than 10000 columns", 0, 0},
+      {"notes as --lots words them", header + "t,1975-02-02,14:59,\"Tokyo, JP\",2006-01-13\n",
+       "", 1, 0, ",The Lot of Spirit lies within 1\xC2\xB0 of a sign boundary: a small error"},
+      {"several notes joined", header + "t,-1000-06-01,12:00,Amsterdam,-0980-01-01\n", "", 1, 0,
+       "next sign.; The clocks kept local mean time then: the birthplace's own, +00:19:34, is "
+       "used.\",\r\n"},
   };
   for (const Case& c : cases) {
     std::string output;
