@@ -17,7 +17,9 @@ namespace {
 std::atomic<int> gStopSignal{0};
 static_assert(std::atomic<int>::is_always_lock_free);
 
-extern "C" void StopOnSignal(int signal) { gStopSignal = signal; }
+extern "C" void StopOnSignal(int signal) {
+  gStopSignal = signal;
+}
 
 // SIGINT and SIGTERM stop the run instead of the process while it lives,
 // interrupting a read that waits, so that the old output can be kept.
@@ -40,7 +42,8 @@ class TStopSignals {
   TStopSignals& operator=(const TStopSignals&) = delete;
 
  private:
-  struct sigaction FOldInt {}, FOldTerm {};
+  struct sigaction FOldInt {
+  }, FOldTerm{};
 };
 
 void FailedRowsSummary(const TBatchOutcome& outcome, std::ostream& err) {
@@ -106,9 +109,8 @@ int RunBatchCommand(const std::string& input, const std::string& output,
   const std::string kept = toFile ? "; '" + shown + "' was left as it was" : "";
   if (!outcome.Error.empty()) {
     if (file) file->Rollback();
-    const std::string reason = file && !file->ErrorString().empty()
-                                   ? " (" + PrintableText(file->ErrorString()) + ")"
-                                   : "";
+    const std::string reason =
+        file && !file->ErrorString().empty() ? " (" + PrintableText(file->ErrorString()) + ")" : "";
     err << "ostrane-list: --batch stopped after " << outcome.Rows
         << " rows: " << PrintableText(outcome.Error) << reason << kept << "\n";
     return 1;

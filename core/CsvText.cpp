@@ -72,8 +72,11 @@ bool TCsvReader::Next(std::vector<std::string>& fields) {
       field.clear();
       afterQuote = false;
     } else if (c == '\n' || c == '\r') {
-      if (c == '\r' && Peek() == '\n') Get();
-      else if (c == '\r') ++FLine;  // a lone CR ends the line too
+      if (c == '\r' && Peek() == '\n') {
+        Get();
+      } else if (c == '\r') {
+        ++FLine;  // a lone CR ends the line too
+      }
       fields.push_back(std::move(field));
       return true;
     } else if (afterQuote) {

@@ -1,7 +1,7 @@
 // CSV as RFC 4180 writes it: fields separated by commas, records ended by
-// CR LF, LF or a lone CR (old Mac files), a field quoted when it holds a comma, a quote or a line end,
-// a quote inside a quoted field doubled.  Read record by record from a
-// stream, so that a file of any size takes constant memory.
+// CR LF, LF or a lone CR (old Mac files), a field quoted when it holds a comma, a quote or a line
+// end, a quote inside a quoted field doubled.  Read record by record from a stream, so that a file
+// of any size takes constant memory.
 #pragma once
 
 #include <cstddef>

@@ -46,8 +46,8 @@ TCivilMoment Moment(const std::string& column, const std::string& text, bool wit
                     (withTime ? "[-]YYYY-MM-DD[THH:MM[:SS]]" : "[-]YYYY-MM-DD") +
                     (why.empty() ? "" : ": " + why)};
   if (moment->Year < kMinYear || moment->Year > kMaxYear)
-    throw TRowError{column + " '" + text + "' lies outside the years " +
-                    std::to_string(kMinYear) + " to " + std::to_string(kMaxYear)};
+    throw TRowError{column + " '" + text + "' lies outside the years " + std::to_string(kMinYear) +
+                    " to " + std::to_string(kMaxYear)};
   return *moment;
 }
 
@@ -124,7 +124,8 @@ std::optional<std::string> ReadBatchHeader(const std::vector<std::string>& heade
   const bool utf16 = std::any_of(header.begin(), header.end(), [](const std::string& name) {
     return name.find('\0') != std::string::npos;
   });
-  if (utf16 || (!header.empty() && (header[0].rfind("\xFF\xFE", 0) == 0 || header[0].rfind("\xFE\xFF", 0) == 0)))
+  if (utf16 || (!header.empty() &&
+                (header[0].rfind("\xFF\xFE", 0) == 0 || header[0].rfind("\xFE\xFF", 0) == 0)))
     return std::string("the input is UTF-16, which is not read: save it as UTF-8");
   for (std::size_t i = 0; i < header.size(); ++i) {
     for (const auto& [name, column] : known) {

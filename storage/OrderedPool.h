@@ -13,9 +13,9 @@
 #include <pthread.h>
 #include <signal.h>
 
+#include <algorithm>
 #include <condition_variable>
 #include <cstddef>
-#include <algorithm>
 #include <deque>
 #include <exception>
 #include <functional>

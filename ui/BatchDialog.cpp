@@ -5,9 +5,9 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <algorithm>
 #include <sstream>
 #include <thread>
 
@@ -58,7 +58,8 @@ TBatchOutcome RunBatchWithProgress(QWidget* parent, const QString& input, const 
             error = "'" + output.toStdString() + "' cannot be written: " + out.ErrorString();
             return nullptr;
           },
-          quiet, options, [&] {
+          quiet, options,
+          [&] {
             share = static_cast<double>(in.Position()) / size;
             return cancelled.load() || cancelAtOnce;
           });
@@ -77,8 +78,7 @@ TBatchOutcome RunBatchWithProgress(QWidget* parent, const QString& input, const 
   // A whole run, or the whole rows before a Cancel, replace the old output;
   // after an error it stays as it was.
   if (outcome.Error.empty() || outcome.Error == "cancelled") {
-    if (!out.Commit())
-      outcome.Error = "the output could not be written: " + out.ErrorString();
+    if (!out.Commit()) outcome.Error = "the output could not be written: " + out.ErrorString();
   } else {
     out.Rollback();
   }

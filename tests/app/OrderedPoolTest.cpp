@@ -20,10 +20,12 @@ struct PoolRun {
 };
 
 // Item i weighs `weight` bytes, item 0 ten times as much.
-std::size_t Weight(int item, std::size_t weight) { return item == 0 ? 10 * weight : weight; }
+std::size_t Weight(int item, std::size_t weight) {
+  return item == 0 ? 10 * weight : weight;
+}
 
-PoolRun RunPool(int count, unsigned threads, std::size_t chunk, std::size_t inFlight,
-                int stopAfter, std::size_t bytes, std::size_t weight) {
+PoolRun RunPool(int count, unsigned threads, std::size_t chunk, std::size_t inFlight, int stopAfter,
+                std::size_t bytes, std::size_t weight) {
   PoolRun run;
   TOrderedPool<int, int> pool(threads, chunk, inFlight, bytes,
                               [&](const int& item) { return Weight(item, weight); });
@@ -57,13 +59,16 @@ TEST(OrderedPool, ResultsInInputOrderWithBoundedChunks) {
     int count;
     unsigned threads;
     std::size_t chunk, inFlight;
-    int stopAfter = -1;  // the consumer stops once it holds this many
+    int stopAfter = -1;                        // the consumer stops once it holds this many
     std::size_t bytes = 1u << 30, weight = 1;  // the budget in flight, an item's weight
   };
   const Case cases[] = {
-      {"one thread", 500, 1, 7, 2},    {"two threads", 1000, 2, 16, 4},
-      {"four threads", 2000, 4, 3, 8}, {"chunk larger than the input", 5, 2, 64, 4},
-      {"no items", 0, 2, 8, 4},        {"stopped after 55", 10000, 2, 10, 4, 55},
+      {"one thread", 500, 1, 7, 2},
+      {"two threads", 1000, 2, 16, 4},
+      {"four threads", 2000, 4, 3, 8},
+      {"chunk larger than the input", 5, 2, 64, 4},
+      {"no items", 0, 2, 8, 4},
+      {"stopped after 55", 10000, 2, 10, 4, 55},
       // Heavy items: the byte budget, not the chunks, holds them back.
       {"byte budget", 3000, 2, 256, 8, -1, 64 * 1024, 4096},
       {"item over the budget", 50, 2, 16, 4, -1, 1000, 5000},

@@ -20,7 +20,9 @@ Records ReadAll(const std::string& text, std::optional<std::string>* error = nul
   return records;
 }
 
-std::vector<std::string> Fields(std::size_t count) { return std::vector<std::string>(count); }
+std::vector<std::string> Fields(std::size_t count) {
+  return std::vector<std::string>(count);
+}
 
 TEST(CsvText, RecordsAndErrors) {
   struct Case {
