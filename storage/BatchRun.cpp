@@ -101,9 +101,12 @@ void RunBatchRows(std::istream& in, const TBatchOutputOpener& openOutput, std::o
         return TRowOut{row.Line, std::move(text), failed};
       },
       [&](std::vector<TRowOut>& rows) {
-        // Only a row the output took whole is counted.
+        // Only a row the output took whole is counted: each is passed on
+        // (a buffered standard output flushed), so that on a full disk the
+        // count is what reached the output.
         for (const TRowOut& row : rows) {
-          if (!out.write(row.Text.data(), static_cast<std::streamsize>(row.Text.size()))) {
+          if (!out.write(row.Text.data(), static_cast<std::streamsize>(row.Text.size())) ||
+              !out.flush()) {
             outcome.Error = "the output could not be written";
             return false;
           }
@@ -152,7 +155,7 @@ TBatchOutcome RunBatch(std::istream& in, const TBatchOutputOpener& openOutput, s
   try {
     RunBatchRows(in, openOutput, err, options, cancel, outcome);
   } catch (const std::bad_alloc&) {
-    outcome.Error = "the memory ran out (a row too large for this machine?)";
+    outcome.Error = "not enough memory to go on";
   }
   return outcome;
 }
