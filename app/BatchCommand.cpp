@@ -108,9 +108,9 @@ int RunBatchCommand(const std::string& input, const std::string& output,
   // A file is put in place only when the whole run went through.
   const std::string kept = toFile ? "; '" + shown + "' was left as it was" : "";
   if (!outcome.Error.empty()) {
-    if (file) file->Rollback();
     const std::string reason =
         file && !file->ErrorString().empty() ? " (" + PrintableText(file->ErrorString()) + ")" : "";
+    if (file) file->Rollback();
     err << "ostrane-list: --batch stopped after " << outcome.Rows
         << " rows: " << PrintableText(outcome.Error) << reason << kept << "\n";
     return 1;
