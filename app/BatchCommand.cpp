@@ -1,62 +1,127 @@
 #include "BatchCommand.h"
 
+#include <signal.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <fstream>
-#include <iostream>
+#include <atomic>
+#include <memory>
 
+#include "BatchFiles.h"
 #include "PrintableText.h"
 
 namespace ostrane {
+namespace {
+
+// The signal that asked the run to stop (SIGINT, SIGTERM), or 0.  The
+// handler only sets it; the run looks at it between chunks.
+std::atomic<int> gStopSignal{0};
+static_assert(std::atomic<int>::is_always_lock_free);
+
+extern "C" void StopOnSignal(int signal) {
+  gStopSignal = signal;
+}
+
+// SIGINT and SIGTERM stop the run instead of the process while it lives,
+// interrupting a read that waits, so that the old output can be kept.
+class TStopSignals {
+ public:
+  TStopSignals() {
+    gStopSignal = 0;
+    struct sigaction action {};
+    action.sa_handler = StopOnSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0;  // no SA_RESTART: a waiting read returns
+    sigaction(SIGINT, &action, &FOldInt);
+    sigaction(SIGTERM, &action, &FOldTerm);
+  }
+  ~TStopSignals() {
+    sigaction(SIGINT, &FOldInt, nullptr);
+    sigaction(SIGTERM, &FOldTerm, nullptr);
+  }
+  TStopSignals(const TStopSignals&) = delete;
+  TStopSignals& operator=(const TStopSignals&) = delete;
+
+ private:
+  struct sigaction FOldInt {
+  }, FOldTerm{};
+};
+
+void FailedRowsSummary(const TBatchOutcome& outcome, std::ostream& err) {
+  err << "ostrane-list: " << outcome.FailedRows << " of " << outcome.Rows
+      << " rows failed (see the error column), on input line";
+  err << (outcome.FirstFailedLines.size() > 1 ? "s " : " ");
+  for (std::size_t i = 0; i < outcome.FirstFailedLines.size(); ++i)
+    err << (i ? ", " : "") << outcome.FirstFailedLines[i];
+  err << (outcome.FailedRows > static_cast<std::int64_t>(outcome.FirstFailedLines.size())
+              ? ", ...\n"
+              : "\n");
+}
+
+}  // namespace
+
 int RunBatchCommand(const std::string& input, const std::string& output,
                     const TBatchOptions& givenOptions, std::ostream& out, std::ostream& err) {
   TBatchOptions options = givenOptions;
-  std::ifstream inFile;
-  std::istream* in = &std::cin;
-  if (!input.empty() && input != "-") {
-    inFile.open(input, std::ios::binary);
-    if (!inFile) {
-      err << "ostrane-list: cannot read '" << PrintableText(input) << "'\n";
-      return 1;
-    }
-    inFile.seekg(0, std::ios::end);
-    options.InputBytes = static_cast<std::uintmax_t>(std::max<std::streamoff>(inFile.tellg(), 0));
-    inFile.seekg(0);
-    in = &inFile;
+  const bool toFile = !output.empty() && output != "-";
+  std::unique_ptr<TStopSignals> stopSignals;
+  if (toFile) stopSignals = std::make_unique<TStopSignals>();
+  TBatchInput in;
+  if (!in.Open(input.empty() ? "-" : input, false, &gStopSignal).empty()) {
+    err << "ostrane-list: cannot read '" << PrintableText(input) << "'\n";
+    return 1;
   }
-  std::ofstream outFile;
-  std::ostream* sink = &out;
-  if (!output.empty() && output != "-") {
-    outFile.open(output, std::ios::binary | std::ios::trunc);
-    if (!outFile) {
-      err << "ostrane-list: cannot write '" << PrintableText(output) << "'\n";
-      return 1;
-    }
-    sink = &outFile;
+  // Before anything is opened for writing: replacing the input with the
+  // results would lose it.
+  if (toFile && in.IsFile(output)) {
+    err << "ostrane-list: --output '" << PrintableText(output) << "' is the input of --batch"
+        << (input.empty() || input == "-" ? " (standard input)" : "")
+        << ": the results would replace it; write them to another file\n";
+    return 1;
   }
-  const TBatchOutcome outcome = RunBatch(*in, *sink, err, options);
-  if (outFile.is_open()) {
-    outFile.close();
-    if (!outFile && outcome.Error.empty()) {
-      err << "ostrane-list: cannot write the output: '" << PrintableText(output) << "'\n";
-      return 1;
-    }
+  options.InputBytes = in.Size();
+
+  std::unique_ptr<TBatchOutput> file;
+  if (toFile) file = std::make_unique<TBatchOutput>(output);
+  bool notOpened = false;
+  const TBatchOutcome outcome = RunBatch(
+      in.Stream(),
+      [&](std::string& error) -> std::ostream* {
+        if (!file) return &out;
+        if (file->Open()) return &file->Stream();
+        notOpened = true;
+        error = file->ErrorString();
+        return nullptr;
+      },
+      err, options, [] { return gStopSignal != 0; });
+  const std::string shown = PrintableText(output);
+  if (notOpened) {
+    err << "ostrane-list: cannot write the output: " << shown << ": "
+        << PrintableText(outcome.Error) << "\n";
+    return 1;
   }
+  if (const int signal = gStopSignal) {
+    if (file) file->Rollback();
+    err << "ostrane-list: --batch interrupted by " << (signal == SIGINT ? "SIGINT" : "SIGTERM")
+        << " after " << outcome.Rows << " rows; '" << shown << "' was left as it was\n";
+    return 128 + signal;
+  }
+  // A file is put in place only when the whole run went through.
+  const std::string kept = toFile ? "; '" + shown + "' was left as it was" : "";
   if (!outcome.Error.empty()) {
+    const std::string reason =
+        file && !file->ErrorString().empty() ? " (" + PrintableText(file->ErrorString()) + ")" : "";
+    if (file) file->Rollback();
     err << "ostrane-list: --batch stopped after " << outcome.Rows
-        << " rows: " << PrintableText(outcome.Error) << "\n";
+        << " rows: " << PrintableText(outcome.Error) << reason << kept << "\n";
+    return 1;
+  }
+  if (file && !file->Commit()) {
+    err << "ostrane-list: cannot write the output: " << shown << ": "
+        << PrintableText(file->ErrorString()) << kept << "\n";
     return 1;
   }
   if (outcome.FailedRows > 0) {
-    err << "ostrane-list: " << outcome.FailedRows << " of " << outcome.Rows
-        << " rows failed (see the error column), on input line";
-    err << (outcome.FirstFailedLines.size() > 1 ? "s " : " ");
-    for (std::size_t i = 0; i < outcome.FirstFailedLines.size(); ++i)
-      err << (i ? ", " : "") << outcome.FirstFailedLines[i];
-    err << (outcome.FailedRows > static_cast<std::int64_t>(outcome.FirstFailedLines.size())
-                ? ", ...\n"
-                : "\n");
+    FailedRowsSummary(outcome, err);
     return 1;
   }
   return 0;

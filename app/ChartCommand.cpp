@@ -49,18 +49,6 @@ std::vector<std::pair<std::string, std::string>> LotsRows(const TBirthPlace& pla
   return rows;
 }
 
-// The window's warnings, and for a Sun near the horizon the flag that
-// decides the sect (the window shows that in its sect line).
-std::vector<std::string> ChartNotes(const TBirthChart& b) {
-  std::vector<std::string> notes;
-  if (b.Chart.NearHorizon && b.Chart.Sect == b.Chart.ComputedSect)
-    notes.emplace_back(
-        "The Sun stands within 1 degree of the horizon: the sect depends on the exact "
-        "birth time; --sect day or --sect night decides it.");
-  for (std::string& warning : ChartWarnings(b)) notes.push_back(std::move(warning));
-  return notes;
-}
-
 int ApplyBirthChart(TListRequest& request, std::ostream& err) {
   ReleaseSettings& s = request.Settings;
   const bool fromLot = request.ReleaseFrom != TReleaseFrom::Sign;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "BirthChart.h"
+#include "ChartText.h"  // ChartNotes
 #include "ListArguments.h"
 
 namespace ostrane {
@@ -16,10 +17,6 @@ namespace ostrane {
 // ascendant, sun_altitude, sect, fortune, spirit, fortune_sign, spirit_sign.
 std::vector<std::pair<std::string, std::string>> LotsRows(const TBirthPlace& place,
                                                           const TBirthChart& chart);
-
-// The doubtful points of a chart, a sentence each: a Sun near the horizon,
-// a lot near a sign boundary, local mean time, an extrapolated time scale.
-std::vector<std::string> ChartNotes(const TBirthChart& chart);
 
 // Puts the lots into the request's settings: the starting sign when it is
 // released from a lot, and Fortune's sign when it was not given and a place

@@ -369,7 +369,7 @@ TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostre
       if (i + 1 >= args.size()) throw TUsageError{flag + " needs a value"};
       value = args[++i];
     }
-    if ((flag == "--options" || flag == "--chart") && value->empty())
+    if ((flag == "--options" || flag == "--chart" || flag == "--output") && value->empty())
       throw TUsageError{flag + " needs a file name"};
     try {
       ReadValue(r, flag, *value);

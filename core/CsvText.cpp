@@ -66,11 +66,17 @@ bool TCsvReader::Next(std::vector<std::string>& fields) {
       continue;
     }
     if (c == ',') {
+      if (fields.size() + 1 >= kMaxCsvFields)
+        return Fail("the record has more than " + std::to_string(kMaxCsvFields) + " columns");
       fields.push_back(std::move(field));
       field.clear();
       afterQuote = false;
-    } else if (c == '\n' || (c == '\r' && Peek() == '\n')) {
-      if (c == '\r') Get();
+    } else if (c == '\n' || c == '\r') {
+      if (c == '\r' && Peek() == '\n') {
+        Get();
+      } else if (c == '\r') {
+        ++FLine;  // a lone CR ends the line too
+      }
       fields.push_back(std::move(field));
       return true;
     } else if (afterQuote) {

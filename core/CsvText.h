@@ -1,7 +1,7 @@
 // CSV as RFC 4180 writes it: fields separated by commas, records ended by
-// CR LF or LF, a field quoted when it holds a comma, a quote or a line end,
-// a quote inside a quoted field doubled.  Read record by record from a
-// stream, so that a file of any size takes constant memory.
+// CR LF, LF or a lone CR (old Mac files), a field quoted when it holds a comma, a quote or a line
+// end, a quote inside a quoted field doubled.  Read record by record from a stream, so that a file
+// of any size takes constant memory.
 #pragma once
 
 #include <cstddef>
@@ -15,6 +15,9 @@ namespace ostrane {
 
 // The most bytes one record may hold, line ends inside quotes included.
 inline constexpr std::size_t kMaxCsvRecordBytes = 1024 * 1024;
+// The most fields one record may hold.  Each field costs memory of its own,
+// so a record of a million empty fields weighs far more than its bytes.
+inline constexpr std::size_t kMaxCsvFields = 10000;
 
 class TCsvReader {
  public:
@@ -30,8 +33,8 @@ class TCsvReader {
   std::int64_t RecordLine() const { return FRecordLine; }
   // Why reading stopped before the end, or nothing: a quoted field left
   // open at the end of the input, a quote inside an unquoted field, text
-  // after a closing quote, a record longer than kMaxCsvRecordBytes, or the
-  // stream failing.  Names the line.
+  // after a closing quote, a record longer than kMaxCsvRecordBytes or with
+  // more than kMaxCsvFields fields, or the stream failing.  Names the line.
   const std::optional<std::string>& Error() const { return FError; }
 
  private:

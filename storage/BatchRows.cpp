@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "BuiltInPlaces.h"
+#include "ChartText.h"
 #include "ChoiceText.h"
 #include "Chronocrators.h"
 #include "Coordinates.h"
@@ -36,6 +37,21 @@ int Choice(const std::string& column, const std::string& text,
   throw TRowError{column + " is one of " + ChoiceList(names) + ", not '" + text + "'"};
 }
 
+// The moment of `text` (the column's), refused outside the years the
+// program admits, whose periods it can list and write back.
+TCivilMoment Moment(const std::string& column, const std::string& text, bool withTime) {
+  std::string why;
+  const auto moment = ParseIsoDateTime(text, &why);
+  if (!moment || (!withTime && moment->MsOfDay != 0))
+    throw TRowError{column + " '" + text + "' is not " +
+                    (withTime ? "[-]YYYY-MM-DD[THH:MM[:SS]]" : "[-]YYYY-MM-DD") +
+                    (why.empty() ? "" : ": " + why)};
+  if (moment->Year < kMinYear || moment->Year > kMaxYear)
+    throw TRowError{column + " '" + text + "' lies outside the years " + std::to_string(kMinYear) +
+                    " to " + std::to_string(kMaxYear)};
+  return *moment;
+}
+
 template <class Parse>
 auto Parsed(const std::string& column, Parse parse) {
   try {
@@ -52,15 +68,10 @@ ReleaseSettings RowSettings(const TBatchColumns& c, const std::vector<std::strin
                             const TBatchDefaults& d, TChartCache& cache, std::string& placeFound) {
   ReleaseSettings s = d.Settings;
   if (c.Name >= 0) s.Name = Field(f, c.Name);
-  const std::string dateText = Field(f, c.Date);
-  std::string why;
-  const auto date = ParseIsoDateTime(dateText, &why);
-  if (!date || date->MsOfDay != 0)
-    throw TRowError{"date '" + dateText + "' is not [-]YYYY-MM-DD" +
-                    (why.empty() ? "" : ": " + why)};
-  s.Year = date->Year;
-  s.MonthIndex = date->Month - 1;
-  s.Day = date->Day;
+  const auto date = Moment("date", Field(f, c.Date), false);
+  s.Year = date.Year;
+  s.MonthIndex = date.Month - 1;
+  s.Day = date.Day;
   if (const std::string time = Field(f, c.Time); !time.empty()) s.TimeText = time;
   if (const std::string type = Field(f, c.Type); !type.empty())
     s.ReleasingType = Choice("type", type, {"modern", "egyptian", "valens"});
@@ -149,6 +160,13 @@ std::optional<std::string> ReadBatchHeader(const std::vector<std::string>& heade
                                                 {"event_date", &c.EventDate},
                                                 {"event_time", &c.EventTime}};
   c = TBatchColumns();
+  // UTF-16 puts a NUL byte beside every ASCII letter.
+  const bool utf16 = std::any_of(header.begin(), header.end(), [](const std::string& name) {
+    return name.find('\0') != std::string::npos;
+  });
+  if (utf16 || (!header.empty() &&
+                (header[0].rfind("\xFF\xFE", 0) == 0 || header[0].rfind("\xFE\xFF", 0) == 0)))
+    return std::string("the input is UTF-16, which is not read: save it as UTF-8");
   for (std::size_t i = 0; i < header.size(); ++i) {
     for (const auto& [name, column] : known) {
       if (header[i] != name) continue;
@@ -173,6 +191,7 @@ const std::vector<std::string>& BatchComputedColumns() {
          {"place_found", "latitude_used", "longitude_used", "time_zone_used", "utc_offset_used",
           "dst_choice_used", "type_used", "loose_bond_used"})
       names.emplace_back(resolved);
+    names.emplace_back("notes");
     names.emplace_back("error");
     return names;
   }();
@@ -186,13 +205,23 @@ const TBirthChartResult& TChartCache::Get(const TBirthPlace& p, double localJuli
                 p.UtcOffsetSeconds.value_or(1 << 30), p.Dst, p.Sect, 0);
   const std::string k = std::string(key) + "|" + p.TimeZone;
   if (auto found = FCharts.find(k); found != FCharts.end()) return found->second;
-  if (FCharts.size() >= 64) FCharts.clear();  // the rows of one chart come together
-  return FCharts.emplace(k, ComputeBirthChart(p, localJulianDay)).first->second;
+  // The rows of one chart come together.
+  if (FCharts.size() >= 64 || FChartBytes >= FMaxBytes) {
+    FCharts.clear();
+    FChartBytes = 0;
+  }
+  TBirthChartResult chart = ComputeBirthChart(p, localJulianDay);
+  FChartBytes += sizeof chart + 2 * k.size() + chart.Error.size();
+  return FCharts.emplace(k, std::move(chart)).first->second;
 }
 
 const TPlace* TChartCache::Place(const std::string& name) {
   if (auto found = FPlaces.find(name); found != FPlaces.end()) return found->second;
-  if (FPlaces.size() >= 4096) FPlaces.clear();
+  if (FPlaces.size() >= 4096 || FPlaceBytes >= FMaxBytes) {
+    FPlaces.clear();
+    FPlaceBytes = 0;
+  }
+  FPlaceBytes += 64 + name.size();  // the map's node and the key
   return FPlaces.emplace(name, BuiltInPlaces().ExactMatch(name)).first->second;
 }
 
@@ -232,6 +261,10 @@ std::vector<std::string> ComputeBatchRow(const TBatchColumns& c, const std::vect
       std::size_t at = 0;
       for (auto& entry : LotsValues(ch)) out[at++] = std::move(entry.second);
       s.FortuneSign = ch.FortuneSign;
+      std::string notes;
+      for (const std::string& note : ChartNotes(*chart.Value))
+        notes += (notes.empty() ? "" : "; ") + note;
+      out[out.size() - 2] = std::move(notes);
       if (releaseFrom == "fortune") s.StartSign = ch.FortuneSign;
       if (releaseFrom == "spirit") s.StartSign = ch.SpiritSign;
     }
@@ -241,10 +274,7 @@ std::vector<std::string> ComputeBatchRow(const TBatchColumns& c, const std::vect
     if (const std::string eventDate = Field(f, c.EventDate); !eventDate.empty()) {
       std::string text = eventDate;
       if (const std::string time = Field(f, c.EventTime); !time.empty()) text += "T" + time;
-      std::string why;
-      const auto event = ParseIsoDateTime(text, &why);
-      if (!event) throw TRowError{"event '" + text + "' is not [-]YYYY-MM-DD[THH:MM[:SS]]: " + why};
-      const double moment = CivilJulianDay(*event);
+      const double moment = CivilJulianDay(Moment("event", text, true));
       if (moment < start) throw TRowError{"the event lies before the birth"};
       TChronocrator chronocrator;
       const TInForce inForce = PeriodsInForce(chronocrator, s, start, moment);

@@ -14,7 +14,9 @@
 //   sect, fortune, spirit, fortune_sign, spirit_sign (as --lots gives them),
 //   start_sign, then for each level N of 1 .. 4: lN_sign, lN_start, lN_end
 //   (ISO date-times to the second, local clock time), lN_place, lN_loosing;
+//   notes (the chart's doubtful points as --lots notes them, joined by "; ");
 //   then error (empty when the row succeeded).
+// Dates lie in the years kMinYear .. kMaxYear (-4712 .. 10000).
 #pragma once
 
 #include <cstdint>
@@ -37,8 +39,8 @@ struct TBatchColumns {
 };
 
 // Finds the known columns in the header; the message of a header that
-// cannot serve (no date column, a place given neither by name nor by both
-// coordinates, a column named twice), or nothing.
+// cannot serve (UTF-16 text, no date column, a place given neither by name
+// nor by both coordinates, a column named twice), or nothing.
 std::optional<std::string> ReadBatchHeader(const std::vector<std::string>& header,
                                            TBatchColumns& columns);
 
@@ -53,8 +55,12 @@ struct TBatchDefaults {
 
 // Remembers the last charts a worker computed, so that the rows of one
 // chart (one event each) compute it once, and the places it looked up.
+// Each of the two holds at most about `maxBytes`, however long the place
+// names.
 class TChartCache {
  public:
+  explicit TChartCache(std::size_t maxBytes = 4 * 1024 * 1024) : FMaxBytes(maxBytes) {}
+
   const TBirthChartResult& Get(const TBirthPlace& place, double localJulianDay);
   // The built-in table's best match for a place name, or nullptr.
   const TPlace* Place(const std::string& name);
@@ -62,6 +68,8 @@ class TChartCache {
  private:
   std::map<std::string, TBirthChartResult> FCharts;
   std::map<std::string, const TPlace*> FPlaces;
+  std::size_t FMaxBytes;
+  std::size_t FChartBytes = 0, FPlaceBytes = 0;  // what the two hold, about
 };
 
 // The computed columns of one row (each empty when unknown) and its error

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <new>
 #include <thread>
 
 #include "CsvText.h"
@@ -13,6 +14,11 @@ namespace ostrane {
 namespace {
 
 constexpr std::size_t kChunkRows = 256;
+// What the rows read and not yet written may hold together, their results
+// included: with the reader's record, the workers' rows at hand and their
+// caches, the run stays far below 300 MB whatever the input.
+constexpr std::size_t kMaxBytesInFlight = 48 * 1024 * 1024;
+constexpr std::size_t kMaxCacheBytes = 32 * 1024 * 1024;  // all workers' together
 
 struct TRow {
   std::int64_t Line = 0;
@@ -34,61 +40,81 @@ std::string Duration(double seconds) {
 
 }  // namespace
 
-TBatchOutcome RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
-                       const TBatchOptions& options, const std::function<bool()>& cancel) {
-  TBatchOutcome outcome;
+namespace {
+
+void RunBatchRows(std::istream& in, const TBatchOutputOpener& openOutput, std::ostream& err,
+                  const TBatchOptions& options, const std::function<bool()>& cancel,
+                  TBatchOutcome& outcome) {
   TCsvReader reader(in);
   std::vector<std::string> header;
   if (!reader.Next(header)) {
     outcome.Error = reader.Error() ? *reader.Error() : "the input is empty: a header row is needed";
-    return outcome;
+    return;
   }
   TBatchColumns columns;
   if (const auto problem = ReadBatchHeader(header, columns)) {
     outcome.Error = "Line 1: " + *problem;
-    return outcome;
+    return;
   }
+  std::ostream* const sink = openOutput(outcome.Error);
+  if (!sink) return;
+  std::ostream& out = *sink;
   std::vector<std::string> outHeader = header;
   for (const auto& name : BatchComputedColumns()) outHeader.push_back(name);
   out << CsvRecord(outHeader) << "\r\n";
 
   const unsigned threads =
       options.Threads > 0 ? options.Threads : std::max(1u, std::thread::hardware_concurrency());
-  std::vector<TChartCache> caches(threads);
-  TOrderedPool<TRow, TRowOut> pool(threads, kChunkRows, 4 * threads);
+  // The caches share kMaxCacheBytes, however many workers there are.
+  std::vector<TChartCache> caches(
+      threads, TChartCache(std::max<std::size_t>(kMaxCacheBytes / threads, 256 * 1024)));
+  // A row's weight: its fields, and its output record (the fields quoted,
+  // padded to the header's width, the computed columns, an error that
+  // quotes a field).
+  const auto weigh = [&](const TRow& row) {
+    std::size_t bytes = sizeof row + row.Fields.capacity() * sizeof(std::string);
+    for (const std::string& field : row.Fields) bytes += field.capacity() + 3 * field.size();
+    return bytes + 2 * header.size() + 2048;
+  };
+  TOrderedPool<TRow, TRowOut> pool(threads, kChunkRows, 4 * threads, kMaxBytesInFlight, weigh);
   const auto started = std::chrono::steady_clock::now();
   auto lastProgress = started;
 
   pool.Run(
-      [&](std::vector<TRow>& chunk) {
-        std::vector<std::string> fields;
-        while (chunk.size() < kChunkRows) {
-          if (!reader.Next(fields)) return false;
-          chunk.push_back(TRow{reader.RecordLine(), fields});
-        }
+      [&](TRow& row) {
+        if (!reader.Next(row.Fields)) return false;
+        row.Line = reader.RecordLine();
         return true;
       },
       [&](const TRow& row, unsigned worker) {
         std::vector<std::string> computed =
             ComputeBatchRow(columns, row.Fields, options.Defaults, caches[worker]);
         const bool failed = !computed.back().empty();
-        std::vector<std::string> record = row.Fields;
-        record.resize(header.size());  // a short row is padded, a long one cut
-        for (auto& value : computed) record.push_back(std::move(value));
-        return TRowOut{row.Line, CsvRecord(record) + "\r\n", failed};
+        // A short row is padded, a long one cut, without copying its fields.
+        std::string text;
+        for (std::size_t i = 0; i < header.size(); ++i) {
+          if (i > 0) text.push_back(',');
+          if (i < row.Fields.size()) text += CsvField(row.Fields[i]);
+        }
+        for (const std::string& value : computed) text += "," + CsvField(value);
+        text += "\r\n";
+        return TRowOut{row.Line, std::move(text), failed};
       },
       [&](std::vector<TRowOut>& rows) {
+        // Only a row the output took whole is counted: each is passed on
+        // (a buffered standard output flushed), so that on a full disk the
+        // count is what reached the output.
         for (const TRowOut& row : rows) {
-          out << row.Text;
+          if (!out.write(row.Text.data(), static_cast<std::streamsize>(row.Text.size())) ||
+              !out.flush()) {
+            outcome.Error = "the output could not be written";
+            return false;
+          }
           ++outcome.Rows;
           if (row.Failed) {
             ++outcome.FailedRows;
             if (outcome.FirstFailedLines.size() < 5) outcome.FirstFailedLines.push_back(row.Line);
           }
-        }
-        if (!out) {
-          outcome.Error = "the output could not be written";
-          return false;
         }
         const auto now = std::chrono::steady_clock::now();
         if (options.Progress && now - lastProgress > std::chrono::milliseconds(500)) {
@@ -113,6 +139,24 @@ TBatchOutcome RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
   if (outcome.Error.empty() && reader.Error()) outcome.Error = *reader.Error();
   out.flush();
   if (outcome.Error.empty() && !out) outcome.Error = "the output could not be written";
+}
+
+}  // namespace
+
+TBatchOutcome RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
+                       const TBatchOptions& options, const std::function<bool()>& cancel) {
+  return RunBatch(
+      in, [&](std::string&) { return &out; }, err, options, cancel);
+}
+
+TBatchOutcome RunBatch(std::istream& in, const TBatchOutputOpener& openOutput, std::ostream& err,
+                       const TBatchOptions& options, const std::function<bool()>& cancel) {
+  TBatchOutcome outcome;
+  try {
+    RunBatchRows(in, openOutput, err, options, cancel, outcome);
+  } catch (const std::bad_alloc&) {
+    outcome.Error = "not enough memory to go on";
+  }
   return outcome;
 }
 

@@ -108,6 +108,16 @@ std::vector<std::string> ChartWarnings(const TBirthChart& b) {
   return warnings;
 }
 
+std::vector<std::string> ChartNotes(const TBirthChart& b) {
+  std::vector<std::string> notes;
+  if (b.Chart.NearHorizon && b.Chart.Sect == b.Chart.ComputedSect)
+    notes.emplace_back(
+        "The Sun stands within 1 degree of the horizon: the sect depends on the exact "
+        "birth time; --sect day or --sect night decides it.");
+  for (std::string& warning : ChartWarnings(b)) notes.push_back(std::move(warning));
+  return notes;
+}
+
 TChartView ChartView(const TBirthPlace& place, const TBirthChartResult& result) {
   TChartView view;
   const bool empty = place.Name.empty() && !place.Known() && ZoneText(place).empty();

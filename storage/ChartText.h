@@ -67,6 +67,11 @@ TChartView ChartView(const TBirthPlace& place, const TBirthChartResult& result);
 // difference between UTC and TT.
 std::vector<std::string> ChartWarnings(const TBirthChart& chart);
 
+// The doubtful points of a chart, a sentence each, as ostrane-list --lots
+// and the batch's notes column give them: a Sun near the horizon (with the
+// flag that decides the sect), then the warnings above.
+std::vector<std::string> ChartNotes(const TBirthChart& chart);
+
 // The sect line: "Day (the Sun 35.2° above the horizon)", "Night (the Sun
 // 0.4° below the horizon: near it, the sect depends on the exact birth
 // time)", "Night, set by hand (the Sun 12.0° above the horizon)".

@@ -1,18 +1,26 @@
 // Work on a stream of items with several threads, the results handed on in
 // the order of the items: the batch command's engine.
 //
-// The producer reads items in chunks; workers turn chunks into results; the
-// consumer receives the results chunk by chunk in input order.  At most
-// `maxChunksInFlight` chunks are read and not yet consumed, so the memory
-// stays bounded whatever the input size.
+// The producer reads items one by one, gathered into chunks; workers turn
+// chunks into results; the consumer receives the results chunk by chunk in
+// input order.  What is read and not yet consumed is bounded twice: at most
+// `maxChunksInFlight` chunks, and no new chunk is begun while the items in
+// flight weigh `maxBytesInFlight` or more (by the weight the caller gives
+// each item), so the memory stays bounded whatever the input and its items'
+// sizes.
 #pragma once
 
+#include <pthread.h>
+#include <signal.h>
+
+#include <algorithm>
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
+#include <exception>
 #include <functional>
+#include <limits>
 #include <mutex>
-#include <optional>
 #include <thread>
 #include <vector>
 
@@ -21,9 +29,11 @@ namespace ostrane {
 template <class Item, class Result>
 class TOrderedPool {
  public:
-  // Fills `chunk` with up to `chunkSize` items; false when there are no more
-  // (the chunk may still hold the last items).  Called on the calling thread.
-  using Produce = std::function<bool(std::vector<Item>& chunk)>;
+  // Reads the next item into `item`; false when there are no more (`item`
+  // is then dropped).  Called on the calling thread.
+  using Produce = std::function<bool(Item& item)>;
+  // The bytes an item and its result hold, about.
+  using Weigh = std::function<std::size_t(const Item& item)>;
   // Turns one item into its result; called on the worker threads, so it
   // must not touch shared state without its own guard.  Gets the worker's
   // number (0 .. threads-1) for per-worker caches.
@@ -33,45 +43,37 @@ class TOrderedPool {
   // calling thread.
   using Consume = std::function<bool(std::vector<Result>& results)>;
 
-  TOrderedPool(unsigned threads, std::size_t chunkSize, std::size_t maxChunksInFlight)
+  // `weigh` empty: every item weighs 1 byte.
+  TOrderedPool(unsigned threads, std::size_t chunkSize, std::size_t maxChunksInFlight,
+               std::size_t maxBytesInFlight = std::numeric_limits<std::size_t>::max(),
+               Weigh weigh = {})
       : FThreads(threads == 0 ? 1 : threads),
         FChunkSize(chunkSize == 0 ? 1 : chunkSize),
-        FMaxInFlight(maxChunksInFlight < FThreads ? FThreads : maxChunksInFlight) {}
+        FMaxInFlight(maxChunksInFlight < FThreads ? FThreads : maxChunksInFlight),
+        FMaxBytes(maxBytesInFlight),
+        FChunkBytes(std::max<std::size_t>(1, maxBytesInFlight / FMaxInFlight)),
+        FWeigh(std::move(weigh)) {}
 
   // Runs until the producer has no more items or the consumer stops.
-  // Returns false when the consumer stopped it.
+  // Returns false when the consumer stopped it.  An exception thrown by the
+  // producer, a worker or the consumer (std::bad_alloc) ends the run, the
+  // workers joined, and is thrown again from here.
   bool Run(const Produce& produce, const Work& work, const Consume& consume) {
+    // The workers take no signals (they inherit the mask), so that a
+    // signal interrupts the calling thread's waiting read.
     std::vector<std::thread> workers;
+    sigset_t all, old;
+    sigfillset(&all);
+    pthread_sigmask(SIG_BLOCK, &all, &old);
     for (unsigned w = 0; w < FThreads; ++w)
       workers.emplace_back([this, &work, w] { WorkerLoop(work, w); });
-    bool more = true, stopped = false;
-    while (!stopped) {
-      // Read while there is room.
-      while (more) {
-        {
-          std::unique_lock lock(FMutex);
-          if (FChunks.size() >= FMaxInFlight) break;
-        }
-        std::vector<Item> items;
-        items.reserve(FChunkSize);
-        more = produce(items);
-        if (items.empty()) break;
-        std::lock_guard lock(FMutex);
-        FChunks.push_back(TChunk{std::move(items), {}, false, false});
-        FWake.notify_all();
-      }
-      // Hand on the oldest chunk once it is done.
-      std::vector<Result> results;
-      {
-        std::unique_lock lock(FMutex);
-        if (FChunks.empty()) break;
-        FDone.wait(lock, [this] { return FChunks.front().Finished; });
-        results = std::move(FChunks.front().Results);
-        FChunks.pop_front();
-        ++FConsumed;
-      }
-      FWake.notify_all();
-      if (!consume(results)) stopped = true;
+    pthread_sigmask(SIG_SETMASK, &old, nullptr);
+    bool stopped = false;
+    std::exception_ptr failure;
+    try {
+      stopped = !Loop(produce, consume);
+    } catch (...) {
+      failure = std::current_exception();
     }
     {
       std::lock_guard lock(FMutex);
@@ -79,6 +81,8 @@ class TOrderedPool {
     }
     FWake.notify_all();
     for (auto& t : workers) t.join();
+    FChunks.clear();
+    if (failure) std::rethrow_exception(failure);
     return !stopped;
   }
 
@@ -86,8 +90,55 @@ class TOrderedPool {
   struct TChunk {
     std::vector<Item> Items;
     std::vector<Result> Results;
+    std::size_t Bytes = 0;
     bool Taken = false, Finished = false;
+    std::exception_ptr Failure;
   };
+
+  // Reads a chunk: up to FChunkSize items weighing up to about FChunkBytes.
+  bool ReadChunk(const Produce& produce, TChunk& chunk) {
+    chunk.Items.reserve(std::min<std::size_t>(FChunkSize, 1024));
+    while (chunk.Items.size() < FChunkSize && chunk.Bytes < FChunkBytes) {
+      Item item;
+      if (!produce(item)) return false;
+      chunk.Bytes += FWeigh ? FWeigh(item) : 1;
+      chunk.Items.push_back(std::move(item));
+    }
+    return true;
+  }
+
+  bool Loop(const Produce& produce, const Consume& consume) {
+    bool more = true;
+    for (;;) {
+      // Read while there is room.
+      while (more) {
+        {
+          std::lock_guard lock(FMutex);
+          if (FChunks.size() >= FMaxInFlight || FBytesInFlight >= FMaxBytes) break;
+        }
+        TChunk chunk;
+        more = ReadChunk(produce, chunk);
+        if (chunk.Items.empty()) break;
+        std::lock_guard lock(FMutex);
+        FBytesInFlight += chunk.Bytes;
+        FChunks.push_back(std::move(chunk));
+        FWake.notify_all();
+      }
+      // Hand on the oldest chunk once it is done.
+      std::vector<Result> results;
+      {
+        std::unique_lock lock(FMutex);
+        if (FChunks.empty()) return true;
+        FDone.wait(lock, [this] { return FChunks.front().Finished; });
+        if (FChunks.front().Failure) std::rethrow_exception(FChunks.front().Failure);
+        results = std::move(FChunks.front().Results);
+        FBytesInFlight -= FChunks.front().Bytes;
+        FChunks.pop_front();
+      }
+      FWake.notify_all();
+      if (!consume(results)) return false;
+    }
+  }
 
   void WorkerLoop(const Work& work, unsigned worker) {
     for (;;) {
@@ -112,11 +163,18 @@ class TOrderedPool {
       // A deque keeps its elements in place while others are added at the
       // back and the front one (already finished) is removed.
       std::vector<Result> results;
-      results.reserve(chunk->Items.size());
-      for (const Item& item : chunk->Items) results.push_back(work(item, worker));
+      std::exception_ptr failure;
+      try {
+        results.reserve(chunk->Items.size());
+        for (const Item& item : chunk->Items) results.push_back(work(item, worker));
+      } catch (...) {
+        failure = std::current_exception();
+        results.clear();
+      }
       {
         std::lock_guard lock(FMutex);
         chunk->Results = std::move(results);
+        chunk->Failure = failure;
         chunk->Finished = true;
       }
       FDone.notify_all();
@@ -124,11 +182,12 @@ class TOrderedPool {
   }
 
   unsigned FThreads;
-  std::size_t FChunkSize, FMaxInFlight;
+  std::size_t FChunkSize, FMaxInFlight, FMaxBytes, FChunkBytes;
+  Weigh FWeigh;
   std::mutex FMutex;
   std::condition_variable FWake, FDone;
   std::deque<TChunk> FChunks;
-  std::size_t FConsumed = 0;
+  std::size_t FBytesInFlight = 0;
   bool FQuit = false;
 };
 

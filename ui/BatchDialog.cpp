@@ -5,12 +5,13 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <fstream>
 #include <sstream>
 #include <thread>
 
+#include "BatchFiles.h"
 #include "ErrorBox.h"
 
 namespace ostrane {
@@ -18,19 +19,20 @@ namespace ostrane {
 TBatchOutcome RunBatchWithProgress(QWidget* parent, const QString& input, const QString& output,
                                    const TBatchDefaults& defaults, bool cancelAtOnce) {
   TBatchOutcome outcome;
-  std::ifstream in(input.toStdString(), std::ios::binary);
-  if (!in) {
-    outcome.Error = "'" + input.toStdString() + "' cannot be read";
+  // Only a regular file, opened without waiting: a named pipe would hold
+  // the window before any Cancel could be pressed.
+  TBatchInput in;
+  if (const std::string why = in.Open(input.toStdString(), true); !why.empty()) {
+    outcome.Error = "'" + input.toStdString() + "' cannot be read: " + why;
     return outcome;
   }
-  std::ofstream out(output.toStdString(), std::ios::binary | std::ios::trunc);
-  if (!out) {
-    outcome.Error = "'" + output.toStdString() + "' cannot be written";
+  if (in.IsFile(output.toStdString())) {
+    outcome.Error = "'" + output.toStdString() +
+                    "' is the file the charts are read from: the results would replace it; "
+                    "save them to another file";
     return outcome;
   }
-  in.seekg(0, std::ios::end);
-  const auto size = static_cast<double>(std::max<std::streamoff>(in.tellg(), 1));
-  in.seekg(0);
+  const double size = static_cast<double>(std::max<std::uintmax_t>(in.Size(), 1));
 
   QProgressDialog progress("Working through the charts ...", "Cancel", 0, 1000, parent);
   progress.setObjectName("BatchProgress");
@@ -44,24 +46,42 @@ TBatchOutcome RunBatchWithProgress(QWidget* parent, const QString& input, const 
   std::ostringstream quiet;
   TBatchOptions options;
   options.Defaults = defaults;
+  // Written to a temporary file that replaces the old output at the end.
+  TBatchOutput out(output.toStdString());
   std::thread worker([&] {
-    // Asked between chunks, on this thread, which also reads the input.
-    outcome = RunBatch(in, out, quiet, options, [&] {
-      const std::streampos at = in.tellg();
-      share = at >= 0 ? static_cast<double>(at) / size : 1.0;
-      return cancelled.load() || cancelAtOnce;
-    });
+    try {
+      // Asked between chunks, on this thread, which also reads the input.
+      outcome = RunBatch(
+          in.Stream(),
+          [&](std::string& error) -> std::ostream* {
+            if (out.Open()) return &out.Stream();
+            error = "'" + output.toStdString() + "' cannot be written: " + out.ErrorString();
+            return nullptr;
+          },
+          quiet, options,
+          [&] {
+            share = static_cast<double>(in.Position()) / size;
+            return cancelled.load() || cancelAtOnce;
+          });
+    } catch (const std::exception& e) {  // the memory running out where the run cannot see it
+      outcome.Error = e.what();
+    }
     finished = true;
   });
   while (!finished) {
     QApplication::processEvents(QEventLoop::AllEvents, 50);
-    progress.setValue(static_cast<int>(share.load() * 999));
+    progress.setValue(static_cast<int>(std::min(share.load(), 1.0) * 999));
     if (progress.wasCanceled()) cancelled = true;
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   worker.join();
-  out.close();
-  if (!out && outcome.Error.empty()) outcome.Error = "the output could not be written";
+  // A whole run, or the whole rows before a Cancel, replace the old output;
+  // after an error it stays as it was.
+  if (outcome.Error.empty() || outcome.Error == "cancelled") {
+    if (!out.Commit()) outcome.Error = "the output could not be written: " + out.ErrorString();
+  } else {
+    out.Rollback();
+  }
   progress.setValue(1000);
   return outcome;
 }
@@ -71,8 +91,8 @@ QString BatchOutcomeText(const TBatchOutcome& o, const QString& output) {
   if (o.Error == "cancelled")
     return QString("Cancelled: %1 holds the first %2 rows, complete.").arg(output, rows);
   if (!o.Error.empty())
-    return QString("The batch stopped after %1 rows, which %2 holds: %3.")
-        .arg(rows, output, QString::fromStdString(o.Error));
+    return QString("The batch stopped after %1 rows: %2. %3 was left as it was.")
+        .arg(rows, QString::fromStdString(o.Error), output);
   QString text = QString("%1 rows written to %2.").arg(rows, output);
   if (o.FailedRows > 0) {
     QStringList lines;
@@ -98,7 +118,7 @@ void BatchClick(QWidget* parent, const TBatchDefaults& defaults) {
   const QString output = save.selectedFiles().constFirst();
   const TBatchOutcome outcome =
       RunBatchWithProgress(parent, open.selectedFiles().constFirst(), output, defaults);
-  if (!outcome.Error.empty() && outcome.Error != "cancelled" && outcome.Rows == 0) {
+  if (!outcome.Error.empty() && outcome.Error != "cancelled") {
     ShowErrorBox(parent, BatchOutcomeText(outcome, output));
     return;
   }

@@ -16,9 +16,11 @@ namespace ostrane {
 // Runs the collection in `input` into `output` on a worker thread while a
 // progress dialog (objectName BatchProgress) shows the rows done; its Cancel
 // button stops the run between chunks, leaving the rows before in the output.
-// `cancelAtOnce` cancels after the first chunk, as a Cancel would (for
-// tests).  Returns the outcome; a file that cannot be opened is an outcome
-// with Error set.
+// The output is written to a temporary file that replaces it at the end; a
+// run that fails leaves the old output as it was.  Only a regular file is
+// read, and never the output itself.  `cancelAtOnce` cancels after the
+// first chunk, as a Cancel would (for tests).  Returns the outcome; a file
+// that cannot be opened is an outcome with Error set.
 TBatchOutcome RunBatchWithProgress(QWidget* parent, const QString& input, const QString& output,
                                    const TBatchDefaults& defaults, bool cancelAtOnce = false);
 

@@ -2,6 +2,9 @@
 // input refused with a message, the order kept on any number of threads.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -111,6 +114,27 @@ TEST(Batch, MalformedInputGetsAMessageNeverACrash) {
       // The short row has no place, and the lots are released from by default.
       {"short and long rows", header + "a,2000-01-01\nb,2000-01-01,12:00,Paris,2020-01-01,extra\n",
        "", 2, 1},
+      {"UTF-16 with a byte order mark",
+       std::string("\xFF\xFE"
+                   "d\0a\0t\0e\0\n\0",
+                   12),
+       "Line 1: the input is UTF-16, which is not read: save it as UTF-8", 0, 0},
+      {"UTF-16 without one", std::string("\0d\0a\0t\0e\0\n", 10), "Line 1: the input is UTF-16", 0,
+       0},
+      {"CR line ends", "name,date,time,place,event_date\ra,2000-01-01,12:00,Amsterdam,2020-01-01\r",
+       "", 1, 0, ",notes,error\r\n"},
+      {"years outside the range",
+       header +
+           "a,10001-01-01,12:00,Amsterdam,2020-01-01\nb,2000-01-01,12:00,Amsterdam,99999-01-01\n"
+           "c,-4713-01-01,12:00,Amsterdam,2020-01-01\nd,10000-01-01,12:00,Amsterdam,10000-06-01\n",
+       "", 4, 3, "event '99999-01-01' lies outside the years -4712 to 10000"},
+      {"a row of too many columns", header + std::string(kMaxCsvFields, ','),
+       "Line 2: the record has more than 10000 columns", 0, 0},
+      {"notes as --lots words them", header + "t,1975-02-02,14:59,\"Tokyo, JP\",2006-01-13\n", "",
+       1, 0, ",The Lot of Spirit lies within 1\xC2\xB0 of a sign boundary: a small error"},
+      {"several notes joined", header + "t,-1000-06-01,12:00,Amsterdam,-0980-01-01\n", "", 1, 0,
+       "next sign.; The clocks kept local mean time then: the birthplace's own, +00:19:34, is "
+       "used.\",\r\n"},
   };
   for (const Case& c : cases) {
     std::string output;
@@ -121,6 +145,60 @@ TEST(Batch, MalformedInputGetsAMessageNeverACrash) {
     EXPECT_EQ(outcome.FailedRows, c.failed) << c.name;
     EXPECT_NE(output.find(c.says), std::string::npos) << c.name << ": " << output;
   }
+}
+
+std::string Read(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void Write(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+// --output: refused when it is the input, replaced only by a whole run, the
+// old file kept otherwise and no temporary file left beside it.
+TEST(Batch, OutputFileReplacedOnlyByAWholeRun) {
+  char pattern[] = "/tmp/ostrane-batch-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  const std::filesystem::path dir = pattern;
+  const std::string in = dir / "in.csv", out = dir / "out.csv", link = dir / "link.csv";
+  const std::string good = "name,date,time,place,event_date\na,2000-01-01,12:00,Paris,2020-01-01\n";
+  std::filesystem::create_symlink("in.csv", link);
+  struct Case {
+    const char* name;
+    std::string input, output;  // the input's text, the --output
+    std::string err;            // what standard error says
+    bool replaced;              // out.csv holds the results
+  };
+  const Case cases[] = {
+      {"the input as the output", good, in, "is the input of --batch", false},
+      {"the input through a link", good, link, "is the input of --batch", false},
+      {"a bad header", "name\nx\n", out, "no 'date' column; '" + out + "' was left as it was",
+       false},
+      {"an empty input", "", out, "the input is empty", false},
+      {"a malformed row after good ones", good + good.substr(good.find('\n') + 1) + "\"x\n", out,
+       "stopped after 2 rows: Line 4: a quoted field is not closed", false},
+      {"a whole run", good, out, "", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Write(in, c.input);
+    Write(out, "old results\n");
+    std::ostringstream sout, serr;
+    TBatchOptions options;
+    const int status = RunBatchCommand(in, c.output, options, sout, serr);
+    EXPECT_EQ(status, c.replaced ? 0 : 1);
+    EXPECT_NE(serr.str().find(c.err), std::string::npos) << serr.str();
+    EXPECT_EQ(Read(in), c.input) << "the input is never touched";
+    if (c.replaced)
+      EXPECT_EQ(Read(out).rfind("name,date,time,place,event_date,sect,", 0), 0u) << Read(out);
+    else
+      EXPECT_EQ(Read(out), "old results\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 3) << "no file left";
+    EXPECT_EQ(sout.str(), "");
+  }
+  std::filesystem::remove_all(dir);
 }
 
 // (A cancelled run's whole-row prefix: tests/ui/BatchDialogTest.cpp.)

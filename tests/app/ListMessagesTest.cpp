@@ -71,6 +71,7 @@ TEST(ListMessages, ErrorsKeepTheirStatusAndEscapeTheOffendingText) {
        "Line 2 of '" + chart + "': '\\x1b[2J' is not a valid integer value.\n"},
       {{"--options", ""}, 2, "ostrane-list: --options needs a file name\n"},
       {{"--chart="}, 2, "ostrane-list: --chart needs a file name\n"},
+      {{"--batch", "-", "--output", ""}, 2, "ostrane-list: --output needs a file name\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args[0]);

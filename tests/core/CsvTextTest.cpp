@@ -20,6 +20,10 @@ Records ReadAll(const std::string& text, std::optional<std::string>* error = nul
   return records;
 }
 
+std::vector<std::string> Fields(std::size_t count) {
+  return std::vector<std::string>(count);
+}
+
 TEST(CsvText, RecordsAndErrors) {
   struct Case {
     const char* name;
@@ -37,7 +41,14 @@ TEST(CsvText, RecordsAndErrors) {
        {{"a,b", "say \"hi\"", "two\r\nlines"}},
        nullptr},
       {"empty fields and an empty line", ",,\n\nx\n", {{"", "", ""}, {""}, {"x"}}, nullptr},
-      {"lone CR is text", "a\rb\n", {{"a\rb"}}, nullptr},
+      {"lone CR ends a line", "a\rb\n", {{"a"}, {"b"}}, nullptr},
+      {"CR-only file", "a,b\rc,d\r", {{"a", "b"}, {"c", "d"}}, nullptr},
+      {"lone CR inside quotes is text", "\"a\rb\"\r", {{"a\rb"}}, nullptr},
+      {"most columns", std::string(kMaxCsvFields - 1, ','), {Fields(kMaxCsvFields)}, nullptr},
+      {"a column too many",
+       "a\n" + std::string(kMaxCsvFields, ','),
+       {{"a"}},
+       "Line 2: the record has more than 10000 columns"},
       {"empty input", "", {}, nullptr},
       {"unclosed quote", "a,\"b\nc\n", {}, "Line 1: a quoted field is not closed"},
       {"text after a closing quote",
@@ -71,12 +82,12 @@ TEST(CsvText, WrittenFieldsReadBack) {
 }
 
 TEST(CsvText, RecordLinesCountLineEndsInsideQuotes) {
-  std::istringstream in("a\n\"b\nc\"\nd\n");
+  std::istringstream in("a\n\"b\nc\"\nd\re\n");
   TCsvReader reader(in);
   std::vector<std::string> fields;
   std::vector<std::int64_t> lines;
   while (reader.Next(fields)) lines.push_back(reader.RecordLine());
-  EXPECT_EQ(lines, (std::vector<std::int64_t>{1, 2, 4}));
+  EXPECT_EQ(lines, (std::vector<std::int64_t>{1, 2, 4, 5}));
 }
 
 }  // namespace

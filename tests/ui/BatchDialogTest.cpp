@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include <sstream>
 
 #include "BatchDialog.h"
@@ -74,6 +76,34 @@ TEST(BatchDialog, WholeRunAndCancelledPrefix) {
   const TBatchOutcome missing =
       RunBatchWithProgress(nullptr, dir.filePath("none.csv"), part, defaults);
   EXPECT_NE(missing.Error.find("cannot be read"), std::string::npos);
+
+  // Refused at once, the files as they were: a named pipe (which would
+  // hold the window), the input chosen as the output, a bad header.
+  const QString fifo = dir.filePath("fifo"), bad = dir.filePath("bad.csv");
+  ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+  QFile badFile(bad);
+  ASSERT_TRUE(badFile.open(QIODevice::WriteOnly));
+  badFile.write("name,place\nx,Paris\n");
+  badFile.close();
+  const struct {
+    const char* name;
+    QString input, output;
+    const char* error;
+  } refused[] = {
+      {"named pipe", fifo, part, "not a regular file"},
+      {"the input as the output", in, in, "is the file the charts are read from"},
+      {"bad header", bad, whole, "Line 1: there is no 'date' column"},
+  };
+  const std::string wholeBefore = Bytes(whole), inBefore = Bytes(in);
+  for (const auto& c : refused) {
+    const TBatchOutcome outcome = RunBatchWithProgress(nullptr, c.input, c.output, defaults);
+    EXPECT_NE(outcome.Error.find(c.error), std::string::npos) << c.name << ": " << outcome.Error;
+    EXPECT_NE(BatchOutcomeText(outcome, "x.csv").toStdString().find("x.csv was left as it was"),
+              std::string::npos)
+        << c.name;
+  }
+  EXPECT_EQ(Bytes(whole), wholeBefore);
+  EXPECT_EQ(Bytes(in), inBefore);
 }
 
 }  // namespace
