@@ -1,8 +1,8 @@
 #include "BatchRows.h"
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
-#include <cstdio>
 
 #include "BuiltInPlaces.h"
 #include "ChartText.h"
@@ -111,11 +111,11 @@ ReleaseSettings RowSettings(const TBatchColumns& c, const std::vector<std::strin
 
 // "+05:30:00", "-00:19:32": the offset always to the second.
 std::string OffsetToTheSecond(std::int32_t seconds) {
-  const std::int32_t a = seconds < 0 ? -seconds : seconds;
-  char text[16];
-  std::snprintf(text, sizeof text, "%c%02d:%02d:%02d", seconds < 0 ? '-' : '+', a / 3600,
-                a / 60 % 60, a % 60);
-  return text;
+  const std::int32_t a = seconds < 0 ? -seconds : seconds;  // at most 18 hours
+  const auto two = [](std::int32_t n) {
+    return std::string{static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+  };
+  return (seconds < 0 ? "-" : "+") + two(a / 3600) + ":" + two(a / 60 % 60) + ":" + two(a % 60);
 }
 
 // What the row was resolved to and listed with: the place a name found, the
@@ -199,20 +199,22 @@ const std::vector<std::string>& BatchComputedColumns() {
 }
 
 const TBirthChartResult& TChartCache::Get(const TBirthPlace& p, double localJulianDay) {
-  char key[160];
-  std::snprintf(key, sizeof key, "%.17g|%.17g|%.17g|%d|%d|%d|%d", localJulianDay,
-                p.Latitude.value_or(1e9), p.Longitude.value_or(1e9),
-                p.UtcOffsetSeconds.value_or(1 << 30), p.Dst, p.Sect, 0);
-  const std::string k = std::string(key) + "|" + p.TimeZone;
-  if (auto found = FCharts.find(k); found != FCharts.end()) return found->second;
+  TChartKey key{std::bit_cast<std::uint64_t>(localJulianDay),
+                std::bit_cast<std::uint64_t>(p.Latitude.value_or(1e9)),
+                std::bit_cast<std::uint64_t>(p.Longitude.value_or(1e9)),
+                p.UtcOffsetSeconds.value_or(1 << 30),
+                p.Dst,
+                p.Sect,
+                p.TimeZone};
+  if (auto found = FCharts.find(key); found != FCharts.end()) return found->second;
   // The rows of one chart come together.
   if (FCharts.size() >= 64 || FChartBytes >= FMaxBytes) {
     FCharts.clear();
     FChartBytes = 0;
   }
   TBirthChartResult chart = ComputeBirthChart(p, localJulianDay);
-  FChartBytes += sizeof chart + 2 * k.size() + chart.Error.size();
-  return FCharts.emplace(k, std::move(chart)).first->second;
+  FChartBytes += sizeof key + sizeof chart + key.TimeZone.size() + chart.Error.size();
+  return FCharts.emplace(std::move(key), std::move(chart)).first->second;
 }
 
 const TPlace* TChartCache::Place(const std::string& name) {

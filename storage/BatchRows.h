@@ -66,7 +66,15 @@ class TChartCache {
   const TPlace* Place(const std::string& name);
 
  private:
-  std::map<std::string, TBirthChartResult> FCharts;
+  // What decides a chart: the clock time and the place as the row gave them,
+  // the numbers by their bits (so that any value, NaN too, orders).
+  struct TChartKey {
+    std::uint64_t LocalJulianDay, Latitude, Longitude;
+    std::int32_t UtcOffset, Dst, Sect;
+    std::string TimeZone;
+    auto operator<=>(const TChartKey&) const = default;
+  };
+  std::map<TChartKey, TBirthChartResult> FCharts;
   std::map<std::string, const TPlace*> FPlaces;
   std::size_t FMaxBytes;
   std::size_t FChartBytes = 0, FPlaceBytes = 0;  // what the two hold, about
