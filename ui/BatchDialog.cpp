@@ -90,6 +90,9 @@ QString BatchOutcomeText(const TBatchOutcome& o, const QString& output) {
   const QString rows = QString::number(o.Rows);
   if (o.Error == "cancelled")
     return QString("Cancelled: %1 holds the first %2 rows, complete.").arg(output, rows);
+  if (!o.Error.empty() && o.Rows == 0)
+    return QString("The batch did not run: %1. %2 was left as it was.")
+        .arg(QString::fromStdString(o.Error), output);
   if (!o.Error.empty())
     return QString("The batch stopped after %1 rows: %2. %3 was left as it was.")
         .arg(rows, QString::fromStdString(o.Error), output);
@@ -109,6 +112,13 @@ void BatchClick(QWidget* parent, const TBatchDefaults& defaults) {
   open.setNameFilter("CSV files (*.csv)");
   open.setFileMode(QFileDialog::ExistingFile);
   if (RunModal(open) != QDialog::Accepted || open.selectedFiles().isEmpty()) return;
+  // A file that cannot be read is refused before the results are asked for.
+  const QString input = open.selectedFiles().constFirst();
+  if (const std::string why = TBatchInput().Open(input.toStdString(), true); !why.empty()) {
+    ShowErrorBox(parent,
+                 QString("'%1' cannot be read: %2.").arg(input, QString::fromStdString(why)));
+    return;
+  }
   QFileDialog save(parent, "Batch: Save the Results As");
   save.setObjectName("BatchOutputDialog");
   save.setAcceptMode(QFileDialog::AcceptSave);
@@ -116,8 +126,7 @@ void BatchClick(QWidget* parent, const TBatchDefaults& defaults) {
   save.setDefaultSuffix("csv");
   if (RunModal(save) != QDialog::Accepted || save.selectedFiles().isEmpty()) return;
   const QString output = save.selectedFiles().constFirst();
-  const TBatchOutcome outcome =
-      RunBatchWithProgress(parent, open.selectedFiles().constFirst(), output, defaults);
+  const TBatchOutcome outcome = RunBatchWithProgress(parent, input, output, defaults);
   if (!outcome.Error.empty() && outcome.Error != "cancelled") {
     ShowErrorBox(parent, BatchOutcomeText(outcome, output));
     return;
