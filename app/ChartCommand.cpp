@@ -6,7 +6,6 @@
 
 #include "ChartText.h"
 #include "Chronocrators.h"
-#include "CollectingWindow.h"
 #include "CsvText.h"
 #include "Errors.h"
 #include "ListOutput.h"

@@ -12,13 +12,12 @@
 #include "BatchCommand.h"
 #include "CalendarCommand.h"
 #include "ChartCommand.h"
-#include "CollectingWindow.h"
 #include "Errors.h"
 #include "InForce.h"
 #include "ListArguments.h"
 #include "ListOutput.h"
+#include "Listing.h"
 #include "LocaleText.h"
-#include "Marks.h"
 #include "PlaceCommand.h"
 #include "PrintableText.h"
 #include "Releasing.h"
@@ -89,49 +88,47 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
   if (const int status = ApplyBirthChart(request, err); status != 0) return status;
   if (request.Calendar.File) return RunCalendarCommand(request, err);
 
-  TCollectingWindow window;
-  window.Settings = request.Settings;
   // The time as the window reads it under the system's locale, or in the
   // "C" forms.
-  window.Locale = TimeLocaleReading(request.Settings.TimeText, QLocale());
-  TDate date;
-  TChronocrator chronocrator;
-  TLineTables tables;
-  TReleasingListing listing(window, date, chronocrator, tables);
+  const TimeLocale locale = TimeLocaleReading(request.Settings.TimeText, QLocale());
   std::ostringstream text;
-  try {
-    if (request.At) {
-      const double start = ListingStart(date, request.Settings, window.ReadTimeLocale());
+  if (request.At) {
+    try {
+      TDate date;
+      const double start = ListingStart(date, request.Settings, locale);
       const int status = WriteInForce(request, start, text, err);
       if (status != 0) return status;
-      out << text.str();
-      return 0;
+    } catch (const EConvertError& e) {
+      err << PrintableText(ErrorBoxText(e.what())) << "\n";
+      return 1;
     }
-    listing.BtnCalculateOstraneClick();
-  } catch (const EConvertError& e) {
-    err << PrintableText(ErrorBoxText(e.what())) << "\n";
+    out << text.str();
+    return 0;
+  }
+  const TListing main = ListGeneral(request.Settings, locale);
+  if (main.Ending == TListingEnd::TimeRefused) {
+    err << PrintableText(ErrorBoxText(main.Refusal)) << "\n";
     return 1;
   }
 
-  const std::int32_t reference = AngleReference(request.Settings);
+  const TListing* shown = &main;
+  TListing level34;
   if (request.Level34Line) {
     const int line = *request.Level34Line;
-    if (line > tables.Count) {
-      err << "ostrane-list: --level34 takes a data line from 1 to " << tables.Count << ", not "
+    if (line > TabledLines(main)) {
+      err << "ostrane-list: --level34 takes a data line from 1 to " << TabledLines(main) << ", not "
           << line << "\n";
       return 2;
     }
-    window.Selected = kHeaderLines + line - 1;
-    listing.ListBoxOstraneDblClick();
-    if (request.Csv)
-      WriteCsv(text, window.Level34Periods, reference);
-    else
-      for (const auto& l : window.Level3Lines) text << PrintableText(l) << '\n';
-  } else if (request.Csv) {
-    WriteCsv(text, window.MainPeriods, reference);
+    level34 = ListLevel34(request.Settings, main, DataLineOfRow(main, kHeaderLines + line - 1));
+    shown = &level34;
+  }
+  if (request.Csv) {
+    WriteCsv(text, *shown);
   } else {
     // The name line comes from a file or the command line: shown, not acted on.
-    for (const auto& l : window.MainLines) text << PrintableText(l) << '\n';
+    for (const auto& l : shown->Header) text << PrintableText(l) << '\n';
+    for (const auto& l : shown->Lines) text << PrintableText(l.Text) << '\n';
   }
   out << text.str();
   return 0;

@@ -5,7 +5,6 @@
 
 #include "Chronocrators.h"
 #include "DateTime.h"
-#include "Marks.h"
 #include "Releasing.h"
 #include "TimeText.h"
 
@@ -26,11 +25,10 @@ std::string CsvRow(int level, std::int32_t counter, double julianDay, int place,
          (loosing ? '1' : '0');
 }
 
-void WriteCsv(std::ostream& out, const std::vector<TCollectingWindow::TPeriod>& periods,
-              std::int32_t angleReference) {
+void WriteCsv(std::ostream& out, const TListing& listing) {
   out << kCsvHeader << '\n';
-  for (const auto& p : periods)
-    out << CsvRow(p.Level, p.Counter, p.JulianDay, PlaceFrom(angleReference, p.Counter), p.Loosing)
+  for (const TListedLine& l : listing.Lines)
+    out << CsvRow(l.Period.Level, l.Period.Counter, l.Period.Start, l.Place, l.Period.Loosing)
         << '\n';
 }
 

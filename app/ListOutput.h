@@ -18,11 +18,10 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
-#include <vector>
 
-#include "CollectingWindow.h"
 #include "InForce.h"
 #include "IsoDateText.h"
+#include "Listing.h"
 
 namespace ostrane {
 
@@ -32,9 +31,8 @@ inline constexpr const char* kCsvHeader =
 // One CSV row without its line end.
 std::string CsvRow(int level, std::int32_t counter, double julianDay, int place, bool loosing);
 
-// The header and a row for every period.
-void WriteCsv(std::ostream& out, const std::vector<TCollectingWindow::TPeriod>& periods,
-              std::int32_t angleReference);
+// The header and a row for every data line of the listing.
+void WriteCsv(std::ostream& out, const TListing& listing);
 
 // The header with end_julian_day, and a row for each level in force.
 void WriteInForceCsv(std::ostream& out, const TInForce& inForce);

@@ -5,68 +5,64 @@
 #include <string>
 #include <vector>
 
-#include "CollectingWindow.h"
 #include "InForce.h"
+#include "Listing.h"
 #include "Releasing.h"
 
 namespace {
 
 using namespace ostrane;
 
-TCollectingWindow LongestListingWindow() {
-  TCollectingWindow w;
-  w.Settings.Year = 2000;
-  w.Settings.TimeText = "12:00";
-  w.Settings.GeneralPeriods = 200;
-  w.Settings.ReleasingType = kValens;
-  w.Settings.StartSign = 9;
-  return w;
+ReleaseSettings LongestListingSettings() {
+  ReleaseSettings s;
+  s.Year = 2000;
+  s.TimeText = "12:00";
+  s.GeneralPeriods = 200;
+  s.ReleasingType = kValens;
+  s.StartSign = 9;
+  return s;
 }
 
+// The 200-period Valens listing from Capricorn (2514 lines).
 void MainListing200Periods(benchmark::State& state) {
-  TCollectingWindow w = LongestListingWindow();
-  TDate date;
-  TChronocrator chronocrator;
-  TLineTables tables;
-  TReleasingListing listing(w, date, chronocrator, tables);
+  const ReleaseSettings s = LongestListingSettings();
+  std::size_t lines = 0;
   for (auto _ : state) {
-    listing.BtnCalculateOstraneClick();
-    benchmark::DoNotOptimize(w.MainLines.data());
+    const TListing listing = ListGeneral(s, TimeLocale{});
+    lines = listing.Header.size() + listing.Lines.size();
+    benchmark::DoNotOptimize(listing.Lines.data());
   }
-  state.counters["lines"] = static_cast<double>(w.MainLines.size());
+  state.counters["lines"] = static_cast<double>(lines);
 }
 BENCHMARK(MainListing200Periods)->Unit(benchmark::kMicrosecond);
 
 // The level 3/4 listing of the line with the most lines: an Aquarius general
 // line under Valens (287 lines).
 void Level34LongestLine(benchmark::State& state) {
-  TCollectingWindow w = LongestListingWindow();
-  w.Settings.StartSign = 10;
-  w.Settings.GeneralPeriods = 1;
-  TDate date;
-  TChronocrator chronocrator;
-  TLineTables tables;
-  TReleasingListing listing(w, date, chronocrator, tables);
-  listing.BtnCalculateOstraneClick();
-  w.Selected = kHeaderLines;
+  ReleaseSettings s = LongestListingSettings();
+  s.StartSign = 10;
+  s.GeneralPeriods = 1;
+  const TListing main = ListGeneral(s, TimeLocale{});
+  std::size_t lines = 0;
   for (auto _ : state) {
-    listing.ListBoxOstraneDblClick();
-    benchmark::DoNotOptimize(w.Level3Lines.data());
+    const TListing listing = ListLevel34(s, main, 0);
+    lines = listing.Header.size() + listing.Lines.size();
+    benchmark::DoNotOptimize(listing.Lines.data());
   }
-  state.counters["lines"] = static_cast<double>(w.Level3Lines.size());
+  state.counters["lines"] = static_cast<double>(lines);
 }
 BENCHMARK(Level34LongestLine)->Unit(benchmark::kMicrosecond);
 
 // The periods in force in the last general period of a 200-period listing
 // (the walk goes through the whole listing first): the worst case.
 void PeriodsInForceAtTheEnd(benchmark::State& state) {
-  TCollectingWindow w = LongestListingWindow();
+  const ReleaseSettings s = LongestListingSettings();
   TChronocrator chronocrator;
   const double start = 2451545.0;
-  const double end = WalkGeneralPeriods(chronocrator, GeneralWalkOf(w.Settings, start),
+  const double end = WalkGeneralPeriods(chronocrator, GeneralWalkOf(s, start),
                                         [](const TPeriodStep&) { return true; });
   for (auto _ : state) {
-    const TInForce r = PeriodsInForce(chronocrator, w.Settings, start, end - 1.0);
+    const TInForce r = PeriodsInForce(chronocrator, s, start, end - 1.0);
     benchmark::DoNotOptimize(r);
   }
 }

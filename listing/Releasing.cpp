@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "Errors.h"
 #include "IsoDateText.h"
-
 #include "TimeText.h"
 
 namespace ostrane {
@@ -61,19 +61,6 @@ TCivilMoment ShownMoment(int level, double julianDay) {
   return TCivilMoment{date.GetYear(), date.GetMonth(), date.GetDayNumber(), ms};
 }
 
-void TReleasingListing::DoMajorHeader(const std::string& name) {
-  FWindow.ClearMainList();
-  FWindow.AddMainLine("General and Sub Period Releasings For:");
-  FWindow.AddMainLine(name);
-  FWindow.AddMainLine(" ");
-}
-
-void TReleasingListing::DoSubHeader(const std::string& name) {
-  FWindow.AddLevel3Line("Level 3 - 4 Releasings For:");
-  FWindow.AddLevel3Line(name);
-  FWindow.AddLevel3Line(" ");
-}
-
 void TReleasingListing::AddDataLine(const TPeriodStep& period, const std::string& text) {
   // 200 general periods stay well inside the tables; the guard keeps any
   // other caller from writing past them.
@@ -105,18 +92,12 @@ double ListingStart(TDate& date, const ReleaseSettings& s, const TimeLocale& loc
 
 void TReleasingListing::BtnCalculateOstraneClick() {
   const ReleaseSettings s = FWindow.ReadSettings();
-  DoMajorHeader(s.Name);
+  FMain = ListGeneral(FDate, FChronocrator, s, FWindow.ReadTimeLocale());
+  FWindow.ClearMainList();
+  for (const std::string& line : FMain.Header) FWindow.AddMainLine(line);
   FTables.Count = 0;
-
-  const double start = ListingStart(FDate, s, FWindow.ReadTimeLocale());
-  WalkGeneralPeriods(FChronocrator, GeneralWalkOf(s, start), [&](const TPeriodStep& period) {
-    FDate.JulianToDate(period.Start);
-    const std::string sign = FormatSignNames(FChronocrator, period.Counter, s.SignNameStyle);
-    const std::string date = FormatDateStyle(FDate, s.DateStyle);
-    AddDataLine(period, period.Level == 1 ? sign + " major and sub begin " + date
-                                          : "        " + sign + " sub begins " + date);
-    return true;
-  });
+  if (FMain.Ending == TListingEnd::TimeRefused) throw EConvertError(FMain.Refusal);
+  for (const TListedLine& line : FMain.Lines) AddDataLine(line.Period, line.Text);
 
   FWindow.SetCommandEnabled(TCommand::BtnCalculateOstrane, false);
   FWindow.SetCommandEnabled(TCommand::ListOstrane1, false);
@@ -127,32 +108,17 @@ void TReleasingListing::BtnCalculateOstraneClick() {
   FWindow.SetCommandEnabled(TCommand::Print2, true);
 }
 
-std::string TReleasingListing::Level34Line(const ReleaseSettings& settings, std::int32_t sign,
-                                           double start, const char* prefix, const char* begins) {
-  const std::int64_t ms = StoreShownMoment(FDate, start);
-  return prefix + FormatSignNames(FChronocrator, sign, settings.SignNameStyle) + begins +
-         FormatDateStyle(FDate, settings.DateStyle) + ", " + FormatTime12(ms);
-}
-
 void TReleasingListing::ListBoxOstraneDblClick() {
   FWindow.ClearLevel3List();
-  const int selected = FWindow.MainSelectedIndex();
-  if (selected < kHeaderLines) return;
-  const int entry = selected - kHeaderLines;
-  if (entry >= FTables.Count) return;  // not a line of the current listing
+  const int line = DataLineOfRow(FMain, FWindow.MainSelectedIndex());
+  if (line < 0) return;  // not a line of the current listing
 
-  const ReleaseSettings s = FWindow.ReadSettings();
-  DoSubHeader(s.Name);
-  WalkLevel34(FChronocrator, s.ReleasingType, FTables.LineSign[static_cast<std::size_t>(entry)],
-              FTables.LineJulianDay[static_cast<std::size_t>(entry)],
-              [&](const TPeriodStep& period) {
-                FWindow.PeriodListed(period);
-                FWindow.AddLevel3Line(
-                    period.Level == 3
-                        ? Level34Line(s, period.Counter, period.Start, "", " L3 begins ")
-                        : Level34Line(s, period.Counter, period.Start, "     ", " L4 begins "));
-                return true;
-              });
+  const TListing level34 = ListLevel34(FDate, FChronocrator, FWindow.ReadSettings(), FMain, line);
+  for (const std::string& header : level34.Header) FWindow.AddLevel3Line(header);
+  for (const TListedLine& l : level34.Lines) {
+    FWindow.PeriodListed(l.Period);
+    FWindow.AddLevel3Line(l.Text);
+  }
   FWindow.ShowLevel3Window();
 }
 

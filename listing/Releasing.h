@@ -14,6 +14,7 @@
 #include "Chronocrators.h"
 #include "DateTime.h"
 #include "IsoDateText.h"
+#include "Listing.h"
 #include "PeriodWalk.h"
 #include "ReleaseSettings.h"
 #include "ReleasingWindow.h"
@@ -25,13 +26,11 @@ namespace ostrane {
 // at list index e + 3.  200 general periods never produce more than 2511
 // data lines.
 struct TLineTables {
-  static constexpr int kCapacity = 2600;
+  static constexpr int kCapacity = kTabledLines;
   std::array<double, kCapacity> LineJulianDay{};
   std::array<std::int32_t, kCapacity> LineSign{};
   int Count = 0;  // entries of the current listing
 };
-
-inline constexpr int kHeaderLines = 3;
 
 // The date last stored in `date` as the listing lines show it, or empty text
 // when no style is selected.
@@ -61,6 +60,9 @@ double ListingStart(TDate& date, const ReleaseSettings& settings, const TimeLoca
 // millisecond of midnight is the following midnight.
 TCivilMoment ShownMoment(int level, double julianDay);
 
+// The two listings (Listing.h) written into the lists of a window, one line
+// at a time, each data line told first with PeriodListed, and the commands
+// enabled as a finished main listing leaves them.
 class TReleasingListing {
  public:
   TReleasingListing(IReleasingWindow& window, TDate& date, TChronocrator& chronocrator,
@@ -74,20 +76,18 @@ class TReleasingListing {
   // The level 3/4 listing of the selected line of the main list.
   void ListBoxOstraneDblClick();
 
-  void DoMajorHeader(const std::string& name);
-  void DoSubHeader(const std::string& name);
-
   const TLineTables& Tables() const { return FTables; }
+  // The main listing last listed (empty before the first).
+  const TListing& MainListing() const { return FMain; }
 
  private:
   void AddDataLine(const TPeriodStep& period, const std::string& text);
-  std::string Level34Line(const ReleaseSettings& settings, std::int32_t sign, double start,
-                          const char* prefix, const char* begins);
 
   IReleasingWindow& FWindow;
   TDate& FDate;
   TChronocrator& FChronocrator;
   TLineTables& FTables;
+  TListing FMain;
 };
 
 }  // namespace ostrane

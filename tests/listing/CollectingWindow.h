@@ -1,5 +1,5 @@
 // The window operations of the listings on plain containers: what the
-// command-line listing, the benchmarks and the tests list into.
+// tests of the window's listing (TReleasingListing) list into.
 #pragma once
 
 #include <map>
