@@ -4,7 +4,9 @@
 // letter and no space at either end or twice; the table keeps its places
 // most populous first and skips what it cannot read; a search lists at most
 // its limit, only places whose name or ascii name has a word beginning with
-// the query's name part, and BestMatch is its first place.
+// the query's name part, and BestMatch is its first place; an exact match is
+// a place whose whole name or ascii name folds to the name part, and the
+// best match when the best match is one.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -63,6 +65,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       std::abort();
   const TPlace* best = table.BestMatch(query);
   if (best != (found.empty() ? nullptr : found.front())) std::abort();
+  const TPlace* exact = table.ExactMatch(query);
+  if (exact && FoldForSearch(exact->Name) != name && FoldForSearch(exact->AsciiName) != name)
+    std::abort();
+  if (best && (FoldForSearch(best->Name) == name || FoldForSearch(best->AsciiName) == name) &&
+      exact != best)
+    std::abort();
   if (table.NearestNames(query, 3).size() > 3) std::abort();
   return 0;
 }
