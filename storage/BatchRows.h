@@ -23,6 +23,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "BirthChart.h"
@@ -72,7 +73,11 @@ class TChartCache {
     std::uint64_t LocalJulianDay, Latitude, Longitude;
     std::int32_t UtcOffset, Dst, Sect;
     std::string TimeZone;
-    auto operator<=>(const TChartKey&) const = default;
+    bool operator<(const TChartKey& o) const {
+      return std::tie(LocalJulianDay, Latitude, Longitude, UtcOffset, Dst, Sect, TimeZone) <
+             std::tie(o.LocalJulianDay, o.Latitude, o.Longitude, o.UtcOffset, o.Dst, o.Sect,
+                      o.TimeZone);
+    }
   };
   std::map<TChartKey, TBirthChartResult> FCharts;
   std::map<std::string, const TPlace*> FPlaces;
