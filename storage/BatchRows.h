@@ -72,7 +72,8 @@ class TChartCache {
     std::uint64_t LocalJulianDay, Latitude, Longitude;
     std::int32_t UtcOffset, Dst, Sect;
     std::string TimeZone;
-    auto operator<=>(const TChartKey&) const = default;
+    // clang-tidy 14 takes the 0 of the defaulted <=> for a null pointer.
+    auto operator<=>(const TChartKey&) const = default;  // NOLINT(modernize-use-nullptr)
   };
   std::map<TChartKey, TBirthChartResult> FCharts;
   std::map<std::string, const TPlace*> FPlaces;
