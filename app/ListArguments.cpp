@@ -16,6 +16,7 @@
 #include "Releasing.h"
 #include "SettingsFiles.h"
 #include "TimeZones.h"
+#include "Version.h"
 
 namespace ostrane {
 namespace {
@@ -340,7 +341,7 @@ TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostre
       return r;
     }
     if (flag == "--version") {
-      out << "ostrane-list 1.48\n";
+      out << "ostrane-list " << kVersion << "\n";
       done = true;
       return r;
     }

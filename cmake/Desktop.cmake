@@ -32,13 +32,18 @@ function(ostrane_gzip source output)
     VERBATIM)
 endfunction()
 
+# The manual pages name the project's version: both are configured into
+# build/man (the manual tests read them there), the programs' are installed.
+foreach(page ostrane-list.1 ostrane.1)
+  configure_file(${OSTRANE_RESOURCES}/man/${page}.in ${CMAKE_BINARY_DIR}/man/${page} @ONLY)
+endforeach()
 set(OSTRANE_MAN_PAGES ostrane-list.1)
 if(TARGET ostrane)
   list(APPEND OSTRANE_MAN_PAGES ostrane.1)
 endif()
 set(compressed_docs "")
 foreach(page IN LISTS OSTRANE_MAN_PAGES)
-  ostrane_gzip(${OSTRANE_RESOURCES}/man/${page} ${CMAKE_BINARY_DIR}/man/${page}.gz)
+  ostrane_gzip(${CMAKE_BINARY_DIR}/man/${page} ${CMAKE_BINARY_DIR}/man/${page}.gz)
   list(APPEND compressed_docs ${CMAKE_BINARY_DIR}/man/${page}.gz)
   install(FILES ${CMAKE_BINARY_DIR}/man/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
@@ -60,7 +65,7 @@ if(TARGET ostrane_ui)
 
   # The icon files are drawn by the same code as the window icon.
   add_executable(ostrane-make-icons ${CMAKE_CURRENT_LIST_DIR}/../resources/MakeIcons.cpp)
-  target_link_libraries(ostrane-make-icons PRIVATE ostrane_ui)
+  target_link_libraries(ostrane-make-icons PRIVATE ostrane_ui ostrane_warnings)
   set(OSTRANE_ICON_SIZES 16 22 24 32 48 64 128 256)
   set(OSTRANE_ICON_DIR ${CMAKE_BINARY_DIR}/icons/hicolor)
   set(icon_files "")
@@ -77,7 +82,7 @@ if(TARGET ostrane_ui)
   # windows themselves offscreen: cmake --build build --target screenshots
   add_executable(ostrane-make-screenshots EXCLUDE_FROM_ALL
     ${CMAKE_CURRENT_LIST_DIR}/../resources/MakeScreenshots.cpp)
-  target_link_libraries(ostrane-make-screenshots PRIVATE ostrane_ui)
+  target_link_libraries(ostrane-make-screenshots PRIVATE ostrane_ui ostrane_warnings)
   add_custom_target(screenshots
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
             $<TARGET_FILE:ostrane-make-screenshots> ${PROJECT_SOURCE_DIR}/docs/screenshots

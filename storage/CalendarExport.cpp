@@ -13,11 +13,16 @@
 #include "DateTime.h"
 #include "LineFile.h"
 #include "Marks.h"
+#include "Version.h"
 
 namespace ostrane {
 namespace {
 
-constexpr const char* kProductId = "-//Ostrane//Ostrane 1.48//EN";
+// The calendar's PRODID: the program and its version.
+std::string ProductId() {
+  return std::string("-//Ostrane//") + kNameVersion + "//EN";
+}
+
 constexpr std::int64_t kSecondsPerDay = 86400;
 // The Julian Day Number of the first day of the Gregorian calendar,
 // 1582-10-15, and of 1970-01-01.
@@ -193,7 +198,7 @@ TCalendarText CalendarText(const TCalendarRequest& request) {
   if (maxLevel == 0) return result;
 
   const std::unique_ptr<icalcomponent, ComponentFree> calendar(icalcomponent_new_vcalendar());
-  icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(kProductId));
+  icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(ProductId().c_str()));
   icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
   icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
   const std::time_t now = request.Stamp != 0 ? request.Stamp : std::time(nullptr);

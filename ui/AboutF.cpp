@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "Pictures.h"
+#include "Version.h"
 #include "ZelURLlabel.h"
 
 #if !defined(OSTRANE_HOMEPAGE_URL) || !defined(OSTRANE_SUPPORT_EMAIL)
@@ -87,7 +88,7 @@ QString AboutNotes() {
 
 TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent), FMainWindow(parent) {
   setObjectName("FormAbout");
-  setWindowTitle("About Ostrane 1.48");
+  setWindowTitle(QString("About ") + kNameVersion);
   setWindowIcon(OstraneIcon());
   setFont(QFont("MS Sans Serif", 8));
   setFixedSize(kClientWidth, kClientHeight);
@@ -99,7 +100,7 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent), FMainWindow(parent) {
 
   const qreal ratio = devicePixelRatioF();
   Image2 = Picture(this, "Image2", DrawZodiacWheel(ratio), 8, 8);
-  Label1 = Text(this, "Label1", "Ostrane 1.48", 344, 8);
+  Label1 = Text(this, "Label1", kNameVersion, 344, 8);
   QFont title;  // only size and weight differ from the window's font
   title.setPointSize(14);
   title.setBold(true);

@@ -17,6 +17,7 @@
 #include "ListMarks.h"
 #include "PrinterTextChannel.h"
 #include "SafeFile.h"
+#include "Version.h"
 
 namespace ostrane {
 
@@ -132,7 +133,7 @@ void WriteListBoxPdf(const QString& path, const QListWidget& list) {
                                        QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
                                        QPageLayout::Millimeter));
       writer.setResolution(600);
-      writer.setCreator("Ostrane 1.48");
+      writer.setCreator(kNameVersion);
       writer.setTitle("Ostrane listing");
       TPrinterTextChannel channel(writer);
       if (!channel.Open()) {

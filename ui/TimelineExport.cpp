@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "SafeFile.h"
+#include "Version.h"
 
 namespace ostrane {
 namespace {
@@ -79,7 +80,7 @@ QByteArray RenderPdf(const TTimelineModel& model, const TTimelineScene& scene) {
         QPageLayout(QPageSize(QSizeF(size.width() * points, size.height() * points),
                               QPageSize::Point, QString(), QPageSize::ExactMatch),
                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    writer.setCreator("Ostrane 1.48");
+    writer.setCreator(kNameVersion);
     writer.setTitle("Ostrane timeline");
     QPainter painter;
     if (!painter.begin(&writer)) throw ETimelineExportError("The PDF page could not be started.");

@@ -12,6 +12,7 @@
 #include "Level3F.h"
 #include "Placement.h"
 #include "SettingsFiles.h"
+#include "Version.h"
 #include "WindowFonts.h"
 
 namespace ostrane {
@@ -19,7 +20,7 @@ namespace ostrane {
 TFormZodiac::TFormZodiac(QWidget* parent)
     : QMainWindow(parent), FClock([] { return QDateTime::currentDateTime(); }) {
   setObjectName("FormZodiac");
-  setWindowTitle("Ostrane 1.48");
+  setWindowTitle(kNameVersion);
   setFont(DialogFont());
   BuildControls();
   BuildMenus();

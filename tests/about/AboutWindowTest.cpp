@@ -13,6 +13,7 @@
 #include "AboutF.h"
 #include "GuiEnvironment.h"
 #include "Pictures.h"
+#include "Version.h"
 #include "ZelURLlabel.h"
 
 namespace ostrane::testing {
@@ -27,7 +28,7 @@ T* Component(const QWidget& window, const char* name) {
 
 TEST(AboutWindow, FixedSizeDialogWithItsCaptionAndFont) {
   TFormAbout about;
-  EXPECT_EQ(about.windowTitle(), "About Ostrane 1.48");
+  EXPECT_EQ(about.windowTitle(), QString("About Ostrane ") + kVersion);
   EXPECT_EQ(about.size(), QSize(499, 362));
   EXPECT_EQ(about.minimumSize(), about.maximumSize()) << "fixed size";
   EXPECT_EQ(about.font().family(), "MS Sans Serif") << "as requested; the desktop substitutes";
@@ -83,7 +84,7 @@ TEST(AboutWindow, TextsPicturesAndLinks) {
   auto* site = Component<TZelURLLabel>(about, "ZelURLLabel1");
   auto* mail = Component<TZelURLLabel>(about, "ZelURLLabel2");
   ASSERT_TRUE(label1 && label4 && ok && image && icon && site && mail);
-  EXPECT_EQ(label1->text(), "Ostrane 1.48");
+  EXPECT_EQ(label1->text(), QString("Ostrane ") + kVersion);
   EXPECT_EQ(label4->text(), "Tech Support:");
   EXPECT_EQ(ok->text(), "&OK");
   EXPECT_EQ(image->size(), QSize(325, 212));

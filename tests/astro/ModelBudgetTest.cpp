@@ -162,6 +162,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TEra{"From1800To2100", 1800.0, 2100.0, 10.0, 1.0, 1.0},
                     TEra{"From1000To1800", 1000.0, 1800.0, 18.0, 18.0, 45.0},
                     TEra{"FromMinus500To1000", -500.0, 1000.0, 72.0, 72.0, 180.0}),
-    [](const testing::TestParamInfo<TEra>& info) { return std::string(info.param.Name); });
+    [](const testing::TestParamInfo<TEra>& era) { return std::string(era.param.Name); });
 
 }  // namespace

@@ -13,7 +13,8 @@ namespace {
 
 using namespace ostrane;
 
-double ClockJd(int year, int month, int day, double hours) {
+// The Julian Day of a clock time; `day` may carry a fraction of its own.
+double ClockJd(int year, int month, double day, double hours) {
   TDate date;
   date.DateToJulian(year, month, day + hours / 24.0);
   return date.GetJulianDay();

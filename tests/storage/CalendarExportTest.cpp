@@ -10,6 +10,7 @@
 #include "CalendarExport.h"
 #include "CalendarTestSupport.h"
 #include "TestFiles.h"
+#include "Version.h"
 
 using namespace ostrane;
 using namespace ostrane::testing;
@@ -100,7 +101,7 @@ TEST(CalendarExport, EventsAreThePeriodsOfTheLevelsAndRange) {
 TEST(CalendarExport, TheWorkedExample) {
   TempDir dir;
   const ReadCalendar read = Export(WorkedExample(), dir);
-  EXPECT_EQ(read.ProductId, "-//Ostrane//Ostrane 1.48//EN");
+  EXPECT_EQ(read.ProductId, std::string("-//Ostrane//Ostrane ") + kVersion + "//EN");
   EXPECT_EQ(read.Version, "2.0");
   EXPECT_EQ(read.Scale, "GREGORIAN");
   EXPECT_EQ(icaltime_as_timet(read.Stamp), 946684800);

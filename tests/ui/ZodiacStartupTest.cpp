@@ -18,6 +18,7 @@
 #include "RadioGroup.h"
 #include "SpinEdit.h"
 #include "UiTestSupport.h"
+#include "Version.h"
 
 namespace ostrane::uitest {
 namespace {
@@ -119,7 +120,7 @@ TEST_F(ZodiacStartup, EveryControlMenuItemAndLabelIsThere) {
     ASSERT_NE(found, nullptr) << l.text;
     EXPECT_EQ(found->buddy(), W<QWidget>(l.buddy)) << l.text;
   }
-  EXPECT_EQ(Form->windowTitle().toStdString(), "Ostrane 1.48");
+  EXPECT_EQ(Form->windowTitle().toStdString(), std::string("Ostrane ") + kVersion);
 }
 
 TEST_F(ZodiacStartup, InitialValues) {
