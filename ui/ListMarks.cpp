@@ -3,12 +3,15 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHelpEvent>
+#include <QListView>
 #include <QListWidgetItem>
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolTip>
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 #include "InForceText.h"
 #include "Marks.h"
@@ -53,6 +56,18 @@ TMargin MarginOf(const QFont& font) {
   m.LoosingWidth = marks.horizontalAdvance(QStringLiteral("LB"));
   m.Width = m.LoosingLeft + m.LoosingWidth + 4;
   return m;
+}
+
+// MarginOf for the font last asked about: every painted and measured line
+// asks, and a list has one font.
+const TMargin& CachedMarginOf(const QFont& font) {
+  static QFont cachedFont;
+  static TMargin cached = MarginOf(cachedFont);
+  if (!(font == cachedFont)) {
+    cachedFont = font;
+    cached = MarginOf(font);
+  }
+  return cached;
 }
 
 void DrawArrow(QPainter& painter, const QRect& row, const TMargin& m) {
@@ -128,13 +143,13 @@ QString TMarkDelegate::PrintedMarks(const QModelIndex& index) const {
 }
 
 int TMarkDelegate::MarginWidth(const QFont& font) {
-  return MarginOf(font).Width;
+  return CachedMarginOf(font).Width;
 }
 
 void TMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const {
   const TLineMarks marks = Marks(index);
-  const TMargin margin = MarginOf(option.font);
+  const TMargin& margin = CachedMarginOf(option.font);
   const QRect row = option.rect;
   const bool peak = AngleRank(marks.Place) == 1;
 
@@ -166,8 +181,47 @@ void TMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
 }
 
 QSize TMarkDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
-  const QSize size = QStyledItemDelegate::sizeHint(option, index);
+  const auto* view = qobject_cast<const QListView*>(option.widget);
+  const QSize size = view && view->uniformItemSizes() && index.model()
+                         ? WidestLineSize(option, *index.model())
+                         : QStyledItemDelegate::sizeHint(option, index);
   return {size.width() + MarginWidth(option.font), size.height()};
+}
+
+QSize TMarkDelegate::WidestLineSize(const QStyleOptionViewItem& option,
+                                    const QAbstractItemModel& model) const {
+  // Measuring a line as the style does lays its text out, too slow for
+  // thousands of lines.  The sum of the advances of a line's characters
+  // ranks the lines instead; only those within a line height of the widest
+  // sum (kerning and shaping stay far inside that) are measured.
+  const QFontMetricsF metrics(option.font);
+  std::array<qreal, 128> ascii;
+  ascii.fill(-1.0);
+  const int rows = model.rowCount();
+  std::vector<qreal> sums(static_cast<std::size_t>(rows), 0.0);
+  qreal widest = 0.0;
+  for (int row = 0; row < rows; ++row) {
+    const QString text = model.index(row, 0).data(Qt::DisplayRole).toString();
+    qreal sum = 0.0;
+    for (const QChar c : text) {
+      if (c.unicode() >= ascii.size()) {
+        sum += metrics.horizontalAdvance(c);
+        continue;
+      }
+      qreal& advance = ascii[c.unicode()];
+      if (advance < 0.0) advance = metrics.horizontalAdvance(c);
+      sum += advance;
+    }
+    sums[static_cast<std::size_t>(row)] = sum;
+    widest = std::max(widest, sum);
+  }
+  QSize size;
+  for (int row = 0; row < rows; ++row) {
+    if (sums[static_cast<std::size_t>(row)] < widest - metrics.height()) continue;
+    const QSize line = QStyledItemDelegate::sizeHint(option, model.index(row, 0));
+    if (!size.isValid() || line.width() > size.width()) size = line;
+  }
+  return size;
 }
 
 bool TMarkDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,

@@ -64,7 +64,15 @@ class TMarkDelegate : public QStyledItemDelegate {
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
+  // In a list view of uniform item sizes (as both lists are) every line is
+  // as large as the widest line of the list (WidestLineSize), so that the
+  // list lays out as it would line by line; otherwise the line's own size.
+  // Both with the margin.
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  // The size, without the margin, of the widest line of `model` as the
+  // style measures it; the lines have one font, one line of text each and
+  // so one height.  Invalid for a model without lines.
+  QSize WidestLineSize(const QStyleOptionViewItem& option, const QAbstractItemModel& model) const;
   bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                  const QModelIndex& index) override;
 
