@@ -17,6 +17,16 @@
 #include "Marks.h"
 
 namespace ostrane {
+
+// Where the marks go in the margin, from its left edge, in pixels.
+struct TMargin {
+  QFont MarkFont;  // the list's font, bold and a little smaller
+  int ArrowLeft = 0, ArrowWidth = 0;
+  int BadgeLeft = 0, BadgeWidth = 0;
+  int LoosingLeft = 0, LoosingWidth = 0;
+  int Width = 0;
+};
+
 namespace {
 
 // The row of the period in force, and the 10th place, the strongest peak.
@@ -28,15 +38,6 @@ const QColor kLoosing(123, 31, 162);
 // and the 4th outlined.
 const QColor kAngleColours[4] = {QColor(179, 38, 30), QColor(232, 113, 10), QColor(26, 115, 232),
                                  QColor(95, 99, 104)};
-
-// Where the marks go in the margin, from its left edge, in pixels.
-struct TMargin {
-  QFont MarkFont;  // the list's font, bold and a little smaller
-  int ArrowLeft = 0, ArrowWidth = 0;
-  int BadgeLeft = 0, BadgeWidth = 0;
-  int LoosingLeft = 0, LoosingWidth = 0;
-  int Width = 0;
-};
 
 TMargin MarginOf(const QFont& font) {
   TMargin m;
@@ -56,18 +57,6 @@ TMargin MarginOf(const QFont& font) {
   m.LoosingWidth = marks.horizontalAdvance(QStringLiteral("LB"));
   m.Width = m.LoosingLeft + m.LoosingWidth + 4;
   return m;
-}
-
-// MarginOf for the font last asked about: every painted and measured line
-// asks, and a list has one font.
-const TMargin& CachedMarginOf(const QFont& font) {
-  static QFont cachedFont;
-  static TMargin cached = MarginOf(cachedFont);
-  if (!(font == cachedFont)) {
-    cachedFont = font;
-    cached = MarginOf(font);
-  }
-  return cached;
 }
 
 void DrawArrow(QPainter& painter, const QRect& row, const TMargin& m) {
@@ -117,6 +106,19 @@ void SetPeriodData(QListWidgetItem& item, const TPeriodStep& period) {
 TMarkDelegate::TMarkDelegate(ReferenceFn reference, QObject* parent)
     : QStyledItemDelegate(parent), FReference(std::move(reference)) {}
 
+struct TMarkDelegate::TMarginOfFont {
+  QFont Font;
+  TMargin Margin;
+};
+
+TMarkDelegate::~TMarkDelegate() = default;
+
+const TMargin& TMarkDelegate::Margin(const QFont& font) const {
+  if (!FMargin || !(FMargin->Font == font))
+    FMargin = std::make_unique<TMarginOfFont>(TMarginOfFont{font, MarginOf(font)});
+  return FMargin->Margin;
+}
+
 TLineMarks TMarkDelegate::Marks(const QModelIndex& index) const {
   TLineMarks marks;
   const QVariant level = index.data(kPeriodLevelRole);
@@ -143,13 +145,13 @@ QString TMarkDelegate::PrintedMarks(const QModelIndex& index) const {
 }
 
 int TMarkDelegate::MarginWidth(const QFont& font) {
-  return CachedMarginOf(font).Width;
+  return MarginOf(font).Width;
 }
 
 void TMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const {
   const TLineMarks marks = Marks(index);
-  const TMargin& margin = CachedMarginOf(option.font);
+  const TMargin& margin = Margin(option.font);
   const QRect row = option.rect;
   const bool peak = AngleRank(marks.Place) == 1;
 
@@ -185,7 +187,7 @@ QSize TMarkDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIn
   const QSize size = view && view->uniformItemSizes() && index.model()
                          ? WidestLineSize(option, *index.model())
                          : QStyledItemDelegate::sizeHint(option, index);
-  return {size.width() + MarginWidth(option.font), size.height()};
+  return {size.width() + Margin(option.font).Width, size.height()};
 }
 
 QSize TMarkDelegate::WidestLineSize(const QStyleOptionViewItem& option,

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "PeriodWalk.h"
@@ -18,6 +19,8 @@
 class QListWidgetItem;
 
 namespace ostrane {
+
+struct TMargin;
 
 // The item data roles of a data line; a header line has none of them.
 enum TPeriodRole : int {
@@ -51,6 +54,7 @@ class TMarkDelegate : public QStyledItemDelegate {
   using ReferenceFn = std::function<TMarkReference()>;
 
   TMarkDelegate(ReferenceFn reference, QObject* parent);
+  ~TMarkDelegate() override;
 
   TLineMarks Marks(const QModelIndex& index) const;
   // The marks in words, the line's tooltip: "10th from Fortune: peak
@@ -77,7 +81,12 @@ class TMarkDelegate : public QStyledItemDelegate {
                  const QModelIndex& index) override;
 
  private:
+  // The margin for `font`, measured once for each font the lines come in.
+  const TMargin& Margin(const QFont& font) const;
+
   ReferenceFn FReference;
+  struct TMarginOfFont;
+  mutable std::unique_ptr<TMarginOfFont> FMargin;
 };
 
 }  // namespace ostrane

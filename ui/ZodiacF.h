@@ -340,8 +340,8 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   TNameLimit* FNameLimit = nullptr;
   // The period of the line the listing adds next.
   std::optional<TPeriodStep> FPendingPeriod;
-  // The level 3/4 listing the level 3/4 list shows (the main list shows
-  // FListing's MainListing while there are FListedSettings).
+  // The level 3/4 listing last put into the level 3/4 list, for its marks
+  // in force (those of the main list come from FListing's MainListing).
   TListing FLevel34Shown;
   TInForce FInForce;
   double FInForceMoment = 0.0;
