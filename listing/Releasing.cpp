@@ -61,7 +61,25 @@ TCivilMoment ShownMoment(int level, double julianDay) {
   return TCivilMoment{date.GetYear(), date.GetMonth(), date.GetDayNumber(), ms};
 }
 
-void TReleasingListing::AddDataLine(const TPeriodStep& period, const std::string& text) {
+void IReleasingWindow::ShowMainListing(const TListing& listing) {
+  ClearMainList();
+  for (const std::string& line : listing.Header) AddMainLine(line);
+  for (const TListedLine& line : listing.Lines) {
+    PeriodListed(line.Period);
+    AddMainLine(line.Text);
+  }
+}
+
+void IReleasingWindow::ShowLevel34Listing(const TListing& listing) {
+  ClearLevel3List();
+  for (const std::string& line : listing.Header) AddLevel3Line(line);
+  for (const TListedLine& line : listing.Lines) {
+    PeriodListed(line.Period);
+    AddLevel3Line(line.Text);
+  }
+}
+
+void TReleasingListing::TableLine(const TPeriodStep& period) {
   // 200 general periods stay well inside the tables; the guard keeps any
   // other caller from writing past them.
   if (FTables.Count < TLineTables::kCapacity) {
@@ -69,8 +87,6 @@ void TReleasingListing::AddDataLine(const TPeriodStep& period, const std::string
     FTables.LineSign[static_cast<std::size_t>(FTables.Count)] = period.Counter;
     ++FTables.Count;
   }
-  FWindow.PeriodListed(period);
-  FWindow.AddMainLine(text);
 }
 
 TGeneralWalk GeneralWalkOf(const ReleaseSettings& s, double start) {
@@ -93,11 +109,11 @@ double ListingStart(TDate& date, const ReleaseSettings& s, const TimeLocale& loc
 void TReleasingListing::BtnCalculateOstraneClick() {
   const ReleaseSettings s = FWindow.ReadSettings();
   FMain = ListGeneral(FDate, FChronocrator, s, FWindow.ReadTimeLocale());
-  FWindow.ClearMainList();
-  for (const std::string& line : FMain.Header) FWindow.AddMainLine(line);
   FTables.Count = 0;
+  for (const TListedLine& line : FMain.Lines) TableLine(line.Period);
+  // A refused listing has its header lines and no data lines.
+  FWindow.ShowMainListing(FMain);
   if (FMain.Ending == TListingEnd::TimeRefused) throw EConvertError(FMain.Refusal);
-  for (const TListedLine& line : FMain.Lines) AddDataLine(line.Period, line.Text);
 
   FWindow.SetCommandEnabled(TCommand::BtnCalculateOstrane, false);
   FWindow.SetCommandEnabled(TCommand::ListOstrane1, false);
@@ -113,12 +129,8 @@ void TReleasingListing::ListBoxOstraneDblClick() {
   const int line = DataLineOfRow(FMain, FWindow.MainSelectedIndex());
   if (line < 0) return;  // not a line of the current listing
 
-  const TListing level34 = ListLevel34(FDate, FChronocrator, FWindow.ReadSettings(), FMain, line);
-  for (const std::string& header : level34.Header) FWindow.AddLevel3Line(header);
-  for (const TListedLine& l : level34.Lines) {
-    FWindow.PeriodListed(l.Period);
-    FWindow.AddLevel3Line(l.Text);
-  }
+  FWindow.ShowLevel34Listing(
+      ListLevel34(FDate, FChronocrator, FWindow.ReadSettings(), FMain, line));
   FWindow.ShowLevel3Window();
 }
 

@@ -60,9 +60,9 @@ double ListingStart(TDate& date, const ReleaseSettings& settings, const TimeLoca
 // millisecond of midnight is the following midnight.
 TCivilMoment ShownMoment(int level, double julianDay);
 
-// The two listings (Listing.h) written into the lists of a window, one line
-// at a time, each data line told first with PeriodListed, and the commands
-// enabled as a finished main listing leaves them.
+// The two listings (Listing.h) given to a window whole (ShowMainListing,
+// ShowLevel34Listing), and the commands enabled as a finished main listing
+// leaves them.
 class TReleasingListing {
  public:
   TReleasingListing(IReleasingWindow& window, TDate& date, TChronocrator& chronocrator,
@@ -81,7 +81,8 @@ class TReleasingListing {
   const TListing& MainListing() const { return FMain; }
 
  private:
-  void AddDataLine(const TPeriodStep& period, const std::string& text);
+  // Keeps the start and sign of the next data line in the tables.
+  void TableLine(const TPeriodStep& period);
 
   IReleasingWindow& FWindow;
   TDate& FDate;

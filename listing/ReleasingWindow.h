@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "Listing.h"
 #include "PeriodWalk.h"
 #include "ReleaseSettings.h"
 #include "TimeText.h"
@@ -43,6 +44,14 @@ class IReleasingWindow {
   // Told of every period just before its line is added.  For consumers
   // that want the numbers and marks rather than the text.
   virtual void PeriodListed(const TPeriodStep& period) { (void)period; }
+
+  // A whole listing in place of what the main list, or the level 3/4
+  // list, holds: its header lines, then its data lines.  By default line by
+  // line: ClearMainList (ClearLevel3List), then AddMainLine (AddLevel3Line)
+  // for every line, each data line told first with PeriodListed.  A window
+  // that can take the lines at once overrides them.
+  virtual void ShowMainListing(const TListing& listing);
+  virtual void ShowLevel34Listing(const TListing& listing);
 };
 
 }  // namespace ostrane

@@ -3,17 +3,30 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHelpEvent>
+#include <QListView>
 #include <QListWidgetItem>
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolTip>
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 #include "InForceText.h"
 #include "Marks.h"
 
 namespace ostrane {
+
+// Where the marks go in the margin, from its left edge, in pixels.
+struct TMargin {
+  QFont MarkFont;  // the list's font, bold and a little smaller
+  int ArrowLeft = 0, ArrowWidth = 0;
+  int BadgeLeft = 0, BadgeWidth = 0;
+  int LoosingLeft = 0, LoosingWidth = 0;
+  int Width = 0;
+};
+
 namespace {
 
 // The row of the period in force, and the 10th place, the strongest peak.
@@ -25,15 +38,6 @@ const QColor kLoosing(123, 31, 162);
 // and the 4th outlined.
 const QColor kAngleColours[4] = {QColor(179, 38, 30), QColor(232, 113, 10), QColor(26, 115, 232),
                                  QColor(95, 99, 104)};
-
-// Where the marks go in the margin, from its left edge, in pixels.
-struct TMargin {
-  QFont MarkFont;  // the list's font, bold and a little smaller
-  int ArrowLeft = 0, ArrowWidth = 0;
-  int BadgeLeft = 0, BadgeWidth = 0;
-  int LoosingLeft = 0, LoosingWidth = 0;
-  int Width = 0;
-};
 
 TMargin MarginOf(const QFont& font) {
   TMargin m;
@@ -102,6 +106,19 @@ void SetPeriodData(QListWidgetItem& item, const TPeriodStep& period) {
 TMarkDelegate::TMarkDelegate(ReferenceFn reference, QObject* parent)
     : QStyledItemDelegate(parent), FReference(std::move(reference)) {}
 
+struct TMarkDelegate::TMarginOfFont {
+  QFont Font;
+  TMargin Margin;
+};
+
+TMarkDelegate::~TMarkDelegate() = default;
+
+const TMargin& TMarkDelegate::Margin(const QFont& font) const {
+  if (!FMargin || !(FMargin->Font == font))
+    FMargin = std::make_unique<TMarginOfFont>(TMarginOfFont{font, MarginOf(font)});
+  return FMargin->Margin;
+}
+
 TLineMarks TMarkDelegate::Marks(const QModelIndex& index) const {
   TLineMarks marks;
   const QVariant level = index.data(kPeriodLevelRole);
@@ -134,7 +151,7 @@ int TMarkDelegate::MarginWidth(const QFont& font) {
 void TMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const {
   const TLineMarks marks = Marks(index);
-  const TMargin margin = MarginOf(option.font);
+  const TMargin& margin = Margin(option.font);
   const QRect row = option.rect;
   const bool peak = AngleRank(marks.Place) == 1;
 
@@ -166,8 +183,47 @@ void TMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
 }
 
 QSize TMarkDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
-  const QSize size = QStyledItemDelegate::sizeHint(option, index);
-  return {size.width() + MarginWidth(option.font), size.height()};
+  const auto* view = qobject_cast<const QListView*>(option.widget);
+  const QSize size = view && view->uniformItemSizes() && index.model()
+                         ? WidestLineSize(option, *index.model())
+                         : QStyledItemDelegate::sizeHint(option, index);
+  return {size.width() + Margin(option.font).Width, size.height()};
+}
+
+QSize TMarkDelegate::WidestLineSize(const QStyleOptionViewItem& option,
+                                    const QAbstractItemModel& model) const {
+  // Measuring a line as the style does lays its text out, too slow for
+  // thousands of lines.  The sum of the advances of a line's characters
+  // ranks the lines instead; only those within a line height of the widest
+  // sum (kerning and shaping stay far inside that) are measured.
+  const QFontMetricsF metrics(option.font);
+  std::array<qreal, 128> ascii;
+  ascii.fill(-1.0);
+  const int rows = model.rowCount();
+  std::vector<qreal> sums(static_cast<std::size_t>(rows), 0.0);
+  qreal widest = 0.0;
+  for (int row = 0; row < rows; ++row) {
+    const QString text = model.index(row, 0).data(Qt::DisplayRole).toString();
+    qreal sum = 0.0;
+    for (const QChar c : text) {
+      if (c.unicode() >= ascii.size()) {
+        sum += metrics.horizontalAdvance(c);
+        continue;
+      }
+      qreal& advance = ascii[c.unicode()];
+      if (advance < 0.0) advance = metrics.horizontalAdvance(c);
+      sum += advance;
+    }
+    sums[static_cast<std::size_t>(row)] = sum;
+    widest = std::max(widest, sum);
+  }
+  QSize size;
+  for (int row = 0; row < rows; ++row) {
+    if (sums[static_cast<std::size_t>(row)] < widest - metrics.height()) continue;
+    const QSize line = QStyledItemDelegate::sizeHint(option, model.index(row, 0));
+    if (!size.isValid() || line.width() > size.width()) size = line;
+  }
+  return size;
 }
 
 bool TMarkDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,

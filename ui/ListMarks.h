@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "PeriodWalk.h"
@@ -18,6 +19,8 @@
 class QListWidgetItem;
 
 namespace ostrane {
+
+struct TMargin;
 
 // The item data roles of a data line; a header line has none of them.
 enum TPeriodRole : int {
@@ -51,6 +54,7 @@ class TMarkDelegate : public QStyledItemDelegate {
   using ReferenceFn = std::function<TMarkReference()>;
 
   TMarkDelegate(ReferenceFn reference, QObject* parent);
+  ~TMarkDelegate() override;
 
   TLineMarks Marks(const QModelIndex& index) const;
   // The marks in words, the line's tooltip: "10th from Fortune: peak
@@ -64,12 +68,25 @@ class TMarkDelegate : public QStyledItemDelegate {
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
+  // In a list view of uniform item sizes (as both lists are) every line is
+  // as large as the widest line of the list (WidestLineSize), so that the
+  // list lays out as it would line by line; otherwise the line's own size.
+  // Both with the margin.
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  // The size, without the margin, of the widest line of `model` as the
+  // style measures it; the lines have one font, one line of text each and
+  // so one height.  Invalid for a model without lines.
+  QSize WidestLineSize(const QStyleOptionViewItem& option, const QAbstractItemModel& model) const;
   bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                  const QModelIndex& index) override;
 
  private:
+  // The margin for `font`, measured once for each font the lines come in.
+  const TMargin& Margin(const QFont& font) const;
+
   ReferenceFn FReference;
+  struct TMarginOfFont;
+  mutable std::unique_ptr<TMarginOfFont> FMargin;
 };
 
 }  // namespace ostrane

@@ -122,6 +122,8 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   void SetCommandEnabled(TCommand command, bool enabled) override;
   void ShowLevel3Window() override;
   void PeriodListed(const TPeriodStep& period) override;
+  void ShowMainListing(const TListing& listing) override;
+  void ShowLevel34Listing(const TListing& listing) override;
 
   const TLineTables& LineTables() const { return FTables; }
   // The periods in force last shown: after a listing those of the clock's
@@ -338,6 +340,9 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   TNameLimit* FNameLimit = nullptr;
   // The period of the line the listing adds next.
   std::optional<TPeriodStep> FPendingPeriod;
+  // The level 3/4 listing last put into the level 3/4 list, for its marks
+  // in force (those of the main list come from FListing's MainListing).
+  TListing FLevel34Shown;
   TInForce FInForce;
   double FInForceMoment = 0.0;
 

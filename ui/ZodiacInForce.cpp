@@ -26,17 +26,18 @@ void ClearInForceMarks(QListWidget& list) {
   }
 }
 
-// Marks the line of `period` as in force, when the line at its entry holds
-// it (a level 3/4 list made with other settings may not); returns that line.
-QListWidgetItem* MarkInForce(QListWidget& list, const TPeriodInForce& period) {
+// Marks the line of `period` as in force, when the listing `shown` that
+// `list` shows has it at its entry (a level 3/4 listing made with other
+// settings may not); returns that line.
+QListWidgetItem* MarkInForce(QListWidget& list, const TListing& shown,
+                             const TPeriodInForce& period) {
+  if (period.Entry < 0 || period.Entry >= static_cast<int>(shown.Lines.size())) return nullptr;
   QListWidgetItem* item = list.item(period.Entry + kHeaderLines);
   if (item == nullptr) return nullptr;
-  const int listed = item->data(kPeriodLevelRole).toInt();
+  const TPeriodStep& listed = shown.Lines[static_cast<std::size_t>(period.Entry)].Period;
   // A general line stands for its first sub period.
-  const bool level = listed == period.Level || (period.Level == 2 && listed == 1);
-  if (!level || item->data(kPeriodCounterRole).toInt() != period.Counter ||
-      item->data(kPeriodStartRole).toDouble() != period.Start)
-    return nullptr;
+  const bool level = listed.Level == period.Level || (period.Level == 2 && listed.Level == 1);
+  if (!level || listed.Counter != period.Counter || listed.Start != period.Start) return nullptr;
   item->setData(kPeriodInForceRole, true);
   return item;
 }
@@ -48,6 +49,7 @@ void TFormZodiac::SetLevel3Window(TFormLevel3* level3) {
   if (level3 == nullptr) return;
   QListWidget* list = level3->ListBoxLevel3;
   if (qobject_cast<TMarkDelegate*>(list->itemDelegate())) return;
+  list->setUniformItemSizes(true);  // every line as wide as the widest
   list->setItemDelegate(new TMarkDelegate(
       [form = QPointer<TFormZodiac>(this)] {
         return form ? form->MarkReference() : TMarkReference{};
@@ -98,7 +100,7 @@ void TFormZodiac::ShowInForce(double moment) {
   FInForce = PeriodsInForce(*FChronocrator, s, FTables.LineJulianDay[0], moment);
   for (int level = 0; level < 2; ++level)
     if (FInForce.Periods[level].Level == level + 1)
-      MarkInForce(*ListBoxOstrane, FInForce.Periods[level]);
+      MarkInForce(*ListBoxOstrane, FListing->MainListing(), FInForce.Periods[level]);
   FDate->JulianToDate(moment);
   LabelInForce->setText(QString::fromStdString(
       InForceText(FInForce, FormatDateStyle(*FDate, s.DateStyle), AngleReferenceName(s))));
@@ -124,7 +126,7 @@ void TFormZodiac::MarkLevel34InForce() {
   QListWidgetItem* level3 = nullptr;
   for (int level = 2; level < 4; ++level) {
     if (FInForce.Periods[level].Level != level + 1) continue;
-    QListWidgetItem* marked = MarkInForce(*list, FInForce.Periods[level]);
+    QListWidgetItem* marked = MarkInForce(*list, FLevel34Shown, FInForce.Periods[level]);
     if (level == 2) level3 = marked;
   }
   if (level3) list->scrollToItem(level3, QAbstractItemView::PositionAtTop);

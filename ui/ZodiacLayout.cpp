@@ -207,6 +207,7 @@ void TFormZodiac::BuildControls() {
         return form ? form->MarkReference() : TMarkReference{};
       },
       ListBoxOstrane));
+  ListBoxOstrane->setUniformItemSizes(true);  // every line as wide as the widest
   LabelInForce = Named(new QLabel(central), "LabelInForce");
   LabelInForce->setWordWrap(true);
   LabelInForce->setTextInteractionFlags(Qt::TextSelectableByMouse);

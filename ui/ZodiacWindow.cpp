@@ -27,6 +27,19 @@ void AddLine(QListWidget& list, const std::string& text, std::optional<TPeriodSt
   period.reset();
 }
 
+// Puts a whole listing into `list` in place of its lines: the items are
+// made with their periods first, so that the list is told of each line
+// once.
+void FillList(QListWidget& list, const TListing& listing) {
+  list.clear();
+  for (const std::string& text : listing.Header) list.addItem(QString::fromStdString(text));
+  for (const TListedLine& line : listing.Lines) {
+    auto* item = new QListWidgetItem(QString::fromStdString(line.Text));
+    SetPeriodData(*item, line.Period);
+    list.addItem(item);
+  }
+}
+
 }  // namespace
 
 ReleaseSettings TFormZodiac::ReadSettings() const {
@@ -95,6 +108,7 @@ void TFormZodiac::AddMainLine(const std::string& text) {
 }
 
 void TFormZodiac::ClearLevel3List() {
+  FLevel34Shown = TListing{};
   if (FLevel3) FLevel3->ListBoxLevel3->clear();
   FPendingPeriod.reset();
 }
@@ -104,6 +118,17 @@ void TFormZodiac::AddLevel3Line(const std::string& text) {
     AddLine(*FLevel3->ListBoxLevel3, text, FPendingPeriod);
   else
     FPendingPeriod.reset();
+}
+
+void TFormZodiac::ShowMainListing(const TListing& listing) {
+  FillList(*ListBoxOstrane, listing);
+  FPendingPeriod.reset();
+}
+
+void TFormZodiac::ShowLevel34Listing(const TListing& listing) {
+  FLevel34Shown = listing;
+  if (FLevel3) FillList(*FLevel3->ListBoxLevel3, listing);
+  FPendingPeriod.reset();
 }
 
 void TFormZodiac::PeriodListed(const TPeriodStep& period) {

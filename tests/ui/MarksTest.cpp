@@ -9,8 +9,10 @@
 #include <QDateTime>
 #include <QHelpEvent>
 #include <QImage>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolTip>
@@ -88,6 +90,73 @@ TEST_F(Marks, PeriodsKeptInTheMainListsLines) {
     EXPECT_FALSE(List->item(row)->data(kPeriodLevelRole).isValid()) << "header row " << row;
   EXPECT_EQ(List->item(3)->text().toStdString(), "Aries major and sub begin 1/1/2000")
       << "the text stays as it was";
+}
+
+// The lines of `list` in a view made as `list` is (its delegate, font and
+// uniform sizes) and in a plain view that measures every line, both
+// narrower than the widest line: each line has the same place and size in
+// both, and the lists scroll as far sideways.
+void ExpectLaidOutAsLineByLine(const QListWidget* list, const std::string& what) {
+  QListWidget same, plain;
+  same.setUniformItemSizes(list->uniformItemSizes());
+  for (QListWidget* view : {&same, &plain}) {
+    view->setFont(list->font());
+    view->setItemDelegate(list->itemDelegate());
+    for (int row = 0; row < list->count(); ++row) view->addItem(list->item(row)->clone());
+    view->resize(120, 200);
+    view->show();
+  }
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&same));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&plain));
+  ASSERT_GT(list->count(), 0) << what;
+  int differing = 0;
+  for (int row = 0; row < list->count(); ++row)
+    if (same.visualItemRect(same.item(row)) != plain.visualItemRect(plain.item(row)) &&
+        differing++ == 0)
+      ADD_FAILURE() << what << ": row " << row << " is laid out otherwise";
+  EXPECT_EQ(differing, 0) << what;
+  EXPECT_GT(plain.horizontalScrollBar()->maximum(), 0) << what << ": wider than the view";
+  EXPECT_EQ(same.horizontalScrollBar()->maximum(), plain.horizontalScrollBar()->maximum()) << what;
+}
+
+TEST_F(Marks, BothListsLayOutAsIfEveryLineWereMeasured) {
+  CreateWindows();
+  const struct {
+    const char* name;
+    int startSign, type, periods, dateStyle, signNames;
+    const char* time;
+    bool refused;
+  } cases[] = {
+      {"Valens from Capricorn, 200 general periods", 9, kValens, 200, kAmerican, kLongNames,
+       "12:00:00", false},
+      {"Modern from Leo, short names, scientific dates", 4, kModern, 40, kScientific, kShortNames,
+       "00:00:01", false},
+      {"Egyptian from Pisces, European dates", 11, kEgyptian, 3, kEuropean, kLongNames, "23:59:59",
+       false},
+      {"a refused time: the header lines only", 0, kValens, 2, kAmerican, kLongNames, "25:99",
+       true},
+  };
+  for (const auto& c : cases) {
+    EnterWorkedExample();
+    W<QComboBox>("ComboBoxStartSign")->setCurrentIndex(c.startSign);
+    W<TRadioGroup>("RGOstraneType")->SetItemIndex(c.type);
+    W<TSpinEdit>("SpinEditNumMajPeriods")->SetValue(c.periods);
+    W<TRadioGroup>("RGDateStyle")->SetItemIndex(c.dateStyle);
+    W<TRadioGroup>("RGSignNames")->SetItemIndex(c.signNames);
+    W<QLineEdit>("EditTime")->setText(c.time);
+    {
+      DialogInterceptor errors;
+      Form->BtnCalculateOstraneClick();
+      EXPECT_EQ(errors.Dialogs.size(), c.refused ? 1u : 0u) << c.name;
+    }
+    auto* list = W<TListBox>("ListBoxOstrane");
+    ExpectLaidOutAsLineByLine(list, std::string(c.name) + ", main list");
+    if (c.refused) continue;
+    list->SetItemIndex(4);
+    Form->ListBoxOstraneDblClick();
+    ExpectLaidOutAsLineByLine(Find<QListWidget>(Level3.get(), "ListBoxLevel3"),
+                              std::string(c.name) + ", level 3/4 list");
+  }
 }
 
 TEST_F(Marks, PlacesAndTooltipsFollowTheReferenceOfTheMoment) {
