@@ -109,15 +109,6 @@ ReleaseSettings RowSettings(const TBatchColumns& c, const std::vector<std::strin
   return s;
 }
 
-// "+05:30:00", "-00:19:32": the offset always to the second.
-std::string OffsetToTheSecond(std::int32_t seconds) {
-  const std::int32_t a = seconds < 0 ? -seconds : seconds;  // at most 18 hours
-  const auto two = [](std::int32_t n) {
-    return std::string{static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
-  };
-  return (seconds < 0 ? "-" : "+") + two(a / 3600) + ":" + two(a / 60 % 60) + ":" + two(a % 60);
-}
-
 // What the row was resolved to and listed with: the place a name found, the
 // coordinates and zone, the offset at the birth and the choice that decided
 // it (`zone`, when the chart was computed), the releasing settings.
@@ -132,7 +123,10 @@ void SetResolvedColumns(std::vector<std::string>& out, const std::string& placeF
   column[1] = p.Latitude ? SixDecimals(*p.Latitude) : std::string();
   column[2] = p.Longitude ? SixDecimals(*p.Longitude) : std::string();
   column[3] = p.TimeZone;
-  column[4] = zone ? OffsetToTheSecond(zone->Offset.Seconds) : std::string();
+  if (zone) {
+    column[4] = FormatUtcOffset(zone->Offset.Seconds);
+    if (column[4].size() == 6) column[4] += ":00";  // "+05:30": always to the second
+  }
   const bool chosen = zone && !zone->Manual && zone->Status != TZoneStatus::Unique &&
                       zone->Status != TZoneStatus::UnknownZone;
   column[5] = chosen ? (p.Dst == kDstLater ? "later" : "earlier") : "";

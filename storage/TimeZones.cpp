@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "DateTime.h"
@@ -93,8 +95,9 @@ bool HoldsZoneFile(const std::string& zoneId) {
 
 }  // namespace
 
-bool IsKnownZone(const std::string& zoneId) {
-  if (zoneId.empty()) return false;
+namespace {
+
+bool LooksUpZone(const std::string& zoneId) {
   const QByteArray id = QByteArray::fromStdString(zoneId);
   if (QTimeZone::isTimeZoneIdAvailable(id)) return true;
   // Qt lists only the zones of the database's tables ("Europe/Amsterdam"),
@@ -107,6 +110,18 @@ bool IsKnownZone(const std::string& zoneId) {
       zoneId.front() == '-')
     return false;
   return HoldsZoneFile(zoneId) && QTimeZone(id).isValid();
+}
+
+}  // namespace
+
+bool IsKnownZone(const std::string& zoneId) {
+  if (zoneId.empty()) return false;
+  // Asked for every chart, so each thread remembers its recent answers
+  // instead of opening the database again (a bounded number of them).
+  thread_local std::unordered_map<std::string, bool> answers;
+  if (const auto found = answers.find(zoneId); found != answers.end()) return found->second;
+  if (answers.size() >= 256) answers.clear();
+  return answers.emplace(zoneId, LooksUpZone(zoneId)).first->second;
 }
 
 std::string UnknownZoneMessage(const std::string& zoneId) {
