@@ -1,5 +1,5 @@
-// The listings as values: what the window is given from them, the ends of
-// their periods, and which line a double click on a row subdivides.
+// The listings as values: the ends of their periods, and which line a double
+// click on a row subdivides.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -52,25 +52,6 @@ std::vector<std::string> ListTexts(const TListing& listing) {
   std::vector<std::string> texts = listing.Header;
   for (const TListedLine& line : listing.Lines) texts.push_back(line.Text);
   return texts;
-}
-
-TEST(ListingValue, TheWindowIsGivenTheValue) {
-  for (const TSettingsCase& c : SettingsCases()) {
-    SCOPED_TRACE(c.name);
-    ListingFixture f;
-    f.window.Settings = c.settings;
-    f.listing.BtnCalculateOstraneClick();
-    const TListing value = ListGeneral(c.settings, TimeLocale{});
-    EXPECT_EQ(ListTexts(value), f.window.MainLines);
-    ASSERT_EQ(value.Lines.size(), f.window.MainPeriods.size());
-    ASSERT_EQ(TabledLines(value), f.tables.Count);
-    for (std::size_t e = 0; e < value.Lines.size(); ++e) {
-      const TPeriodStep& p = value.Lines[e].Period;
-      EXPECT_EQ(p.Counter, f.tables.LineSign[e]) << "entry " << e;
-      EXPECT_EQ(p.Start, f.tables.LineJulianDay[e]) << "entry " << e;
-      EXPECT_EQ(p.Loosing, f.window.MainPeriods[e].Loosing) << "entry " << e;
-    }
-  }
 }
 
 // Every period of positive length ends where PeriodSpans ends it; a general

@@ -31,17 +31,10 @@ enum class TTargetKind {
 };
 
 inline const char* TargetKindName(TTargetKind kind) {
-  switch (kind) {
-    case TTargetKind::NullDevice: return "NullDevice";
-    case TTargetKind::FullDevice: return "FullDevice";
-    case TTargetKind::PipeWithReader: return "PipeWithReader";
-    case TTargetKind::PipeWithoutReader: return "PipeWithoutReader";
-    case TTargetKind::LinkToFile: return "LinkToFile";
-    case TTargetKind::DanglingLink: return "DanglingLink";
-    case TTargetKind::Directory: return "Directory";
-    case TTargetKind::Socket: return "Socket";
-  }
-  return "?";
+  constexpr const char* kNames[] = {"NullDevice",        "FullDevice", "PipeWithReader",
+                                    "PipeWithoutReader", "LinkToFile", "DanglingLink",
+                                    "Directory",         "Socket"};
+  return kNames[static_cast<int>(kind)];
 }
 
 // The file type bits of `path` itself (a link is not followed); 0 if none.
