@@ -1,4 +1,4 @@
-#include "BatchCommand.h"
+#include "app/BatchCommand.h"
 
 #include <signal.h>
 #include <unistd.h>
@@ -6,8 +6,8 @@
 #include <atomic>
 #include <memory>
 
-#include "BatchFiles.h"
-#include "PrintableText.h"
+#include "batch/BatchFiles.h"
+#include "core/PrintableText.h"
 
 namespace ostrane {
 namespace {

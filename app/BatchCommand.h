@@ -1,4 +1,4 @@
-// ostrane-list --batch: the batch run (storage/BatchRun.h) between files or
+// ostrane-list --batch: the batch run (batch/BatchRun.h) between files or
 // the standard streams, with its summary.
 #pragma once
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "BatchRun.h"
+#include "batch/BatchRun.h"
 
 namespace ostrane {
 

@@ -1,12 +1,12 @@
-#include "CalendarCommand.h"
+#include "app/CalendarCommand.h"
 
 #include <QLocale>
 
-#include "Errors.h"
-#include "ListArguments.h"
-#include "LocaleText.h"
-#include "PrintableText.h"
-#include "Releasing.h"
+#include "app/ListArguments.h"
+#include "chart/LocaleText.h"
+#include "core/Errors.h"
+#include "core/PrintableText.h"
+#include "listing/Releasing.h"
 
 namespace ostrane {
 

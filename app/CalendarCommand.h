@@ -1,13 +1,13 @@
 // ostrane-list --ics: the periods of the listing written as an iCalendar
-// file instead of being printed (storage/CalendarExport.h).
+// file instead of being printed (calendar/CalendarExport.h).
 #pragma once
 
 #include <optional>
 #include <ostream>
 #include <string>
 
-#include "CalendarExport.h"
-#include "IsoDateText.h"
+#include "calendar/CalendarExport.h"
+#include "core/IsoDateText.h"
 
 namespace ostrane {
 

@@ -1,17 +1,16 @@
-#include "ChartCommand.h"
+#include "app/ChartCommand.h"
 
 #include <QLocale>
-
 #include <cstdio>
 
-#include "ChartText.h"
-#include "Chronocrators.h"
-#include "CsvText.h"
-#include "Errors.h"
-#include "ListOutput.h"
-#include "LocaleText.h"
-#include "PrintableText.h"
-#include "Releasing.h"
+#include "app/ListOutput.h"
+#include "chart/ChartText.h"
+#include "chart/LocaleText.h"
+#include "core/Chronocrators.h"
+#include "core/CsvText.h"
+#include "core/Errors.h"
+#include "core/PrintableText.h"
+#include "listing/Releasing.h"
 
 namespace ostrane {
 namespace {

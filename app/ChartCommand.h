@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "BirthChart.h"
-#include "ChartText.h"  // ChartNotes
-#include "ListArguments.h"
+#include "app/ListArguments.h"
+#include "chart/BirthChart.h"
+#include "chart/ChartText.h"  // ChartNotes
 
 namespace ostrane {
 

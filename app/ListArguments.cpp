@@ -1,4 +1,4 @@
-#include "ListArguments.h"
+#include "app/ListArguments.h"
 
 #include <algorithm>
 #include <cctype>
@@ -8,15 +8,15 @@
 #include <functional>
 #include <map>
 
-#include "BuiltInPlaces.h"
-#include "ChoiceText.h"
-#include "Coordinates.h"
-#include "Errors.h"
-#include "PrintableText.h"
-#include "Releasing.h"
-#include "SettingsFiles.h"
-#include "TimeZones.h"
 #include "Version.h"
+#include "chart/BuiltInPlaces.h"
+#include "chart/TimeZones.h"
+#include "core/ChoiceText.h"
+#include "core/Coordinates.h"
+#include "core/Errors.h"
+#include "core/PrintableText.h"
+#include "listing/Releasing.h"
+#include "storage/SettingsFiles.h"
 
 namespace ostrane {
 namespace {

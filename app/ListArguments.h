@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "CalendarCommand.h"
-#include "IsoDateText.h"
-#include "ReleaseSettings.h"
+#include "app/CalendarCommand.h"
+#include "core/IsoDateText.h"
+#include "core/ReleaseSettings.h"
 
 namespace ostrane {
 

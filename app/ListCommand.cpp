@@ -1,28 +1,26 @@
-#include "ListCommand.h"
-
-#include <QLocale>
-
-#include <ostream>
-#include <sstream>
+#include "app/ListCommand.h"
 
 #include <unistd.h>
 
+#include <QLocale>
 #include <algorithm>
+#include <ostream>
+#include <sstream>
 
-#include "BatchCommand.h"
-#include "CalendarCommand.h"
-#include "ChartCommand.h"
-#include "Errors.h"
-#include "InForce.h"
-#include "ListArguments.h"
-#include "ListOutput.h"
-#include "Listing.h"
-#include "LocaleText.h"
-#include "PlaceCommand.h"
-#include "PrintableText.h"
-#include "Releasing.h"
-#include "SettingsFiles.h"
-#include "TimelineCommand.h"
+#include "app/BatchCommand.h"
+#include "app/CalendarCommand.h"
+#include "app/ChartCommand.h"
+#include "app/ListArguments.h"
+#include "app/ListOutput.h"
+#include "app/PlaceCommand.h"
+#include "app/TimelineCommand.h"
+#include "chart/LocaleText.h"
+#include "core/Errors.h"
+#include "core/PrintableText.h"
+#include "listing/InForce.h"
+#include "listing/Listing.h"
+#include "listing/Releasing.h"
+#include "storage/SettingsFiles.h"
 
 namespace ostrane {
 namespace {

@@ -1,12 +1,12 @@
-#include "ListOutput.h"
+#include "app/ListOutput.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "Chronocrators.h"
-#include "DateTime.h"
-#include "Releasing.h"
-#include "TimeText.h"
+#include "core/Chronocrators.h"
+#include "core/DateTime.h"
+#include "core/TimeText.h"
+#include "listing/Releasing.h"
 
 namespace ostrane {
 

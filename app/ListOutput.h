@@ -19,9 +19,9 @@
 #include <ostream>
 #include <string>
 
-#include "InForce.h"
-#include "IsoDateText.h"
-#include "Listing.h"
+#include "core/IsoDateText.h"
+#include "listing/InForce.h"
+#include "listing/Listing.h"
 
 namespace ostrane {
 

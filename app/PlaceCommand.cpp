@@ -1,10 +1,10 @@
-#include "PlaceCommand.h"
+#include "app/PlaceCommand.h"
 
 #include <ostream>
 
-#include "BuiltInPlaces.h"
-#include "Coordinates.h"
-#include "PrintableText.h"
+#include "chart/BuiltInPlaces.h"
+#include "core/Coordinates.h"
+#include "core/PrintableText.h"
 
 namespace ostrane {
 

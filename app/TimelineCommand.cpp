@@ -1,27 +1,26 @@
-#include "TimelineCommand.h"
+#include "app/TimelineCommand.h"
 
 #include <ostream>
 
-#include "ListArguments.h"
-#include "PrintableText.h"
+#include "app/ListArguments.h"
+#include "core/PrintableText.h"
 
 #ifdef OSTRANE_TIMELINE
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QLocale>
-
 #include <memory>
 
-#include "ChartCommand.h"
-#include "Errors.h"
-#include "IsoDateText.h"
-#include "LocaleText.h"
-#include "Releasing.h"
-#include "SettingsFiles.h"
-#include "TimeZones.h"
-#include "TimelineExport.h"
-#include "TimelineGeometry.h"
-#include "TimelineModel.h"
+#include "app/ChartCommand.h"
+#include "chart/LocaleText.h"
+#include "chart/TimeZones.h"
+#include "core/Errors.h"
+#include "core/IsoDateText.h"
+#include "listing/Releasing.h"
+#include "storage/SettingsFiles.h"
+#include "timeline/TimelineExport.h"
+#include "timeline/TimelineGeometry.h"
+#include "timeline/TimelineModel.h"
 #endif
 
 namespace ostrane {

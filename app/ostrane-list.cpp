@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "CheckedOutput.h"
-#include "ListCommand.h"
+#include "app/CheckedOutput.h"
+#include "app/ListCommand.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);

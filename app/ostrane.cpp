@@ -2,11 +2,11 @@
 // level 3/4 window; closing the main window ends the program.
 #include <QApplication>
 
-#include "AboutF.h"
-#include "ErrorBox.h"
-#include "Level3F.h"
-#include "Pictures.h"
-#include "ZodiacF.h"
+#include "ui/dialogs/AboutF.h"
+#include "ui/main/Level3F.h"
+#include "ui/main/ZodiacF.h"
+#include "ui/widgets/ErrorBox.h"
+#include "ui/widgets/Pictures.h"
 
 #ifndef OSTRANE_APP_ID
 #error "The build sets OSTRANE_APP_ID, the name of the desktop entry (cmake/Desktop.cmake)."

@@ -1,8 +1,8 @@
-#include "DeltaT.h"
+#include "astro/DeltaT.h"
 
 #include <initializer_list>
 
-#include "DateTime.h"
+#include "core/DateTime.h"
 
 namespace ostrane {
 namespace {

@@ -1,10 +1,10 @@
-#include "Lots.h"
+#include "astro/Lots.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "Positions.h"
-#include "TimeScales.h"
+#include "astro/Positions.h"
+#include "astro/TimeScales.h"
 
 namespace ostrane {
 

@@ -1,4 +1,4 @@
-#include "Positions.h"
+#include "astro/Positions.h"
 
 #include <erfa.h>
 #include <erfam.h>

@@ -1,11 +1,11 @@
-#include "TimeScales.h"
+#include "astro/TimeScales.h"
 
 #include <erfa.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "DeltaT.h"
+#include "astro/DeltaT.h"
 
 namespace ostrane {
 namespace {

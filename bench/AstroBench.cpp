@@ -5,8 +5,8 @@
 // sines and cosines.  It should stay well under 100 us.
 #include <benchmark/benchmark.h>
 
-#include "DateTime.h"
-#include "Lots.h"
+#include "astro/Lots.h"
+#include "core/DateTime.h"
 
 namespace {
 

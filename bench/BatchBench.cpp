@@ -2,14 +2,14 @@
 // the time zone, the chart and lots, the periods in force at the event and
 // the CSV written, on one worker and on all.  The chart's ERFA models
 // (nutation and the Earth's position) take most of each row.
-#include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <sstream>
 #include <string>
 
-#include "BatchRun.h"
-#include "BuiltInPlaces.h"
+#include <benchmark/benchmark.h>
+
+#include "batch/BatchRun.h"
+#include "chart/BuiltInPlaces.h"
 
 namespace {
 

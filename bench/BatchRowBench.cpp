@@ -6,20 +6,20 @@
 //   Parse  a CSV row read and its dates read
 //   Write  the computed columns as text and the record written
 //   Row    a whole row's computation, without reading and writing
-#include <benchmark/benchmark.h>
-
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "BatchRows.h"
-#include "BirthChart.h"
-#include "BuiltInPlaces.h"
-#include "Chronocrators.h"
-#include "CsvText.h"
-#include "InForce.h"
-#include "IsoDateText.h"
-#include "TimeZones.h"
+#include <benchmark/benchmark.h>
+
+#include "batch/BatchRows.h"
+#include "chart/BirthChart.h"
+#include "chart/BuiltInPlaces.h"
+#include "chart/TimeZones.h"
+#include "core/Chronocrators.h"
+#include "core/CsvText.h"
+#include "core/IsoDateText.h"
+#include "listing/InForce.h"
 
 namespace {
 

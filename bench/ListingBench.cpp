@@ -1,13 +1,13 @@
 // How long the listings and the calendar conversions take.
 //   ./ostrane_bench --benchmark_min_time=1
-#include <benchmark/benchmark.h>
-
 #include <string>
 #include <vector>
 
-#include "InForce.h"
-#include "Listing.h"
-#include "Releasing.h"
+#include <benchmark/benchmark.h>
+
+#include "listing/InForce.h"
+#include "listing/Listing.h"
+#include "listing/Releasing.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // How long the table of places takes to load and to search, a search being
 // what the birth-place field runs at every keystroke.
-#include <benchmark/benchmark.h>
-
 #include <string>
 
-#include "BuiltInPlaces.h"
-#include "Places.h"
+#include <benchmark/benchmark.h>
+
+#include "chart/BuiltInPlaces.h"
+#include "chart/Places.h"
 
 namespace {
 

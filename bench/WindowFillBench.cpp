@@ -2,8 +2,6 @@
 // listing from Capricorn (2514 lines) written into the real window, shown
 // offscreen, until the pending events (the layout and the paint) are done.
 //   ./ostrane_window_bench --benchmark_repetitions=9
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
@@ -12,14 +10,15 @@
 #include <QListWidget>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-
 #include <memory>
 
-#include "Level3F.h"
-#include "ListBox.h"
-#include "RadioGroup.h"
-#include "SpinEdit.h"
-#include "ZodiacF.h"
+#include <benchmark/benchmark.h>
+
+#include "ui/main/Level3F.h"
+#include "ui/main/ZodiacF.h"
+#include "ui/widgets/ListBox.h"
+#include "ui/widgets/RadioGroup.h"
+#include "ui/widgets/SpinEdit.h"
 
 namespace {
 

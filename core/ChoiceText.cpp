@@ -1,4 +1,4 @@
-#include "ChoiceText.h"
+#include "core/ChoiceText.h"
 
 #include <algorithm>
 #include <cctype>

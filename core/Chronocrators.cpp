@@ -1,4 +1,4 @@
-#include "Chronocrators.h"
+#include "core/Chronocrators.h"
 
 #include <array>
 

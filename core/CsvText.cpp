@@ -1,4 +1,4 @@
-#include "CsvText.h"
+#include "core/CsvText.h"
 
 namespace ostrane {
 

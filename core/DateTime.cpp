@@ -1,4 +1,4 @@
-#include "DateTime.h"
+#include "core/DateTime.h"
 
 #include <cmath>
 

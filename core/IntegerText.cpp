@@ -1,6 +1,6 @@
-#include "IntegerText.h"
+#include "core/IntegerText.h"
 
-#include "Errors.h"
+#include "core/Errors.h"
 
 namespace ostrane {
 namespace {

@@ -1,12 +1,12 @@
-#include "IsoDateText.h"
+#include "core/IsoDateText.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
 
-#include "DateTime.h"
-#include "TimeText.h"
+#include "core/DateTime.h"
+#include "core/TimeText.h"
 
 namespace ostrane {
 namespace {

@@ -1,4 +1,4 @@
-#include "PrintableText.h"
+#include "core/PrintableText.h"
 
 #include <cstdint>
 #include <cstdio>

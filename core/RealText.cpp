@@ -1,4 +1,4 @@
-#include "RealText.h"
+#include "core/RealText.h"
 
 #include <cerrno>
 #include <charconv>

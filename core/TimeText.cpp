@@ -1,9 +1,9 @@
-#include "TimeText.h"
+#include "core/TimeText.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "Errors.h"
+#include "core/Errors.h"
 
 namespace ostrane {
 namespace {

@@ -1,10 +1,10 @@
-#include "InForce.h"
+#include "listing/InForce.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "Marks.h"
-#include "Releasing.h"
+#include "listing/Marks.h"
+#include "listing/Releasing.h"
 
 namespace ostrane {
 namespace {

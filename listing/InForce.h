@@ -18,9 +18,9 @@
 #include <cstdint>
 #include <string>
 
-#include "Chronocrators.h"
-#include "PeriodWalk.h"
-#include "ReleaseSettings.h"
+#include "core/Chronocrators.h"
+#include "core/ReleaseSettings.h"
+#include "listing/PeriodWalk.h"
 
 namespace ostrane {
 

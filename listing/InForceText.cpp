@@ -1,7 +1,7 @@
-#include "InForceText.h"
+#include "listing/InForceText.h"
 
-#include "Chronocrators.h"
-#include "Marks.h"
+#include "core/Chronocrators.h"
+#include "listing/Marks.h"
 
 namespace ostrane {
 namespace {

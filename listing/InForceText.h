@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "InForce.h"
+#include "listing/InForce.h"
 
 namespace ostrane {
 

@@ -1,11 +1,11 @@
-#include "Listing.h"
+#include "listing/Listing.h"
 
 #include <algorithm>
 #include <cstddef>
 
-#include "Errors.h"
-#include "Marks.h"
-#include "Releasing.h"
+#include "core/Errors.h"
+#include "listing/Marks.h"
+#include "listing/Releasing.h"
 
 namespace ostrane {
 namespace {

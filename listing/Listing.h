@@ -18,11 +18,11 @@
 #include <string>
 #include <vector>
 
-#include "Chronocrators.h"
-#include "DateTime.h"
-#include "PeriodWalk.h"
-#include "ReleaseSettings.h"
-#include "TimeText.h"
+#include "core/Chronocrators.h"
+#include "core/DateTime.h"
+#include "core/ReleaseSettings.h"
+#include "core/TimeText.h"
+#include "listing/PeriodWalk.h"
 
 namespace ostrane {
 

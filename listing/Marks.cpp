@@ -1,6 +1,6 @@
-#include "Marks.h"
+#include "listing/Marks.h"
 
-#include "Chronocrators.h"
+#include "core/Chronocrators.h"
 
 namespace ostrane {
 

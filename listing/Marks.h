@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ReleaseSettings.h"
+#include "core/ReleaseSettings.h"
 
 namespace ostrane {
 

@@ -1,10 +1,10 @@
-#include "PeriodSpans.h"
+#include "listing/PeriodSpans.h"
 
 #include <algorithm>
 
-#include "Marks.h"
-#include "PeriodWalk.h"
-#include "Releasing.h"
+#include "listing/Marks.h"
+#include "listing/PeriodWalk.h"
+#include "listing/Releasing.h"
 
 namespace ostrane {
 namespace {

@@ -11,8 +11,8 @@
 #include <limits>
 #include <vector>
 
-#include "Chronocrators.h"
-#include "ReleaseSettings.h"
+#include "core/Chronocrators.h"
+#include "core/ReleaseSettings.h"
 
 namespace ostrane {
 

@@ -12,7 +12,7 @@
 
 #include <cstdint>
 
-#include "Chronocrators.h"
+#include "core/Chronocrators.h"
 
 namespace ostrane {
 

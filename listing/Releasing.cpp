@@ -1,10 +1,10 @@
-#include "Releasing.h"
+#include "listing/Releasing.h"
 
 #include <algorithm>
 
-#include "Errors.h"
-#include "IsoDateText.h"
-#include "TimeText.h"
+#include "core/Errors.h"
+#include "core/IsoDateText.h"
+#include "core/TimeText.h"
 
 namespace ostrane {
 namespace {

@@ -11,13 +11,13 @@
 #include <cstdint>
 #include <string>
 
-#include "Chronocrators.h"
-#include "DateTime.h"
-#include "IsoDateText.h"
-#include "Listing.h"
-#include "PeriodWalk.h"
-#include "ReleaseSettings.h"
-#include "ReleasingWindow.h"
+#include "core/Chronocrators.h"
+#include "core/DateTime.h"
+#include "core/IsoDateText.h"
+#include "core/ReleaseSettings.h"
+#include "listing/Listing.h"
+#include "listing/PeriodWalk.h"
+#include "listing/ReleasingWindow.h"
 
 namespace ostrane {
 

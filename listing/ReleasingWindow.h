@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "Listing.h"
-#include "PeriodWalk.h"
-#include "ReleaseSettings.h"
-#include "TimeText.h"
+#include "core/ReleaseSettings.h"
+#include "core/TimeText.h"
+#include "listing/Listing.h"
+#include "listing/PeriodWalk.h"
 
 namespace ostrane {
 

@@ -4,10 +4,9 @@
 #include <QDir>
 #include <QImage>
 #include <QString>
-
 #include <cstdio>
 
-#include "Pictures.h"
+#include "ui/widgets/Pictures.h"
 
 int main(int argc, char** argv) {
   if (argc < 3) {

@@ -16,16 +16,15 @@
 #include <QPushButton>
 #include <QString>
 #include <QTemporaryDir>
-
 #include <cstdio>
 #include <cstdlib>
 
-#include "BuiltInPlaces.h"
-#include "Level3F.h"
-#include "RadioGroup.h"
-#include "SpinEdit.h"
-#include "TimelineF.h"
-#include "ZodiacF.h"
+#include "chart/BuiltInPlaces.h"
+#include "ui/main/Level3F.h"
+#include "ui/main/ZodiacF.h"
+#include "ui/timeline/TimelineF.h"
+#include "ui/widgets/RadioGroup.h"
+#include "ui/widgets/SpinEdit.h"
 
 namespace {
 

@@ -1,20 +1,19 @@
-#include "LineFile.h"
-
-#include <QFile>
-#include <QString>
+#include "storage/LineFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFile>
+#include <QString>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
 
-#include "Errors.h"
-#include "SafeFile.h"
-#include "TextEncoding.h"
+#include "core/Errors.h"
+#include "storage/SafeFile.h"
+#include "storage/TextEncoding.h"
 
 namespace ostrane {
 namespace {

@@ -1,4 +1,4 @@
-#include "SafeFile.h"
+#include "storage/SafeFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QIODevice>
 #include <QSaveFile>
-
 #include <cerrno>
 #include <cstring>
 

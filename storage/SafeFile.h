@@ -28,7 +28,6 @@
 #pragma once
 
 #include <QString>
-
 #include <functional>
 #include <memory>
 #include <string>

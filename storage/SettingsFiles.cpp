@@ -1,16 +1,15 @@
-#include "SettingsFiles.h"
+#include "storage/SettingsFiles.h"
 
 #include <algorithm>
-#include <iterator>
-
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
-#include "Coordinates.h"
-#include "Errors.h"
-#include "PlaceFields.h"
-#include "PrintableText.h"
-#include "TimeZones.h"
+#include "chart/PlaceFields.h"
+#include "chart/TimeZones.h"
+#include "core/Coordinates.h"
+#include "core/Errors.h"
+#include "core/PrintableText.h"
 
 namespace ostrane {
 namespace {

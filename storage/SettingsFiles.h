@@ -43,10 +43,10 @@
 #include <utility>
 #include <vector>
 
-#include "Errors.h"
-#include "IntegerText.h"
-#include "LineFile.h"
-#include "ReleaseSettings.h"
+#include "core/Errors.h"
+#include "core/IntegerText.h"
+#include "core/ReleaseSettings.h"
+#include "storage/LineFile.h"
 
 namespace ostrane {
 

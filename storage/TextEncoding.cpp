@@ -1,4 +1,4 @@
-#include "TextEncoding.h"
+#include "storage/TextEncoding.h"
 
 #include <cstdint>
 

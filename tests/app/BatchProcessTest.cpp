@@ -1,16 +1,13 @@
 // ostrane-list --batch run as a process: its memory high-water mark on rows
 // of a megabyte, signals that leave the old output as it was, the input read
 // from a pipe given by path, and standard input refused as the output.
-#include <gtest/gtest.h>
-
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QTemporaryDir>
-
-#include <fcntl.h>
 #include <chrono>
 #include <csignal>
 #include <fstream>
@@ -18,6 +15,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,16 +1,16 @@
 // The batch: rows equal to what the single-chart command gives, malformed
 // input refused with a message, the order kept on any number of threads.
-#include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "BatchCommand.h"
-#include "CsvText.h"
-#include "ListCommand.h"
+#include <gtest/gtest.h>
+
+#include "app/BatchCommand.h"
+#include "app/ListCommand.h"
+#include "core/CsvText.h"
 
 using namespace ostrane;
 
@@ -201,7 +201,7 @@ TEST(Batch, OutputFileReplacedOnlyByAWholeRun) {
   std::filesystem::remove_all(dir);
 }
 
-// (A cancelled run's whole-row prefix: tests/ui/BatchDialogTest.cpp.)
+// (A cancelled run's whole-row prefix: tests/ui/dialogs/BatchDialogTest.cpp.)
 TEST(Batch, TwoThreadsWriteWhatOneDoesInTheSameOrder) {
   std::string input = "name,date,time,latitude,longitude,utc_offset,event_date\n";
   for (int i = 0; i < 2000; ++i)

@@ -1,19 +1,18 @@
 // The messages of ostrane-list: offending text shown with what a terminal
 // would act on escaped, and the name refused when it holds control
 // characters.
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
-
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "ListCommand.h"
+#include <gtest/gtest.h>
+
+#include "app/ListCommand.h"
 
 using namespace ostrane;
 

@@ -1,20 +1,19 @@
 // ostrane-list run as a process whose output cannot be written: the failure
 // is reported and the exit status is 1, never 0.
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QTemporaryDir>
-
 #include <algorithm>
 #include <csignal>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -2,15 +2,15 @@
 // table, the Ascendant at every latitude the program admits, the lots and
 // their sign positions (the worked example, wrap-around at 0/360), the sect in
 // polar day and night, the sect override and refused input.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
 
-#include "DateTime.h"
-#include "GoldenPositions.h"
-#include "Lots.h"
-#include "Positions.h"
+#include <gtest/gtest.h>
+
+#include "astro/Lots.h"
+#include "astro/Positions.h"
+#include "core/DateTime.h"
+#include "tests/astro/GoldenPositions.h"
 
 namespace {
 

@@ -8,14 +8,15 @@
 // each quantity is printed.
 #include <erfa.h>
 #include <erfam.h>
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
 #include <ostream>
 #include <string>
 
-#include "Positions.h"
+#include <gtest/gtest.h>
+
+#include "astro/Positions.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // From the clock time to TT and UT1: the leap-second table from 1960, the
 // Delta T expressions before, and the expressions themselves.
-#include <gtest/gtest.h>
-
 #include <limits>
 
-#include "DateTime.h"
-#include "DeltaT.h"
-#include "GoldenPositions.h"
-#include "TimeScales.h"
+#include <gtest/gtest.h>
+
+#include "astro/DeltaT.h"
+#include "astro/TimeScales.h"
+#include "core/DateTime.h"
+#include "tests/astro/GoldenPositions.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdint>
 #include <string>
 
-#include "Chronocrators.h"
+#include <gtest/gtest.h>
+
+#include "core/Chronocrators.h"
 
 using ostrane::TChronocrator;
 

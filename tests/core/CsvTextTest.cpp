@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <sstream>
 
-#include "CsvText.h"
+#include <gtest/gtest.h>
+
+#include "core/CsvText.h"
 
 using namespace ostrane;
 

@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
 
-#include "DateTime.h"
+#include <gtest/gtest.h>
+
+#include "core/DateTime.h"
 
 using ostrane::TDate;
 

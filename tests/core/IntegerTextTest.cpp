@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <string>
 
-#include "Errors.h"
-#include "IntegerText.h"
+#include <gtest/gtest.h>
+
+#include "core/Errors.h"
+#include "core/IntegerText.h"
 
 using ostrane::EConvertError;
 using ostrane::StrToInt;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "DateTime.h"
-#include "IsoDateText.h"
+#include "core/DateTime.h"
+#include "core/IsoDateText.h"
 
 using namespace ostrane;
 

@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <string>
 
-#include "PrintableText.h"
+#include <gtest/gtest.h>
+
+#include "core/PrintableText.h"
 
 namespace ostrane {
 namespace {

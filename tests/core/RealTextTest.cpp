@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <limits>
 #include <optional>
 
-#include "RealText.h"
+#include <gtest/gtest.h>
+
+#include "core/RealText.h"
 
 using ostrane::FormatReal;
 using ostrane::ParseReal;

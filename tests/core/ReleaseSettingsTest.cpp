@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <functional>
 
-#include "ReleaseSettings.h"
+#include <gtest/gtest.h>
+
+#include "core/ReleaseSettings.h"
 
 namespace ostrane {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 // Which changed value makes a listing on screen out of date.  The values the
 // main window's fields set (name, Julian Date, date, time, start sign, type,
 // general periods, loose bond) are checked through the window in
-// tests/ui/ListingNoticesTest.cpp; here the rest.
+// tests/ui/main/ListingNoticesTest.cpp; here the rest.
 TEST(SameListingInputs, WhatTheLinesShowCountsAndTheRestDoesNot) {
   const struct {
     const char* what;

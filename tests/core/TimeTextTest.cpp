@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <optional>
 #include <string>
 
-#include "Errors.h"
-#include "TimeText.h"
+#include <gtest/gtest.h>
+
+#include "core/Errors.h"
+#include "core/TimeText.h"
 
 using namespace ostrane;
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "BatchRun.h"
-#include "CsvText.h"
+#include "batch/BatchRun.h"
+#include "core/CsvText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // Larger inputs may write records that are longer or wider than the

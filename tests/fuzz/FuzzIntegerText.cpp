@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "Errors.h"
-#include "IntegerText.h"
+#include "core/Errors.h"
+#include "core/IntegerText.h"
 
 using namespace ostrane;
 

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "Releasing.h"
+#include "listing/Releasing.h"
 
 using namespace ostrane;
 

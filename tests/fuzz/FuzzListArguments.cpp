@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "ListCommand.h"
-#include "PrintableText.h"
+#include "app/ListCommand.h"
+#include "core/PrintableText.h"
 
 using namespace ostrane;
 

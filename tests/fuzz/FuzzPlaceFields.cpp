@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "Coordinates.h"
-#include "PlaceFields.h"
+#include "chart/PlaceFields.h"
+#include "core/Coordinates.h"
 
 using namespace ostrane;
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
-#include "Places.h"
-#include "SearchText.h"
+#include "chart/Places.h"
+#include "chart/SearchText.h"
 
 using namespace ostrane;
 

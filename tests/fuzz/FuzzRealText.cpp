@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "RealText.h"
+#include "core/RealText.h"
 
 using namespace ostrane;
 

@@ -10,11 +10,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "Errors.h"
-#include "LineFile.h"
-#include "PrintableText.h"
-#include "SettingsFiles.h"
-#include "TextEncoding.h"
+#include "core/Errors.h"
+#include "core/PrintableText.h"
+#include "storage/LineFile.h"
+#include "storage/SettingsFiles.h"
+#include "storage/TextEncoding.h"
 
 using namespace ostrane;
 

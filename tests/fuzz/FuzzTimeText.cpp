@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "TimeText.h"
+#include "core/TimeText.h"
 
 using namespace ostrane;
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "Coordinates.h"
-#include "Errors.h"
+#include "core/Coordinates.h"
+#include "core/Errors.h"
 
 using namespace ostrane;
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ReleasingWindow.h"
+#include "listing/ReleasingWindow.h"
 
 namespace ostrane {
 

@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
-#include "Errors.h"
-#include "ListingFixture.h"
+#include <gtest/gtest.h>
+
+#include "core/Errors.h"
+#include "tests/listing/ListingFixture.h"
 
 using namespace ostrane;
 using namespace ostrane::testing;

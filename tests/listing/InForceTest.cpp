@@ -1,16 +1,16 @@
 // The periods in force and the marks, checked against what the listings
 // themselves list: boundaries, cut ends, loosing of the bond at every level,
 // Fortune unknown, and moments outside the listing.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
 
-#include "InForce.h"
-#include "ListingFixture.h"
-#include "Marks.h"
-#include "PeriodSpans.h"
-#include "Releasing.h"
+#include <gtest/gtest.h>
+
+#include "listing/InForce.h"
+#include "listing/Marks.h"
+#include "listing/PeriodSpans.h"
+#include "listing/Releasing.h"
+#include "tests/listing/ListingFixture.h"
 
 using namespace ostrane;
 using namespace ostrane::testing;

@@ -3,7 +3,7 @@
 // moments outside the listing.
 #include <gtest/gtest.h>
 
-#include "InForceText.h"
+#include "listing/InForceText.h"
 
 using namespace ostrane;
 

@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
-#include "ListingFixture.h"
+#include <gtest/gtest.h>
+
+#include "tests/listing/ListingFixture.h"
 
 using namespace ostrane;
 using namespace ostrane::testing;

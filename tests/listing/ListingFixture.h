@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "CollectingWindow.h"
-#include "Releasing.h"
+#include "listing/Releasing.h"
+#include "tests/listing/CollectingWindow.h"
 
 namespace ostrane::testing {
 

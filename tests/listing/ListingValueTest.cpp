@@ -1,15 +1,15 @@
 // The listings as values: the ends of their periods, and which line a double
 // click on a row subdivides.
-#include <gtest/gtest.h>
-
 #include <map>
 #include <string>
 #include <vector>
 
-#include "Errors.h"
-#include "Listing.h"
-#include "ListingFixture.h"
-#include "PeriodSpans.h"
+#include <gtest/gtest.h>
+
+#include "core/Errors.h"
+#include "listing/Listing.h"
+#include "listing/PeriodSpans.h"
+#include "tests/listing/ListingFixture.h"
 
 using namespace ostrane;
 using namespace ostrane::testing;

@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <string>
 
-#include "FileNames.h"
-#include "TextEncoding.h"
+#include <gtest/gtest.h>
+
+#include "storage/FileNames.h"
+#include "storage/TextEncoding.h"
 
 using namespace ostrane;
 

@@ -1,17 +1,16 @@
-#include <gtest/gtest.h>
-
-#include <QFileInfo>
-
 #include <unistd.h>
 
+#include <QFileInfo>
 #include <string>
 #include <vector>
 
-#include "FileSizeLimit.h"
-#include "LineFile.h"
-#include "NamedPipe.h"
-#include "TestFiles.h"
-#include "TextEncoding.h"
+#include <gtest/gtest.h>
+
+#include "storage/LineFile.h"
+#include "storage/TextEncoding.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/NamedPipe.h"
+#include "tests/support/TestFiles.h"
 
 using namespace ostrane;
 using namespace ostrane::testing;

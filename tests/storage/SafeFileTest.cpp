@@ -1,18 +1,17 @@
 // TSafeFile: a file written whole or not at all.  Every failure leaves the
 // old file byte for byte and no temporary file behind.
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QIODevice>
-
 #include <algorithm>
 #include <ostream>
 #include <string>
 
-#include "FileSizeLimit.h"
-#include "SafeFile.h"
-#include "TargetNodes.h"
-#include "TestFiles.h"
+#include <gtest/gtest.h>
+
+#include "storage/SafeFile.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/TargetNodes.h"
+#include "tests/support/TestFiles.h"
 
 using namespace ostrane;
 using namespace ostrane::testing;

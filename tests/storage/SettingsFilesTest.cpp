@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <string>
 
-#include "Errors.h"
-#include "SettingsFiles.h"
-#include "TestFiles.h"
+#include <gtest/gtest.h>
+
+#include "core/Errors.h"
+#include "storage/SettingsFiles.h"
+#include "tests/support/TestFiles.h"
 
 using namespace ostrane;
 using namespace ostrane::testing;

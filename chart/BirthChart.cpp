@@ -1,0 +1,111 @@
+#include "chart/BirthChart.h"
+
+#include <charconv>
+#include <cstdio>
+#include <string>
+
+#include "core/Chronocrators.h"
+#include "core/Coordinates.h"
+#include "core/IsoDateText.h"
+#include "listing/Releasing.h"
+
+namespace ostrane {
+namespace {
+
+std::string OffsetText(const TZoneOffset& offset) {
+  std::string text = FormatUtcOffset(offset.Seconds);
+  if (!offset.Abbreviation.empty() && offset.Abbreviation[0] != '+' &&
+      offset.Abbreviation[0] != '-')
+    text += " (" + offset.Abbreviation + ")";
+  return text;
+}
+
+std::string ClockTimeText(double localJulianDay) {
+  // As the main listing shows the birth: the truncated day and its time.
+  const std::string iso = FormatIsoDateTime(ShownMoment(1, localJulianDay));
+  return iso.substr(iso.find('T') + 1, 5) + " on " + iso.substr(0, iso.find('T'));
+}
+
+}  // namespace
+
+TBirthChartResult ComputeBirthChart(const TBirthPlace& place, double localJulianDay) {
+  TBirthChartResult result;
+  if (!place.Known()) {
+    result.Error = "The birth place is not known: give its latitude and longitude.";
+    return result;
+  }
+  if (place.TimeZone.empty() && !place.UtcOffsetSeconds) {
+    result.Error =
+        "The time zone of the birth place is not known: give a time zone or a UTC offset.";
+    return result;
+  }
+  TZoneResolution zone;
+  if (place.TimeZone.empty()) {
+    zone.Status = TZoneStatus::Unique;
+    zone.Manual = true;
+    zone.Offset.Seconds = *place.UtcOffsetSeconds;
+    zone.Earlier = zone.Later = zone.Offset;
+    zone.UtcJulianDay = localJulianDay - *place.UtcOffsetSeconds / 86400.0;
+  } else {
+    const TDstChoice choice = place.Dst == kDstLater ? TDstChoice::Later : TDstChoice::Earlier;
+    zone = ResolveTimeZone(place.TimeZone, localJulianDay, *place.Longitude, choice,
+                           place.UtcOffsetSeconds);
+    if (zone.Status == TZoneStatus::UnknownZone && !place.UtcOffsetSeconds) {
+      result.Error = UnknownZoneMessage(place.TimeZone) + ".";
+      return result;
+    }
+    const bool ambiguous = zone.Status == TZoneStatus::Gap || zone.Status == TZoneStatus::Overlap;
+    if (ambiguous && place.Dst == kDstAsk && !place.UtcOffsetSeconds) {
+      result.NeedsDstChoice = true;
+      result.Zone = zone;
+      const std::string when = ClockTimeText(localJulianDay);
+      result.Error = zone.Status == TZoneStatus::Gap
+                         ? "The clock time " + when + " did not exist in " + place.TimeZone +
+                               ": the clocks moved on from " + OffsetText(zone.Earlier) + " to " +
+                               OffsetText(zone.Later) + "."
+                         : "The clock time " + when + " occurred twice in " + place.TimeZone +
+                               ": first at " + OffsetText(zone.Earlier) + ", then at " +
+                               OffsetText(zone.Later) + ".";
+      result.Error += " Choose the earlier offset (" + FormatUtcOffset(zone.Earlier.Seconds) +
+                      ") or the later one (" + FormatUtcOffset(zone.Later.Seconds) + ").";
+      return result;
+    }
+  }
+  std::optional<TSect> sect;
+  if (place.Sect == kSectDay) sect = TSect::Day;
+  if (place.Sect == kSectNight) sect = TSect::Night;
+  const TChartResult chart =
+      ComputeChart(zone.UtcJulianDay, *place.Latitude, *place.Longitude, sect);
+  if (!chart.Chart) {
+    result.Error = chart.Error;
+    return result;
+  }
+  result.Zone = zone;
+  result.Value = TBirthChart{localJulianDay, zone, *chart.Chart};
+  return result;
+}
+
+std::string SixDecimals(double degrees) {
+  // As "%.6f" writes it (the correctly rounded decimal), without printf.
+  char buffer[330];  // the largest double has 309 digits before the point
+  const auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, degrees, std::chars_format::fixed, 6);
+  return error == std::errc() ? std::string(buffer, end) : std::string();
+}
+
+std::vector<std::pair<std::string, std::string>> LotsValues(const TChart& c) {
+  return {{"sect", c.Sect == TSect::Day ? "day" : "night"},
+          {"fortune", SixDecimals(c.FortuneDeg)},
+          {"spirit", SixDecimals(c.SpiritDeg)},
+          {"fortune_sign", LongSignNameOf(c.FortuneSign)},
+          {"spirit_sign", LongSignNameOf(c.SpiritSign)}};
+}
+
+std::string SignPositionText(double longitudeDeg) {
+  const TSignPosition p = ToSignPosition(longitudeDeg);
+  char minutes[8];
+  std::snprintf(minutes, sizeof minutes, "%02d", p.Minutes);
+  return LongSignNameOf(p.Sign) + " " + std::to_string(p.Degrees) + "\u00B0" + minutes + "\u2032";
+}
+
+}  // namespace ostrane

@@ -1,0 +1,107 @@
+// Calendar files read back with libical, for the tests of the export, of
+// ostrane-list --ics and of the window's command.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <libical/ical.h>
+
+#include "calendar/CalendarExport.h"
+#include "listing/PeriodSpans.h"
+
+namespace ostrane::testing {
+
+struct ReadEvent {
+  std::string Uid, Summary, Description;
+  TCalendarTime Start, End;
+  bool HasEnd = false;
+  bool Zoned = false;  // DTSTART or DTEND with a TZID, in UTC or a date only
+};
+
+struct ReadCalendar {
+  std::string ProductId, Version, Scale;
+  icaltimetype Stamp = icaltime_null_time();  // of the first event
+  std::vector<ReadEvent> Events;
+};
+
+inline std::string Text(const char* text) {
+  return text ? text : "";
+}
+
+inline bool Zoned(icalcomponent* event, icalproperty_kind kind) {
+  icalproperty* p = icalcomponent_get_first_property(event, kind);
+  if (p == nullptr) return false;
+  const icaltimetype t = icalvalue_get_datetime(icalproperty_get_value(p));
+  return icalproperty_get_first_parameter(p, ICAL_TZID_PARAMETER) != nullptr ||
+         icaltime_is_utc(t) || t.is_date;
+}
+
+// The calendar in `text` as icalparser reads it.
+inline ReadCalendar ParseCalendar(const std::string& text) {
+  ReadCalendar read;
+  icalcomponent* root = icalparser_parse_string(text.c_str());
+  if (root == nullptr) return read;
+  const auto value = [root](icalproperty_kind kind) {
+    icalproperty* p = icalcomponent_get_first_property(root, kind);
+    return Text(p ? icalproperty_get_value_as_string(p) : nullptr);
+  };
+  read.ProductId = value(ICAL_PRODID_PROPERTY);
+  read.Version = value(ICAL_VERSION_PROPERTY);
+  read.Scale = value(ICAL_CALSCALE_PROPERTY);
+  const auto time = [](const icaltimetype& t) {
+    return TCalendarTime{t.year, t.month, t.day, t.hour, t.minute, t.second};
+  };
+  for (icalcomponent* e = icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT); e;
+       e = icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT)) {
+    if (read.Events.empty()) read.Stamp = icalcomponent_get_dtstamp(e);
+    const bool hasEnd = icalcomponent_get_first_property(e, ICAL_DTEND_PROPERTY) != nullptr;
+    read.Events.push_back({Text(icalcomponent_get_uid(e)), Text(icalcomponent_get_summary(e)),
+                           Text(icalcomponent_get_description(e)),
+                           time(icalcomponent_get_dtstart(e)),
+                           hasEnd ? time(icalcomponent_get_dtend(e)) : TCalendarTime{}, hasEnd,
+                           Zoned(e, ICAL_DTSTART_PROPERTY) || Zoned(e, ICAL_DTEND_PROPERTY)});
+  }
+  icalcomponent_free(root);
+  return read;
+}
+
+// The worked example: 1 January 2000 12:00, Valens, Aries, two general
+// periods, Fortune in Cancer (so Aries is the 10th).
+inline TCalendarRequest WorkedExample() {
+  TCalendarRequest r;
+  r.Settings.Year = 2000;
+  r.Settings.GeneralPeriods = 2;
+  r.Settings.FortuneSign = 3;
+  r.Start = 2451545.0;
+  r.Stamp = 946684800;  // 2000-01-01T00:00:00Z
+  return r;
+}
+
+// Fails unless the events are the periods of the request's levels and
+// range as PeriodSpans gives them, in order: their times converted by
+// CalendarTime as floating times (no DTEND for a period that rounds to no
+// length), their summaries, and their UIDs.
+inline void ExpectEventsArePeriods(const ReadCalendar& read, const TCalendarRequest& r) {
+  TChronocrator chronocrator;
+  std::vector<TPeriodSpan> periods;
+  for (const TPeriodSpan& p : PeriodSpans(chronocrator, r.Settings, r.Start, 3, r.From, r.To))
+    if (r.Levels & CalendarLevel(p.Level)) periods.push_back(p);
+  ASSERT_EQ(read.Events.size(), periods.size());
+  for (std::size_t i = 0; i < periods.size(); ++i) {
+    const ReadEvent& e = read.Events[i];
+    SCOPED_TRACE("event " + std::to_string(i) + ": " + e.Summary);
+    const TCalendarTime start = CalendarTime(periods[i].Start), end = CalendarTime(periods[i].End);
+    EXPECT_EQ(CalendarTimeText(e.Start), CalendarTimeText(start));
+    EXPECT_EQ(e.HasEnd, !(end == start));
+    if (e.HasEnd) {
+      EXPECT_EQ(CalendarTimeText(e.End), CalendarTimeText(end));
+    }
+    EXPECT_EQ(e.Summary, PeriodSummary(r.Settings, periods[i]));
+    EXPECT_EQ(e.Uid, PeriodUid(r, periods[i]));
+    EXPECT_FALSE(e.Zoned) << "floating local times";
+  }
+}
+
+}  // namespace ostrane::testing

@@ -1,0 +1,168 @@
+// The level 3/4 window and the main list's commands that fill it: double
+// click, List Sub Periods, the right click, the mouse-move enabling, close
+// and refill.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include "tests/support/UiTestSupport.h"
+#include "ui/widgets/ListBox.h"
+#include "ui/widgets/ListMarks.h"
+#include "ui/widgets/RadioGroup.h"
+
+namespace ostrane::uitest {
+namespace {
+
+class Level3Window : public WindowTest {
+ public:
+  void ListWorkedExample() {
+    CreateWindows();
+    ShowMainWindow();
+    EnterWorkedExample();
+    W<QPushButton>("BtnCalculateOstrane")->click();
+    List = W<TListBox>("ListBoxOstrane");
+    Level3List = Find<QListWidget>(Level3.get(), "ListBoxLevel3");
+  }
+
+  void DoubleClick(int row) {
+    QTest::mouseDClick(List->viewport(), Qt::LeftButton, {},
+                       List->visualItemRect(List->item(row)).center());
+  }
+
+  void MoveOver(int row) {
+    QTest::mouseMove(List->viewport(), List->visualItemRect(List->item(row)).center());
+    QMouseEvent move(
+        QEvent::MouseMove, QPointF(List->visualItemRect(List->item(row)).center()),
+        List->viewport()->mapToGlobal(QPointF(List->visualItemRect(List->item(row)).center())),
+        Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(List->viewport(), &move);
+  }
+
+  TListBox* List = nullptr;
+  QListWidget* Level3List = nullptr;
+};
+
+TEST_F(Level3Window, WindowAsCreated) {
+  CreateWindows();
+  EXPECT_FALSE(Level3->isVisible());
+  EXPECT_EQ(Level3->windowTitle().toStdString(), "View Level 3 and 4 Sub Periods:");
+  EXPECT_TRUE(Level3->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(TFormLevel3().size(), QSize(310, 479));
+  const int margin =
+      TMarkDelegate::MarginWidth(Find<QListWidget>(Level3.get(), "ListBoxLevel3")->font());
+  EXPECT_EQ(Level3->size(), QSize(310 + margin, 479)) << "room for the marks' margin";
+  EXPECT_EQ(Find<QAction>(Level3.get(), "Print1")->text().toStdString(), "&Print ...");
+  EXPECT_EQ(Find<QAction>(Level3.get(), "Exit1")->text().toStdString(), "E&xit");
+  EXPECT_EQ(Find<QListWidget>(Level3.get(), "ListBoxLevel3")->font().pointSize(), 10);
+}
+
+TEST_F(Level3Window, DoubleClickOnGeneralAndSubLines) {
+  ListWorkedExample();
+  struct Case {
+    int row;
+    const char* firstLevel3;
+    const char* secondLevel4;
+  };
+  const Case cases[] = {
+      {3, "Aries L3 begins 1/1/2000, 12:00 pm", "     Taurus L4 begins 1/4/2000, 03:00 pm"},
+      {4, "Taurus L3 begins 3/26/2001, 12:00 pm", "     Gemini L4 begins 3/28/2001, 04:00 am"},
+  };
+  for (const Case& c : cases) {
+    DoubleClick(c.row);
+    EXPECT_EQ(List->ItemIndex(), c.row);
+    ASSERT_TRUE(Level3->isVisible()) << "row " << c.row;
+    const std::vector<std::string> lines = Lines(Level3List);
+    ASSERT_GT(lines.size(), 5u) << "row " << c.row;
+    EXPECT_EQ(lines[0], "Level 3 - 4 Releasings For:") << "row " << c.row;
+    EXPECT_EQ(lines[1], "Time Lords") << "row " << c.row;
+    EXPECT_EQ(lines[2], " ") << "row " << c.row;
+    EXPECT_EQ(lines[3], c.firstLevel3) << "row " << c.row;
+    EXPECT_EQ(lines[5], c.secondLevel4) << "row " << c.row;
+  }
+}
+
+TEST_F(Level3Window, DoubleClickOnHeaderLinesEmptiesTheListOnly) {
+  ListWorkedExample();
+  for (int row : {0, 1, 2}) {
+    DoubleClick(row);
+    EXPECT_EQ(Level3List->count(), 0) << "row " << row;
+    EXPECT_FALSE(Level3->isVisible()) << "row " << row << ": a hidden window stays hidden";
+  }
+  DoubleClick(3);
+  ASSERT_TRUE(Level3->isVisible());
+  DoubleClick(1);
+  EXPECT_EQ(Level3List->count(), 0);
+  EXPECT_TRUE(Level3->isVisible()) << "a shown window stays shown";
+}
+
+TEST_F(Level3Window, CloseEmptiesAndHidesThenDoubleClickRefills) {
+  ListWorkedExample();
+  DoubleClick(3);
+  const int lines = Level3List->count();
+  ASSERT_GT(lines, 3);
+  Level3->close();
+  EXPECT_FALSE(Level3->isVisible());
+  EXPECT_EQ(Level3List->count(), 0);
+  DoubleClick(3);
+  EXPECT_TRUE(Level3->isVisible());
+  EXPECT_EQ(Level3List->count(), lines);
+  Find<QAction>(Level3.get(), "Exit1")->trigger();
+  EXPECT_FALSE(Level3->isVisible()) << "Exit closes";
+  EXPECT_EQ(Level3List->count(), 0) << "Exit empties";
+}
+
+TEST_F(Level3Window, PopUpListsTheLineSelectedLastNotTheOneRightClicked) {
+  ListWorkedExample();
+  QTest::mouseClick(List->viewport(), Qt::LeftButton, {},
+                    List->visualItemRect(List->item(4)).center());
+  const QPoint onRow3 = List->visualItemRect(List->item(3)).center();
+  QTest::mouseClick(List->viewport(), Qt::RightButton, {}, onRow3);
+  EXPECT_EQ(List->ItemIndex(), 4) << "the right click keeps the selection";
+  // The window system follows the right press with a context menu event.
+  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, onRow3,
+                              List->viewport()->mapToGlobal(onRow3));
+  QApplication::sendEvent(List->viewport(), &menuEvent);
+  auto* popup = W<QMenu>("PopupMenu1");
+  EXPECT_TRUE(popup->isVisible()) << "the right click opens the pop-up";
+  popup->close();
+  W<QAction>("ListSubPeriods1")->trigger();
+  ASSERT_TRUE(Level3->isVisible());
+  EXPECT_EQ(Level3List->item(3)->text().toStdString(), "Taurus L3 begins 3/26/2001, 12:00 pm");
+}
+
+TEST_F(Level3Window, MouseMoveEnablesListSubPeriodsForDataLines) {
+  ListWorkedExample();
+  auto* listSubPeriods = W<QAction>("ListSubPeriods1");
+  List->SetItemIndex(1);
+  MoveOver(5);
+  EXPECT_FALSE(listSubPeriods->isEnabled()) << "a header line selected";
+  List->SetItemIndex(4);
+  MoveOver(1);
+  EXPECT_TRUE(listSubPeriods->isEnabled()) << "a data line selected";
+  List->SetItemIndex(-1);
+  MoveOver(2);
+  EXPECT_FALSE(listSubPeriods->isEnabled()) << "nothing selected";
+}
+
+TEST_F(Level3Window, ChangedSettingsApplyToTheNextLevel3Listing) {
+  ListWorkedExample();
+  W<QLineEdit>("EditName")->setText("Other");
+  W<TRadioGroup>("RGOstraneType")->SetItemIndex(1);  // Egyptian: Capricorn's level 4 is 6.25 days
+  DoubleClick(3);
+  ASSERT_GT(Level3List->count(), 14);
+  EXPECT_EQ(Level3List->item(1)->text().toStdString(), "Other");
+  EXPECT_EQ(Level3List->item(13)->text().toStdString(),
+            "     Capricorn L4 begins 1/31/2000, 02:00 am");
+  EXPECT_EQ(Level3List->item(14)->text().toStdString(),
+            "     Aquarius L4 begins 2/6/2000, 08:00 am")
+      << "under Valens it begins 2/5/2000, 05:00 pm";
+}
+
+}  // namespace
+}  // namespace ostrane::uitest

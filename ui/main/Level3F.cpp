@@ -1,0 +1,88 @@
+#include "ui/main/Level3F.h"
+
+#include <QCloseEvent>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QTimer>
+
+#include "ui/printing/ListPrinting.h"
+#include "ui/widgets/Placement.h"
+#include "ui/widgets/WindowFonts.h"
+
+namespace ostrane {
+namespace {
+
+constexpr QSize kOuterSize(310, 479);
+
+}  // namespace
+
+TFormLevel3::TFormLevel3(QWidget* parent) : QMainWindow(parent) {
+  setObjectName("FormLevel3");
+  setWindowTitle("View Level 3 and 4 Sub Periods:");
+  setWindowFlag(Qt::WindowStaysOnTopHint);
+  setFont(DialogFont());
+
+  ListBoxLevel3 = new QListWidget(this);
+  ListBoxLevel3->setObjectName("ListBoxLevel3");
+  ListBoxLevel3->setFont(ListFont());
+  setCentralWidget(ListBoxLevel3);
+
+  QMenu* file = menuBar()->addMenu("&File");
+  file->setObjectName("File1");
+  Print1 = file->addAction("&Print ...", this, &TFormLevel3::Print1Click);
+  Print1->setObjectName("Print1");
+  QAction* saveAsPdf =
+      file->addAction("Save as P&DF ...", this, [this] { SaveListBoxAsPdf(this, ListBoxLevel3); });
+  saveAsPdf->setObjectName("SaveAsPdf1");
+  file->addSeparator();
+  Exit1 = file->addAction("E&xit", this, &TFormLevel3::Exit1Click);
+  Exit1->setObjectName("Exit1");
+
+  PrintDialog1 = new QPrintDialog(this);
+  PrintDialog1->setObjectName("PrintDialog1");
+
+  resize(kOuterSize);
+}
+
+void TFormLevel3::ShowListing() {
+  show();
+  raise();
+  activateWindow();
+}
+
+void TFormLevel3::WidenBy(int pixels) {
+  FExtraWidth = pixels;
+  resize(kOuterSize + QSize(FExtraWidth, 0));
+}
+
+void TFormLevel3::Print1Click() {
+  PrintListBox(this, PrintDialog1, ListBoxLevel3);
+}
+
+void TFormLevel3::Exit1Click() {
+  close();
+}
+
+void TFormLevel3::FormClose() {
+  ListBoxLevel3->clear();
+}
+
+void TFormLevel3::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+}
+
+void TFormLevel3::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (FPlaced) return;
+  FPlaced = true;
+  CentreOnScreen(this);
+  // The frame is known once the window system has decorated the window.
+  QTimer::singleShot(0, this, [this] {
+    FitOuterSize(this, kOuterSize + QSize(FExtraWidth, 0));
+    CentreOnScreen(this);
+  });
+}
+
+}  // namespace ostrane

@@ -1,0 +1,234 @@
+// The command handlers of the main window.
+#include <QActionGroup>
+#include <QApplication>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFontDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QStatusBar>
+#include <utility>
+
+#include "chart/LocaleText.h"
+#include "core/Errors.h"
+#include "core/RealText.h"
+#include "ui/dialogs/HelpF.h"
+#include "ui/main/BirthData.h"
+#include "ui/main/Level3F.h"
+#include "ui/main/ZodiacF.h"
+#include "ui/printing/ListPrinting.h"
+#include "ui/widgets/ErrorBox.h"
+#include "ui/widgets/ListBox.h"
+#include "ui/widgets/RadioGroup.h"
+#include "ui/widgets/SpinEdit.h"
+
+namespace ostrane {
+
+void TFormZodiac::RunCommand(const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const EConvertError& error) {
+    // A handler run by a line of a file being restored: the restore shows
+    // the error and stops at that line.
+    if (FHandlerError) {
+      if (!*FHandlerError) *FHandlerError = error.what();
+      return;
+    }
+    ShowErrorBox(this, QString::fromStdString(error.what()));
+  }
+}
+
+// --- Listings ---------------------------------------------------------------
+
+void TFormZodiac::BtnCalculateOstraneClick() {
+  const ReleaseSettings settings = ReadSettings();
+  FListedSettings.reset();
+  RunCommand([this, &settings] {
+    FListing->BtnCalculateOstraneClick();
+    FListedSettings = settings;
+  });
+  ShowInForce(NowJulianDay());
+  // The sub period in force comes into view, not selected.
+  if (FInForce.Periods[1].Level == 2)
+    ListBoxOstrane->scrollToItem(ListBoxOstrane->item(FInForce.Periods[1].Entry + kHeaderLines),
+                                 QAbstractItemView::PositionAtCenter);
+  NoteListing(true);
+  ShowNotWholeNumberNotes();
+  UpdateListingState();
+}
+
+void TFormZodiac::ShowNotWholeNumberNotes() {
+  const std::pair<const TSpinEdit*, const char*> fields[] = {
+      {SpinEditDay, "Day"}, {SpinEditYear, "Year"}, {SpinEditNumMajPeriods, "General Periods"}};
+  QStringList notes;
+  for (const auto& [field, name] : fields) {
+    if (!field->IsWholeNumber())
+      notes << QString::fromStdString(NotWholeNumberNote(name, field->MinValue()));
+  }
+  const QString shown = notes.join("; ");
+  if (!shown.isEmpty())
+    StatusBar1->showMessage(shown);
+  else if (!FNotesShown.isEmpty() && StatusBar1->currentMessage() == FNotesShown)
+    StatusBar1->clearMessage();  // an earlier listing's notes no longer hold
+  FNotesShown = shown;
+}
+
+void TFormZodiac::UpdateListingState() {
+  LabelListingState->setVisible(FListedSettings &&
+                                !SameListingInputs(*FListedSettings, ReadSettings()));
+}
+
+void TFormZodiac::BtnClearListClick() {
+  LabelListingState->hide();
+  ListBoxOstrane->clear();
+  ForgetListing();
+  BtnCalculateOstrane->setEnabled(true);
+  ListOstrane1->setEnabled(true);
+  DisableClearListButtons();
+  ListSubPeriods1->setEnabled(false);
+  Print1->setEnabled(false);
+  Print2->setEnabled(false);
+  NoteListing(true);
+}
+
+void TFormZodiac::DisableClearListButtons() {
+  BtnClearList->setEnabled(false);
+  ClearList1->setEnabled(false);
+}
+
+void TFormZodiac::ListBoxOstraneDblClick() {
+  FListing->ListBoxOstraneDblClick();
+}
+
+void TFormZodiac::ListSubPeriods1Click() {
+  ListBoxOstraneDblClick();
+}
+
+void TFormZodiac::ListBoxOstraneMouseMove() {
+  ListSubPeriods1->setEnabled(ListBoxOstrane->ItemIndex() > 2);
+}
+
+// --- Birth data -------------------------------------------------------------
+
+void TFormZodiac::WriteTimeField(std::int64_t msOfDay) {
+  EditTime->setText(TimeFieldText(QLocale(), msOfDay));
+}
+
+void TFormZodiac::GetCurrentDateTime() {
+  const QDateTime now = FClock();
+  const QDate today = now.date();
+  SpinEditYear->SetValue(today.year());
+  SpinEditDay->SetValue(today.day());
+  WriteTimeField(now.time().msecsSinceStartOfDay());
+  ComboBoxMonth->setCurrentIndex(today.month() - 1);
+}
+
+void TFormZodiac::BtnNowClick() {
+  GetCurrentDateTime();
+}
+
+void TFormZodiac::BtnShowJulianClick() {
+  RunCommand([this] {
+    const double timeOfDay = StrToTime(EditTime->text().toStdString(), ReadTimeLocale());
+    const double julianDay =
+        BirthJulianDay(*FDate, SpinEditYear->Value(), ComboBoxMonth->currentIndex(),
+                       SpinEditDay->Value(), timeOfDay);
+    EditJD->setText(QString::fromStdString(FormatReal(julianDay, DecimalSeparatorOf(QLocale()))));
+  });
+}
+
+void TFormZodiac::BtnShowDateClick() {
+  RunCommand([this] {
+    const TBirthMoment moment = BirthMomentOfJulianText(*FDate, EditJD->text().toStdString(),
+                                                        DecimalSeparatorOf(QLocale()));
+    SpinEditYear->SetValue(moment.Year);
+    ComboBoxMonth->setCurrentIndex(moment.MonthIndex);
+    SpinEditDay->SetValue(moment.Day);
+    WriteTimeField(moment.MsOfDay);
+  });
+}
+
+void TFormZodiac::SpinEditDayEnter() {
+  const auto rollOver = RollOverDay(*FDate, SpinEditYear->Value(), ComboBoxMonth->currentIndex(),
+                                    SpinEditDay->Value());
+  if (!rollOver) return;
+  ComboBoxMonth->setCurrentIndex(rollOver->MonthIndex);
+  SpinEditDay->SetValue(rollOver->Day);
+}
+
+// --- Styles -----------------------------------------------------------------
+
+void TFormZodiac::RGDateStyleClick() {
+  BtnCalculateOstraneClick();
+}
+
+void TFormZodiac::SetSignNameChecks(bool shortNames) {
+  ShortSignNames2->setChecked(shortNames);
+  LongSignNames2->setChecked(!shortNames);
+}
+
+void TFormZodiac::RGSignNamesClick() {
+  SetSignNameChecks(RGSignNames->ItemIndex() == kShortNames);
+  BtnCalculateOstraneClick();
+}
+
+void TFormZodiac::ShortSignNames1Click() {
+  RGSignNames->SetItemIndex(kShortNames);
+  SetSignNameChecks(true);
+}
+
+void TFormZodiac::LongSignNames1Click() {
+  RGSignNames->SetItemIndex(kLongNames);
+  SetSignNameChecks(false);
+}
+
+// --- Font, printing, help, exit ---------------------------------------------
+
+void TFormZodiac::Print1Click() {
+  PrintListBox(this, PrintDialog1, ListBoxOstrane);
+}
+
+void TFormZodiac::Font1Click() {
+  FontDialog1->setCurrentFont(ListBoxOstrane->font());
+  if (RunModal(*FontDialog1) != QDialog::Accepted) return;
+  const QFont font = FontDialog1->selectedFont();
+  ListBoxOstrane->setFont(font);
+  if (FLevel3) FLevel3->ListBoxLevel3->setFont(font);
+}
+
+void TFormZodiac::FontColour1Click() {
+  QColorDialog dialog(ListBoxOstrane->palette().color(QPalette::Text), this);
+  dialog.setObjectName("ColourDialog1");
+  dialog.setWindowTitle("Font Colour");
+  dialog.setOption(QColorDialog::DontUseNativeDialog);
+  if (RunModal(dialog) != QDialog::Accepted) return;
+  // Printing takes the colour the lists were given.
+  for (QWidget* list : {static_cast<QWidget*>(ListBoxOstrane),
+                        FLevel3 ? static_cast<QWidget*>(FLevel3->ListBoxLevel3) : nullptr}) {
+    if (list == nullptr) continue;
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Text, dialog.selectedColor());
+    list->setPalette(palette);
+  }
+}
+
+void TFormZodiac::Contents1Click() {
+  if (!FHelp) FHelp = new THelpWindow(this);
+  FHelp->ShowContext(1);
+}
+
+void TFormZodiac::About1Click() {
+  if (!FAbout) return;
+  FAbout->show();
+  FAbout->raise();
+  FAbout->activateWindow();
+}
+
+void TFormZodiac::Exit1Click() {
+  QCoreApplication::quit();
+}
+
+}  // namespace ostrane

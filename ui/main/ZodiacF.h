@@ -1,0 +1,371 @@
+// The main window: the birth data and listing settings, the listing of the
+// general and sub periods, the menus and buttons of every command, and the
+// status bar that shows the hints.
+//
+// The window owns the calendar (FDate), the period lengths
+// (FChronocrator), the line tables and the listing engine for its whole
+// life, and is the engine's IReleasingWindow: the engine reads the input
+// controls at the moment a command runs and writes into the two lists.
+//
+// Its files:
+//   ZodiacF.cpp         construction, FormCreate, FormShow, FormDestroy
+//   ZodiacLayout.cpp    the controls and their layout
+//   ZodiacMenus.cpp     the menus and the pop-up menu
+//   ZodiacCommands.cpp  the command handlers
+//   ZodiacWindow.cpp    the window operations of the engine, and the
+//                       settings read from and written into the controls
+//   ZodiacFiles.cpp     the options file and the chart files
+//   ZodiacInForce.cpp   the marks of the listed periods, the periods in
+//                       force and "Go to Date"
+//   ZodiacTimeline.cpp  the timeline window: opened, refreshed, its clicks
+//   ZodiacChart.cpp     the birth place and the chart panel
+#pragma once
+
+#include <QDateTime>
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/Chronocrators.h"
+#include "core/DateTime.h"
+#include "core/ReleaseSettings.h"
+#include "listing/InForce.h"
+#include "listing/Releasing.h"
+#include "storage/SettingsFiles.h"
+#include "timeline/TimelineModel.h"
+#include "ui/main/Level3F.h"
+#include "ui/timeline/TimelineF.h"
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QFileDialog;
+class QFontDialog;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPrintDialog;
+class QPushButton;
+class QStatusBar;
+
+namespace ostrane {
+
+class TChartPanel;
+class THelpWindow;
+class THintTracker;
+class TListBox;
+struct TMarkReference;
+class TNameLimit;
+class TRadioGroup;
+class TSpinEdit;
+
+// Selects a sign in the "Lot of Fortune" list, or "none" for -1 and values
+// outside 0 .. 11.
+void SetFortuneSign(QComboBox& fortune, std::int32_t sign);
+
+// The line under the list while the settings differ from the listing's.
+inline constexpr const char* kSettingsChangedText =
+    "Settings changed since this listing: Clear List, then List Periods";
+
+class TFormZodiac : public QMainWindow, public IReleasingWindow {
+  Q_OBJECT
+ public:
+  // Builds the window and runs FormCreate.
+  explicit TFormZodiac(QWidget* parent = nullptr);
+  ~TFormZodiac() override;
+
+  // The windows created after this one at start-up.
+  void SetAboutWindow(QWidget* about) { FAbout = about; }
+  // The level 3/4 window, whose list gets the marks as the main list has
+  // them.
+  void SetLevel3Window(TFormLevel3* level3);
+  TFormLevel3* Level3Window() const { return FLevel3; }
+  THelpWindow* HelpWindow() const { return FHelp; }
+
+  // The clock GetCurrentDateTime and the periods in force after a listing
+  // read; the system clock unless replaced.
+  void SetClock(std::function<QDateTime()> clock) { FClock = std::move(clock); }
+  // The sound of a saved options file; the system beep unless replaced.
+  void SetBeep(std::function<void()> beep) { FBeep = std::move(beep); }
+
+  // The chart files (ZodiacFiles.cpp).  SaveUserDataAs asks for a file name
+  // and saves: false when the dialog was cancelled.  SaveUserData writes the
+  // file FUserFileName names, asking for one when it is empty: false when
+  // the dialog was cancelled or the file could not be written.
+  bool SaveUserDataAs();
+  bool SaveUserData();
+  // The full path of the current chart file; empty until one was chosen.
+  const std::string& UserFileName() const { return FUserFileName; }
+
+  // Writes the values into the controls in the order of ReleaseSettings.
+  // The radio groups run their click handlers as they change, so a new
+  // date style or sign-name style lists again.
+  void ApplySettings(const ReleaseSettings& settings);
+  // Puts a name into the name field whole, also one longer than typing
+  // allows (read from a file).
+  void SetNameText(const QString& name);
+
+  // The window operations of the listing engine.
+  ReleaseSettings ReadSettings() const override;
+  TimeLocale ReadTimeLocale() const override;
+  int MainSelectedIndex() const override;
+  void ClearMainList() override;
+  void AddMainLine(const std::string& text) override;
+  void ClearLevel3List() override;
+  void AddLevel3Line(const std::string& text) override;
+  void SetCommandEnabled(TCommand command, bool enabled) override;
+  void ShowLevel3Window() override;
+  void PeriodListed(const TPeriodStep& period) override;
+  void ShowMainListing(const TListing& listing) override;
+  void ShowLevel34Listing(const TListing& listing) override;
+
+  const TLineTables& LineTables() const { return FTables; }
+  // The periods in force last shown: after a listing those of the clock's
+  // moment, after "Go to Date" those of the moment asked for.
+  const TInForce& InForce() const { return FInForce; }
+  // What the places of the marks are counted from, now.
+  TMarkReference MarkReference() const;
+  // What the timeline draws: the listing the main list holds (its settings
+  // with the marks' Fortune sign and angle choice, and its birth moment);
+  // nothing after a clear or a listing that failed.
+  const std::optional<TTimelineSource>& Listed() const { return FTimelineSource; }
+  // The timeline window, once View > Timeline made it.
+  TFormTimeline* TimelineWindow() const { return FTimeline; }
+
+  // The birth place (ZodiacChart.cpp): empty until one is given in the
+  // BirthPlaceDialog or read from a file.  SetPlace emits PlaceChanged.
+  const TBirthPlace& Place() const { return FPlace; }
+  void SetPlace(const TBirthPlace& place);
+  // The birth's local clock time as a Julian Day, as the listing reads it
+  // from the date and time fields; nothing (and the message in `error`)
+  // when the time text is not a time of day.
+  std::optional<double> BirthLocalJulianDay(std::string* error = nullptr) const;
+  TChartPanel* ChartPanel() const { return FChartPanel; }
+
+  // Controls, menus and dialogs, each named as its objectName.
+  QLineEdit* EditName;
+  QGroupBox* GroupBox1;
+  QComboBox* ComboBoxMonth;
+  TSpinEdit* SpinEditDay;
+  TSpinEdit* SpinEditYear;
+  QLineEdit* EditTime;
+  QLineEdit* EditJD;
+  QPushButton* BtnNow;
+  QPushButton* BtnShowDate;
+  QPushButton* BtnShowJulian;
+  QPushButton* BtnSaveSettings;
+  QPushButton* BtnRestoreDefaults;
+  QPushButton* BtnBirthPlace;
+  QComboBox* ComboBoxStartSign;
+  // The sign of the Lot of Fortune: item 0 "none", then Aries .. Pisces.
+  QComboBox* ComboBoxFortune;
+  TSpinEdit* SpinEditNumMajPeriods;
+  TRadioGroup* RGOstraneType;
+  TRadioGroup* RGDateStyle;
+  TRadioGroup* RGSignNames;
+  TRadioGroup* RGLooseBondType;
+  QFrame* Panel1;
+  QPushButton* BtnCalculateOstrane;
+  QPushButton* BtnClearList;
+  QPushButton* BtnExit;
+  TListBox* ListBoxOstrane;
+  // Under the list, shown while the settings differ from those of the
+  // listing on screen (kSettingsChangedText).
+  QLabel* LabelListingState;
+  // Under the list: what is in force at the moment last shown; empty
+  // without a listing.
+  QLabel* LabelInForce;
+  QStatusBar* StatusBar1;
+
+  QAction* Open;
+  QAction* SaveFileAs;
+  QAction* BirthPlace1;
+  QAction* SaveSettings;
+  QAction* RestoreDefaults;
+  QAction* ListOstrane1;
+  QAction* ClearList1;
+  QAction* Print1;
+  QAction* Exit1;
+  QAction* Font1;
+  QAction* FontColour1;
+  QAction* ShortSignNames2;
+  QAction* LongSignNames2;
+  // "Count angles from": the Lot of Fortune or the starting sign.
+  QAction* AnglesFromFortune1;
+  QAction* AnglesFromStartSign1;
+  QAction* GoToDate1;
+  QAction* Timeline1;
+  QAction* Chart1;
+  QAction* Contents1;
+  QAction* About1;
+  QMenu* PopupMenu1;
+  QAction* ListSubPeriods1;
+  QAction* Print2;
+
+  QFontDialog* FontDialog1;
+  QPrintDialog* PrintDialog1;
+  QFileDialog* SaveDialog1;
+  QFileDialog* OpenDialog1;
+
+ public slots:
+  // The listings (errors are shown in the error box).
+  void BtnCalculateOstraneClick();
+  void BtnClearListClick();
+  void ListBoxOstraneDblClick();
+  void ListSubPeriods1Click();
+  void ListBoxOstraneMouseMove();
+
+  // Birth data.
+  void BtnNowClick();
+  void BtnShowJulianClick();
+  void BtnShowDateClick();
+  void SpinEditDayEnter();
+
+  // Styles.
+  void RGDateStyleClick();
+  void RGSignNamesClick();
+  void ShortSignNames1Click();
+  void LongSignNames1Click();
+
+  void Print1Click();
+  void Font1Click();
+  void FontColour1Click();
+  // "Go to Date ...": asks for a moment, selects the sub period in force in
+  // the list and lists its level 3 and 4 periods.
+  void GoToDate1Click();
+  void Contents1Click();
+  void About1Click();
+  void Exit1Click();
+
+  // The options file and the chart files (ZodiacFiles.cpp).
+  void SaveSettings1Click();
+  void RestoreSettings1Click();
+  void SaveFileAsClick();
+  void OpenClick();
+
+  // The birth place dialog and the chart panel (ZodiacChart.cpp).
+  void BirthPlace1Click();
+  void Chart1Click();
+
+  // The application's hint, copied into the status bar.
+  void ShowHint(const QString& hint);
+
+  // The timeline window (ZodiacTimeline.cpp): opens it; a click on one of
+  // its periods selects the period's line and, for a sub period, lists its
+  // level 3 and 4 periods as a double click on the line does.
+  void Timeline1Click();
+  void SelectTimelinePeriod(int entry, int level);
+
+ signals:
+  // After every listing, clearing of the main list, "Go to Date" and change
+  // of what the marks are counted from.
+  void ListingChanged();
+  // After every SetPlace.
+  void PlaceChanged();
+
+ protected:
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BuildMenus();
+  void ConnectCommands();
+  void BuildFileDialogs();
+  void BuildChart();
+
+  void FormCreate();
+  void FormShow();
+  void FormDestroy();
+  void GetCurrentDateTime();
+  void DisableClearListButtons();
+  void SetSignNameChecks(bool shortNames);
+  void WriteTimeField(std::int64_t msOfDay);
+  // Keeps what the timeline draws and tells it (ListingChanged); a new
+  // listing (or none) also forgets the moment "Go to Date" chose.
+  void NoteListing(bool newListing);
+
+  // Runs a command; a conversion error ends it and shows the error box.
+  void RunCommand(const std::function<void()>& command);
+
+  // Shows LabelListingState while the settings differ from FListedSettings.
+  void UpdateListingState();
+  // Names in the status line the spin fields read as their minimum.
+  void ShowNotWholeNumberNotes();
+  // The periods in force (ZodiacInForce.cpp).  The settings of the listing
+  // shown, with the Fortune sign and the angle choice of the controls.
+  ReleaseSettings MarkSettings() const;
+  // The Julian Day (local clock time) of the clock's moment.
+  double NowJulianDay();
+  // Finds the periods in force at `moment` in the listing shown, marks their
+  // lines in the main list and writes LabelInForce.
+  void ShowInForce(double moment);
+  // ShowInForce, then selects the sub period in force and lists its level 3
+  // and 4 periods.
+  void GoToMoment(double moment);
+  // Marks the level 3 and 4 periods in force in the level 3/4 list when it
+  // lists the sub period in force.
+  void MarkLevel34InForce();
+  // Repaints the marks of both lists and rewrites LabelInForce, after a
+  // change of the Fortune sign or of the angle choice.
+  void RefreshMarks();
+  // After Clear List: no listing's settings, nothing in force, an empty
+  // LabelInForce.
+  void ForgetListing();
+
+  // Reads the first lineCount lines of a settings or chart file and applies
+  // them to the controls in file order, then lists anew (ZodiacFiles.cpp).
+  void RestoreFile(const std::string& fileName, int lineCount);
+  // Puts the key=value values of a file into their controls.
+  void ApplyFileExtension(const TFileExtension& extension, int lineCount);
+  // Applies one line to its control; the error that stops the restore there,
+  // or nothing.
+  std::optional<std::string> ApplyFileLine(int line, const std::string& text);
+
+  std::unique_ptr<TChronocrator> FChronocrator;
+  std::unique_ptr<TDate> FDate;
+  TLineTables FTables;
+  std::unique_ptr<TReleasingListing> FListing;
+  // The settings of the listing on screen; nothing after Clear List or a
+  // listing that failed.
+  std::optional<ReleaseSettings> FListedSettings;
+  // The notes of the last listing in the status line; empty when none.
+  QString FNotesShown;
+  TNameLimit* FNameLimit = nullptr;
+  // The period of the line the listing adds next.
+  std::optional<TPeriodStep> FPendingPeriod;
+  // The level 3/4 listing last put into the level 3/4 list, for its marks
+  // in force (those of the main list come from FListing's MainListing).
+  TListing FLevel34Shown;
+  TInForce FInForce;
+  double FInForceMoment = 0.0;
+
+  std::function<QDateTime()> FClock;
+  QPointer<QWidget> FAbout;
+  QPointer<TFormLevel3> FLevel3;
+  QPointer<TFormTimeline> FTimeline;
+  std::optional<TTimelineSource> FTimelineSource;
+  // The moment "Go to Date" chose, until the next listing: the timeline's
+  // line is there, else at the clock's moment.
+  std::optional<double> FChosenMoment;
+  THelpWindow* FHelp = nullptr;
+  THintTracker* FHintTracker = nullptr;
+  QActionGroup* FSignNameItems = nullptr;
+  std::function<void()> FBeep;
+  std::string FUserFileName;
+  // The file last chosen in OpenDialog1, shown there the next time.
+  QString FOpenDialogFileName;
+  // Set while a line of a file is applied: a conversion error of a handler
+  // the change runs (the listing after a new date style) is kept here for
+  // the restore to show and stop at, as if the handler had raised it there.
+  std::optional<std::string>* FHandlerError = nullptr;
+  TBirthPlace FPlace;
+  TChartPanel* FChartPanel = nullptr;
+};
+
+}  // namespace ostrane

@@ -1,0 +1,194 @@
+// The main menu, the list's pop-up menu, the dialogs, and the wiring of
+// every control and menu item to its handler.
+#include <QActionGroup>
+#include <QComboBox>
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "ui/dialogs/BatchDialog.h"
+#include "ui/dialogs/CalendarExportDialog.h"
+#include "ui/main/ZodiacF.h"
+#include "ui/printing/ListPrinting.h"
+#include "ui/widgets/ListBox.h"
+#include "ui/widgets/RadioGroup.h"
+#include "ui/widgets/SpinEdit.h"
+
+namespace ostrane {
+namespace {
+
+QMenu* Menu(QMenuBar* bar, const char* name, const char* title) {
+  auto* menu = new QMenu(title, bar->parentWidget());
+  bar->addMenu(menu);
+  menu->setObjectName(name);
+  return menu;
+}
+
+// The items belong to the window, so that the status tip of a highlighted
+// item reaches its status bar from every menu, the pop-up menu included.
+QAction* Item(QMenu* menu, const char* name, const char* text) {
+  auto* action = new QAction(text, menu->parentWidget());
+  action->setObjectName(name);
+  menu->addAction(action);
+  return action;
+}
+
+}  // namespace
+
+void TFormZodiac::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName("MainMenu1");
+
+  QMenu* file = Menu(bar, "File1", "&File");
+  Open = Item(file, "Open", "&Open");
+  SaveFileAs = Item(file, "SaveFileAs", "Save &As");
+  BirthPlace1 = Item(file, "BirthPlace1", "B&irth Place ...");
+  file->addSeparator();
+  SaveSettings = Item(file, "SaveSettings", "Save Set&tings");
+  RestoreDefaults = Item(file, "RestoreDefaults", "Restore De&faults");
+  file->addSeparator();
+  ListOstrane1 = Item(file, "ListOstrane1", "&List Releasing");
+  ClearList1 = Item(file, "ClearList1", "&Clear List");
+  Print1 = Item(file, "Print1", "&Print ...");
+  QAction* saveAsPdf = Item(file, "SaveAsPdf1", "Save as P&DF ...");
+  connect(Print1, &QAction::enabledChanged, saveAsPdf, &QAction::setEnabled);
+  connect(saveAsPdf, &QAction::triggered, this, [this] { SaveListBoxAsPdf(this, ListBoxOstrane); });
+  QAction* exportCalendar = Item(file, "ExportCalendar1", "&Export Calendar ...");
+  exportCalendar->setStatusTip("Writes the periods to an iCalendar file for calendar programs.");
+  connect(Print1, &QAction::enabledChanged, exportCalendar, &QAction::setEnabled);
+  connect(exportCalendar, &QAction::triggered, this, [this] {
+    RunCommand([this] {
+      const ReleaseSettings s = ReadSettings();
+      TDate date;
+      const QString said = ExportCalendar(this, s, ListingStart(date, s, ReadTimeLocale()));
+      if (!said.isEmpty()) StatusBar1->showMessage(said);
+    });
+  });
+  QAction* batch = Item(file, "Batch1", "&Batch ...");
+  batch->setStatusTip("Lots and periods in force for a whole collection of charts and events.");
+  connect(batch, &QAction::triggered, this, [this] {
+    TBatchDefaults defaults;
+    defaults.Settings = ReadSettings();
+    BatchClick(this, defaults);
+  });
+  file->addSeparator();
+  Exit1 = Item(file, "Exit1", "E&xit");
+
+  QMenu* edit = Menu(bar, "Edit1", "&Edit");
+  Font1 = Item(edit, "Font1", "&Font ...");
+  Font1->setStatusTip("Sets the font styles, colors and sizes for the listboxes.");
+  FontColour1 = Item(edit, "FontColour1", "Font &Colour ...");
+  FontColour1->setStatusTip("Sets the colour of the listboxes' text, on screen and in print.");
+
+  QMenu* view = Menu(bar, "View1", "&View");
+  ShortSignNames2 = Item(view, "ShortSignNames2", "Shor&t Sign Names");
+  LongSignNames2 = Item(view, "LongSignNames2", "Lon&g Sign Names");
+  FSignNameItems = new QActionGroup(this);
+  FSignNameItems->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+  for (QAction* item : {ShortSignNames2, LongSignNames2}) {
+    item->setCheckable(true);
+    FSignNameItems->addAction(item);
+  }
+
+  view->addSeparator();
+  QMenu* angles = view->addMenu("Count &Angles From");
+  angles->setObjectName("AnglesFrom1");
+  angles->menuAction()->setObjectName("AnglesFrom1");
+  AnglesFromFortune1 = Item(angles, "AnglesFromFortune1", "Lot of &Fortune");
+  AnglesFromStartSign1 = Item(angles, "AnglesFromStartSign1", "the &Starting Sign");
+  auto* anglesGroup = new QActionGroup(this);
+  for (QAction* item : {AnglesFromFortune1, AnglesFromStartSign1}) {
+    item->setCheckable(true);
+    anglesGroup->addAction(item);
+  }
+  AnglesFromFortune1->setChecked(true);
+  view->addSeparator();
+  Timeline1 = Item(view, "Timeline1", "&Timeline");
+  Timeline1->setShortcut(QKeySequence("Ctrl+T"));
+  Timeline1->setStatusTip("Draws the listed periods on a timeline.");
+  Chart1 = Item(view, "Chart1", "&Chart");
+  Chart1->setStatusTip(
+      "Shows the chart of the birth data and place: the Ascendant, the Sun, the "
+      "Moon and the lots.");
+
+  view->addSeparator();
+  GoToDate1 = Item(view, "GoToDate1", "&Go to Date ...");
+  GoToDate1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+  GoToDate1->setStatusTip(
+      "Shows the periods in force at a date you enter, and their level 3 and 4 periods.");
+  connect(Print1, &QAction::enabledChanged, GoToDate1, &QAction::setEnabled);
+
+  QMenu* help = Menu(bar, "Help1", "&Help");
+  Contents1 = Item(help, "Contents1", "&Contents ...");
+  help->addSeparator();
+  About1 = Item(help, "About1", "&About ...");
+
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName("PopupMenu1");
+  ListSubPeriods1 = Item(PopupMenu1, "ListSubPeriods1", "&List Sub Periods");
+  PopupMenu1->addSeparator();
+  Print2 = Item(PopupMenu1, "Print2", "&Print ...");
+  ListBoxOstrane->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(ListBoxOstrane, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    PopupMenu1->popup(ListBoxOstrane->viewport()->mapToGlobal(at));
+  });
+
+  FontDialog1 = new QFontDialog(this);
+  FontDialog1->setObjectName("FontDialog1");
+  PrintDialog1 = new QPrintDialog(this);
+  PrintDialog1->setObjectName("PrintDialog1");
+}
+
+void TFormZodiac::ConnectCommands() {
+  connect(Open, &QAction::triggered, this, &TFormZodiac::OpenClick);
+  connect(SaveFileAs, &QAction::triggered, this, &TFormZodiac::SaveFileAsClick);
+  connect(SaveSettings, &QAction::triggered, this, &TFormZodiac::SaveSettings1Click);
+  connect(RestoreDefaults, &QAction::triggered, this, &TFormZodiac::RestoreSettings1Click);
+  connect(ListOstrane1, &QAction::triggered, this, &TFormZodiac::BtnCalculateOstraneClick);
+  connect(ClearList1, &QAction::triggered, this, &TFormZodiac::BtnClearListClick);
+  connect(Print1, &QAction::triggered, this, &TFormZodiac::Print1Click);
+  connect(Exit1, &QAction::triggered, this, &TFormZodiac::Exit1Click);
+  connect(Font1, &QAction::triggered, this, &TFormZodiac::Font1Click);
+  connect(FontColour1, &QAction::triggered, this, &TFormZodiac::FontColour1Click);
+  connect(GoToDate1, &QAction::triggered, this, &TFormZodiac::GoToDate1Click);
+  connect(ShortSignNames2, &QAction::triggered, this, &TFormZodiac::ShortSignNames1Click);
+  connect(LongSignNames2, &QAction::triggered, this, &TFormZodiac::LongSignNames1Click);
+  connect(Contents1, &QAction::triggered, this, &TFormZodiac::Contents1Click);
+  connect(About1, &QAction::triggered, this, &TFormZodiac::About1Click);
+  connect(Timeline1, &QAction::triggered, this, &TFormZodiac::Timeline1Click);
+  connect(ListSubPeriods1, &QAction::triggered, this, &TFormZodiac::ListSubPeriods1Click);
+  connect(Print2, &QAction::triggered, this, &TFormZodiac::Print1Click);
+
+  connect(BtnCalculateOstrane, &QPushButton::clicked, this, &TFormZodiac::BtnCalculateOstraneClick);
+  connect(BtnClearList, &QPushButton::clicked, this, &TFormZodiac::BtnClearListClick);
+  connect(BtnExit, &QPushButton::clicked, this, &TFormZodiac::Exit1Click);
+  connect(BtnNow, &QPushButton::clicked, this, &TFormZodiac::BtnNowClick);
+  connect(BtnShowJulian, &QPushButton::clicked, this, &TFormZodiac::BtnShowJulianClick);
+  connect(BtnShowDate, &QPushButton::clicked, this, &TFormZodiac::BtnShowDateClick);
+  connect(BtnSaveSettings, &QPushButton::clicked, this, &TFormZodiac::SaveSettings1Click);
+  connect(BtnRestoreDefaults, &QPushButton::clicked, this, &TFormZodiac::RestoreSettings1Click);
+
+  connect(SpinEditDay, &TSpinEdit::Entered, this, &TFormZodiac::SpinEditDayEnter);
+
+  // Every change of a value a listing depends on.
+  for (QComboBox* box : {ComboBoxMonth, ComboBoxStartSign})
+    connect(box, &QComboBox::currentIndexChanged, this, &TFormZodiac::UpdateListingState);
+  for (TSpinEdit* field : {SpinEditDay, SpinEditYear, SpinEditNumMajPeriods})
+    connect(field, &TSpinEdit::TextChanged, this, &TFormZodiac::UpdateListingState);
+  connect(EditTime, &QLineEdit::textChanged, this, &TFormZodiac::UpdateListingState);
+  for (TRadioGroup* group : {RGOstraneType, RGDateStyle, RGSignNames, RGLooseBondType})
+    connect(group, &TRadioGroup::Click, this, &TFormZodiac::UpdateListingState);
+  connect(RGDateStyle, &TRadioGroup::Click, this, &TFormZodiac::RGDateStyleClick);
+  connect(RGSignNames, &TRadioGroup::Click, this, &TFormZodiac::RGSignNamesClick);
+  connect(ListBoxOstrane, &TListBox::DblClick, this, &TFormZodiac::ListBoxOstraneDblClick);
+  connect(ListBoxOstrane, &TListBox::MouseMove, this, &TFormZodiac::ListBoxOstraneMouseMove);
+  // The marks follow the Fortune sign and the angle choice.
+  connect(ComboBoxFortune, &QComboBox::currentIndexChanged, this, &TFormZodiac::RefreshMarks);
+  connect(AnglesFromFortune1, &QAction::toggled, this, &TFormZodiac::RefreshMarks);
+}
+
+}  // namespace ostrane

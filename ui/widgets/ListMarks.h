@@ -1,0 +1,91 @@
+// The marks of the listed periods in both lists: each data line keeps its
+// period in item data roles (set when the listing tells of the period), and
+// an item delegate draws the marks in a narrow margin left of the line's
+// text, which stays as it is: the period in force, the angles counted from
+// Fortune or the start sign (the 10th strongest, then the 1st, 7th and 4th)
+// and the loosing of the bond.  The places are counted when a line is
+// painted, so the marks follow the current reference.
+#pragma once
+
+#include <QStyledItemDelegate>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "listing/PeriodWalk.h"
+
+class QListWidgetItem;
+
+namespace ostrane {
+
+struct TMargin;
+
+// The item data roles of a data line; a header line has none of them.
+enum TPeriodRole : int {
+  kPeriodLevelRole = Qt::UserRole + 1,  // int, 1 general .. 4
+  kPeriodCounterRole,                   // int, the unreduced sign counter
+  kPeriodStartRole,                     // double, Julian Day in local clock time
+  kPeriodLoosingRole,                   // bool, a loosing of the bond
+  kPeriodInForceRole,                   // bool, in force at the moment last shown
+};
+
+// Stores the period of a data line in its item.
+void SetPeriodData(QListWidgetItem& item, const TPeriodStep& period);
+
+// What the places are counted from, read when a line is painted.
+struct TMarkReference {
+  std::int32_t Sign = -1;  // SignIndex 0 .. 11, -1 when unknown
+  std::string Name;        // "Fortune" or "the start sign"
+};
+
+// The marks of one line.
+struct TLineMarks {
+  bool Period = false;  // a data line (the others have no marks)
+  int Place = 0;        // 1 .. 12 from the reference, 0 when unknown
+  bool Loosing = false;
+  bool InForce = false;
+};
+
+class TMarkDelegate : public QStyledItemDelegate {
+  Q_OBJECT
+ public:
+  using ReferenceFn = std::function<TMarkReference()>;
+
+  TMarkDelegate(ReferenceFn reference, QObject* parent);
+  ~TMarkDelegate() override;
+
+  TLineMarks Marks(const QModelIndex& index) const;
+  // The marks in words, the line's tooltip: "10th from Fortune: peak
+  // period", "Loosing of the bond", "In force", joined by "; "; empty text
+  // for a line without marks.
+  QString ToolTip(const QModelIndex& index) const;
+  // The marks as they are printed in the line's margin (PrintedMarks).
+  QString PrintedMarks(const QModelIndex& index) const;
+  // The width in pixels of the margin in front of every line, for `font`.
+  static int MarginWidth(const QFont& font);
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override;
+  // In a list view of uniform item sizes (as both lists are) every line is
+  // as large as the widest line of the list (WidestLineSize), so that the
+  // list lays out as it would line by line; otherwise the line's own size.
+  // Both with the margin.
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  // The size, without the margin, of the widest line of `model` as the
+  // style measures it; the lines have one font, one line of text each and
+  // so one height.  Invalid for a model without lines.
+  QSize WidestLineSize(const QStyleOptionViewItem& option, const QAbstractItemModel& model) const;
+  bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) override;
+
+ private:
+  // The margin for `font`, measured once for each font the lines come in.
+  const TMargin& Margin(const QFont& font) const;
+
+  ReferenceFn FReference;
+  struct TMarginOfFont;
+  mutable std::unique_ptr<TMarginOfFont> FMargin;
+};
+
+}  // namespace ostrane
