@@ -58,6 +58,14 @@ void CloseEnds(std::vector<TListedLine>& lines, int topLevel, double outerEnd) {
   }
 }
 
+// Adds a line without text, its end still to come.
+TListedLine& AddLine(TListing& listing, const TPeriodStep& period, int place) {
+  TListedLine& line = listing.Lines.emplace_back();
+  line.Period = period;
+  line.Place = place;
+  return line;
+}
+
 // Lists the general walk of `s` from `start`: every line's period, place and
 // end, and with `texts` its text, each line's date left stored there.  Stops
 // at the first general period that begins after `through`: its line is
@@ -71,9 +79,8 @@ void AddGeneralLines(TListing& listing, TChronocrator& chronocrator, const Relea
   bool past = false;
   const double end = WalkGeneralPeriods(chronocrator, walk, [&](const TPeriodStep& period) {
     past = period.Level == 1 && period.Start > through;
-    listing.Lines.push_back(TListedLine{
-        texts != nullptr ? MainLineText(*texts, chronocrator, s, period) : std::string(), period,
-        0.0, PlaceFrom(reference, period.Counter)});
+    TListedLine& line = AddLine(listing, period, PlaceFrom(reference, period.Counter));
+    if (texts != nullptr) line.Text = MainLineText(*texts, chronocrator, s, period);
     return !past;
   });
   CloseEnds(listing.Lines, 1, end);
@@ -89,14 +96,13 @@ void AddLevel34Lines(TListing& listing, TChronocrator& chronocrator, const Relea
   const TPeriodStep& sub = main.Lines[static_cast<std::size_t>(dataLine)].Period;
   listing.Lines.reserve(64);
   bool past = false;
-  WalkLevel34(
-      chronocrator, s.ReleasingType, sub.Counter, sub.Start, [&](const TPeriodStep& period) {
-        past = period.Level == 3 && period.Start > through;
-        listing.Lines.push_back(TListedLine{
-            texts != nullptr ? Level34LineText(*texts, chronocrator, s, period) : std::string(),
-            period, 0.0, PlaceFrom(reference, period.Counter)});
-        return !past;
-      });
+  WalkLevel34(chronocrator, s.ReleasingType, sub.Counter, sub.Start,
+              [&](const TPeriodStep& period) {
+                past = period.Level == 3 && period.Start > through;
+                TListedLine& line = AddLine(listing, period, PlaceFrom(reference, period.Counter));
+                if (texts != nullptr) line.Text = Level34LineText(*texts, chronocrator, s, period);
+                return !past;
+              });
   CloseEnds(listing.Lines, 3, SubPeriodEnd(main, dataLine));
   if (past) listing.Lines.pop_back();
 }
