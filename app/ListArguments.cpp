@@ -325,13 +325,16 @@ void CheckCombinations(const TListRequest& r) {
   if (r.At && r.Level34Line)
     throw TUsageError{"--at lists the periods in force; it does not combine with --level34"};
   CheckCalendarOptions(r);
+  CheckTimelineOptions(r);
 }
 
 }  // namespace
 
-TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostream& out,
+TListRequest ParseListArguments(const std::vector<std::string>& allArgs, std::ostream& out,
                                 bool& done) {
   TListRequest r;
+  const std::vector<std::string> args =
+      HasTimelineFlag(allArgs) ? TakeTimelineOptions(allArgs, r.Timeline) : allArgs;
   SetToNow(r.Settings);
   for (std::size_t i = 0; i < args.size(); ++i) {
     auto [flag, value] = SplitFlag(args[i]);

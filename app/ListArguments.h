@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/CalendarCommand.h"
+#include "app/TimelineCommand.h"
 #include "core/IsoDateText.h"
 #include "core/ReleaseSettings.h"
 
@@ -37,6 +38,7 @@ struct TListRequest {
   std::optional<std::string> OptionsFile, ChartFile;
   std::optional<std::string> FindPlace;  // --find-place: search the places instead
   TCalendarOptions Calendar;             // --ics and its options
+  TTimelineOptions Timeline;             // --timeline and its options
   // The setting options in command-line order, applied again over the files.
   std::vector<std::pair<std::string, std::string>> SettingFlags;
 };
@@ -57,8 +59,10 @@ TCivilMoment MomentValue(const std::string& flag, const std::string& text);
 // The usage text of --help.
 const char* ListUsage();
 
-// Reads the arguments (without the program name).  --help and --version
-// write their text to `out` and set `done`.  Throws TUsageError.
+// Reads the arguments (without the program name) once, for every command.
+// With --timeline its options are taken out first (TakeTimelineOptions).
+// --help and --version write their text to `out` and set `done`.  Throws
+// TUsageError.
 TListRequest ParseListArguments(const std::vector<std::string>& args, std::ostream& out,
                                 bool& done);
 

@@ -25,11 +25,10 @@
 namespace ostrane {
 namespace {
 
-// The periods in force at the request's moment, as CSV.
-int WriteInForce(const TListRequest& request, double start, std::ostream& out, std::ostream& err) {
-  TChronocrator chronocrator;
-  const TInForce inForce =
-      PeriodsInForce(chronocrator, request.Settings, start, CivilJulianDay(*request.At));
+// The periods in force at the request's moment in the listing `main`, as CSV.
+int WriteInForce(const TListRequest& request, const TListing& main, std::ostream& out,
+                 std::ostream& err) {
+  const TInForce inForce = PeriodsInForce(main, request.Settings, CivilJulianDay(*request.At));
   if (inForce.Status != TInForceStatus::InForce) {
     err << "ostrane-list: " << PrintableText(EchoedText(request.AtText)) << ": "
         << InForceStatusText(inForce.Status) << "\n";
@@ -42,7 +41,6 @@ int WriteInForce(const TListRequest& request, double start, std::ostream& out, s
 }  // namespace
 
 int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (const auto status = RunTimelineCommand(args, out, err)) return *status;
   TListRequest request;
   try {
     bool done = false;
@@ -84,29 +82,23 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
     return RunBatchCommand(*request.Batch, request.Output, options, out, err);
   }
   if (const int status = ApplyBirthChart(request, err); status != 0) return status;
+  if (request.Timeline.File) return RunTimelineCommand(request, err);
   if (request.Calendar.File) return RunCalendarCommand(request, err);
 
   // The time as the window reads it under the system's locale, or in the
   // "C" forms.
   const TimeLocale locale = TimeLocaleReading(request.Settings.TimeText, QLocale());
-  std::ostringstream text;
-  if (request.At) {
-    try {
-      TDate date;
-      const double start = ListingStart(date, request.Settings, locale);
-      const int status = WriteInForce(request, start, text, err);
-      if (status != 0) return status;
-    } catch (const EConvertError& e) {
-      err << PrintableText(ErrorBoxText(e.what())) << "\n";
-      return 1;
-    }
-    out << text.str();
-    return 0;
-  }
   const TListing main = ListGeneral(request.Settings, locale);
   if (main.Ending == TListingEnd::TimeRefused) {
     err << PrintableText(ErrorBoxText(main.Refusal)) << "\n";
     return 1;
+  }
+  std::ostringstream text;
+  if (request.At) {
+    const int status = WriteInForce(request, main, text, err);
+    if (status != 0) return status;
+    out << text.str();
+    return 0;
   }
 
   const TListing* shown = &main;

@@ -26,12 +26,6 @@
 namespace ostrane {
 namespace {
 
-bool HasTimelineFlag(const std::vector<std::string>& args) {
-  for (const auto& a : args)
-    if (a == "--timeline" || a.rfind("--timeline=", 0) == 0) return true;
-  return false;
-}
-
 int UsageError(std::ostream& err, const std::string& message) {
   err << "ostrane-list: " << PrintableText(message) << "\n"
       << "Try 'ostrane-list --help' for more information.\n";
@@ -40,21 +34,14 @@ int UsageError(std::ostream& err, const std::string& message) {
 
 #ifdef OSTRANE_TIMELINE
 
-constexpr int kDefaultWidth = 1600, kMinWidth = 200, kMaxWidth = 20000;
-
-struct TTimelineRequest {
-  std::string File;
-  std::optional<std::int32_t> FromYear, ToYear;
-  int Width = kDefaultWidth;
-  std::vector<std::string> ListArgs;  // the others, for the listing
-};
+constexpr int kMinWidth = 200, kMaxWidth = 20000;
 
 bool IsTimelineFlag(const std::string& flag) {
   return flag == "--timeline" || flag == "--from-year" || flag == "--to-year" || flag == "--width";
 }
 
 // Reads the value of one of the timeline's options.  Throws TUsageError.
-void ReadTimelineValue(TTimelineRequest& r, const std::string& flag, const std::string& value) {
+void ReadTimelineValue(TTimelineOptions& r, const std::string& flag, const std::string& value) {
   if (flag == "--timeline") {
     try {
       TimelineFormatOf(QString::fromStdString(value));
@@ -72,12 +59,12 @@ void ReadTimelineValue(TTimelineRequest& r, const std::string& flag, const std::
 }
 
 // Takes the timeline's options out of the arguments.  Throws TUsageError.
-TTimelineRequest SplitArguments(const std::vector<std::string>& args) {
-  TTimelineRequest r;
+std::vector<std::string> SplitArguments(const std::vector<std::string>& args, TTimelineOptions& r) {
+  std::vector<std::string> others;
   for (std::size_t i = 0; i < args.size(); ++i) {
     auto [flag, value] = SplitFlag(args[i]);
     if (!IsTimelineFlag(flag)) {
-      r.ListArgs.push_back(args[i]);
+      others.push_back(args[i]);
       continue;
     }
     if (!value) {
@@ -95,14 +82,14 @@ TTimelineRequest SplitArguments(const std::vector<std::string>& args) {
   if (r.FromYear && r.ToYear && *r.FromYear > *r.ToYear)
     throw TUsageError{"--from-year " + std::to_string(*r.FromYear) + " is after --to-year " +
                       std::to_string(*r.ToYear)};
-  return r;
+  return others;
 }
 
 double FirstDayOfYear(std::int32_t year) {
   return CivilJulianDay(TCivilMoment{year, 1, 1, 0});
 }
 
-int WriteTimeline(const TTimelineRequest& r, const TListRequest& list, std::ostream& err) {
+int WriteTimeline(const TTimelineOptions& r, const TListRequest& list, std::ostream& err) {
   TDate date;
   // The time as the listing reads it: the system's locale, or the "C" forms.
   const double start =
@@ -124,7 +111,7 @@ int WriteTimeline(const TTimelineRequest& r, const TListRequest& list, std::ostr
   scene.Moment = LocalClockJulianDay(QDateTime::currentDateTime());
   scene.MomentLabel = "now " + TimelineDateText(*scene.Moment, list.Settings.DateStyle);
   try {
-    ExportTimeline(QString::fromStdString(r.File), model, scene);
+    ExportTimeline(QString::fromStdString(*r.File), model, scene);
   } catch (const ETimelineExportError& e) {
     err << "ostrane-list: " << PrintableText(e.what()) << "\n";
     return 1;
@@ -157,45 +144,40 @@ std::unique_ptr<QGuiApplication> GuiApplication() {
 
 }  // namespace
 
-std::optional<int> RunTimelineCommand(const std::vector<std::string>& args, std::ostream& out,
-                                      std::ostream& err) {
-  if (!HasTimelineFlag(args)) return std::nullopt;
+bool HasTimelineFlag(const std::vector<std::string>& args) {
+  for (const auto& a : args)
+    if (a == "--timeline" || a.rfind("--timeline=", 0) == 0) return true;
+  return false;
+}
+
+std::vector<std::string> TakeTimelineOptions(const std::vector<std::string>& args,
+                                             TTimelineOptions& options) {
 #ifndef OSTRANE_TIMELINE
-  (void)out;
+  (void)args;
+  (void)options;
+  throw TUsageError{"--timeline is not available: ostrane-list was built without the drawing"};
+#else
+  return SplitArguments(args, options);
+#endif
+}
+
+void CheckTimelineOptions(const TListRequest& list) {
+  if (!list.Timeline.File) return;
+  if (list.Csv || list.Level34Line || list.At || list.Lots || list.Batch || list.FindPlace ||
+      list.Calendar.File)
+    throw TUsageError{
+        "--timeline draws the listing; it does not combine with --csv, --level34, --at, "
+        "--lots, --batch, --find-place or --ics"};
+}
+
+int RunTimelineCommand(const TListRequest& list, std::ostream& err) {
+#ifndef OSTRANE_TIMELINE
+  (void)list;
   return UsageError(err, "--timeline is not available: ostrane-list was built without the drawing");
 #else
-  TTimelineRequest request;
-  TListRequest list;
-  try {
-    request = SplitArguments(args);
-    bool done = false;
-    list = ParseListArguments(request.ListArgs, out, done);
-    if (done) return 0;
-    if (list.Csv || list.Level34Line || list.At || list.Lots || list.Batch || list.FindPlace ||
-        list.Calendar.File)
-      throw TUsageError{
-          "--timeline draws the listing; it does not combine with --csv, --level34, --at, "
-          "--lots, --batch, --find-place or --ics"};
-  } catch (const TUsageError& e) {
-    return UsageError(err, e.Message);
-  }
-  try {
-    LoadListFiles(list);
-  } catch (const EInOutError& e) {  // as the listing says it
-    err << PrintableText(ErrorBoxText(e.what())) << "\n";
-    return 1;
-  } catch (const EFileLineError& e) {
-    err << PrintableText(ErrorBoxText(e.Located())) << "\n";
-    return 1;
-  } catch (const EConvertError& e) {
-    err << PrintableText(ErrorBoxText(e.what())) << "\n";
-    return 1;
-  }
-  // The lots of a birth place: released from one of them, places from Fortune.
-  if (const int status = ApplyBirthChart(list, err); status != 0) return status;
   const auto application = GuiApplication();
   try {
-    return WriteTimeline(request, list, err);
+    return WriteTimeline(list.Timeline, list, err);
   } catch (const EConvertError& e) {  // a time text that is not a time of day
     err << PrintableText(ErrorBoxText(e.what())) << "\n";
     return 1;

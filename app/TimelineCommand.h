@@ -2,6 +2,7 @@
 // SVG or PDF file, without a display.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -9,14 +10,32 @@
 
 namespace ostrane {
 
-// When the arguments hold --timeline, takes out its options (--timeline
-// FILE, --from-year YEAR, --to-year YEAR, --width PIXELS), reads the others as the
-// listing does (a birth place gives the lots: the periods from Spirit are
-// drawn above those from Fortune), writes the file and returns the exit
-// status: 0 when written, 1 when the listing, the chart or the file fails,
-// 2 on a usage error (also when the program was built without the drawing).
-// Without --timeline returns nothing and does nothing.
-std::optional<int> RunTimelineCommand(const std::vector<std::string>& args, std::ostream& out,
-                                      std::ostream& err);
+struct TListRequest;
+
+// The options of the timeline, read with the others into the request.
+struct TTimelineOptions {
+  std::optional<std::string> File;               // --timeline FILE
+  std::optional<std::int32_t> FromYear, ToYear;  // --from-year, --to-year YEAR
+  int Width = 1600;                              // --width PIXELS, 200 .. 20000
+};
+
+// Whether the arguments hold --timeline.
+bool HasTimelineFlag(const std::vector<std::string>& args);
+
+// Takes the timeline's options (--timeline FILE, --from-year YEAR, --to-year
+// YEAR, --width PIXELS) out of `args` into `options`, and returns the other
+// arguments, for the listing's options.  Throws TUsageError, also when the
+// program was built without the drawing.
+std::vector<std::string> TakeTimelineOptions(const std::vector<std::string>& args,
+                                             TTimelineOptions& options);
+
+// The options that do not combine with --timeline.  Throws TUsageError.
+void CheckTimelineOptions(const TListRequest& request);
+
+// Draws the timeline of the request's listing (a birth place gives the lots:
+// the periods from Spirit are drawn above those from Fortune) into its file
+// and returns the exit status: 0 when written, 1 when the listing or the
+// file fails, 2 when the program was built without the drawing.
+int RunTimelineCommand(const TListRequest& request, std::ostream& err);
 
 }  // namespace ostrane

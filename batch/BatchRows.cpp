@@ -273,7 +273,8 @@ std::vector<std::string> ComputeBatchRow(const TBatchColumns& c, const std::vect
       const double moment = CivilJulianDay(Moment("event", text, true));
       if (moment < start) throw TRowError{"the event lies before the birth"};
       TChronocrator chronocrator;
-      const TInForce inForce = PeriodsInForce(chronocrator, s, start, moment);
+      const TInForce inForce =
+          PeriodsInForce(ListGeneralPeriods(chronocrator, s, start, moment), s, moment);
       if (inForce.Status != TInForceStatus::InForce)
         throw TRowError{"the event lies " + InForceStatusText(inForce.Status)};
       std::size_t at = 6;

@@ -58,7 +58,7 @@ void Walk(benchmark::State& state) {
   s.FortuneSign = 7;
   for (auto _ : state) {
     TChronocrator chronocrator;
-    TInForce r = PeriodsInForce(chronocrator, s, kBirth, kEvent);
+    TInForce r = PeriodsInForce(ListGeneralPeriods(chronocrator, s, kBirth, kEvent), s, kEvent);
     benchmark::DoNotOptimize(r);
   }
 }

@@ -68,6 +68,20 @@ void PeriodsInForceAtTheEnd(benchmark::State& state) {
 }
 BENCHMARK(PeriodsInForceAtTheEnd)->Unit(benchmark::kMicrosecond);
 
+// The same read from the listing already listed: only the level 3/4 lines of
+// the sub period in force are listed.
+void PeriodsInForceOfTheListing(benchmark::State& state) {
+  const ReleaseSettings s = LongestListingSettings();
+  TChronocrator chronocrator;
+  const TListing main = ListGeneralPeriods(chronocrator, s, 2451545.0);
+  const double end = main.Lines.back().End;
+  for (auto _ : state) {
+    const TInForce r = PeriodsInForce(main, s, end - 1.0);
+    benchmark::DoNotOptimize(r);
+  }
+}
+BENCHMARK(PeriodsInForceOfTheListing)->Unit(benchmark::kMicrosecond);
+
 // Every day from -4712 January 1 to 10000 December 31, to a date and back.
 void EveryDayBothWays(benchmark::State& state) {
   TDate date;

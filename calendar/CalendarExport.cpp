@@ -204,8 +204,10 @@ TCalendarText CalendarText(const TCalendarRequest& request) {
   const icaltimetype stamp = icaltime_from_timet_with_zone(now, 0, icaltimezone_get_utc_timezone());
 
   TChronocrator chronocrator;
-  for (const TPeriodSpan& period : PeriodSpans(chronocrator, request.Settings, request.Start,
-                                               maxLevel, request.From, request.To)) {
+  const TListing main =
+      ListGeneralPeriods(chronocrator, request.Settings, request.Start, request.To);
+  for (const TPeriodSpan& period :
+       PeriodSpans(main, request.Settings, maxLevel, request.From, request.To)) {
     if ((request.Levels & CalendarLevel(period.Level)) == 0) continue;
     const TCalendarTime start = CalendarTime(period.Start);
     const TCalendarTime end = CalendarTime(period.End);
@@ -262,7 +264,8 @@ TCalendarResult WriteCalendar(const std::string& fileName, const TCalendarReques
 
 double ListingEnd(const ReleaseSettings& settings, double start) {
   TChronocrator chronocrator;
-  const std::vector<TPeriodSpan> general = PeriodSpans(chronocrator, settings, start, 1);
+  const std::vector<TPeriodSpan> general =
+      PeriodSpans(ListGeneralPeriods(chronocrator, settings, start), settings, 1);
   return general.empty() ? start : general.back().End;
 }
 

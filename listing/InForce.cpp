@@ -1,152 +1,79 @@
 #include "listing/InForce.h"
 
-#include <algorithm>
-#include <vector>
-
-#include "listing/Marks.h"
-#include "listing/Releasing.h"
+#include <cstddef>
 
 namespace ostrane {
 namespace {
 
-// Finds the period in force among the consecutive steps of one chain inside
-// a parent that ends at parentEnd: each step runs to the next step's start,
-// the last one to the parent's end (the chain stops once it has covered its
-// parent, so the last step's own next start lies at or past that end, up to
-// the rounding of the separate sums).
-class TChainSearch {
- public:
-  TChainSearch(double moment, double parentEnd) : FMoment(moment), FParentEnd(parentEnd) {}
-
-  // Offers the next step of the chain; false once the period in force is
-  // known, so the walk can stop.
-  bool Offer(const TPeriodStep& step, int entry) {
-    if (FHave) {
-      if (Close(std::min(step.Start, FParentEnd))) return false;
-    }
-    FHave = true;
-    FStep = step;
-    FEntry = entry;
-    return true;
+// The first data line from `first` on, before `last`, of level `level` whose
+// period holds the moment; -1 when none does.
+int LineInForce(const TListing& listing, std::size_t first, std::size_t last, int level,
+                double moment) {
+  for (std::size_t i = first; i < last; ++i) {
+    const TListedLine& line = listing.Lines[i];
+    if (line.Period.Level == level && line.Period.Start <= moment && moment < line.End)
+      return static_cast<int>(i);
   }
+  return -1;
+}
 
-  // After the walk: true when the last offered step is in force.
-  bool Finish() {
-    if (!FHave || FDone) return FDone;
-    return Close(FParentEnd);  // the last step runs to the parent's end
-  }
-
-  TPeriodInForce Result(int place) const {
-    return TPeriodInForce{FStep.Level, FStep.Counter, FStep.Start, FEnd,
-                          place,       FStep.Loosing, FEntry};
-  }
-
- private:
-  // Ends the pending step at `nextStart`; true when it holds the moment.
-  bool Close(double end) {
-    if (FStep.Start <= FMoment && FMoment < end) {
-      FEnd = end;
-      FDone = true;
-    }
-    return FDone;
-  }
-
-  double FMoment, FParentEnd;
-  TPeriodStep FStep;
-  int FEntry = 0;
-  double FEnd = 0.0;
-  bool FHave = false, FDone = false;
-};
+// The data line after `line` at which the lines below it (of a higher level)
+// end: the next line of its level or a lower one, or the end of the listing.
+std::size_t ChildrenEnd(const TListing& listing, std::size_t line) {
+  const int level = listing.Lines[line].Period.Level;
+  std::size_t next = line + 1;
+  while (next < listing.Lines.size() && listing.Lines[next].Period.Level > level) ++next;
+  return next;
+}
 
 }  // namespace
 
-TInForce PeriodsInForce(TChronocrator& chronocrator, const ReleaseSettings& s, double start,
-                        double moment) {
+TInForce PeriodsInForce(const TListing& main, const ReleaseSettings& settings, double moment) {
   TInForce result;
-  const std::int32_t reference = AngleReference(s);
-  const TGeneralWalk walk = GeneralWalkOf(s, start);
-  if (walk.GeneralPeriods < 1 || moment < start) return result;
+  if (main.Lines.empty() || moment < main.Lines.front().Period.Start) return result;
 
-  // Level 1 and the lines of the general period in force.
-  TPeriodStep general;
-  bool found = false;
-  int entry = -1, generalEntry = 0;
-  std::vector<std::pair<TPeriodStep, int>> lines;  // that general period's data lines
-  lines.reserve(32);
-  WalkGeneralPeriods(chronocrator, walk, [&](const TPeriodStep& step) {
-    ++entry;
-    if (step.Level == 1) {
-      if (found) return false;  // the next general period: done
-      if (step.Start <= moment && moment < step.NextStart) {
-        found = true;
-        general = step;
-        generalEntry = entry;
-      }
-    }
-    if (found) lines.emplace_back(step, entry);
-    return true;
-  });
-  if (!found) {
+  // Level 1, then level 2 among the general period's lines: the general
+  // period's own line stands for its first sub period.
+  const int general = LineInForce(main, 0, main.Lines.size(), 1, moment);
+  if (general < 0) {
     result.Status = TInForceStatus::AfterLast;
     return result;
   }
-  result.Periods[0] = TPeriodInForce{1,
-                                     general.Counter,
-                                     general.Start,
-                                     general.NextStart,
-                                     PlaceFrom(reference, general.Counter),
-                                     general.Loosing,
-                                     generalEntry};
-
-  // Level 2 among the general period's lines.
-  TChainSearch subs(moment, general.NextStart);
-  for (const auto& [step, lineEntry] : lines)
-    if (!subs.Offer(step, lineEntry)) break;
-  if (!subs.Finish()) {
+  result.Periods[0] = PeriodOfLine(main, general, general);
+  const auto generalLine = static_cast<std::size_t>(general);
+  int sub = -1;
+  const std::size_t subsEnd = ChildrenEnd(main, generalLine);
+  for (std::size_t i = generalLine; i < subsEnd && sub < 0; ++i) {
+    const int line = static_cast<int>(i);
+    if (main.Lines[i].Period.Start <= moment && moment < SubPeriodEnd(main, line)) sub = line;
+  }
+  if (sub < 0) {
     // Only a sub period of no length can be skipped over, at the very end of
     // its general period; the moment then lies in no listed sub period.
     result.Status = TInForceStatus::AfterLast;
     return result;
   }
-  const TPeriodInForce sub = subs.Result(0);
-  result.Periods[1] = sub;
-  if (result.Periods[1].Level == 1) {
-    // The general period's line: its first sub period, never a jump.
-    result.Periods[1].Level = 2;
-    result.Periods[1].Loosing = false;
-  }
-  result.Periods[1].Place = PlaceFrom(reference, sub.Counter);
+  result.Periods[1] = SubPeriodOf(main, sub);
 
-  // Levels 3 and 4 from the level 3/4 walk of that sub period.
-  TChainSearch level3(moment, sub.End);
-  std::vector<std::pair<TPeriodStep, int>> level4Steps;
-  level4Steps.reserve(16);
-  int level34Entry = -1;
-  bool level3Known = false;
-  WalkLevel34(chronocrator, s.ReleasingType, sub.Counter, sub.Start, [&](const TPeriodStep& step) {
-    ++level34Entry;
-    if (step.Level == 3) {
-      if (level3Known) return false;
-      level3Known = !level3.Offer(step, level34Entry);
-      if (level3Known) return false;
-      level4Steps.clear();
-    } else {
-      level4Steps.emplace_back(step, level34Entry);
-    }
-    return true;
-  });
-  // The level 3 period in force is the one before the step that closed the
-  // search, or the last one walked; its level 4 steps are the ones gathered
-  // since it was offered.
-  if (!level3.Finish()) return result;
-  result.Periods[2] = level3.Result(PlaceFrom(reference, level3.Result(0).Counter));
-  TChainSearch level4(moment, result.Periods[2].End);
-  for (const auto& [step, stepEntry] : level4Steps)
-    if (!level4.Offer(step, stepEntry)) break;
-  if (!level4.Finish()) return result;
-  result.Periods[3] = level4.Result(PlaceFrom(reference, level4.Result(0).Counter));
+  // Levels 3 and 4 from the level 3/4 listing of that sub period.
+  TChronocrator chronocrator;
+  const TListing level34 = ListLevel34Periods(chronocrator, settings, main, sub, moment);
+  const int level3 = LineInForce(level34, 0, level34.Lines.size(), 3, moment);
+  if (level3 < 0) return result;
+  result.Periods[2] = PeriodOfLine(level34, level3, sub);
+  const auto level3Line = static_cast<std::size_t>(level3);
+  const int level4 =
+      LineInForce(level34, level3Line + 1, ChildrenEnd(level34, level3Line), 4, moment);
+  if (level4 < 0) return result;
+  result.Periods[3] = PeriodOfLine(level34, level4, sub);
   result.Status = TInForceStatus::InForce;
   return result;
+}
+
+TInForce PeriodsInForce(TChronocrator& chronocrator, const ReleaseSettings& settings, double start,
+                        double moment) {
+  return PeriodsInForce(ListGeneralPeriods(chronocrator, settings, start, moment), settings,
+                        moment);
 }
 
 std::string InForceStatusText(TInForceStatus status) {

@@ -1,5 +1,6 @@
 // The periods in force at a moment: at each of the four levels the period
-// whose start <= t < end, read from the same walks as the listings.
+// whose start <= t < end, read from the main listing's value (Listing.h) and
+// the level 3/4 listing of the sub period in force.
 //
 // What a period is:
 //   level 1  a general period, from its line's Julian Day to the next
@@ -11,31 +12,23 @@
 //            gives, each from its start to the next start in its chain or to
 //            its parent's end, whichever comes first.
 // A period never reaches past its parent's end, so the last listed period of
-// a chain (which usually reaches past it in the listing) is cut there.
+// a chain (which usually reaches past it in the listing) is cut there: these
+// are the ends of the listed lines (TListedLine::End, SubPeriodEnd).
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <string>
 
 #include "core/Chronocrators.h"
 #include "core/ReleaseSettings.h"
-#include "listing/PeriodWalk.h"
+#include "listing/Listing.h"
 
 namespace ostrane {
 
-struct TPeriodInForce {
-  int Level = 0;             // 1 .. 4
-  std::int32_t Counter = 0;  // unreduced sign counter
-  double Start = 0.0;        // Julian Day, local clock time
-  double End = 0.0;          // Julian Day at which it ends (exclusive)
-  int Place = 0;             // place from the angle reference, 1 .. 12; 0 unknown
-  bool Loosing = false;      // the first period after a jump to the opposite sign
-  // Levels 1 and 2: the data line's entry in the main listing (list index
-  // minus 3).  Levels 3 and 4: the data line's entry in the level 3/4
-  // listing of the sub period (list index minus 3).
-  int Entry = 0;
-};
+// A period in force.  Entry: for levels 1 and 2 the data line of the main
+// listing, for levels 3 and 4 the data line of the level 3/4 listing of the
+// sub period (list index minus 3).
+using TPeriodInForce = TListedPeriod;
 
 enum class TInForceStatus {
   InForce,
@@ -49,9 +42,14 @@ struct TInForce {
 };
 
 // The periods in force at the moment `moment` (a Julian Day in local clock
-// time, like the birth moment `start`) of the listing of `settings` (its
-// releasing type, start sign, general periods and loose bond; places counted
-// as AngleReference gives).  Walks only as far as the moment.
+// time, like the lines' starts) of the main listing `main` of `settings`
+// (its text, or ListGeneralPeriods at least through the moment; the
+// releasing type and places of `settings` give the level 3/4 periods of the
+// sub period in force, listed only as far as the moment).
+TInForce PeriodsInForce(const TListing& main, const ReleaseSettings& settings, double moment);
+
+// Kept for the main window: the periods in force of the listing of
+// `settings` from the birth moment `start`, listed with `chronocrator`.
 TInForce PeriodsInForce(TChronocrator& chronocrator, const ReleaseSettings& settings, double start,
                         double moment);
 

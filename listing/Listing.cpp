@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <limits>
 
 #include "core/Errors.h"
 #include "listing/Marks.h"
@@ -9,6 +10,8 @@
 
 namespace ostrane {
 namespace {
+
+constexpr double kWhole = std::numeric_limits<double>::infinity();
 
 TListing WithHeader(const char* title, const std::string& name) {
   TListing listing;
@@ -55,6 +58,61 @@ void CloseEnds(std::vector<TListedLine>& lines, int topLevel, double outerEnd) {
   }
 }
 
+// Adds a line without text, its end still to come.
+TListedLine& AddLine(TListing& listing, const TPeriodStep& period, int place) {
+  TListedLine& line = listing.Lines.emplace_back();
+  line.Period = period;
+  line.Place = place;
+  return line;
+}
+
+// Lists the general walk of `s` from `start`: every line's period, place and
+// end, and with `texts` its text, each line's date left stored there.  Stops
+// at the first general period that begins after `through`: its line is
+// listed only for the ends and then taken away again.
+void AddGeneralLines(TListing& listing, TChronocrator& chronocrator, const ReleaseSettings& s,
+                     double start, double through, TDate* texts) {
+  const std::int32_t reference = AngleReference(s);
+  const TGeneralWalk walk = GeneralWalkOf(s, start);
+  // A general period has 12 or 13 lines as a rule.
+  listing.Lines.reserve(static_cast<std::size_t>(std::max(walk.GeneralPeriods, 0)) * 13);
+  bool past = false;
+  const double end = WalkGeneralPeriods(chronocrator, walk, [&](const TPeriodStep& period) {
+    past = period.Level == 1 && period.Start > through;
+    TListedLine& line = AddLine(listing, period, PlaceFrom(reference, period.Counter));
+    if (texts != nullptr) line.Text = MainLineText(*texts, chronocrator, s, period);
+    return !past;
+  });
+  CloseEnds(listing.Lines, 1, end);
+  if (past) listing.Lines.pop_back();
+}
+
+// Lists the level 3/4 walk of data line `dataLine` of `main`, which is
+// tabled, as AddGeneralLines does, up to the level 3 period that holds
+// `through`.
+void AddLevel34Lines(TListing& listing, TChronocrator& chronocrator, const ReleaseSettings& s,
+                     const TListing& main, int dataLine, double through, TDate* texts) {
+  const std::int32_t reference = AngleReference(s);
+  const TPeriodStep& sub = main.Lines[static_cast<std::size_t>(dataLine)].Period;
+  listing.Lines.reserve(64);
+  bool past = false;
+  WalkLevel34(chronocrator, s.ReleasingType, sub.Counter, sub.Start,
+              [&](const TPeriodStep& period) {
+                past = period.Level == 3 && period.Start > through;
+                TListedLine& line = AddLine(listing, period, PlaceFrom(reference, period.Counter));
+                if (texts != nullptr) line.Text = Level34LineText(*texts, chronocrator, s, period);
+                return !past;
+              });
+  CloseEnds(listing.Lines, 3, SubPeriodEnd(main, dataLine));
+  if (past) listing.Lines.pop_back();
+}
+
+TListing NoLine() {
+  TListing none;
+  none.Ending = TListingEnd::NotALine;
+  return none;
+}
+
 }  // namespace
 
 TListing ListGeneral(TDate& date, TChronocrator& chronocrator, const ReleaseSettings& s,
@@ -68,16 +126,14 @@ TListing ListGeneral(TDate& date, TChronocrator& chronocrator, const ReleaseSett
     listing.Refusal = e.what();
     return listing;
   }
-  const std::int32_t reference = AngleReference(s);
-  const TGeneralWalk walk = GeneralWalkOf(s, start);
-  // A general period has 12 or 13 lines as a rule.
-  listing.Lines.reserve(static_cast<std::size_t>(std::max(walk.GeneralPeriods, 0)) * 13);
-  const double end = WalkGeneralPeriods(chronocrator, walk, [&](const TPeriodStep& period) {
-    listing.Lines.push_back(TListedLine{MainLineText(date, chronocrator, s, period), period, 0.0,
-                                        PlaceFrom(reference, period.Counter)});
-    return true;
-  });
-  CloseEnds(listing.Lines, 1, end);
+  AddGeneralLines(listing, chronocrator, s, start, kWhole, &date);
+  return listing;
+}
+
+TListing ListGeneralPeriods(TChronocrator& chronocrator, const ReleaseSettings& settings,
+                            double start, double through) {
+  TListing listing;
+  AddGeneralLines(listing, chronocrator, settings, start, through, nullptr);
   return listing;
 }
 
@@ -103,23 +159,34 @@ double SubPeriodEnd(const TListing& main, int dataLine) {
   return i + 1 < main.Lines.size() ? std::min(main.Lines[i + 1].Period.Start, end) : end;
 }
 
+TListedPeriod PeriodOfLine(const TListing& listing, int entry, int mainEntry) {
+  const TListedLine& line = listing.Lines[static_cast<std::size_t>(entry)];
+  const TPeriodStep& p = line.Period;
+  return TListedPeriod{p.Level,    p.Counter, p.Start, line.End,
+                       line.Place, p.Loosing, entry,   mainEntry};
+}
+
+TListedPeriod SubPeriodOf(const TListing& main, int dataLine) {
+  TListedPeriod sub = PeriodOfLine(main, dataLine, dataLine);
+  if (sub.Level == 1) sub.Loosing = false;
+  sub.Level = 2;
+  sub.End = SubPeriodEnd(main, dataLine);
+  return sub;
+}
+
 TListing ListLevel34(TDate& date, TChronocrator& chronocrator, const ReleaseSettings& s,
                      const TListing& main, int dataLine) {
-  if (dataLine < 0 || dataLine >= TabledLines(main)) {
-    TListing none;
-    none.Ending = TListingEnd::NotALine;
-    return none;
-  }
+  if (dataLine < 0 || dataLine >= TabledLines(main)) return NoLine();
   TListing listing = WithHeader("Level 3 - 4 Releasings For:", s.Name);
-  const std::int32_t reference = AngleReference(s);
-  const TPeriodStep& sub = main.Lines[static_cast<std::size_t>(dataLine)].Period;
-  WalkLevel34(
-      chronocrator, s.ReleasingType, sub.Counter, sub.Start, [&](const TPeriodStep& period) {
-        listing.Lines.push_back(TListedLine{Level34LineText(date, chronocrator, s, period), period,
-                                            0.0, PlaceFrom(reference, period.Counter)});
-        return true;
-      });
-  CloseEnds(listing.Lines, 3, SubPeriodEnd(main, dataLine));
+  AddLevel34Lines(listing, chronocrator, s, main, dataLine, kWhole, &date);
+  return listing;
+}
+
+TListing ListLevel34Periods(TChronocrator& chronocrator, const ReleaseSettings& settings,
+                            const TListing& main, int dataLine, double through) {
+  if (dataLine < 0 || dataLine >= TabledLines(main)) return NoLine();
+  TListing listing;
+  AddLevel34Lines(listing, chronocrator, settings, main, dataLine, through, nullptr);
   return listing;
 }
 

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,29 @@ struct TListedLine {
   TPeriodStep Period;  // level 1 .. 4, unreduced counter, start, loosing, as walked
   double End = 0.0;    // Julian Day (local clock time) at which it ends; End >= start
   int Place = 0;       // from the angle reference (AngleReference), 1 .. 12; 0 unknown
+};
+
+// A period of a listing as the readers of its periods see it (the periods in
+// force, the calendar, the timeline): the period of its listed line, with the
+// end of the period itself and where its line is listed.  The line of a
+// general period also stands for its first sub period, which is a level 2
+// period of its own here (SubPeriodOf).
+struct TListedPeriod {
+  int Level = 0;             // 1 .. 4; 0 for none
+  std::int32_t Counter = 0;  // unreduced sign counter
+  double Start = 0.0;        // Julian Day, local clock time
+  double End = 0.0;          // Julian Day at which it ends (exclusive)
+  int Place = 0;             // from the angle reference, 1 .. 12; 0 unknown
+  bool Loosing = false;      // the first period after a jump to the opposite sign
+  // Its line in its own listing (list index minus kHeaderLines): the main
+  // listing for levels 1 and 2, the level 3/4 listing of its sub period for
+  // levels 3 and 4.
+  int Entry = 0;
+  // The data line of the main listing it belongs to: its own line for levels
+  // 1 and 2, the line of its sub period for levels 3 and 4.
+  int MainEntry = 0;
+
+  bool operator==(const TListedPeriod&) const = default;
 };
 
 enum class TListingEnd {
@@ -77,6 +101,16 @@ int DataLineOfRow(const TListing& main, int row);
 // at most the line's own end.
 double SubPeriodEnd(const TListing& main, int dataLine);
 
+// The period of data line `entry` of `listing` as listed (a general
+// period's line: the general period); `mainEntry` is the main listing's data
+// line it belongs to.
+TListedPeriod PeriodOfLine(const TListing& listing, int entry, int mainEntry);
+
+// The sub period that data line `dataLine` of `main` lists: level 2 from its
+// start to SubPeriodEnd; a general period's line gives its first sub period,
+// which is never a jump.
+TListedPeriod SubPeriodOf(const TListing& main, int dataLine);
+
 // The level 3/4 listing of data line `dataLine` (0-based) of `main`: its
 // sub period's level 3 periods, each followed by its level 4 periods, under
 // the releasing type, styles and name of `settings`.  NotALine when
@@ -89,5 +123,18 @@ TListing ListGeneral(TDate& date, TChronocrator& chronocrator, const ReleaseSett
                      const TimeLocale& locale);
 TListing ListLevel34(TDate& date, TChronocrator& chronocrator, const ReleaseSettings& settings,
                      const TListing& main, int dataLine);
+
+// The lines of ListGeneral and ListLevel34 without any text (no header, every
+// Text empty): the periods, ends and places alone, for the readers that need
+// no more.  The main listing from the birth moment `start` (a Julian Day in
+// local clock time, as ListingStart gives it).  With `through` (a Julian
+// Day) only the first lines, up to and with the general period (the level 3
+// period) that holds `through` and the lines below it: those that tell the
+// periods up to that moment, each with the same end as in the whole listing.
+TListing ListGeneralPeriods(TChronocrator& chronocrator, const ReleaseSettings& settings,
+                            double start, double through = std::numeric_limits<double>::infinity());
+TListing ListLevel34Periods(TChronocrator& chronocrator, const ReleaseSettings& settings,
+                            const TListing& main, int dataLine,
+                            double through = std::numeric_limits<double>::infinity());
 
 }  // namespace ostrane

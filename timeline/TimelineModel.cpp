@@ -18,7 +18,7 @@ TTimelineTrack Track(const TTimelineSource& source, std::int32_t startSign, std:
   TTimelineTrack track;
   track.Title = std::move(title);
   track.StartSign = startSign;
-  track.Spans = PeriodSpans(chronocrator, settings, source.Start, 2);
+  track.Spans = PeriodSpans(ListGeneralPeriods(chronocrator, settings, source.Start), settings, 2);
   return track;
 }
 
@@ -100,7 +100,8 @@ std::string PeriodToolTip(const TTimelineModel& model, const TTimelineTrack& tra
   if (model.Tracks.size() > 1) text += ", " + track.Title;
   text += "\nfrom " + TimelineDateText(span.Start, s.DateStyle) + " to " +
           TimelineDateText(span.End, s.DateStyle);
-  text += "\n" + PlaceText(span.Place, s);
+  text += '\n';
+  text += PlaceText(span.Place, s);
   if (span.Loosing) text += "\nLoosing of the bond";
   return text;
 }

@@ -23,9 +23,10 @@ double Before(double jd) {
   return std::nextafter(jd, -std::numeric_limits<double>::infinity());
 }
 
+// The periods in force of the whole listing of `s` from kBirth.
 TInForce At(const ReleaseSettings& s, double moment) {
   TChronocrator chronocrator;
-  return PeriodsInForce(chronocrator, s, kBirth, moment);
+  return PeriodsInForce(ListGeneralPeriods(chronocrator, s, kBirth), s, moment);
 }
 
 TEST(PeriodsInForce, BoundariesOfTheWorkedExample) {
@@ -251,8 +252,9 @@ TEST(PeriodSpans, EverySpanIsThePeriodInForceFromItsStartToItsEnd) {
     s.GeneralPeriods = 14;
     s.FortuneSign = 5;
     TChronocrator chronocrator;
+    const TListing main = ListGeneralPeriods(chronocrator, s, kBirth);
     int counts[5] = {};
-    for (const TPeriodSpan& span : PeriodSpans(chronocrator, s, kBirth, 4)) {
+    for (const TPeriodSpan& span : PeriodSpans(main, s, 4)) {
       ++counts[span.Level];
       ASSERT_LT(span.Start, span.End);
       for (double moment : {span.Start, Before(span.End)}) {
@@ -268,7 +270,7 @@ TEST(PeriodSpans, EverySpanIsThePeriodInForceFromItsStartToItsEnd) {
     EXPECT_TRUE(counts[4] > counts[3] && counts[3] > counts[2]);
     // A window keeps the periods that overlap it, whole.
     const double from = kBirth + 4000, to = kBirth + 4100;
-    for (const TPeriodSpan& span : PeriodSpans(chronocrator, s, kBirth, 2, from, to))
+    for (const TPeriodSpan& span : PeriodSpans(main, s, 2, from, to))
       EXPECT_TRUE(span.Level <= 2 && span.Start < to && span.End > from) << span.Start;
   }
 }

@@ -1,5 +1,6 @@
 // The listings as values: the ends of their periods, and which line a double
 // click on a row subdivides.
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Errors.h"
+#include "listing/InForce.h"
 #include "listing/Listing.h"
 #include "listing/PeriodSpans.h"
 #include "tests/listing/ListingFixture.h"
@@ -60,24 +62,21 @@ TEST(ListingValue, EndsAreThoseOfThePeriodSpans) {
   for (const TSettingsCase& c : SettingsCases()) {
     SCOPED_TRACE(c.name);
     const TListing main = ListGeneral(c.settings, TimeLocale{});
-    TDate date;
-    TChronocrator chronocrator;
-    const double start = ListingStart(date, c.settings, TimeLocale{});
     std::map<int, TListing> level34;  // by data line
     std::size_t compared = 0;
-    for (const TPeriodSpan& span : PeriodSpans(chronocrator, c.settings, start, c.maxSpanLevel)) {
-      const auto entry = static_cast<std::size_t>(span.Entry);
+    for (const TPeriodSpan& span : PeriodSpans(main, c.settings, c.maxSpanLevel)) {
+      const auto entry = static_cast<std::size_t>(span.MainEntry);
       ASSERT_LT(entry, main.Lines.size());
       const TListedLine& line = main.Lines[entry];
       if (span.Level >= 3) {
-        auto it = level34.find(span.Entry);
+        auto it = level34.find(span.MainEntry);
         if (it == level34.end())
-          it = level34.emplace(span.Entry, ListLevel34(c.settings, main, span.Entry)).first;
-        const TListedLine& l34 = it->second.Lines.at(static_cast<std::size_t>(span.Level34Entry));
+          it = level34.emplace(span.MainEntry, ListLevel34(c.settings, main, span.MainEntry)).first;
+        const TListedLine& l34 = it->second.Lines.at(static_cast<std::size_t>(span.Entry));
         EXPECT_EQ(l34.Period.Start, span.Start) << "entry " << entry;
-        EXPECT_EQ(l34.End, span.End) << "entry " << entry << " L34 " << span.Level34Entry;
+        EXPECT_EQ(l34.End, span.End) << "entry " << entry << " L34 " << span.Entry;
       } else if (span.Level == 2 && line.Period.Level == 1) {
-        EXPECT_EQ(SubPeriodEnd(main, span.Entry), span.End) << "first sub of entry " << entry;
+        EXPECT_EQ(SubPeriodEnd(main, span.MainEntry), span.End) << "first sub of entry " << entry;
       } else {
         EXPECT_EQ(line.End, span.End) << "entry " << entry;
         EXPECT_EQ(line.Place, span.Place) << "entry " << entry;
@@ -88,6 +87,71 @@ TEST(ListingValue, EndsAreThoseOfThePeriodSpans) {
     std::size_t positive = 0;
     for (const TListedLine& line : main.Lines) positive += line.Period.Start < line.End ? 1 : 0;
     EXPECT_EQ(compared, positive);
+  }
+}
+
+// The lines of `part` are the first lines of `whole`: the same periods, ends
+// and places.
+void ExpectFirstLines(const TListing& part, const TListing& whole, const std::string& what) {
+  ASSERT_LE(part.Lines.size(), whole.Lines.size()) << what;
+  for (std::size_t i = 0; i < part.Lines.size(); ++i) {
+    const TListedLine &a = part.Lines[i], &b = whole.Lines[i];
+    EXPECT_TRUE(a.Period.Level == b.Period.Level && a.Period.Counter == b.Period.Counter &&
+                a.Period.Start == b.Period.Start && a.Period.Loosing == b.Period.Loosing &&
+                a.End == b.End && a.Place == b.Place && a.Text.empty())
+        << what << ", line " << i;
+  }
+}
+
+// Every period the spans give is a listed line's (its start and end), and the
+// period in force at its start at its level, read from the whole listing and
+// through the listing's first lines alone (the window's in-force, the
+// batch), and the first lines listed through a moment are those of the whole
+// listing with the same ends.
+TEST(ListingValue, SpansAndPeriodsInForceAreTheListedLines) {
+  for (const TSettingsCase& c : SettingsCases()) {
+    SCOPED_TRACE(c.name);
+    TDate date;
+    const double birth = ListingStart(date, c.settings, TimeLocale{});
+    TChronocrator chronocrator;
+    const TListing main = ListGeneralPeriods(chronocrator, c.settings, birth);
+    ExpectFirstLines(main, ListGeneral(c.settings, TimeLocale{}), "without texts");
+    std::map<int, TListing> level34;  // by data line
+    int counts[5] = {};
+    for (const TListedPeriod& span : PeriodSpans(main, c.settings, c.maxSpanLevel)) {
+      ++counts[span.Level];
+      const std::string what = "level " + std::to_string(span.Level) + " entry " +
+                               std::to_string(span.MainEntry) + "/" + std::to_string(span.Entry);
+      const TListing* own = &main;
+      if (span.Level >= 3) {
+        auto it = level34.find(span.MainEntry);
+        if (it == level34.end())
+          it = level34
+                   .emplace(span.MainEntry,
+                            ListLevel34Periods(chronocrator, c.settings, main, span.MainEntry))
+                   .first;
+        own = &it->second;
+      } else {
+        EXPECT_EQ(span.Entry, span.MainEntry) << what;
+      }
+      const TListedLine& line = own->Lines.at(static_cast<std::size_t>(span.Entry));
+      EXPECT_EQ(line.Period.Start, span.Start) << what;
+      EXPECT_EQ(span.Level == 2 ? SubPeriodEnd(main, span.Entry) : line.End, span.End) << what;
+
+      const TInForce whole = PeriodsInForce(main, c.settings, span.Start);
+      ASSERT_EQ(whole.Status, TInForceStatus::InForce) << what;
+      EXPECT_TRUE(whole.Periods[static_cast<std::size_t>(span.Level - 1)] == span) << what;
+      // The first lines through the start of every general period and of
+      // every fifth sub period.
+      if (span.Level > 2 || (span.Level == 2 && span.MainEntry % 5 != 0)) continue;
+      const TListing first = ListGeneralPeriods(chronocrator, c.settings, birth, span.Start);
+      ExpectFirstLines(first, main, what);
+      EXPECT_LT(span.MainEntry, static_cast<int>(first.Lines.size())) << what;
+      const TInForce through = PeriodsInForce(chronocrator, c.settings, birth, span.Start);
+      EXPECT_TRUE(through.Status == whole.Status && through.Periods == whole.Periods) << what;
+    }
+    EXPECT_EQ(counts[1], std::min(c.settings.GeneralPeriods, kMaxGeneralPeriods));
+    EXPECT_GT(counts[2], counts[1]);
   }
 }
 

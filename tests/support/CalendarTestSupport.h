@@ -86,7 +86,8 @@ inline TCalendarRequest WorkedExample() {
 inline void ExpectEventsArePeriods(const ReadCalendar& read, const TCalendarRequest& r) {
   TChronocrator chronocrator;
   std::vector<TPeriodSpan> periods;
-  for (const TPeriodSpan& p : PeriodSpans(chronocrator, r.Settings, r.Start, 3, r.From, r.To))
+  const TListing main = ListGeneralPeriods(chronocrator, r.Settings, r.Start);
+  for (const TPeriodSpan& p : PeriodSpans(main, r.Settings, 3, r.From, r.To))
     if (r.Levels & CalendarLevel(p.Level)) periods.push_back(p);
   ASSERT_EQ(read.Events.size(), periods.size());
   for (std::size_t i = 0; i < periods.size(); ++i) {

@@ -66,7 +66,9 @@ TEST(TimelineExport, EveryFormatDrawsTheSceneAtItsSize) {
       ReleaseSettings settings = source.Settings;
       settings.StartSign = track.StartSign;
       TChronocrator chronocrator;
-      periods += PeriodSpans(chronocrator, settings, source.Start, 2, first, last).size();
+      periods += PeriodSpans(ListGeneralPeriods(chronocrator, settings, source.Start), settings, 2,
+                             first, last)
+                     .size();
     }
     EXPECT_EQ(periods > 0, c.listed);
 

@@ -59,8 +59,9 @@ TEST(TimelineScale, PeriodsLandWhereTheirDaysAreAtEveryZoomAndOffset) {
     EXPECT_NEAR(scale.Day(kPlotLeft), c.firstDay, 1e-6);
     const auto items = TimelineItems(model, fitted.Layout, scale);
     TChronocrator chronocrator;
-    const auto spans = PeriodSpans(chronocrator, WorkedExample().Settings, kBirth, 2, c.firstDay,
-                                   c.firstDay + 8280.0 / c.pixelsPerDay);
+    const ReleaseSettings settings = WorkedExample().Settings;
+    const auto spans = PeriodSpans(ListGeneralPeriods(chronocrator, settings, kBirth), settings, 2,
+                                   c.firstDay, c.firstDay + 8280.0 / c.pixelsPerDay);
     ASSERT_EQ(items.size(), spans.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
       const TPeriodSpan& drawn = model.Tracks[0].Spans[items[i].Span];

@@ -53,7 +53,8 @@ TEST(TimelineModel, TracksFromTheStartSignOrFromSpiritAndFortune) {
       ReleaseSettings settings = source.Settings;
       settings.StartSign = c.signs[t];
       TChronocrator chronocrator;
-      const auto spans = PeriodSpans(chronocrator, settings, kBirth, 2);
+      const auto spans =
+          PeriodSpans(ListGeneralPeriods(chronocrator, settings, kBirth), settings, 2);
       EXPECT_EQ(Fields(track.Spans), Fields(spans)) << track.Title;
       for (const auto& span : spans) last = std::max(last, span.End);
     }
