@@ -207,15 +207,18 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
        }},
       {"--dst-choice",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.Place.Dst = ChoiceValue(f, v, {"ask", "earlier", "later"}, false);
+         s.Place.Dst =
+             FromItemIndex<TDstChoice>(ChoiceValue(f, v, {"ask", "earlier", "later"}, false));
        }},
       {"--sect",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.Place.Sect = ChoiceValue(f, v, {"computed", "day", "night"}, false);
+         s.Place.Sect =
+             FromItemIndex<TSect>(ChoiceValue(f, v, {"computed", "day", "night"}, false));
        }},
       {"--type",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.ReleasingType = ChoiceValue(f, v, {"modern", "egyptian", "valens"}, true);
+         s.ReleasingType = FromItemIndex<TReleasingType>(
+             ChoiceValue(f, v, {"modern", "egyptian", "valens"}, true));
        }},
       {"--periods",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
@@ -223,16 +226,18 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
        }},
       {"--date-style",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.DateStyle = ChoiceValue(f, v, {"european", "american", "scientific"}, false);
+         s.DateStyle = FromItemIndex<TDateStyle>(
+             ChoiceValue(f, v, {"european", "american", "scientific"}, false));
        }},
       {"--sign-names",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
          // Listed in the order of the selection index: 0 short, 1 long.
-         s.SignNameStyle = ChoiceValue(f, v, {"short", "long"}, false);
+         s.SignNameStyle =
+             FromItemIndex<TSignNameStyle>(ChoiceValue(f, v, {"short", "long"}, false));
        }},
       {"--loose-bond",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.LooseBondType = ChoiceValue(f, v, {"never", "always"}, false);
+         s.LooseBondType = FromItemIndex<TLooseBond>(ChoiceValue(f, v, {"never", "always"}, false));
        }},
       {"--fortune",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
@@ -241,7 +246,7 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
        }},
       {"--angles-from",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.AnglesFrom = ChoiceValue(f, v, {"fortune", "start"}, false);
+         s.AnglesFrom = FromItemIndex<TAnglesFrom>(ChoiceValue(f, v, {"fortune", "start"}, false));
        }},
   };
   return flags;

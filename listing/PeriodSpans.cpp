@@ -24,7 +24,7 @@ struct TSpanList {
 
 // The level 3 (and level 4) periods of the sub period `sub`, which ends at
 // `subEnd`.
-void AddLevel34(TChronocrator& chronocrator, std::int32_t type, const TPeriodStep& sub,
+void AddLevel34(TChronocrator& chronocrator, TReleasingType type, const TPeriodStep& sub,
                 double subEnd, int entry, int maxLevel, TSpanList& list) {
   if (subEnd <= list.From || sub.Start >= list.To) return;
   std::vector<std::pair<TPeriodStep, int>> steps;
@@ -58,7 +58,7 @@ std::vector<TPeriodSpan> PeriodSpans(TChronocrator& chronocrator, const ReleaseS
                                      double start, int maxLevel, double from, double to) {
   std::vector<TPeriodSpan> spans;
   TSpanList list{from, to, AngleReference(settings), spans};
-  const std::int32_t type = settings.ReleasingType;
+  const TReleasingType type = settings.ReleasingType;
   // A sub step waits for the next data line to know its end.
   TPeriodStep pendingSub;
   int pendingEntry = -1;

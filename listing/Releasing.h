@@ -34,10 +34,10 @@ struct TLineTables {
 
 // The date last stored in `date` as the listing lines show it, or empty text
 // when no style is selected.
-std::string FormatDateStyle(const TDate& date, std::int32_t dateStyle);
+std::string FormatDateStyle(const TDate& date, TDateStyle dateStyle);
 // The sign's name in the chosen style, or empty text when none is selected.
 std::string FormatSignNames(const TChronocrator& chronocrator, std::int32_t sign,
-                            std::int32_t signNameStyle);
+                            TSignNameStyle signNameStyle);
 
 // A moment of a level 3/4 line as it is shown: the date and the time of day
 // rounded to whole milliseconds.  A moment within half a millisecond before

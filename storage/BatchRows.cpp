@@ -74,9 +74,10 @@ ReleaseSettings RowSettings(const TBatchColumns& c, const std::vector<std::strin
   s.Day = date.Day;
   if (const std::string time = Field(f, c.Time); !time.empty()) s.TimeText = time;
   if (const std::string type = Field(f, c.Type); !type.empty())
-    s.ReleasingType = Choice("type", type, {"modern", "egyptian", "valens"});
+    s.ReleasingType =
+        FromItemIndex<TReleasingType>(Choice("type", type, {"modern", "egyptian", "valens"}));
   if (const std::string bond = Field(f, c.LooseBond); !bond.empty())
-    s.LooseBondType = Choice("loose_bond", bond, {"never", "always"});
+    s.LooseBondType = FromItemIndex<TLooseBond>(Choice("loose_bond", bond, {"never", "always"}));
   if (const std::string periods = Field(f, c.Periods); !periods.empty()) {
     const auto n = TryStrToInt(periods);
     if (!n || *n < kMinGeneralPeriods || *n > kMaxGeneralPeriods)
@@ -129,10 +130,11 @@ void SetResolvedColumns(std::vector<std::string>& out, const std::string& placeF
   }
   const bool chosen = zone && !zone->Manual && zone->Status != TZoneStatus::Unique &&
                       zone->Status != TZoneStatus::UnknownZone;
-  column[5] = chosen ? (p.Dst == kDstLater ? "later" : "earlier") : "";
+  column[5] = chosen ? (p.Dst == TDstChoice::Later ? "later" : "earlier") : "";
   static const char* const kTypes[] = {"modern", "egyptian", "valens"};
-  column[6] = s.ReleasingType >= 0 && s.ReleasingType < 3 ? kTypes[s.ReleasingType] : "";
-  column[7] = s.LooseBondType == kAlways ? "always" : "never";
+  const std::int32_t type = ToItemIndex(s.ReleasingType);
+  column[6] = type >= 0 && type < 3 ? kTypes[type] : "";
+  column[7] = s.LooseBondType == TLooseBond::Always ? "always" : "never";
 }
 
 }  // namespace
@@ -197,8 +199,8 @@ const TBirthChartResult& TChartCache::Get(const TBirthPlace& p, double localJuli
                 std::bit_cast<std::uint64_t>(p.Latitude.value_or(1e9)),
                 std::bit_cast<std::uint64_t>(p.Longitude.value_or(1e9)),
                 p.UtcOffsetSeconds.value_or(1 << 30),
-                p.Dst,
-                p.Sect,
+                ToItemIndex(p.Dst),
+                ToItemIndex(p.Sect),
                 p.TimeZone};
   if (auto found = FCharts.find(key); found != FCharts.end()) return found->second;
   // The rows of one chart come together.

@@ -69,8 +69,10 @@ TPlaceReading ReadPlaceTexts(const TPlaceTexts& texts) {
   if (!zone.empty() && !IsKnownZone(zone)) errors.push_back(UnknownZoneMessage(zone) + ".");
   place.TimeZone = zone;
   place.UtcOffsetSeconds = ReadField<std::int32_t>(offset, ParseUtcOffset, errors);
-  place.Dst = texts.Dst >= kDstAsk && texts.Dst <= kDstLater ? texts.Dst : kDstAsk;
-  place.Sect = texts.Sect >= kSectComputed && texts.Sect <= kSectNight ? texts.Sect : kSectComputed;
+  place.Dst =
+      texts.Dst >= 0 && texts.Dst <= 2 ? FromItemIndex<TDstChoice>(texts.Dst) : TDstChoice::Ask;
+  place.Sect =
+      texts.Sect >= 0 && texts.Sect <= 2 ? FromItemIndex<TSect>(texts.Sect) : TSect::Computed;
   if (!errors.empty()) return reading;
 
   if (place.Latitude.has_value() != place.Longitude.has_value())
@@ -90,8 +92,8 @@ TPlaceTexts PlaceTexts(const TBirthPlace& place) {
   if (place.Longitude) texts.Longitude = DegreesText(*place.Longitude);
   texts.TimeZone = place.TimeZone;
   if (place.UtcOffsetSeconds) texts.UtcOffset = FormatUtcOffset(*place.UtcOffsetSeconds);
-  texts.Dst = place.Dst;
-  texts.Sect = place.Sect;
+  texts.Dst = ToItemIndex(place.Dst);
+  texts.Sect = ToItemIndex(place.Sect);
   return texts;
 }
 

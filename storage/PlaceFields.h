@@ -18,8 +18,9 @@ struct TPlaceTexts {
   std::string Longitude;  // decimal degrees or "4e54"; empty when unknown
   std::string TimeZone;   // IANA time-zone id; empty for none
   std::string UtcOffset;  // "+01:00" (Coordinates.h); empty for none
-  std::int32_t Dst = kDstAsk;
-  std::int32_t Sect = kSectComputed;
+  // The item indices of the choices (ToItemIndex of TDstChoice and TSect).
+  std::int32_t Dst = 0;
+  std::int32_t Sect = 0;
 };
 
 // The place the fields give, or what is wrong with them.

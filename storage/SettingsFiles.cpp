@@ -49,11 +49,11 @@ std::vector<std::string> OptionsFileLines(const ReleaseSettings& s) {
           PlainText(s.TimeText),
           PlainText(s.JulianDateText),
           std::to_string(s.StartSign),
-          std::to_string(s.ReleasingType),
+          std::to_string(ToItemIndex(s.ReleasingType)),
           std::to_string(s.GeneralPeriods),
-          std::to_string(s.DateStyle),
-          std::to_string(s.SignNameStyle),
-          std::to_string(s.LooseBondType)};
+          std::to_string(ToItemIndex(s.DateStyle)),
+          std::to_string(ToItemIndex(s.SignNameStyle)),
+          std::to_string(ToItemIndex(s.LooseBondType))};
 }
 
 std::vector<std::string> UserDataLines(const ReleaseSettings& settings) {
@@ -68,12 +68,12 @@ std::vector<std::string> ExtensionLines(const ReleaseSettings& s, TFileKind kind
                   std::to_string(ComboBoxIndex(s.FortuneSign, kSignItems)));
   if (kind == TFileKind::Options)
     lines.push_back(std::string(kAnglesFromKey) + "=" +
-                    (s.AnglesFrom == kFromStartSign ? "start" : "fortune"));
+                    (s.AnglesFrom == TAnglesFrom::StartSign ? "start" : "fortune"));
   // The place lines only once there is a place, so that the files of charts
   // without one stay as short as they were.
   const TBirthPlace& p = s.Place;
   if (p.Name.empty() && !p.Latitude && !p.Longitude && p.TimeZone.empty() && !p.UtcOffsetSeconds &&
-      p.Dst == kDstAsk && p.Sect == kSectComputed)
+      p.Dst == TDstChoice::Ask && p.Sect == TSect::Computed)
     return lines;
   lines.push_back("place=" + PlainText(p.Name));
   lines.push_back("latitude=" + (p.Latitude ? DegreesText(*p.Latitude) : std::string()));
@@ -81,8 +81,8 @@ std::vector<std::string> ExtensionLines(const ReleaseSettings& s, TFileKind kind
   lines.push_back("time-zone=" + PlainText(p.TimeZone));
   lines.push_back("utc-offset=" +
                   (p.UtcOffsetSeconds ? FormatUtcOffset(*p.UtcOffsetSeconds) : std::string()));
-  lines.push_back(std::string("dst-choice=") + ChoiceText(p.Dst, "earlier", "later"));
-  lines.push_back(std::string("sect=") + ChoiceText(p.Sect, "day", "night"));
+  lines.push_back(std::string("dst-choice=") + ChoiceText(ToItemIndex(p.Dst), "earlier", "later"));
+  lines.push_back(std::string("sect=") + ChoiceText(ToItemIndex(p.Sect), "day", "night"));
   return lines;
 }
 
@@ -109,9 +109,9 @@ void ReadPlaceLine(TBirthPlace& place, const std::string& key, const std::string
     place.UtcOffsetSeconds =
         value.empty() ? std::nullopt : std::optional<std::int32_t>(ParseUtcOffset(value));
   } else if (key == "dst-choice") {
-    place.Dst = choice("earlier", "later");
+    place.Dst = FromItemIndex<TDstChoice>(choice("earlier", "later"));
   } else if (key == "sect") {
-    place.Sect = choice("day", "night");
+    place.Sect = FromItemIndex<TSect>(choice("day", "night"));
   }
 }
 
@@ -140,7 +140,7 @@ TFileExtension ParseExtensionLines(const std::vector<std::string>& lines, int fi
     } else if (key == kAnglesFromKey && kind == TFileKind::Options) {
       if (value != "fortune" && value != "start")
         throw bad(FormatMessage("'%s' is neither fortune nor start", value));
-      extension.AnglesFrom = value == "start" ? kFromStartSign : kFromFortune;
+      extension.AnglesFrom = value == "start" ? TAnglesFrom::StartSign : TAnglesFrom::Fortune;
     } else {
       try {
         ReadPlaceLine(extension.Place, key, value);
@@ -155,7 +155,8 @@ TFileExtension ParseExtensionLines(const std::vector<std::string>& lines, int fi
 void ApplyExtension(ReleaseSettings& s, const TFileExtension& extension, TFileKind kind) {
   s.FortuneSign = extension.FortuneSign.value_or(kNoSelection);
   s.Place = extension.Place;
-  if (kind == TFileKind::Options) s.AnglesFrom = extension.AnglesFrom.value_or(kFromFortune);
+  if (kind == TFileKind::Options)
+    s.AnglesFrom = extension.AnglesFrom.value_or(TAnglesFrom::Fortune);
 }
 
 namespace {
@@ -195,13 +196,21 @@ void ApplyLine(ReleaseSettings& s, int line, const std::string& text) {
     case kDayLine: s.Day = SpinValue(value, kMinDay, kMaxDay); break;
     case kYearLine: s.Year = SpinValue(value, kMinYear, kMaxYear); break;
     case kStartSignLine: s.StartSign = ComboBoxIndex(value, kSignItems); break;
-    case kReleasingTypeLine: s.ReleasingType = RadioGroupIndex(value, kReleasingTypeItems); break;
+    case kReleasingTypeLine:
+      s.ReleasingType = FromItemIndex<TReleasingType>(RadioGroupIndex(value, kReleasingTypeItems));
+      break;
     case kGeneralPeriodsLine:
       s.GeneralPeriods = SpinValue(value, kMinGeneralPeriods, kMaxGeneralPeriods);
       break;
-    case kDateStyleLine: s.DateStyle = RadioGroupIndex(value, kDateStyleItems); break;
-    case kSignNamesLine: s.SignNameStyle = RadioGroupIndex(value, kSignNameStyleItems); break;
-    case kLooseBondLine: s.LooseBondType = RadioGroupIndex(value, kLooseBondTypeItems); break;
+    case kDateStyleLine:
+      s.DateStyle = FromItemIndex<TDateStyle>(RadioGroupIndex(value, kDateStyleItems));
+      break;
+    case kSignNamesLine:
+      s.SignNameStyle = FromItemIndex<TSignNameStyle>(RadioGroupIndex(value, kSignNameStyleItems));
+      break;
+    case kLooseBondLine:
+      s.LooseBondType = FromItemIndex<TLooseBond>(RadioGroupIndex(value, kLooseBondTypeItems));
+      break;
     default: break;
   }
 }

@@ -50,8 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (place.UtcOffsetSeconds && (*place.UtcOffsetSeconds < -kMaxUtcOffsetSeconds ||
                                  *place.UtcOffsetSeconds > kMaxUtcOffsetSeconds))
     std::abort();
-  if (place.Dst < kDstAsk || place.Dst > kDstLater) std::abort();
-  if (place.Sect < kSectComputed || place.Sect > kSectNight) std::abort();
+  if (place.Dst < TDstChoice::Ask || place.Dst > TDstChoice::Later) std::abort();
+  if (place.Sect < TSect::Computed || place.Sect > TSect::Night) std::abort();
   if (place.Latitude.has_value() != place.Longitude.has_value()) std::abort();
 
   const TPlaceReading again = ReadPlaceTexts(PlaceTexts(place));

@@ -56,7 +56,7 @@ TEST(PlaceFields, ReadPlaceTextsReadsTheFieldsOrSaysWhatIsWrong) {
 TEST(PlaceFields, PlaceTextsReadBackToTheSamePlace) {
   const TBirthPlace places[] = {
       {"Amsterdam, North Holland, NL", 52.37403, 4.88969, "Europe/Amsterdam", {}},
-      {"", -33.8678500001, 151.2073200001, "", 36000, kDstLater, kSectNight},
+      {"", -33.8678500001, 151.2073200001, "", 36000, TDstChoice::Later, TSect::Night},
       {"", 0.1 + 0.2, -180, "UTC", -(3 * 3600 + 30 * 60 + 5)},  // 0.1 + 0.2: 17 digits
       {},                                                       // no place
   };
