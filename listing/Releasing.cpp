@@ -101,9 +101,8 @@ TGeneralWalk GeneralWalkOf(const ReleaseSettings& s, double start) {
 }
 
 double ListingStart(TDate& date, const ReleaseSettings& s, const TimeLocale& locale) {
-  date.DateToJulian(s.Year, s.MonthIndex + 1, static_cast<double>(s.Day));
   const double timeOfDay = StrToTime(s.TimeText, locale);
-  return date.GetJulianDay() + timeOfDay;
+  return date.MomentToJulian(s.Year, s.MonthIndex + 1, s.Day, timeOfDay);
 }
 
 void TReleasingListing::BtnCalculateOstraneClick() {

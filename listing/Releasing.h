@@ -51,7 +51,8 @@ TGeneralWalk GeneralWalkOf(const ReleaseSettings& settings, double start);
 
 // The birth moment as the listing reads it: the Julian Day of the date plus
 // the time of day of the time text.  Throws EConvertError on a time text that
-// is not a time of day.  Leaves the date's Julian Day stored in `date`.
+// is not a time of day, leaving `date` alone; else leaves the date's Julian
+// Day stored in `date` (TDate::MomentToJulian).
 double ListingStart(TDate& date, const ReleaseSettings& settings, const TimeLocale& locale);
 
 // The start of a period of level `level` as its line shows it: levels 1 and
