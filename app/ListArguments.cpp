@@ -12,6 +12,7 @@
 #include "ChoiceText.h"
 #include "Coordinates.h"
 #include "Errors.h"
+#include "PlaceFields.h"
 #include "PrintableText.h"
 #include "Releasing.h"
 #include "SettingsFiles.h"
@@ -152,8 +153,27 @@ bool AppliedLast(const std::string& flag) {
 using SettingFlag =
     std::function<void(ReleaseSettings&, const std::string& flag, const std::string& value)>;
 
+// The options of the place's fields (PlaceFieldTable): a text field read by
+// its parser, a choice by its name or number.
+void AddPlaceFlags(std::map<std::string, SettingFlag>& flags) {
+  for (const TPlaceFieldInfo& info : PlaceFieldTable()) {
+    if (!info.Flag) continue;
+    const TPlaceField field = info.Field;
+    flags[info.Flag] = [field](ReleaseSettings& s, const std::string& f, const std::string& v) {
+      const std::vector<std::string>& names = PlaceFieldInfo(field).Choices;
+      if (names.empty()) {
+        Converted(f, [&] { ReadPlaceField(s.Place, field, v); });
+      } else if (field == TPlaceField::Dst) {
+        s.Place.Dst = FromItemIndex<TDstChoice>(ChoiceValue(f, v, names, false));
+      } else {
+        s.Place.Sect = FromItemIndex<TSect>(ChoiceValue(f, v, names, false));
+      }
+    };
+  }
+}
+
 const std::map<std::string, SettingFlag>& SettingFlags() {
-  static const std::map<std::string, SettingFlag> flags{
+  static std::map<std::string, SettingFlag> flags{
       {"--name",
        [](ReleaseSettings& s, const std::string& f, const std::string& v) {
          // It is listed and saved as it is: nothing a terminal would act on.
@@ -187,33 +207,6 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
                              (nearest.empty() ? "" : "; nearest names: " + nearest)};
          }
          SetBirthPlace(s.Place, *place);
-       }},
-      {"--lat",
-       [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.Place.Latitude = Converted(f, [&] { return ParseLatitude(v); });
-       }},
-      {"--lon",
-       [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.Place.Longitude = Converted(f, [&] { return ParseLongitude(v); });
-       }},
-      {"--tz",
-       [](ReleaseSettings& s, const auto& f, const auto& v) {
-         if (!IsKnownZone(v)) throw TUsageError{f + ": " + UnknownZoneMessage(v)};
-         s.Place.TimeZone = v;
-       }},
-      {"--utc-offset",
-       [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.Place.UtcOffsetSeconds = Converted(f, [&] { return ParseUtcOffset(v); });
-       }},
-      {"--dst-choice",
-       [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.Place.Dst =
-             FromItemIndex<TDstChoice>(ChoiceValue(f, v, {"ask", "earlier", "later"}, false));
-       }},
-      {"--sect",
-       [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.Place.Sect =
-             FromItemIndex<TSect>(ChoiceValue(f, v, {"computed", "day", "night"}, false));
        }},
       {"--type",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
@@ -249,6 +242,8 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
          s.AnglesFrom = FromItemIndex<TAnglesFrom>(ChoiceValue(f, v, {"fortune", "start"}, false));
        }},
   };
+  static const bool placeFlags = (AddPlaceFlags(flags), true);
+  (void)placeFlags;
   return flags;
 }
 

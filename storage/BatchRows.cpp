@@ -14,6 +14,7 @@
 #include "IntegerText.h"
 #include "IsoDateText.h"
 #include "Marks.h"
+#include "PlaceFields.h"
 #include "PrintableText.h"
 #include "Releasing.h"
 #include "TimeZones.h"
@@ -52,15 +53,6 @@ TCivilMoment Moment(const std::string& column, const std::string& text, bool wit
   return *moment;
 }
 
-template <class Parse>
-auto Parsed(const std::string& column, Parse parse) {
-  try {
-    return parse();
-  } catch (const EConvertError& e) {
-    throw TRowError{column + ": " + e.what()};
-  }
-}
-
 // The settings of the row's chart, over the defaults.
 // `placeFound` is set to the label of the place a name resolved to, or
 // emptied when the row gives coordinates of its own.
@@ -97,16 +89,22 @@ ReleaseSettings RowSettings(const TBatchColumns& c, const std::vector<std::strin
     SetBirthPlace(p, *place);
     placeFound = PlaceLabel(*place);
   }
-  const std::string lat = Field(f, c.Latitude), lon = Field(f, c.Longitude);
-  if (!lat.empty()) p.Latitude = Parsed("latitude", [&] { return ParseLatitude(lat); });
-  if (!lon.empty()) p.Longitude = Parsed("longitude", [&] { return ParseLongitude(lon); });
-  if (!lat.empty() || !lon.empty()) placeFound.clear();
-  if (const std::string zone = Field(f, c.TimeZone); !zone.empty()) {
-    if (!IsKnownZone(zone)) throw TRowError{UnknownZoneMessage(zone)};
-    p.TimeZone = zone;
+  // The columns that are given, in the table's order.  A parser's message
+  // follows the column's name; an unknown zone's stands alone.
+  for (const auto& [field, index] : {std::pair{TPlaceField::Latitude, c.Latitude},
+                                     std::pair{TPlaceField::Longitude, c.Longitude},
+                                     std::pair{TPlaceField::TimeZone, c.TimeZone},
+                                     std::pair{TPlaceField::UtcOffset, c.UtcOffset}}) {
+    const std::string text = Field(f, index);
+    if (text.empty()) continue;
+    try {
+      ReadPlaceField(p, field, text);
+    } catch (const EConvertError& e) {
+      if (field == TPlaceField::TimeZone) throw TRowError{e.what()};
+      throw TRowError{std::string(PlaceFieldInfo(field).Column) + ": " + e.what()};
+    }
   }
-  if (const std::string offset = Field(f, c.UtcOffset); !offset.empty())
-    p.UtcOffsetSeconds = Parsed("utc_offset", [&] { return ParseUtcOffset(offset); });
+  if (!Field(f, c.Latitude).empty() || !Field(f, c.Longitude).empty()) placeFound.clear();
   return s;
 }
 
@@ -141,20 +139,21 @@ void SetResolvedColumns(std::vector<std::string>& out, const std::string& placeF
 
 std::optional<std::string> ReadBatchHeader(const std::vector<std::string>& header,
                                            TBatchColumns& c) {
-  const std::pair<const char*, int*> known[] = {{"name", &c.Name},
-                                                {"date", &c.Date},
-                                                {"time", &c.Time},
-                                                {"place", &c.Place},
-                                                {"latitude", &c.Latitude},
-                                                {"longitude", &c.Longitude},
-                                                {"time_zone", &c.TimeZone},
-                                                {"utc_offset", &c.UtcOffset},
-                                                {"release_from", &c.ReleaseFrom},
-                                                {"type", &c.Type},
-                                                {"loose_bond", &c.LooseBond},
-                                                {"periods", &c.Periods},
-                                                {"event_date", &c.EventDate},
-                                                {"event_time", &c.EventTime}};
+  const std::pair<const char*, int*> known[] = {
+      {"name", &c.Name},
+      {"date", &c.Date},
+      {"time", &c.Time},
+      {"place", &c.Place},
+      {PlaceFieldInfo(TPlaceField::Latitude).Column, &c.Latitude},
+      {PlaceFieldInfo(TPlaceField::Longitude).Column, &c.Longitude},
+      {PlaceFieldInfo(TPlaceField::TimeZone).Column, &c.TimeZone},
+      {PlaceFieldInfo(TPlaceField::UtcOffset).Column, &c.UtcOffset},
+      {"release_from", &c.ReleaseFrom},
+      {"type", &c.Type},
+      {"loose_bond", &c.LooseBond},
+      {"periods", &c.Periods},
+      {"event_date", &c.EventDate},
+      {"event_time", &c.EventTime}};
   c = TBatchColumns();
   // UTF-16 puts a NUL byte beside every ASCII letter.
   const bool utf16 = std::any_of(header.begin(), header.end(), [](const std::string& name) {

@@ -18,10 +18,6 @@ namespace {
 constexpr const char* kFortuneKey = "fortune";
 constexpr const char* kAnglesFromKey = "angles-from";
 
-const char* ChoiceText(std::int32_t value, const char* one, const char* two) {
-  return value == 1 ? one : value == 2 ? two : "";
-}
-
 }  // namespace
 
 bool IsNumberLine(int line) {
@@ -75,43 +71,42 @@ std::vector<std::string> ExtensionLines(const ReleaseSettings& s, TFileKind kind
   if (p.Name.empty() && !p.Latitude && !p.Longitude && p.TimeZone.empty() && !p.UtcOffsetSeconds &&
       p.Dst == TDstChoice::Ask && p.Sect == TSect::Computed)
     return lines;
-  lines.push_back("place=" + PlainText(p.Name));
-  lines.push_back("latitude=" + (p.Latitude ? DegreesText(*p.Latitude) : std::string()));
-  lines.push_back("longitude=" + (p.Longitude ? DegreesText(*p.Longitude) : std::string()));
-  lines.push_back("time-zone=" + PlainText(p.TimeZone));
-  lines.push_back("utc-offset=" +
-                  (p.UtcOffsetSeconds ? FormatUtcOffset(*p.UtcOffsetSeconds) : std::string()));
-  lines.push_back(std::string("dst-choice=") + ChoiceText(ToItemIndex(p.Dst), "earlier", "later"));
-  lines.push_back(std::string("sect=") + ChoiceText(ToItemIndex(p.Sect), "day", "night"));
+  // The first choice is written as the empty value.
+  const auto choice = [](TPlaceField field, std::int32_t index) {
+    const std::vector<std::string>& names = PlaceFieldInfo(field).Choices;
+    return index == 1 || index == 2 ? names[static_cast<std::size_t>(index)] : std::string();
+  };
+  for (const TPlaceFieldInfo& info : PlaceFieldTable()) {
+    std::string value;
+    switch (info.Field) {
+      case TPlaceField::Name: value = PlainText(p.Name); break;
+      case TPlaceField::Latitude: value = p.Latitude ? DegreesText(*p.Latitude) : ""; break;
+      case TPlaceField::Longitude: value = p.Longitude ? DegreesText(*p.Longitude) : ""; break;
+      case TPlaceField::TimeZone: value = PlainText(p.TimeZone); break;
+      case TPlaceField::UtcOffset:
+        value = p.UtcOffsetSeconds ? FormatUtcOffset(*p.UtcOffsetSeconds) : "";
+        break;
+      case TPlaceField::Dst: value = choice(info.Field, ToItemIndex(p.Dst)); break;
+      case TPlaceField::Sect: value = choice(info.Field, ToItemIndex(p.Sect)); break;
+    }
+    lines.push_back(std::string(info.FileKey) + "=" + value);
+  }
   return lines;
 }
 
 namespace {
 
-// One place line; EConvertError on a value that cannot be read.
+// One place line (a key of PlaceFieldTable; other keys are ignored), an
+// empty value taking the field's value away; EConvertError on a value that
+// cannot be read.
 void ReadPlaceLine(TBirthPlace& place, const std::string& key, const std::string& value) {
-  const auto choice = [&](const char* one, const char* two) {
-    if (value.empty()) return 0;
-    if (value == one) return 1;
-    if (value == two) return 2;
-    throw EConvertError("'" + value + "' is neither " + one + " nor " + two);
-  };
-  if (key == "place") {
-    place.Name = value;
-  } else if (key == "latitude") {
-    place.Latitude = value.empty() ? std::nullopt : std::optional<double>(ParseLatitude(value));
-  } else if (key == "longitude") {
-    place.Longitude = value.empty() ? std::nullopt : std::optional<double>(ParseLongitude(value));
-  } else if (key == "time-zone") {
-    if (!value.empty() && !IsKnownZone(value)) throw EConvertError(UnknownZoneMessage(value));
-    place.TimeZone = value;
-  } else if (key == "utc-offset") {
-    place.UtcOffsetSeconds =
-        value.empty() ? std::nullopt : std::optional<std::int32_t>(ParseUtcOffset(value));
-  } else if (key == "dst-choice") {
-    place.Dst = FromItemIndex<TDstChoice>(choice("earlier", "later"));
-  } else if (key == "sect") {
-    place.Sect = FromItemIndex<TSect>(choice("day", "night"));
+  for (const TPlaceFieldInfo& info : PlaceFieldTable()) {
+    if (key != info.FileKey) continue;
+    if (value.empty())
+      ClearPlaceField(place, info.Field);
+    else
+      ReadPlaceField(place, info.Field, value);
+    return;
   }
 }
 
