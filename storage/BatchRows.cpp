@@ -128,7 +128,11 @@ void SetResolvedColumns(std::vector<std::string>& out, const std::string& placeF
   }
   const bool chosen = zone && !zone->Manual && zone->Status != TZoneStatus::Unique &&
                       zone->Status != TZoneStatus::UnknownZone;
-  column[5] = chosen ? (p.Dst == TDstChoice::Later ? "later" : "earlier") : "";
+  const TDstChoice taken = p.Dst == TDstChoice::Later ? TDstChoice::Later : TDstChoice::Earlier;
+  column[5] =
+      chosen
+          ? PlaceFieldInfo(TPlaceField::Dst).Choices[static_cast<std::size_t>(ToItemIndex(taken))]
+          : "";
   static const char* const kTypes[] = {"modern", "egyptian", "valens"};
   const std::int32_t type = ToItemIndex(s.ReleasingType);
   column[6] = type >= 0 && type < 3 ? kTypes[type] : "";

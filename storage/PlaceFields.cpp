@@ -122,10 +122,13 @@ TPlaceReading ReadPlaceTexts(const TPlaceTexts& texts) {
       errors.push_back(ErrorBoxText(error.what()));
     }
   }
-  place.Dst =
-      texts.Dst >= 0 && texts.Dst <= 2 ? FromItemIndex<TDstChoice>(texts.Dst) : TDstChoice::Ask;
-  place.Sect =
-      texts.Sect >= 0 && texts.Sect <= 2 ? FromItemIndex<TSect>(texts.Sect) : TSect::Computed;
+  // A choice's item index outside the table's choices reads as the first.
+  const auto choice = [](TPlaceField field, std::int32_t index) {
+    const auto count = static_cast<std::int32_t>(PlaceFieldInfo(field).Choices.size());
+    return index >= 0 && index < count ? index : 0;
+  };
+  place.Dst = FromItemIndex<TDstChoice>(choice(TPlaceField::Dst, texts.Dst));
+  place.Sect = FromItemIndex<TSect>(choice(TPlaceField::Sect, texts.Sect));
   if (!errors.empty()) return reading;
 
   if (place.Latitude.has_value() != place.Longitude.has_value())
