@@ -10,6 +10,7 @@
 
 #include "Version.h"
 #include "chart/BuiltInPlaces.h"
+#include "chart/PlaceFields.h"
 #include "chart/TimeZones.h"
 #include "core/ChoiceText.h"
 #include "core/Coordinates.h"
@@ -152,8 +153,27 @@ bool AppliedLast(const std::string& flag) {
 using SettingFlag =
     std::function<void(ReleaseSettings&, const std::string& flag, const std::string& value)>;
 
+// The options of the place's fields (PlaceFieldTable): a text field read by
+// its parser, a choice by its name or number.
+void AddPlaceFlags(std::map<std::string, SettingFlag>& flags) {
+  for (const TPlaceFieldInfo& info : PlaceFieldTable()) {
+    if (!info.Flag) continue;
+    const TPlaceField field = info.Field;
+    flags[info.Flag] = [field](ReleaseSettings& s, const std::string& f, const std::string& v) {
+      const std::vector<std::string>& names = PlaceFieldInfo(field).Choices;
+      if (names.empty()) {
+        Converted(f, [&] { ReadPlaceField(s.Place, field, v); });
+      } else if (field == TPlaceField::Dst) {
+        s.Place.Dst = FromItemIndex<TDstChoice>(ChoiceValue(f, v, names, false));
+      } else {
+        s.Place.Sect = FromItemIndex<TSect>(ChoiceValue(f, v, names, false));
+      }
+    };
+  }
+}
+
 const std::map<std::string, SettingFlag>& SettingFlags() {
-  static const std::map<std::string, SettingFlag> flags{
+  static std::map<std::string, SettingFlag> flags{
       {"--name",
        [](ReleaseSettings& s, const std::string& f, const std::string& v) {
          // It is listed and saved as it is: nothing a terminal would act on.
@@ -188,34 +208,10 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
          }
          SetBirthPlace(s.Place, *place);
        }},
-      {"--lat",
-       [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.Place.Latitude = Converted(f, [&] { return ParseLatitude(v); });
-       }},
-      {"--lon",
-       [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.Place.Longitude = Converted(f, [&] { return ParseLongitude(v); });
-       }},
-      {"--tz",
-       [](ReleaseSettings& s, const auto& f, const auto& v) {
-         if (!IsKnownZone(v)) throw TUsageError{f + ": " + UnknownZoneMessage(v)};
-         s.Place.TimeZone = v;
-       }},
-      {"--utc-offset",
-       [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.Place.UtcOffsetSeconds = Converted(f, [&] { return ParseUtcOffset(v); });
-       }},
-      {"--dst-choice",
-       [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.Place.Dst = ChoiceValue(f, v, {"ask", "earlier", "later"}, false);
-       }},
-      {"--sect",
-       [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.Place.Sect = ChoiceValue(f, v, {"computed", "day", "night"}, false);
-       }},
       {"--type",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.ReleasingType = ChoiceValue(f, v, {"modern", "egyptian", "valens"}, true);
+         s.ReleasingType = FromItemIndex<TReleasingType>(
+             ChoiceValue(f, v, {"modern", "egyptian", "valens"}, true));
        }},
       {"--periods",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
@@ -223,16 +219,18 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
        }},
       {"--date-style",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.DateStyle = ChoiceValue(f, v, {"european", "american", "scientific"}, false);
+         s.DateStyle = FromItemIndex<TDateStyle>(
+             ChoiceValue(f, v, {"european", "american", "scientific"}, false));
        }},
       {"--sign-names",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
          // Listed in the order of the selection index: 0 short, 1 long.
-         s.SignNameStyle = ChoiceValue(f, v, {"short", "long"}, false);
+         s.SignNameStyle =
+             FromItemIndex<TSignNameStyle>(ChoiceValue(f, v, {"short", "long"}, false));
        }},
       {"--loose-bond",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.LooseBondType = ChoiceValue(f, v, {"never", "always"}, false);
+         s.LooseBondType = FromItemIndex<TLooseBond>(ChoiceValue(f, v, {"never", "always"}, false));
        }},
       {"--fortune",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
@@ -241,9 +239,11 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
        }},
       {"--angles-from",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
-         s.AnglesFrom = ChoiceValue(f, v, {"fortune", "start"}, false);
+         s.AnglesFrom = FromItemIndex<TAnglesFrom>(ChoiceValue(f, v, {"fortune", "start"}, false));
        }},
   };
+  static const bool placeFlags = (AddPlaceFlags(flags), true);
+  (void)placeFlags;
   return flags;
 }
 

@@ -35,8 +35,7 @@ double FromSignPosition(int sign, int degrees, int minutes) {
   return sign * 30.0 + degrees + minutes / 60.0;
 }
 
-TChartResult ComputeChart(double jdUtc, double latitudeDeg, double eastLongitudeDeg,
-                          std::optional<TSect> sectOverride) {
+TChartResult ComputeChart(double jdUtc, double latitudeDeg, double eastLongitudeDeg, TSect sect) {
   TChartResult result;
   if (!LatitudeAdmitted(latitudeDeg)) {
     result.Error = kLatitudeRefusedMessage;
@@ -66,7 +65,7 @@ TChartResult ComputeChart(double jdUtc, double latitudeDeg, double eastLongitude
   chart.SunAltitudeDeg = SunAltitudeDeg(chart.SunDeg, obliquity, siderealTime, latitudeDeg);
 
   chart.ComputedSect = chart.SunAltitudeDeg > 0.0 ? TSect::Day : TSect::Night;
-  chart.Sect = sectOverride.value_or(chart.ComputedSect);
+  chart.Sect = sect == TSect::Computed ? chart.ComputedSect : sect;
   chart.NearHorizon = std::fabs(chart.SunAltitudeDeg) < kNearHorizonDeg;
 
   const TLots lots = Lots(chart.AscendantDeg, chart.SunDeg, chart.MoonDeg, chart.Sect);

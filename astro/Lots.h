@@ -14,9 +14,9 @@
 #include <optional>
 #include <string>
 
-namespace ostrane {
+#include "core/ReleaseSettings.h"
 
-enum class TSect { Day, Night };
+namespace ostrane {
 
 struct TLots {
   double FortuneDeg = 0.0;  // [0, 360)
@@ -24,7 +24,8 @@ struct TLots {
 };
 
 // The lots from the Ascendant, the Sun and the Moon (any real degrees; the
-// results are reduced to [0, 360)).
+// results are reduced to [0, 360)); `sect` Day or Night (TSect of
+// ReleaseSettings.h; anything but Day counts as Night).
 TLots Lots(double ascendantDeg, double sunDeg, double moonDeg, TSect sect);
 
 // Sign 0..11 of a longitude (any real degrees).
@@ -57,8 +58,8 @@ struct TChart {
   double SunDeg = 0.0;
   double MoonDeg = 0.0;
   double SunAltitudeDeg = 0.0;      // geometric, -90 .. 90
-  TSect ComputedSect = TSect::Day;  // from the Sun's altitude
-  TSect Sect = TSect::Day;          // the one the lots use: the override if given
+  TSect ComputedSect = TSect::Day;  // from the Sun's altitude; Day or Night
+  TSect Sect = TSect::Day;          // the one the lots use: the chosen one if given
   bool NearHorizon = false;         // |SunAltitudeDeg| < kNearHorizonDeg
   double FortuneDeg = 0.0;          // the lots of Sect, [0, 360)
   double SpiritDeg = 0.0;
@@ -79,9 +80,9 @@ struct TChartResult {
 
 // The chart of a birth: `jdUtc` the clock Julian Day (TimeScales.h), the
 // place's latitude (|lat| < 89.99) and east longitude (degrees; any finite
-// value).  `sectOverride`, when given, decides the sect of the lots in place
+// value).  `sect`, when Day or Night, decides the sect of the lots in place
 // of the Sun's altitude; ComputedSect still reports the altitude's verdict.
 TChartResult ComputeChart(double jdUtc, double latitudeDeg, double eastLongitudeDeg,
-                          std::optional<TSect> sectOverride = std::nullopt);
+                          TSect sect = TSect::Computed);
 
 }  // namespace ostrane

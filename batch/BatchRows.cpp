@@ -6,6 +6,7 @@
 
 #include "chart/BuiltInPlaces.h"
 #include "chart/ChartText.h"
+#include "chart/PlaceFields.h"
 #include "chart/TimeZones.h"
 #include "core/ChoiceText.h"
 #include "core/Chronocrators.h"
@@ -52,15 +53,6 @@ TCivilMoment Moment(const std::string& column, const std::string& text, bool wit
   return *moment;
 }
 
-template <class Parse>
-auto Parsed(const std::string& column, Parse parse) {
-  try {
-    return parse();
-  } catch (const EConvertError& e) {
-    throw TRowError{column + ": " + e.what()};
-  }
-}
-
 // The settings of the row's chart, over the defaults.
 // `placeFound` is set to the label of the place a name resolved to, or
 // emptied when the row gives coordinates of its own.
@@ -74,9 +66,10 @@ ReleaseSettings RowSettings(const TBatchColumns& c, const std::vector<std::strin
   s.Day = date.Day;
   if (const std::string time = Field(f, c.Time); !time.empty()) s.TimeText = time;
   if (const std::string type = Field(f, c.Type); !type.empty())
-    s.ReleasingType = Choice("type", type, {"modern", "egyptian", "valens"});
+    s.ReleasingType =
+        FromItemIndex<TReleasingType>(Choice("type", type, {"modern", "egyptian", "valens"}));
   if (const std::string bond = Field(f, c.LooseBond); !bond.empty())
-    s.LooseBondType = Choice("loose_bond", bond, {"never", "always"});
+    s.LooseBondType = FromItemIndex<TLooseBond>(Choice("loose_bond", bond, {"never", "always"}));
   if (const std::string periods = Field(f, c.Periods); !periods.empty()) {
     const auto n = TryStrToInt(periods);
     if (!n || *n < kMinGeneralPeriods || *n > kMaxGeneralPeriods)
@@ -96,16 +89,22 @@ ReleaseSettings RowSettings(const TBatchColumns& c, const std::vector<std::strin
     SetBirthPlace(p, *place);
     placeFound = PlaceLabel(*place);
   }
-  const std::string lat = Field(f, c.Latitude), lon = Field(f, c.Longitude);
-  if (!lat.empty()) p.Latitude = Parsed("latitude", [&] { return ParseLatitude(lat); });
-  if (!lon.empty()) p.Longitude = Parsed("longitude", [&] { return ParseLongitude(lon); });
-  if (!lat.empty() || !lon.empty()) placeFound.clear();
-  if (const std::string zone = Field(f, c.TimeZone); !zone.empty()) {
-    if (!IsKnownZone(zone)) throw TRowError{UnknownZoneMessage(zone)};
-    p.TimeZone = zone;
+  // The columns that are given, in the table's order.  A parser's message
+  // follows the column's name; an unknown zone's stands alone.
+  for (const auto& [field, index] : {std::pair{TPlaceField::Latitude, c.Latitude},
+                                     std::pair{TPlaceField::Longitude, c.Longitude},
+                                     std::pair{TPlaceField::TimeZone, c.TimeZone},
+                                     std::pair{TPlaceField::UtcOffset, c.UtcOffset}}) {
+    const std::string text = Field(f, index);
+    if (text.empty()) continue;
+    try {
+      ReadPlaceField(p, field, text);
+    } catch (const EConvertError& e) {
+      if (field == TPlaceField::TimeZone) throw TRowError{e.what()};
+      throw TRowError{std::string(PlaceFieldInfo(field).Column) + ": " + e.what()};
+    }
   }
-  if (const std::string offset = Field(f, c.UtcOffset); !offset.empty())
-    p.UtcOffsetSeconds = Parsed("utc_offset", [&] { return ParseUtcOffset(offset); });
+  if (!Field(f, c.Latitude).empty() || !Field(f, c.Longitude).empty()) placeFound.clear();
   return s;
 }
 
@@ -129,30 +128,36 @@ void SetResolvedColumns(std::vector<std::string>& out, const std::string& placeF
   }
   const bool chosen = zone && !zone->Manual && zone->Status != TZoneStatus::Unique &&
                       zone->Status != TZoneStatus::UnknownZone;
-  column[5] = chosen ? (p.Dst == kDstLater ? "later" : "earlier") : "";
+  const TDstChoice taken = p.Dst == TDstChoice::Later ? TDstChoice::Later : TDstChoice::Earlier;
+  column[5] =
+      chosen
+          ? PlaceFieldInfo(TPlaceField::Dst).Choices[static_cast<std::size_t>(ToItemIndex(taken))]
+          : "";
   static const char* const kTypes[] = {"modern", "egyptian", "valens"};
-  column[6] = s.ReleasingType >= 0 && s.ReleasingType < 3 ? kTypes[s.ReleasingType] : "";
-  column[7] = s.LooseBondType == kAlways ? "always" : "never";
+  const std::int32_t type = ToItemIndex(s.ReleasingType);
+  column[6] = type >= 0 && type < 3 ? kTypes[type] : "";
+  column[7] = s.LooseBondType == TLooseBond::Always ? "always" : "never";
 }
 
 }  // namespace
 
 std::optional<std::string> ReadBatchHeader(const std::vector<std::string>& header,
                                            TBatchColumns& c) {
-  const std::pair<const char*, int*> known[] = {{"name", &c.Name},
-                                                {"date", &c.Date},
-                                                {"time", &c.Time},
-                                                {"place", &c.Place},
-                                                {"latitude", &c.Latitude},
-                                                {"longitude", &c.Longitude},
-                                                {"time_zone", &c.TimeZone},
-                                                {"utc_offset", &c.UtcOffset},
-                                                {"release_from", &c.ReleaseFrom},
-                                                {"type", &c.Type},
-                                                {"loose_bond", &c.LooseBond},
-                                                {"periods", &c.Periods},
-                                                {"event_date", &c.EventDate},
-                                                {"event_time", &c.EventTime}};
+  const std::pair<const char*, int*> known[] = {
+      {"name", &c.Name},
+      {"date", &c.Date},
+      {"time", &c.Time},
+      {"place", &c.Place},
+      {PlaceFieldInfo(TPlaceField::Latitude).Column, &c.Latitude},
+      {PlaceFieldInfo(TPlaceField::Longitude).Column, &c.Longitude},
+      {PlaceFieldInfo(TPlaceField::TimeZone).Column, &c.TimeZone},
+      {PlaceFieldInfo(TPlaceField::UtcOffset).Column, &c.UtcOffset},
+      {"release_from", &c.ReleaseFrom},
+      {"type", &c.Type},
+      {"loose_bond", &c.LooseBond},
+      {"periods", &c.Periods},
+      {"event_date", &c.EventDate},
+      {"event_time", &c.EventTime}};
   c = TBatchColumns();
   // UTF-16 puts a NUL byte beside every ASCII letter.
   const bool utf16 = std::any_of(header.begin(), header.end(), [](const std::string& name) {
@@ -197,8 +202,8 @@ const TBirthChartResult& TChartCache::Get(const TBirthPlace& p, double localJuli
                 std::bit_cast<std::uint64_t>(p.Latitude.value_or(1e9)),
                 std::bit_cast<std::uint64_t>(p.Longitude.value_or(1e9)),
                 p.UtcOffsetSeconds.value_or(1 << 30),
-                p.Dst,
-                p.Sect,
+                ToItemIndex(p.Dst),
+                ToItemIndex(p.Sect),
                 p.TimeZone};
   if (auto found = FCharts.find(key); found != FCharts.end()) return found->second;
   // The rows of one chart come together.

@@ -35,7 +35,7 @@ void BatchRows(benchmark::State& state) {
   BuiltInPlaces();  // the table is read once per program, not per run
   TBatchOptions options;
   options.Threads = static_cast<unsigned>(state.range(0));
-  options.Defaults.Settings.Place.Dst = kDstEarlier;
+  options.Defaults.Settings.Place.Dst = TDstChoice::Earlier;
   for (auto _ : state) {
     std::istringstream in(input);
     std::ostringstream out, err;

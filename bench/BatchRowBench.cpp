@@ -31,7 +31,7 @@ constexpr double kEvent = 2460000.5;  // 2023 February 24
 TBirthPlace Amsterdam() {
   TBirthPlace p;
   SetBirthPlace(p, *BuiltInPlaces().ExactMatch("Amsterdam, NL"));
-  p.Dst = kDstEarlier;
+  p.Dst = TDstChoice::Earlier;
   return p;
 }
 
@@ -103,7 +103,7 @@ void Row(benchmark::State& state) {
   TBatchColumns columns;
   ReadBatchHeader(header, columns);
   TBatchDefaults defaults;
-  defaults.Settings.Place.Dst = kDstEarlier;
+  defaults.Settings.Place.Dst = TDstChoice::Earlier;
   TChartCache cache;
   int i = 0;
   for (auto _ : state) {

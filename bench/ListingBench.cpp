@@ -18,7 +18,7 @@ ReleaseSettings LongestListingSettings() {
   s.Year = 2000;
   s.TimeText = "12:00";
   s.GeneralPeriods = 200;
-  s.ReleasingType = kValens;
+  s.ReleasingType = TReleasingType::Valens;
   s.StartSign = 9;
   return s;
 }

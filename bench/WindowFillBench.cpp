@@ -41,7 +41,7 @@ class TWindows {
     FForm->SpinEditYear->SetValue(2000);
     FForm->EditTime->setText("12:00:00");
     FForm->ComboBoxStartSign->setCurrentIndex(9);  // Capricorn
-    FForm->RGOstraneType->SetItemIndex(kValens);
+    FForm->RGOstraneType->SetItemIndex(ToItemIndex(TReleasingType::Valens));
     FForm->SpinEditNumMajPeriods->SetValue(200);
     FForm->show();
     QApplication::processEvents();

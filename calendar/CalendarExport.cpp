@@ -179,10 +179,10 @@ std::string PeriodUid(const TCalendarRequest& request, const TPeriodSpan& period
   const ReleaseSettings& s = request.Settings;
   char moments[64];
   std::snprintf(moments, sizeof moments, "%.17g\n%.17g", request.Start, period.Start);
-  const std::string key = s.Name + '\n' + std::to_string(s.ReleasingType) + '\n' +
-                          std::to_string(s.StartSign) + '\n' + std::to_string(s.LooseBondType) +
-                          '\n' + std::to_string(period.Level) + '\n' +
-                          std::to_string(period.Counter) + '\n' + moments;
+  const std::string key =
+      s.Name + '\n' + std::to_string(ToItemIndex(s.ReleasingType)) + '\n' +
+      std::to_string(s.StartSign) + '\n' + std::to_string(ToItemIndex(s.LooseBondType)) + '\n' +
+      std::to_string(period.Level) + '\n' + std::to_string(period.Counter) + '\n' + moments;
   const QByteArray hash = QCryptographicHash::hash(
       QByteArray::fromRawData(key.data(), static_cast<qsizetype>(key.size())),
       QCryptographicHash::Sha256);

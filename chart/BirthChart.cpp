@@ -47,15 +47,14 @@ TBirthChartResult ComputeBirthChart(const TBirthPlace& place, double localJulian
     zone.Earlier = zone.Later = zone.Offset;
     zone.UtcJulianDay = localJulianDay - *place.UtcOffsetSeconds / 86400.0;
   } else {
-    const TDstChoice choice = place.Dst == kDstLater ? TDstChoice::Later : TDstChoice::Earlier;
-    zone = ResolveTimeZone(place.TimeZone, localJulianDay, *place.Longitude, choice,
+    zone = ResolveTimeZone(place.TimeZone, localJulianDay, *place.Longitude, place.Dst,
                            place.UtcOffsetSeconds);
     if (zone.Status == TZoneStatus::UnknownZone && !place.UtcOffsetSeconds) {
       result.Error = UnknownZoneMessage(place.TimeZone) + ".";
       return result;
     }
     const bool ambiguous = zone.Status == TZoneStatus::Gap || zone.Status == TZoneStatus::Overlap;
-    if (ambiguous && place.Dst == kDstAsk && !place.UtcOffsetSeconds) {
+    if (ambiguous && place.Dst == TDstChoice::Ask && !place.UtcOffsetSeconds) {
       result.NeedsDstChoice = true;
       result.Zone = zone;
       const std::string when = ClockTimeText(localJulianDay);
@@ -71,11 +70,8 @@ TBirthChartResult ComputeBirthChart(const TBirthPlace& place, double localJulian
       return result;
     }
   }
-  std::optional<TSect> sect;
-  if (place.Sect == kSectDay) sect = TSect::Day;
-  if (place.Sect == kSectNight) sect = TSect::Night;
   const TChartResult chart =
-      ComputeChart(zone.UtcJulianDay, *place.Latitude, *place.Longitude, sect);
+      ComputeChart(zone.UtcJulianDay, *place.Latitude, *place.Longitude, place.Sect);
   if (!chart.Chart) {
     result.Error = chart.Error;
     return result;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "chart/TimeZones.h"
 #include "core/Coordinates.h"
@@ -19,19 +20,64 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// Runs a parser of the field's text; its message goes to the errors.
-template <class T, class Parse>
-std::optional<T> ReadField(const std::string& text, Parse parse, std::vector<std::string>& errors) {
-  if (text.empty()) return std::nullopt;
-  try {
-    return parse(text);
-  } catch (const EConvertError& error) {
-    errors.push_back(ErrorBoxText(error.what()));
-    return std::nullopt;
-  }
+// A choice as the files write it: empty for the first, else the name of
+// another; the item index.
+std::int32_t ChoiceIndex(const TPlaceFieldInfo& info, const std::string& text) {
+  if (text.empty()) return 0;
+  for (std::size_t i = 1; i < info.Choices.size(); ++i)
+    if (text == info.Choices[i]) return static_cast<std::int32_t>(i);
+  throw EConvertError("'" + text + "' is neither " + info.Choices[1] + " nor " + info.Choices[2]);
 }
 
 }  // namespace
+
+const std::vector<TPlaceFieldInfo>& PlaceFieldTable() {
+  static const std::vector<TPlaceFieldInfo> table{
+      {TPlaceField::Name, "place", nullptr, nullptr, {}},
+      {TPlaceField::Latitude, "latitude", "--lat", "latitude", {}},
+      {TPlaceField::Longitude, "longitude", "--lon", "longitude", {}},
+      {TPlaceField::TimeZone, "time-zone", "--tz", "time_zone", {}},
+      {TPlaceField::UtcOffset, "utc-offset", "--utc-offset", "utc_offset", {}},
+      {TPlaceField::Dst, "dst-choice", "--dst-choice", nullptr, {"ask", "earlier", "later"}},
+      {TPlaceField::Sect, "sect", "--sect", nullptr, {"computed", "day", "night"}},
+  };
+  return table;
+}
+
+const TPlaceFieldInfo& PlaceFieldInfo(TPlaceField field) {
+  return PlaceFieldTable()[static_cast<std::size_t>(field)];
+}
+
+void ReadPlaceField(TBirthPlace& place, TPlaceField field, const std::string& text) {
+  switch (field) {
+    case TPlaceField::Name: place.Name = text; break;
+    case TPlaceField::Latitude: place.Latitude = ParseLatitude(text); break;
+    case TPlaceField::Longitude: place.Longitude = ParseLongitude(text); break;
+    case TPlaceField::TimeZone:
+      if (!IsKnownZone(text)) throw EConvertError(UnknownZoneMessage(text));
+      place.TimeZone = text;
+      break;
+    case TPlaceField::UtcOffset: place.UtcOffsetSeconds = ParseUtcOffset(text); break;
+    case TPlaceField::Dst:
+      place.Dst = FromItemIndex<TDstChoice>(ChoiceIndex(PlaceFieldInfo(field), text));
+      break;
+    case TPlaceField::Sect:
+      place.Sect = FromItemIndex<TSect>(ChoiceIndex(PlaceFieldInfo(field), text));
+      break;
+  }
+}
+
+void ClearPlaceField(TBirthPlace& place, TPlaceField field) {
+  switch (field) {
+    case TPlaceField::Name: place.Name.clear(); break;
+    case TPlaceField::Latitude: place.Latitude.reset(); break;
+    case TPlaceField::Longitude: place.Longitude.reset(); break;
+    case TPlaceField::TimeZone: place.TimeZone.clear(); break;
+    case TPlaceField::UtcOffset: place.UtcOffsetSeconds.reset(); break;
+    case TPlaceField::Dst: place.Dst = TDstChoice::Ask; break;
+    case TPlaceField::Sect: place.Sect = TSect::Computed; break;
+  }
+}
 
 std::string DegreesText(double degrees) {
   char buffer[40];
@@ -64,13 +110,25 @@ TPlaceReading ReadPlaceTexts(const TPlaceTexts& texts) {
   TBirthPlace place;
   // Kept as the name field keeps a name: no line breaks or other controls.
   place.Name = Trimmed(PlainText(texts.Name));
-  place.Latitude = ReadField<double>(latitude, ParseLatitude, errors);
-  place.Longitude = ReadField<double>(longitude, ParseLongitude, errors);
-  if (!zone.empty() && !IsKnownZone(zone)) errors.push_back(UnknownZoneMessage(zone) + ".");
-  place.TimeZone = zone;
-  place.UtcOffsetSeconds = ReadField<std::int32_t>(offset, ParseUtcOffset, errors);
-  place.Dst = texts.Dst >= kDstAsk && texts.Dst <= kDstLater ? texts.Dst : kDstAsk;
-  place.Sect = texts.Sect >= kSectComputed && texts.Sect <= kSectNight ? texts.Sect : kSectComputed;
+  // The parser's message of each field that cannot be read, in the table's
+  // order, as the error box words it.
+  for (const auto& [field, text] :
+       {std::pair{TPlaceField::Latitude, &latitude}, std::pair{TPlaceField::Longitude, &longitude},
+        std::pair{TPlaceField::TimeZone, &zone}, std::pair{TPlaceField::UtcOffset, &offset}}) {
+    if (text->empty()) continue;
+    try {
+      ReadPlaceField(place, field, *text);
+    } catch (const EConvertError& error) {
+      errors.push_back(ErrorBoxText(error.what()));
+    }
+  }
+  // A choice's item index outside the table's choices reads as the first.
+  const auto choice = [](TPlaceField field, std::int32_t index) {
+    const auto count = static_cast<std::int32_t>(PlaceFieldInfo(field).Choices.size());
+    return index >= 0 && index < count ? index : 0;
+  };
+  place.Dst = FromItemIndex<TDstChoice>(choice(TPlaceField::Dst, texts.Dst));
+  place.Sect = FromItemIndex<TSect>(choice(TPlaceField::Sect, texts.Sect));
   if (!errors.empty()) return reading;
 
   if (place.Latitude.has_value() != place.Longitude.has_value())
@@ -90,8 +148,8 @@ TPlaceTexts PlaceTexts(const TBirthPlace& place) {
   if (place.Longitude) texts.Longitude = DegreesText(*place.Longitude);
   texts.TimeZone = place.TimeZone;
   if (place.UtcOffsetSeconds) texts.UtcOffset = FormatUtcOffset(*place.UtcOffsetSeconds);
-  texts.Dst = place.Dst;
-  texts.Sect = place.Sect;
+  texts.Dst = ToItemIndex(place.Dst);
+  texts.Sect = ToItemIndex(place.Sect);
   return texts;
 }
 

@@ -1,5 +1,7 @@
-// The fields of the birth place as typed (the Birth Place dialog) read into
-// a TBirthPlace, and the fields that show a place.
+// The fields of a birth place as text: the one table of them that the options
+// and chart files, the command line, the batch and the Birth Place dialog
+// read a place by, the dialog's fields read into a TBirthPlace, and the
+// fields that show a place.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +13,38 @@
 
 namespace ostrane {
 
+// A field of a place.
+enum class TPlaceField { Name, Latitude, Longitude, TimeZone, UtcOffset, Dst, Sect };
+
+// How each reader of text names a field.
+struct TPlaceFieldInfo {
+  TPlaceField Field;
+  const char* FileKey;  // its key=value line in the options and chart files
+  const char* Flag;     // its option of ostrane-list; nullptr when it has none
+  const char* Column;   // its column of the batch; nullptr when it has none
+  // A choice's names by item index (Dst: ask, earlier, later; Sect: computed,
+  // day, night); empty for a text field.
+  std::vector<std::string> Choices;
+};
+
+// The fields in the order they are read and their faults reported: name,
+// latitude, longitude, time zone, UTC offset, dst choice, sect.
+const std::vector<TPlaceFieldInfo>& PlaceFieldTable();
+const TPlaceFieldInfo& PlaceFieldInfo(TPlaceField field);
+
+// Reads `text` (as given: no spaces are taken off) into the field of
+// `place`: the name as it is; a latitude, longitude or UTC offset by its
+// parser (Coordinates.h); a time zone that the database knows; a choice as
+// the files write it, empty for the first choice (Ask, Computed) and the name
+// of another.  Throws EConvertError with the parser's message, for a zone
+// UnknownZoneMessage, for a choice "'x' is neither earlier nor later"; the
+// place is then left as it was.
+void ReadPlaceField(TBirthPlace& place, TPlaceField field, const std::string& text);
+
+// Takes the field's value away: no coordinate, zone or offset, an empty
+// name, the first choice.
+void ClearPlaceField(TBirthPlace& place, TPlaceField field);
+
 // The fields of the birth place dialog as typed.
 struct TPlaceTexts {
   std::string Name;       // the search field: the place's name as chosen or typed
@@ -18,8 +52,9 @@ struct TPlaceTexts {
   std::string Longitude;  // decimal degrees or "4e54"; empty when unknown
   std::string TimeZone;   // IANA time-zone id; empty for none
   std::string UtcOffset;  // "+01:00" (Coordinates.h); empty for none
-  std::int32_t Dst = kDstAsk;
-  std::int32_t Sect = kSectComputed;
+  // The item indices of the choices (ToItemIndex of TDstChoice and TSect).
+  std::int32_t Dst = 0;
+  std::int32_t Sect = 0;
 };
 
 // The place the fields give, or what is wrong with them.

@@ -134,7 +134,7 @@ TZoneResolution ResolveTimeZone(const std::string& zoneId, double localJulianDay
   if (IsKnownZone(zoneId)) {
     Resolve(QTimeZone(QByteArray::fromStdString(zoneId)), LocalMilliseconds(localJulianDay),
             eastLongitude, r);
-    r.Offset = choice == TDstChoice::Earlier ? r.Earlier : r.Later;
+    r.Offset = choice == TDstChoice::Later ? r.Later : r.Earlier;
   }
   if (manualOffset) {
     r.Offset = TZoneOffset{*manualOffset, {}, false};

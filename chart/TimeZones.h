@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 
+#include "core/ReleaseSettings.h"
+
 class QDateTime;
 
 namespace ostrane {
@@ -26,12 +28,6 @@ enum class TZoneStatus {
   Gap,          // the clocks skipped it (moved forward over it)
   Overlap,      // it occurred twice (the clocks were put back over it)
   UnknownZone,  // the zone id is not in the database
-};
-
-// Which offset to take in a gap or an overlap.
-enum class TDstChoice {
-  Earlier,  // the offset in force before the clocks changed
-  Later,    // the offset in force after
 };
 
 struct TZoneOffset {
@@ -71,7 +67,7 @@ std::string UnknownZoneMessage(const std::string& zoneId);
 //                  within TDate's supported range; NaN counts as its lower end)
 //   eastLongitude  the birthplace's longitude in degrees, east positive
 //                  (-180 .. 180), for local mean time
-//   choice         which offset a gap or an overlap takes
+//   choice         which offset a gap or an overlap takes (Ask takes Earlier)
 //   manualOffset   seconds east of UTC that override the zone's offset
 // The zone is resolved even with a manual offset, so that Status, Earlier
 // and Later tell what it would have given.

@@ -36,9 +36,9 @@ constexpr long double kModernFactor = 1.0145833L;
 // The base value (years x 5 / denominator, so 5/3 and 125/24 are correctly
 // rounded extended quotients) and its product with the factor are computed
 // in extended precision and rounded once to double.
-double SubdividedLength(std::int32_t releasingType, std::int32_t sign, long double denominator) {
+double SubdividedLength(TReleasingType releasingType, std::int32_t sign, long double denominator) {
   if (SignRow(sign) < 0) return 0.0;
-  const long double factor = releasingType == kModern ? kModernFactor : 1.0L;
+  const long double factor = releasingType == TReleasingType::Modern ? kModernFactor : 1.0L;
   const long double base =
       static_cast<long double>(TChronocrator::Years(releasingType, sign)) * 5.0L / denominator;
   return static_cast<double>(base * factor);
@@ -57,27 +57,28 @@ std::string LongSignNameOf(std::int32_t sign) {
   return name;
 }
 
-std::int32_t TChronocrator::Years(std::int32_t releasingType, std::int32_t sign) {
+std::int32_t TChronocrator::Years(TReleasingType releasingType, std::int32_t sign) {
   const std::int32_t r = SignRow(sign);
   if (r < 0) return 0;
-  const bool valens = releasingType != kModern && releasingType != kEgyptian;
+  const bool valens =
+      releasingType != TReleasingType::Modern && releasingType != TReleasingType::Egyptian;
   if (r == kCapricorn && valens) return 27;
   return kSigns[static_cast<std::size_t>(r)].years;
 }
 
-void TChronocrator::ComputePeriod(std::int32_t level, std::int32_t releasingType,
+void TChronocrator::ComputePeriod(std::int32_t level, TReleasingType releasingType,
                                   std::int32_t sign) {
-  FYearLength = releasingType == kModern ? 365.25 : 360.0;
+  FYearLength = releasingType == TReleasingType::Modern ? 365.25 : 360.0;
   const double divisor = level == 1 ? 1.0 : 12.0;
   if (SignRow(sign) < 0) return;
   FPeriodLength = Years(releasingType, sign) * FYearLength / divisor;
 }
 
-double TChronocrator::Level3Length(std::int32_t releasingType, std::int32_t sign) const {
+double TChronocrator::Level3Length(TReleasingType releasingType, std::int32_t sign) const {
   return SubdividedLength(releasingType, sign, 2.0L);
 }
 
-double TChronocrator::Level4Length(std::int32_t releasingType, std::int32_t sign) const {
+double TChronocrator::Level4Length(TReleasingType releasingType, std::int32_t sign) const {
   return SubdividedLength(releasingType, sign, 24.0L);
 }
 

@@ -9,9 +9,9 @@
 // its previous length, the level lengths are 0.0 and the name operations
 // leave the caller's text alone.
 //
-// Releasing types: 0 Modern (365.25-day year), 1 Egyptian (360-day year),
-// 2 Valens (360-day year, 27 instead of 30 years for Capricorn); any other
-// value is taken as Valens.  Lengths are in days.
+// Releasing types: Modern (365.25-day year), Egyptian (360-day year), Valens
+// (360-day year, 27 instead of 30 years for Capricorn); any other value (None,
+// no type selected) is taken as Valens.  Lengths are in days.
 #pragma once
 
 #include <cstdint>
@@ -19,16 +19,18 @@
 
 namespace ostrane {
 
-enum ReleasingType : std::int32_t { kModern = 0, kEgyptian = 1, kValens = 2 };
+// Each value is the item index the options and chart files keep; None (-1)
+// is the radio group with nothing selected.
+enum class TReleasingType : std::int32_t { None = -1, Modern = 0, Egyptian = 1, Valens = 2 };
 
 class TChronocrator {
  public:
   // Level 1 (general period) or 2 (sub period); any other level is taken as 2.
-  void ComputePeriod(std::int32_t level, std::int32_t releasingType, std::int32_t sign);
+  void ComputePeriod(std::int32_t level, TReleasingType releasingType, std::int32_t sign);
   double GetPeriodLength() const { return FPeriodLength; }
 
-  double Level3Length(std::int32_t releasingType, std::int32_t sign) const;
-  double Level4Length(std::int32_t releasingType, std::int32_t sign) const;
+  double Level3Length(TReleasingType releasingType, std::int32_t sign) const;
+  double Level4Length(TReleasingType releasingType, std::int32_t sign) const;
 
   void LongSignName(std::int32_t sign, std::string& name) const;
   void ShortSignName(std::int32_t sign, std::string& name) const;
@@ -39,7 +41,7 @@ class TChronocrator {
 
   // Ruling years of a sign (counter reduced modulo 12), or 0 for a negative
   // remainder.
-  static std::int32_t Years(std::int32_t releasingType, std::int32_t sign);
+  static std::int32_t Years(TReleasingType releasingType, std::int32_t sign);
 
  private:
   std::int32_t FLooseBondSign = 0;

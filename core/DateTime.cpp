@@ -69,6 +69,14 @@ void TDate::DecimalYear(std::int32_t year, std::int32_t month, double day) {
   FDecimalYear = year + s / length;
 }
 
+double TDate::MomentToJulian(std::int32_t year, std::int32_t month, std::int32_t day,
+                             double dayFraction) {
+  // The whole day goes through the calendar and the fraction is added after:
+  // the sum a listing's start has always been, bit for bit.
+  DateToJulian(year, month, static_cast<double>(day));
+  return FJulianDay + dayFraction;
+}
+
 void TDate::DateToJulian(std::int32_t year, std::int32_t month, double day) {
   DecimalYear(1582, 10, 5.0);
   FReformDecimalYear = FDecimalYear;

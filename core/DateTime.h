@@ -45,6 +45,14 @@ class TDate {
   void DateToJulian(std::int32_t year, std::int32_t month, double day);
   double GetJulianDay() const { return FJulianDay; }
 
+  // The Julian Day of a civil moment: the date (year, month 1 .. 12, whole
+  // day 1 .. 31) at 0 h plus `dayFraction`, the time of day in days (0 .. 1,
+  // a clock time as a fraction of 24 h).  The one conversion of a civil date
+  // and time of day to a Julian Day.  Leaves the date's Julian Day at 0 h in
+  // FJulianDay, as DateToJulian does.
+  double MomentToJulian(std::int32_t year, std::int32_t month, std::int32_t day,
+                        double dayFraction);
+
   // Civil date of a Julian Day into FYear, FMonth, FDay.  Leaves FJulianDay.
   void JulianToDate(double julianDay);
   std::int32_t GetYear() const { return FYear; }

@@ -85,9 +85,9 @@ std::optional<TCivilMoment> ParseIsoDateTime(std::string_view text, std::string*
 
 double CivilJulianDay(const TCivilMoment& moment) {
   TDate date;
-  date.DateToJulian(moment.Year, moment.Month, static_cast<double>(moment.Day));
-  return date.GetJulianDay() +
-         static_cast<double>(moment.MsOfDay) / static_cast<double>(kMillisecondsPerDay);
+  return date.MomentToJulian(
+      moment.Year, moment.Month, moment.Day,
+      static_cast<double>(moment.MsOfDay) / static_cast<double>(kMillisecondsPerDay));
 }
 
 std::string FormatIsoDateTime(const TCivilMoment& m) {

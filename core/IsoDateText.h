@@ -34,7 +34,7 @@ bool IsCivilDate(std::int32_t year, std::int32_t month, std::int32_t day);
 // returns nothing and puts the reason into `why` when given.
 std::optional<TCivilMoment> ParseIsoDateTime(std::string_view text, std::string* why = nullptr);
 
-// The Julian Day of the moment (the calendar step through TDate).
+// The Julian Day of the moment (TDate::MomentToJulian).
 double CivilJulianDay(const TCivilMoment& moment);
 
 // "YYYY-MM-DDTHH:MM:SS": the year with at least four digits and a "-" when

@@ -7,16 +7,35 @@
 #include <optional>
 #include <string>
 
+#include "core/Chronocrators.h"
+
 namespace ostrane {
 
-enum DateStyle : std::int32_t { kEuropean = 0, kAmerican = 1, kScientific = 2 };
-enum SignNameStyle : std::int32_t { kShortNames = 0, kLongNames = 1 };
-enum LooseBondType : std::int32_t { kNever = 0, kAlways = 1 };
+// The choices of the radio groups.  Each value is the item index the options
+// and chart files keep; None (-1) is a group with nothing selected.
+enum class TDateStyle : std::int32_t { None = -1, European = 0, American = 1, Scientific = 2 };
+enum class TSignNameStyle : std::int32_t { None = -1, Short = 0, Long = 1 };
+enum class TLooseBond : std::int32_t { None = -1, Never = 0, Always = 1 };
 // Where the places of the periods (and so the angles, the peak periods) are
 // counted from.
-enum AnglesFrom : std::int32_t { kFromFortune = 0, kFromStartSign = 1 };
+enum class TAnglesFrom : std::int32_t { Fortune = 0, StartSign = 1 };
 
+// An item index with nothing selected (the month, the start sign, Fortune's
+// sign).
 inline constexpr std::int32_t kNoSelection = -1;
+
+// The item index a choice stands for in the files, the batch and the
+// controls: the enumerator's value, -1 for None.
+template <class TChoice>
+constexpr std::int32_t ToItemIndex(TChoice choice) {
+  return static_cast<std::int32_t>(choice);
+}
+// The choice of item index `index`, which the caller has kept within the
+// choice's range (-1 for None where the choice has one).
+template <class TChoice>
+constexpr TChoice FromItemIndex(std::int32_t index) {
+  return static_cast<TChoice>(index);
+}
 // The ranges of the input controls.
 inline constexpr int kMaxNameLength = 50;  // typed; a file may hold a longer name
 inline constexpr std::int32_t kMinDay = 1, kMaxDay = 31;
@@ -24,10 +43,13 @@ inline constexpr std::int32_t kMinYear = -4712, kMaxYear = 10000;
 inline constexpr std::int32_t kMinGeneralPeriods = 1, kMaxGeneralPeriods = 200;
 
 // Which offset a clock time takes that the clocks skipped (a gap) or showed
-// twice (an overlap) when daylight-saving time began or ended.
-enum DstChoice : std::int32_t { kDstAsk = 0, kDstEarlier = 1, kDstLater = 2 };
-// The sect of the lots when it is not taken from the Sun's altitude.
-enum SectChoice : std::int32_t { kSectComputed = 0, kSectDay = 1, kSectNight = 2 };
+// twice (an overlap) when daylight-saving time began or ended: the one in
+// force before the clocks changed (Earlier) or after (Later).  Ask leaves the
+// question open; a reading that must go on meanwhile takes Earlier.
+enum class TDstChoice : std::int32_t { Ask = 0, Earlier = 1, Later = 2 };
+// The sect of a chart: Day or Night.  As a choice, Computed takes it from the
+// Sun's altitude; a chart's sect is never Computed.
+enum class TSect : std::int32_t { Computed = 0, Day = 1, Night = 2 };
 
 // Where the birth took place, for the chart and the lots.  The program works
 // as before without one: nothing is computed while the coordinates are
@@ -40,13 +62,14 @@ struct TBirthPlace {
   // A UTC offset in seconds east that overrides the zone (records that give
   // one, places without a zone), -18 h .. 18 h.
   std::optional<std::int32_t> UtcOffsetSeconds;
-  std::int32_t Dst = kDstAsk;
-  std::int32_t Sect = kSectComputed;
+  TDstChoice Dst = TDstChoice::Ask;
+  TSect Sect = TSect::Computed;
 
   bool Known() const { return Latitude.has_value() && Longitude.has_value(); }
 };
 
-// Each selection is an item index, -1 when nothing is selected.
+// Each selection of a list is an item index, -1 when nothing is selected;
+// the radio groups hold their choices (None when nothing is selected).
 struct ReleaseSettings {
   std::string Name = "Time Lords";
   std::int32_t MonthIndex = 0;  // 0 January .. 11 December
@@ -55,14 +78,14 @@ struct ReleaseSettings {
   std::string TimeText = "12:00:00";
   std::string JulianDateText;
   std::int32_t StartSign = 0;  // SignIndex 0 .. 11
-  std::int32_t ReleasingType = 2;
+  TReleasingType ReleasingType = TReleasingType::Valens;
   std::int32_t GeneralPeriods = 6;  // 1 .. 200
-  std::int32_t DateStyle = kAmerican;
-  std::int32_t SignNameStyle = kLongNames;
-  std::int32_t LooseBondType = kAlways;
+  TDateStyle DateStyle = TDateStyle::American;
+  TSignNameStyle SignNameStyle = TSignNameStyle::Long;
+  TLooseBond LooseBondType = TLooseBond::Always;
   // The sign of the Lot of Fortune, SignIndex 0 .. 11, or -1 when unknown.
   std::int32_t FortuneSign = -1;
-  std::int32_t AnglesFrom = kFromFortune;
+  TAnglesFrom AnglesFrom = TAnglesFrom::Fortune;
   TBirthPlace Place;
 };
 

@@ -11,12 +11,12 @@ int PlaceFrom(std::int32_t reference, std::int32_t counter) {
 }
 
 std::int32_t AngleReference(const ReleaseSettings& s) {
-  if (s.AnglesFrom == kFromStartSign) return s.StartSign < 0 ? 0 : s.StartSign;
+  if (s.AnglesFrom == TAnglesFrom::StartSign) return s.StartSign < 0 ? 0 : s.StartSign;
   return s.FortuneSign >= 0 && s.FortuneSign <= 11 ? s.FortuneSign : -1;
 }
 
 std::string AngleReferenceName(const ReleaseSettings& s) {
-  return s.AnglesFrom == kFromStartSign ? "the start sign" : "Fortune";
+  return s.AnglesFrom == TAnglesFrom::StartSign ? "the start sign" : "Fortune";
 }
 
 int AngleRank(int place) {

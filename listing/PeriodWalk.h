@@ -34,7 +34,7 @@ struct TPeriodStep {
 
 // The inputs of the general walk.
 struct TGeneralWalk {
-  std::int32_t ReleasingType = kValens;
+  TReleasingType ReleasingType = TReleasingType::Valens;
   std::int32_t StartSign = 0;       // SignIndex of the first general period
   std::int32_t LooseBondType = 1;   // 1 Always: jump after every 12th general period
   std::int32_t GeneralPeriods = 1;  // how many general periods
@@ -49,7 +49,7 @@ struct TGeneralWalk {
 // that would follow).
 template <class Visit>
 double WalkGeneralPeriods(TChronocrator& chronocrator, const TGeneralWalk& walk, Visit&& visit) {
-  const std::int32_t type = walk.ReleasingType;
+  const TReleasingType type = walk.ReleasingType;
   double generalStart = walk.Start;
   double subStart = walk.Start;
   std::int32_t signCounter = walk.StartSign;
@@ -108,7 +108,7 @@ double WalkGeneralPeriods(TChronocrator& chronocrator, const TGeneralWalk& walk,
 // usually reaches past it, as does the last level 4 period of each level 3
 // period.  `visit` as above.
 template <class Visit>
-void WalkLevel34(TChronocrator& chronocrator, std::int32_t releasingType, std::int32_t sign,
+void WalkLevel34(TChronocrator& chronocrator, TReleasingType releasingType, std::int32_t sign,
                  double start, Visit&& visit) {
   chronocrator.ComputePeriod(2, releasingType, sign);
   const double level2Length = chronocrator.GetPeriodLength();

@@ -17,24 +17,24 @@ double TimeOfDay(const TDate& date) {
 
 }  // namespace
 
-std::string FormatDateStyle(const TDate& date, std::int32_t dateStyle) {
+std::string FormatDateStyle(const TDate& date, TDateStyle dateStyle) {
   const std::string d = std::to_string(date.GetDayNumber());
   const std::string m = std::to_string(date.GetMonth());
   const std::string y = std::to_string(date.GetYear());
   switch (dateStyle) {
-    case kEuropean: return d + "/" + m + "/" + y;
-    case kAmerican: return m + "/" + d + "/" + y;
-    case kScientific: return y + "/" + m + "/" + d;
+    case TDateStyle::European: return d + "/" + m + "/" + y;
+    case TDateStyle::American: return m + "/" + d + "/" + y;
+    case TDateStyle::Scientific: return y + "/" + m + "/" + d;
     default: return {};
   }
 }
 
 std::string FormatSignNames(const TChronocrator& chronocrator, std::int32_t sign,
-                            std::int32_t signNameStyle) {
+                            TSignNameStyle signNameStyle) {
   std::string name;
-  if (signNameStyle == kShortNames)
+  if (signNameStyle == TSignNameStyle::Short)
     chronocrator.ShortSignName(sign, name);
-  else if (signNameStyle == kLongNames)
+  else if (signNameStyle == TSignNameStyle::Long)
     chronocrator.LongSignName(sign, name);
   return name;
 }
@@ -94,16 +94,15 @@ TGeneralWalk GeneralWalkOf(const ReleaseSettings& s, double start) {
   walk.ReleasingType = s.ReleasingType;
   // No start sign selected is taken as Aries.
   walk.StartSign = s.StartSign < 0 ? 0 : s.StartSign;
-  walk.LooseBondType = s.LooseBondType == kAlways ? 1 : 0;
+  walk.LooseBondType = s.LooseBondType == TLooseBond::Always ? 1 : 0;
   walk.GeneralPeriods = std::min(s.GeneralPeriods, kMaxGeneralPeriods);
   walk.Start = start;
   return walk;
 }
 
 double ListingStart(TDate& date, const ReleaseSettings& s, const TimeLocale& locale) {
-  date.DateToJulian(s.Year, s.MonthIndex + 1, static_cast<double>(s.Day));
   const double timeOfDay = StrToTime(s.TimeText, locale);
-  return date.GetJulianDay() + timeOfDay;
+  return date.MomentToJulian(s.Year, s.MonthIndex + 1, s.Day, timeOfDay);
 }
 
 void TReleasingListing::BtnCalculateOstraneClick() {

@@ -34,10 +34,10 @@ struct TLineTables {
 
 // The date last stored in `date` as the listing lines show it, or empty text
 // when no style is selected.
-std::string FormatDateStyle(const TDate& date, std::int32_t dateStyle);
+std::string FormatDateStyle(const TDate& date, TDateStyle dateStyle);
 // The sign's name in the chosen style, or empty text when none is selected.
 std::string FormatSignNames(const TChronocrator& chronocrator, std::int32_t sign,
-                            std::int32_t signNameStyle);
+                            TSignNameStyle signNameStyle);
 
 // A moment of a level 3/4 line as it is shown: the date and the time of day
 // rounded to whole milliseconds.  A moment within half a millisecond before
@@ -51,7 +51,8 @@ TGeneralWalk GeneralWalkOf(const ReleaseSettings& settings, double start);
 
 // The birth moment as the listing reads it: the Julian Day of the date plus
 // the time of day of the time text.  Throws EConvertError on a time text that
-// is not a time of day.  Leaves the date's Julian Day stored in `date`.
+// is not a time of day, leaving `date` alone; else leaves the date's Julian
+// Day stored in `date` (TDate::MomentToJulian).
 double ListingStart(TDate& date, const ReleaseSettings& settings, const TimeLocale& locale);
 
 // The start of a period of level `level` as its line shows it: levels 1 and

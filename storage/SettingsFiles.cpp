@@ -17,10 +17,6 @@ namespace {
 constexpr const char* kFortuneKey = "fortune";
 constexpr const char* kAnglesFromKey = "angles-from";
 
-const char* ChoiceText(std::int32_t value, const char* one, const char* two) {
-  return value == 1 ? one : value == 2 ? two : "";
-}
-
 }  // namespace
 
 bool IsNumberLine(int line) {
@@ -48,11 +44,11 @@ std::vector<std::string> OptionsFileLines(const ReleaseSettings& s) {
           PlainText(s.TimeText),
           PlainText(s.JulianDateText),
           std::to_string(s.StartSign),
-          std::to_string(s.ReleasingType),
+          std::to_string(ToItemIndex(s.ReleasingType)),
           std::to_string(s.GeneralPeriods),
-          std::to_string(s.DateStyle),
-          std::to_string(s.SignNameStyle),
-          std::to_string(s.LooseBondType)};
+          std::to_string(ToItemIndex(s.DateStyle)),
+          std::to_string(ToItemIndex(s.SignNameStyle)),
+          std::to_string(ToItemIndex(s.LooseBondType))};
 }
 
 std::vector<std::string> UserDataLines(const ReleaseSettings& settings) {
@@ -67,50 +63,49 @@ std::vector<std::string> ExtensionLines(const ReleaseSettings& s, TFileKind kind
                   std::to_string(ComboBoxIndex(s.FortuneSign, kSignItems)));
   if (kind == TFileKind::Options)
     lines.push_back(std::string(kAnglesFromKey) + "=" +
-                    (s.AnglesFrom == kFromStartSign ? "start" : "fortune"));
+                    (s.AnglesFrom == TAnglesFrom::StartSign ? "start" : "fortune"));
   // The place lines only once there is a place, so that the files of charts
   // without one stay as short as they were.
   const TBirthPlace& p = s.Place;
   if (p.Name.empty() && !p.Latitude && !p.Longitude && p.TimeZone.empty() && !p.UtcOffsetSeconds &&
-      p.Dst == kDstAsk && p.Sect == kSectComputed)
+      p.Dst == TDstChoice::Ask && p.Sect == TSect::Computed)
     return lines;
-  lines.push_back("place=" + PlainText(p.Name));
-  lines.push_back("latitude=" + (p.Latitude ? DegreesText(*p.Latitude) : std::string()));
-  lines.push_back("longitude=" + (p.Longitude ? DegreesText(*p.Longitude) : std::string()));
-  lines.push_back("time-zone=" + PlainText(p.TimeZone));
-  lines.push_back("utc-offset=" +
-                  (p.UtcOffsetSeconds ? FormatUtcOffset(*p.UtcOffsetSeconds) : std::string()));
-  lines.push_back(std::string("dst-choice=") + ChoiceText(p.Dst, "earlier", "later"));
-  lines.push_back(std::string("sect=") + ChoiceText(p.Sect, "day", "night"));
+  // The first choice is written as the empty value.
+  const auto choice = [](TPlaceField field, std::int32_t index) {
+    const std::vector<std::string>& names = PlaceFieldInfo(field).Choices;
+    return index == 1 || index == 2 ? names[static_cast<std::size_t>(index)] : std::string();
+  };
+  for (const TPlaceFieldInfo& info : PlaceFieldTable()) {
+    std::string value;
+    switch (info.Field) {
+      case TPlaceField::Name: value = PlainText(p.Name); break;
+      case TPlaceField::Latitude: value = p.Latitude ? DegreesText(*p.Latitude) : ""; break;
+      case TPlaceField::Longitude: value = p.Longitude ? DegreesText(*p.Longitude) : ""; break;
+      case TPlaceField::TimeZone: value = PlainText(p.TimeZone); break;
+      case TPlaceField::UtcOffset:
+        value = p.UtcOffsetSeconds ? FormatUtcOffset(*p.UtcOffsetSeconds) : "";
+        break;
+      case TPlaceField::Dst: value = choice(info.Field, ToItemIndex(p.Dst)); break;
+      case TPlaceField::Sect: value = choice(info.Field, ToItemIndex(p.Sect)); break;
+    }
+    lines.push_back(std::string(info.FileKey) + "=" + value);
+  }
   return lines;
 }
 
 namespace {
 
-// One place line; EConvertError on a value that cannot be read.
+// One place line (a key of PlaceFieldTable; other keys are ignored), an
+// empty value taking the field's value away; EConvertError on a value that
+// cannot be read.
 void ReadPlaceLine(TBirthPlace& place, const std::string& key, const std::string& value) {
-  const auto choice = [&](const char* one, const char* two) {
-    if (value.empty()) return 0;
-    if (value == one) return 1;
-    if (value == two) return 2;
-    throw EConvertError("'" + value + "' is neither " + one + " nor " + two);
-  };
-  if (key == "place") {
-    place.Name = value;
-  } else if (key == "latitude") {
-    place.Latitude = value.empty() ? std::nullopt : std::optional<double>(ParseLatitude(value));
-  } else if (key == "longitude") {
-    place.Longitude = value.empty() ? std::nullopt : std::optional<double>(ParseLongitude(value));
-  } else if (key == "time-zone") {
-    if (!value.empty() && !IsKnownZone(value)) throw EConvertError(UnknownZoneMessage(value));
-    place.TimeZone = value;
-  } else if (key == "utc-offset") {
-    place.UtcOffsetSeconds =
-        value.empty() ? std::nullopt : std::optional<std::int32_t>(ParseUtcOffset(value));
-  } else if (key == "dst-choice") {
-    place.Dst = choice("earlier", "later");
-  } else if (key == "sect") {
-    place.Sect = choice("day", "night");
+  for (const TPlaceFieldInfo& info : PlaceFieldTable()) {
+    if (key != info.FileKey) continue;
+    if (value.empty())
+      ClearPlaceField(place, info.Field);
+    else
+      ReadPlaceField(place, info.Field, value);
+    return;
   }
 }
 
@@ -139,7 +134,7 @@ TFileExtension ParseExtensionLines(const std::vector<std::string>& lines, int fi
     } else if (key == kAnglesFromKey && kind == TFileKind::Options) {
       if (value != "fortune" && value != "start")
         throw bad(FormatMessage("'%s' is neither fortune nor start", value));
-      extension.AnglesFrom = value == "start" ? kFromStartSign : kFromFortune;
+      extension.AnglesFrom = value == "start" ? TAnglesFrom::StartSign : TAnglesFrom::Fortune;
     } else {
       try {
         ReadPlaceLine(extension.Place, key, value);
@@ -154,7 +149,8 @@ TFileExtension ParseExtensionLines(const std::vector<std::string>& lines, int fi
 void ApplyExtension(ReleaseSettings& s, const TFileExtension& extension, TFileKind kind) {
   s.FortuneSign = extension.FortuneSign.value_or(kNoSelection);
   s.Place = extension.Place;
-  if (kind == TFileKind::Options) s.AnglesFrom = extension.AnglesFrom.value_or(kFromFortune);
+  if (kind == TFileKind::Options)
+    s.AnglesFrom = extension.AnglesFrom.value_or(TAnglesFrom::Fortune);
 }
 
 namespace {
@@ -194,13 +190,21 @@ void ApplyLine(ReleaseSettings& s, int line, const std::string& text) {
     case kDayLine: s.Day = SpinValue(value, kMinDay, kMaxDay); break;
     case kYearLine: s.Year = SpinValue(value, kMinYear, kMaxYear); break;
     case kStartSignLine: s.StartSign = ComboBoxIndex(value, kSignItems); break;
-    case kReleasingTypeLine: s.ReleasingType = RadioGroupIndex(value, kReleasingTypeItems); break;
+    case kReleasingTypeLine:
+      s.ReleasingType = FromItemIndex<TReleasingType>(RadioGroupIndex(value, kReleasingTypeItems));
+      break;
     case kGeneralPeriodsLine:
       s.GeneralPeriods = SpinValue(value, kMinGeneralPeriods, kMaxGeneralPeriods);
       break;
-    case kDateStyleLine: s.DateStyle = RadioGroupIndex(value, kDateStyleItems); break;
-    case kSignNamesLine: s.SignNameStyle = RadioGroupIndex(value, kSignNameStyleItems); break;
-    case kLooseBondLine: s.LooseBondType = RadioGroupIndex(value, kLooseBondTypeItems); break;
+    case kDateStyleLine:
+      s.DateStyle = FromItemIndex<TDateStyle>(RadioGroupIndex(value, kDateStyleItems));
+      break;
+    case kSignNamesLine:
+      s.SignNameStyle = FromItemIndex<TSignNameStyle>(RadioGroupIndex(value, kSignNameStyleItems));
+      break;
+    case kLooseBondLine:
+      s.LooseBondType = FromItemIndex<TLooseBond>(RadioGroupIndex(value, kLooseBondTypeItems));
+      break;
     default: break;
   }
 }

@@ -81,7 +81,7 @@ enum class TFileKind { Options, Chart };
 // The values of the key=value lines of a file, each when present.
 struct TFileExtension {
   std::optional<std::int32_t> FortuneSign;
-  std::optional<std::int32_t> AnglesFrom;
+  std::optional<TAnglesFrom> AnglesFrom;
   TBirthPlace Place;  // empty when the file holds none
 };
 

@@ -31,12 +31,12 @@ TTimelineModel BuildTimelineModel(const TTimelineSource& source, std::int32_t sp
   const std::int32_t fortune = source.Settings.FortuneSign;
   const bool bothLots = spiritSign >= 0 && spiritSign <= 11 && fortune >= 0 && fortune <= 11;
   if (bothLots) {
+    model.Tracks.push_back(Track(
+        source, spiritSign, "from Spirit (" + SignName(spiritSign, TSignNameStyle::Long) + ")"));
     model.Tracks.push_back(
-        Track(source, spiritSign, "from Spirit (" + SignName(spiritSign, kLongNames) + ")"));
-    model.Tracks.push_back(
-        Track(source, fortune, "from Fortune (" + SignName(fortune, kLongNames) + ")"));
+        Track(source, fortune, "from Fortune (" + SignName(fortune, TSignNameStyle::Long) + ")"));
   } else {
-    model.Tracks.push_back(Track(source, listed, "from " + SignName(listed, kLongNames)));
+    model.Tracks.push_back(Track(source, listed, "from " + SignName(listed, TSignNameStyle::Long)));
   }
   for (auto& track : model.Tracks) {
     if (track.StartSign == listed) {
@@ -65,10 +65,11 @@ std::int32_t ChartSpiritSign(const TTimelineSource& source) {
   return chart.Value->Chart.SpiritSign;
 }
 
-std::string SignName(std::int32_t counter, std::int32_t signNameStyle) {
+std::string SignName(std::int32_t counter, TSignNameStyle signNameStyle) {
   const TChronocrator chronocrator;
-  return FormatSignNames(chronocrator, counter,
-                         signNameStyle == kShortNames ? kShortNames : kLongNames);
+  return FormatSignNames(
+      chronocrator, counter,
+      signNameStyle == TSignNameStyle::Short ? TSignNameStyle::Short : TSignNameStyle::Long);
 }
 
 std::string SignGlyph(std::int32_t counter) {
@@ -78,11 +79,12 @@ std::string SignGlyph(std::int32_t counter) {
   return std::string{'\xE2', '\x99', static_cast<char>(0x88 + row)};
 }
 
-std::string TimelineDateText(double julianDay, std::int32_t dateStyle) {
+std::string TimelineDateText(double julianDay, TDateStyle dateStyle) {
   TDate date;
   date.JulianToDate(julianDay);
-  const bool known = dateStyle == kEuropean || dateStyle == kAmerican || dateStyle == kScientific;
-  return FormatDateStyle(date, known ? dateStyle : kScientific);
+  const bool known = dateStyle == TDateStyle::European || dateStyle == TDateStyle::American ||
+                     dateStyle == TDateStyle::Scientific;
+  return FormatDateStyle(date, known ? dateStyle : TDateStyle::Scientific);
 }
 
 std::string PlaceText(int place, const ReleaseSettings& settings) {

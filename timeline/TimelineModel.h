@@ -58,13 +58,13 @@ std::int32_t ChartSpiritSign(const TTimelineSource& source);
 
 // The sign of a sign counter (reduced modulo 12) in the settings' style of
 // names, the long names when no style is selected.
-std::string SignName(std::int32_t counter, std::int32_t signNameStyle);
+std::string SignName(std::int32_t counter, TSignNameStyle signNameStyle);
 // The astrological glyph of the sign (UTF-8, U+2648 .. U+2653).
 std::string SignGlyph(std::int32_t counter);
 
 // A moment as a date in the chosen date style (FormatDateStyle), the
 // scientific style when none is selected.
-std::string TimelineDateText(double julianDay, std::int32_t dateStyle);
+std::string TimelineDateText(double julianDay, TDateStyle dateStyle);
 
 // The place of a period in words: "10th from Fortune: peak period", "5th
 // from Fortune", or "place from Fortune unknown (no Lot of Fortune)".

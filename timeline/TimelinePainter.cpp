@@ -255,7 +255,8 @@ void DrawLegend(QPainter& p, const TTimelineModel& model, const TTimelineScene& 
   const QRectF legend = layout.Legend();
   Box(p, legend, Qt::white, QPen(QColor(190, 190, 190), 1.0));
   const ReleaseSettings& s = model.Settings;
-  const std::string from = s.AnglesFrom == kFromStartSign ? " from start sign" : " from Fortune";
+  const std::string from =
+      s.AnglesFrom == TAnglesFrom::StartSign ? " from start sign" : " from Fortune";
   const bool known = AngleReference(s) >= 0;
   const int columns = layout.LegendColumns();
   p.setFont(Font(11));

@@ -256,7 +256,7 @@ TEST(Batch, RowsSayWhatTheyResolved) {
     std::ostringstream out, err;
     TBatchOptions options;
     options.Threads = 1;
-    options.Defaults.Settings.Place.Dst = kDstLater;
+    options.Defaults.Settings.Place.Dst = TDstChoice::Later;
     ASSERT_TRUE(RunBatch(in, out, err, options, {}).Error.empty()) << c.name;
     const auto rows = Records(out.str());
     ASSERT_EQ(rows.size(), 2u) << c.name;

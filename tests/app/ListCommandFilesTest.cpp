@@ -55,11 +55,11 @@ ReleaseSettings Saved() {
   s.TimeText = "2:30 pm";
   s.JulianDateText = "ignored by the listing";
   s.StartSign = 4;
-  s.ReleasingType = 0;
+  s.ReleasingType = TReleasingType::Modern;
   s.GeneralPeriods = 14;
-  s.DateStyle = kEuropean;
-  s.SignNameStyle = kShortNames;
-  s.LooseBondType = kAlways;
+  s.DateStyle = TDateStyle::European;
+  s.SignNameStyle = TSignNameStyle::Short;
+  s.LooseBondType = TLooseBond::Always;
   return s;
 }
 
@@ -113,7 +113,7 @@ TEST(ListCommandFiles, OtherOptionsOverrideTheFile) {
   ReleaseSettings expected = Saved();
   expected.GeneralPeriods = 3;
   expected.Name = "Flag";
-  expected.SignNameStyle = kLongNames;
+  expected.SignNameStyle = TSignNameStyle::Long;
   const std::vector<std::vector<std::string>> orders = {
       {"--options", options, "--periods", "3", "--name", "Flag", "--sign-names", "long"},
       {"--periods", "3", "--name=Flag", "--sign-names", "long", "--options", options},

@@ -124,17 +124,19 @@ TEST(CalendarExport, TheWorkedExample) {
 
 TEST(CalendarExport, Summaries) {
   const struct {
-    std::int32_t fortune, anglesFrom;
+    std::int32_t fortune;
+    TAnglesFrom anglesFrom;
     int level, counter, place;
     bool loosing;
     const char* summary;
   } cases[] = {
-      {3, kFromFortune, 2, 6, 10, false, "L2 Libra: peak (10th from Fortune)"},
-      {3, kFromFortune, 1, 9, 5, false, "L1 Capricorn"},
-      {-1, kFromFortune, 1, 9, 0, false, "L1 Capricorn"},
-      {-1, kFromStartSign, 3, 12, 1, false, "L3 Aries: peak (1st from the start sign)"},
-      {3, kFromFortune, 2, 15, 2, true, "L2 Cancer, loosing of the bond"},
-      {3, kFromFortune, 2, 18, 4, true, "L2 Libra: peak (4th from Fortune), loosing of the bond"},
+      {3, TAnglesFrom::Fortune, 2, 6, 10, false, "L2 Libra: peak (10th from Fortune)"},
+      {3, TAnglesFrom::Fortune, 1, 9, 5, false, "L1 Capricorn"},
+      {-1, TAnglesFrom::Fortune, 1, 9, 0, false, "L1 Capricorn"},
+      {-1, TAnglesFrom::StartSign, 3, 12, 1, false, "L3 Aries: peak (1st from the start sign)"},
+      {3, TAnglesFrom::Fortune, 2, 15, 2, true, "L2 Cancer, loosing of the bond"},
+      {3, TAnglesFrom::Fortune, 2, 18, 4, true,
+       "L2 Libra: peak (4th from Fortune), loosing of the bond"},
   };
   for (const auto& c : cases) {
     ReleaseSettings s;
@@ -166,7 +168,8 @@ TEST(CalendarExport, UidsStayForTheSameChart) {
       {"more periods", [](TCalendarRequest& r) { r.Settings.GeneralPeriods = 3; }, true},
       {"another name", [](TCalendarRequest& r) { r.Settings.Name = "Other"; }, false},
       {"another birth moment", [](TCalendarRequest& r) { r.Start += 1.0 / 24; }, false},
-      {"another loose bond", [](TCalendarRequest& r) { r.Settings.LooseBondType = kNever; }, false},
+      {"another loose bond",
+       [](TCalendarRequest& r) { r.Settings.LooseBondType = TLooseBond::Never; }, false},
   };
   for (const auto& c : cases) {
     TCalendarRequest other = first;
@@ -199,7 +202,7 @@ TEST(CalendarExport, EdgesOfTheCalendar) {
   // Modern, Libra: the last level 3 period of the first general period
   // begins 0.09 s before that ends, an event without DTEND.
   TCalendarRequest r = WorkedExample();
-  r.Settings.ReleasingType = kModern;
+  r.Settings.ReleasingType = TReleasingType::Modern;
   r.Settings.StartSign = 6;
   r.Levels = CalendarLevel(3);
   const ReadCalendar read = ParseCalendar(CalendarText(r).Text);

@@ -6,6 +6,7 @@
 
 #include "chart/PlaceFields.h"
 #include "core/Coordinates.h"
+#include "core/Errors.h"
 
 namespace ostrane {
 namespace {
@@ -56,7 +57,7 @@ TEST(PlaceFields, ReadPlaceTextsReadsTheFieldsOrSaysWhatIsWrong) {
 TEST(PlaceFields, PlaceTextsReadBackToTheSamePlace) {
   const TBirthPlace places[] = {
       {"Amsterdam, North Holland, NL", 52.37403, 4.88969, "Europe/Amsterdam", {}},
-      {"", -33.8678500001, 151.2073200001, "", 36000, kDstLater, kSectNight},
+      {"", -33.8678500001, 151.2073200001, "", 36000, TDstChoice::Later, TSect::Night},
       {"", 0.1 + 0.2, -180, "UTC", -(3 * 3600 + 30 * 60 + 5)},  // 0.1 + 0.2: 17 digits
       {},                                                       // no place
   };
@@ -74,6 +75,67 @@ TEST(PlaceFields, PlaceTextsReadBackToTheSamePlace) {
   }
   EXPECT_EQ(PlaceTexts(places[0]).Latitude, "52.37403");
   EXPECT_EQ(PlaceTexts(places[2]).UtcOffset, "-03:30:05");
+}
+
+// The one reader of a field's text that the files, the command line, the
+// batch and the dialog share: a value, or the message and the place as it was.
+TEST(PlaceFields, ReadPlaceFieldSetsTheFieldOrLeavesThePlace) {
+  const struct {
+    const char* name;
+    TPlaceField field;
+    const char* text;
+    const char* error;  // the whole message, the start of it for a parser's, or nullptr
+  } cases[] = {
+      {"a latitude", TPlaceField::Latitude, "52n22", nullptr},
+      {"a latitude past the pole", TPlaceField::Latitude, "91", "'91'"},
+      {"a longitude", TPlaceField::Longitude, "-4.5", nullptr},
+      {"a known zone", TPlaceField::TimeZone, "Europe/Amsterdam", nullptr},
+      {"an unknown zone", TPlaceField::TimeZone, "Mars/Olympus",
+       "'Mars/Olympus' is not a time zone of the time-zone database"},
+      {"no zone", TPlaceField::TimeZone, "", "'' is not a time zone of the time-zone database"},
+      {"an offset", TPlaceField::UtcOffset, "+05:30", nullptr},
+      {"an offset too far east", TPlaceField::UtcOffset, "+19:00", "'+19:00'"},
+      {"the later offset", TPlaceField::Dst, "later", nullptr},
+      {"ask, written as nothing", TPlaceField::Dst, "", nullptr},
+      {"ask by its name", TPlaceField::Dst, "ask", "'ask' is neither earlier nor later"},
+      {"night", TPlaceField::Sect, "night", nullptr},
+      {"a sect in capitals", TPlaceField::Sect, "Day", "'Day' is neither day nor night"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TBirthPlace place{"Before", 1.0, 2.0, "UTC", 60, TDstChoice::Earlier, TSect::Day};
+    const TBirthPlace before = place;
+    std::string message;
+    try {
+      ReadPlaceField(place, c.field, c.text);
+    } catch (const EConvertError& e) {
+      message = e.what();
+    }
+    if (!c.error) {
+      EXPECT_EQ(message, "");
+      continue;
+    }
+    if (c.error[0] == '\'' && std::string(c.error).find(' ') == std::string::npos)
+      EXPECT_EQ(message.rfind(c.error, 0), 0u) << message;
+    else
+      EXPECT_EQ(message, c.error);
+    EXPECT_EQ(place.Latitude, before.Latitude);
+    EXPECT_EQ(place.TimeZone, before.TimeZone);
+    EXPECT_EQ(place.UtcOffsetSeconds, before.UtcOffsetSeconds);
+    EXPECT_EQ(place.Dst, before.Dst);
+    EXPECT_EQ(place.Sect, before.Sect);
+  }
+  TBirthPlace place;
+  ReadPlaceField(place, TPlaceField::Dst, "later");
+  ReadPlaceField(place, TPlaceField::Sect, "night");
+  ReadPlaceField(place, TPlaceField::UtcOffset, "+05:30");
+  EXPECT_EQ(place.Dst, TDstChoice::Later);
+  EXPECT_EQ(place.Sect, TSect::Night);
+  EXPECT_EQ(place.UtcOffsetSeconds, 19800);
+  ClearPlaceField(place, TPlaceField::Dst);
+  ClearPlaceField(place, TPlaceField::UtcOffset);
+  EXPECT_EQ(place.Dst, TDstChoice::Ask);
+  EXPECT_FALSE(place.UtcOffsetSeconds.has_value());
 }
 
 TEST(PlaceFields, DegreesTextIsTheShortestWithoutAnExponent) {

@@ -7,8 +7,15 @@
 #include "core/Chronocrators.h"
 
 using ostrane::TChronocrator;
+using ostrane::TReleasingType;
 
 namespace {
+
+// The releasing type of item index `type` (0 Modern, 1 Egyptian, 2 Valens;
+// others as the files could hold them).
+TReleasingType Type(int type) {
+  return static_cast<TReleasingType>(type);
+}
 
 __extension__ typedef unsigned __int128 uint128;
 
@@ -55,7 +62,8 @@ TEST(Chronocrator, AllLevel3And4LengthsAreCorrectlyRounded) {
   for (int level : {3, 4}) {
     for (int type : {0, 1, 2}) {
       for (int sign = 0; sign < 12; ++sign) {
-        const double got = level == 3 ? c.Level3Length(type, sign) : c.Level4Length(type, sign);
+        const double got =
+            level == 3 ? c.Level3Length(Type(type), sign) : c.Level4Length(Type(type), sign);
         EXPECT_EQ(got, ExactLength(level, type, sign))
             << "level " << level << ", type " << type << ", sign " << sign;
       }
@@ -65,19 +73,20 @@ TEST(Chronocrator, AllLevel3And4LengthsAreCorrectlyRounded) {
 
 TEST(Chronocrator, KnownLevel3And4Lengths) {
   TChronocrator c;
-  EXPECT_EQ(c.Level3Length(1, 9), 75.0);
-  EXPECT_EQ(c.Level3Length(2, 9), 67.5);
-  EXPECT_DOUBLE_EQ(c.Level3Length(0, 9), 76.0937475);
-  EXPECT_DOUBLE_EQ(c.Level3Length(0, 0), 38.04687375);
-  EXPECT_EQ(c.Level4Length(1, 1), NearestDouble(5, 3));
-  EXPECT_EQ(c.Level4Length(2, 9), 5.625);
-  EXPECT_EQ(c.Level4Length(1, 9), 6.25);
-  EXPECT_DOUBLE_EQ(c.Level4Length(0, 0), 3.1705728125);
-  EXPECT_EQ(c.Level3Length(1, -1), 0.0);
-  EXPECT_EQ(c.Level4Length(0, -1), 0.0);
-  EXPECT_EQ(c.Level3Length(3, 9), 67.5) << "type 3 is Valens";
-  EXPECT_EQ(c.Level4Length(3, 9), 5.625) << "type 3 is Valens";
-  EXPECT_EQ(c.Level3Length(1, 21), c.Level3Length(1, 9)) << "counters reduce modulo 12";
+  EXPECT_EQ(c.Level3Length(Type(1), 9), 75.0);
+  EXPECT_EQ(c.Level3Length(Type(2), 9), 67.5);
+  EXPECT_DOUBLE_EQ(c.Level3Length(Type(0), 9), 76.0937475);
+  EXPECT_DOUBLE_EQ(c.Level3Length(Type(0), 0), 38.04687375);
+  EXPECT_EQ(c.Level4Length(Type(1), 1), NearestDouble(5, 3));
+  EXPECT_EQ(c.Level4Length(Type(2), 9), 5.625);
+  EXPECT_EQ(c.Level4Length(Type(1), 9), 6.25);
+  EXPECT_DOUBLE_EQ(c.Level4Length(Type(0), 0), 3.1705728125);
+  EXPECT_EQ(c.Level3Length(Type(1), -1), 0.0);
+  EXPECT_EQ(c.Level4Length(Type(0), -1), 0.0);
+  EXPECT_EQ(c.Level3Length(Type(3), 9), 67.5) << "type 3 is Valens";
+  EXPECT_EQ(c.Level4Length(Type(3), 9), 5.625) << "type 3 is Valens";
+  EXPECT_EQ(c.Level3Length(TReleasingType::None, 9), 67.5) << "no type selected is Valens";
+  EXPECT_EQ(c.Level3Length(Type(1), 21), c.Level3Length(Type(1), 9)) << "counters reduce modulo 12";
 }
 
 TEST(Chronocrator, GeneralAndSubPeriodLengths) {
@@ -92,7 +101,7 @@ TEST(Chronocrator, GeneralAndSubPeriodLengths) {
   };
   for (const auto& c : cases) {
     TChronocrator chrono;
-    chrono.ComputePeriod(c.level, c.type, c.sign);
+    chrono.ComputePeriod(c.level, Type(c.type), c.sign);
     EXPECT_EQ(chrono.GetPeriodLength(), c.days)
         << "level " << c.level << ", type " << c.type << ", sign " << c.sign;
   }
@@ -100,12 +109,12 @@ TEST(Chronocrator, GeneralAndSubPeriodLengths) {
 
 TEST(Chronocrator, NegativeSignKeepsThePreviousLength) {
   TChronocrator c;
-  c.ComputePeriod(1, 1, -1);
+  c.ComputePeriod(1, Type(1), -1);
   EXPECT_EQ(c.GetPeriodLength(), 0.0);
-  c.ComputePeriod(1, 1, 0);
-  c.ComputePeriod(1, 1, -1);
+  c.ComputePeriod(1, Type(1), 0);
+  c.ComputePeriod(1, Type(1), -1);
   EXPECT_EQ(c.GetPeriodLength(), 5400.0);
-  c.ComputePeriod(2, 0, -13);
+  c.ComputePeriod(2, Type(0), -13);
   EXPECT_EQ(c.GetPeriodLength(), 5400.0);
 }
 
@@ -118,7 +127,7 @@ TEST(Chronocrator, OneRoundOfGeneralPeriods) {
     TChronocrator c;
     double sum = 0;
     for (int sign = 0; sign < 12; ++sign) {
-      c.ComputePeriod(1, r.type, sign);
+      c.ComputePeriod(1, Type(r.type), sign);
       sum += c.GetPeriodLength();
     }
     EXPECT_EQ(sum, r.days) << "type " << r.type;

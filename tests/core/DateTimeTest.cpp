@@ -75,6 +75,29 @@ TEST(DateToJulian, FractionOfTheDayIsCarriedExactly) {
   EXPECT_NEAR(date.GetJulianDay(), 2436116.31, 1e-9);
 }
 
+// A civil moment is the date's Julian Day at 0 h plus the time of day, added
+// after the calendar step; the date's 0 h is left in the date.
+TEST(MomentToJulian, TheTimeOfDayIsAddedToTheDatesMidnight) {
+  const struct {
+    const char* name;
+    std::int32_t year, month, day;
+    double fraction, julianDay, midnight;
+  } cases[] = {
+      {"J2000, noon", 2000, 1, 1, 0.5, 2451545.0, 2451544.5},
+      {"first Gregorian day, 0 h", 1582, 10, 15, 0.0, 2299160.5, 2299160.5},
+      {"last Julian day, 18 h", 1582, 10, 4, 0.75, 2299160.25, 2299159.5},
+      {"start of the count, noon", -4712, 1, 1, 0.5, 0.0, -0.5},
+      {"Sputnik, 19:26:24", 1957, 10, 4, 0.81, 2436116.31, 2436115.5},
+  };
+  for (const auto& c : cases) {
+    TDate date;
+    const double jd = date.MomentToJulian(c.year, c.month, c.day, c.fraction);
+    EXPECT_NEAR(jd, c.julianDay, 1e-9) << c.name;
+    EXPECT_EQ(jd, c.midnight + c.fraction) << c.name << ": the fraction added after the date";
+    EXPECT_EQ(date.GetJulianDay(), c.midnight) << c.name;
+  }
+}
+
 TEST(DateToJulian, CalendarReform) {
   struct Case {
     const char* name;

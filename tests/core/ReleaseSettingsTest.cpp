@@ -19,10 +19,10 @@ TEST(SameListingInputs, WhatTheLinesShowCountsAndTheRestDoesNot) {
   } cases[] = {
       {"nothing", [](ReleaseSettings&) {}, true},
       {"Fortune", [](ReleaseSettings& s) { s.FortuneSign = 3; }, true},
-      {"angles from", [](ReleaseSettings& s) { s.AnglesFrom = kFromStartSign; }, true},
+      {"angles from", [](ReleaseSettings& s) { s.AnglesFrom = TAnglesFrom::StartSign; }, true},
       {"no month", [](ReleaseSettings& s) { s.MonthIndex = kNoSelection; }, false},
-      {"date style", [](ReleaseSettings& s) { s.DateStyle = kScientific; }, false},
-      {"sign names", [](ReleaseSettings& s) { s.SignNameStyle = kShortNames; }, false},
+      {"date style", [](ReleaseSettings& s) { s.DateStyle = TDateStyle::Scientific; }, false},
+      {"sign names", [](ReleaseSettings& s) { s.SignNameStyle = TSignNameStyle::Short; }, false},
   };
   for (const auto& c : cases) {
     const ReleaseSettings listed;

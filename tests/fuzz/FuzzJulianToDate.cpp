@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   TDate date;
   date.JulianToDate(jd);
-  for (std::int32_t style = -1; style <= 3; ++style) (void)FormatDateStyle(date, style);
+  for (std::int32_t style = -1; style <= 3; ++style)
+    (void)FormatDateStyle(date, FromItemIndex<TDateStyle>(style));
   if (jd >= -0.5 && jd < lastJulianDay + 1.0) {
     const double midnight = std::floor(jd + 0.5) - 0.5;
     if (date.GetMonth() < 1 || date.GetMonth() > 12) std::abort();
@@ -41,6 +42,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::int64_t ms = StoreShownMoment(shown, jd);
   if (ms < 0 || ms >= kMillisecondsPerDay) std::abort();
   (void)FormatTime12(ms);
-  (void)FormatDateStyle(shown, kAmerican);
+  (void)FormatDateStyle(shown, TDateStyle::American);
   return 0;
 }

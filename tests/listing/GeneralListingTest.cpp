@@ -60,8 +60,8 @@ TEST(GeneralListing, CommandEnablingAfterAListing) {
 TEST(GeneralListing, SubPeriodEndingExactlyAtTheGeneralEndIsListed) {
   ListingFixture f;
   f.window.Settings.StartSign = 10;  // Aquarius
-  f.window.Settings.ReleasingType = kEgyptian;
-  f.window.Settings.SignNameStyle = kShortNames;
+  f.window.Settings.ReleasingType = TReleasingType::Egyptian;
+  f.window.Settings.SignNameStyle = TSignNameStyle::Short;
   f.listing.BtnCalculateOstraneClick();
   const auto& m = f.window.MainLines;
   const std::vector<std::string> signs = {"Pi", "Ar", "Ta", "Ge", "Cn", "Le", "Vi",
@@ -79,8 +79,9 @@ TEST(GeneralListing, SubPeriodEndingExactlyAtTheGeneralEndIsListed) {
 }
 
 TEST(GeneralListing, LooseBondInTheGeneralPeriods) {
-  for (const auto& [bond, line] : {std::pair{kAlways, "Libra major and sub begin 12/22/2207"},
-                                   std::pair{kNever, "Aries major and sub begin 12/22/2207"}}) {
+  for (const auto& [bond, line] :
+       {std::pair{TLooseBond::Always, "Libra major and sub begin 12/22/2207"},
+        std::pair{TLooseBond::Never, "Aries major and sub begin 12/22/2207"}}) {
     ListingFixture f;
     f.window.Settings.GeneralPeriods = 13;
     f.window.Settings.LooseBondType = bond;
@@ -88,8 +89,8 @@ TEST(GeneralListing, LooseBondInTheGeneralPeriods) {
     std::vector<std::string> generals;
     std::copy_if(f.window.MainLines.begin() + kHeaderLines, f.window.MainLines.end(),
                  std::back_inserter(generals), [](const auto& l) { return l[0] != ' '; });
-    ASSERT_EQ(generals.size(), 13u) << "loose bond " << bond;
-    EXPECT_EQ(generals[12], line) << "loose bond " << bond;
+    ASSERT_EQ(generals.size(), 13u) << "loose bond " << ToItemIndex(bond);
+    EXPECT_EQ(generals[12], line) << "loose bond " << ToItemIndex(bond);
   }
 }
 
@@ -110,22 +111,23 @@ TEST(GeneralListing, LooseBondCountersSkipSixSigns) {
 }
 
 TEST(GeneralListing, OneTaurusPeriodCutsTheLateSubPeriod) {
-  for (int type : {kEgyptian, kValens}) {
+  for (const TReleasingType type : {TReleasingType::Egyptian, TReleasingType::Valens}) {
     ListingFixture f;
     f.window.Settings.GeneralPeriods = 1;
     f.window.Settings.StartSign = 1;
     f.window.Settings.ReleasingType = type;
     f.listing.BtnCalculateOstraneClick();
-    ASSERT_EQ(f.DataLines(), 6) << "type " << type;
+    ASSERT_EQ(f.DataLines(), 6) << "type " << ToItemIndex(type);
     const char* signs[] = {"Gemini", "Cancer", "Leo", "Virgo", "Libra"};
     for (int i = 0; i < 5; ++i)
       EXPECT_EQ(f.window.MainLines[static_cast<std::size_t>(4 + i)].rfind(Sub(signs[i]), 0), 0u)
-          << "type " << type << ", line " << i;
+          << "type " << ToItemIndex(type) << ", line " << i;
   }
 }
 
 TEST(GeneralListing, TimeOfDayMovesDatesOnlyUnderModern) {
-  for (int type : {kModern, kEgyptian, kValens}) {
+  for (const TReleasingType type :
+       {TReleasingType::Modern, TReleasingType::Egyptian, TReleasingType::Valens}) {
     ListingFixture early, late;
     for (auto* f : {&early, &late}) {
       f->window.Settings.ReleasingType = type;
@@ -135,24 +137,29 @@ TEST(GeneralListing, TimeOfDayMovesDatesOnlyUnderModern) {
     late.window.Settings.TimeText = "23:59";
     early.listing.BtnCalculateOstraneClick();
     late.listing.BtnCalculateOstraneClick();
-    ASSERT_EQ(early.window.MainLines.size(), late.window.MainLines.size()) << "type " << type;
+    ASSERT_EQ(early.window.MainLines.size(), late.window.MainLines.size())
+        << "type " << ToItemIndex(type);
     const bool same = early.window.MainLines == late.window.MainLines;
-    EXPECT_EQ(same, type != kModern) << "type " << type;
+    EXPECT_EQ(same, type != TReleasingType::Modern) << "type " << ToItemIndex(type);
   }
 }
 
 TEST(GeneralListing, DateAndSignStyles) {
   const struct {
-    std::int32_t dateStyle, signStyle;
+    TDateStyle dateStyle;
+    TSignNameStyle signStyle;
     const char* general;
     const char* sub;
   } cases[] = {
-      {kEuropean, kLongNames, "Aries major and sub begin 1/1/2000", "Taurus sub begins 26/3/2001"},
-      {kAmerican, kShortNames, "Ar major and sub begin 1/1/2000", "Ta sub begins 3/26/2001"},
-      {kScientific, kLongNames, "Aries major and sub begin 2000/1/1",
+      {TDateStyle::European, TSignNameStyle::Long, "Aries major and sub begin 1/1/2000",
+       "Taurus sub begins 26/3/2001"},
+      {TDateStyle::American, TSignNameStyle::Short, "Ar major and sub begin 1/1/2000",
+       "Ta sub begins 3/26/2001"},
+      {TDateStyle::Scientific, TSignNameStyle::Long, "Aries major and sub begin 2000/1/1",
        "Taurus sub begins 2001/3/26"},
-      {kNoSelection, kLongNames, "Aries major and sub begin ", "Taurus sub begins "},
-      {kAmerican, kNoSelection, " major and sub begin 1/1/2000", " sub begins 3/26/2001"},
+      {TDateStyle::None, TSignNameStyle::Long, "Aries major and sub begin ", "Taurus sub begins "},
+      {TDateStyle::American, TSignNameStyle::None, " major and sub begin 1/1/2000",
+       " sub begins 3/26/2001"},
   };
   ListingFixture reference;
   reference.listing.BtnCalculateOstraneClick();
@@ -171,9 +178,9 @@ TEST(GeneralListing, DateAndSignStyles) {
 TEST(GeneralListing, FormatDateStyleOfNegativeAndZeroYears) {
   TDate date;
   date.SetDate(-44, 3, 15.75);
-  EXPECT_EQ(FormatDateStyle(date, kEuropean), "15/3/-44");
+  EXPECT_EQ(FormatDateStyle(date, TDateStyle::European), "15/3/-44");
   date.SetDate(0, 12, 31.999);
-  EXPECT_EQ(FormatDateStyle(date, kScientific), "0/12/31") << "the day is truncated";
+  EXPECT_EQ(FormatDateStyle(date, TDateStyle::Scientific), "0/12/31") << "the day is truncated";
 }
 
 TEST(GeneralListing, InvalidTimeStopsAfterTheHeader) {
@@ -213,9 +220,10 @@ TEST(GeneralListing, NumberOfGeneralPeriods) {
 
 TEST(GeneralListing, TwoHundredPeriodsStayInsideTheTables) {
   int longest = 0;
-  for (int type : {kModern, kEgyptian, kValens}) {
+  for (const TReleasingType type :
+       {TReleasingType::Modern, TReleasingType::Egyptian, TReleasingType::Valens}) {
     for (int sign = 0; sign < 12; ++sign) {
-      for (int bond : {kNever, kAlways}) {
+      for (const TLooseBond bond : {TLooseBond::Never, TLooseBond::Always}) {
         ListingFixture f;
         f.window.Settings.GeneralPeriods = 200;
         f.window.Settings.ReleasingType = type;
@@ -224,8 +232,9 @@ TEST(GeneralListing, TwoHundredPeriodsStayInsideTheTables) {
         f.listing.BtnCalculateOstraneClick();
         EXPECT_EQ(f.tables.Count, f.DataLines());
         longest = std::max(longest, f.DataLines());
-        if (type == kValens && sign == 9) {
-          EXPECT_EQ(f.DataLines(), 2511) << "Valens from Capricorn, loose bond " << bond;
+        if (type == TReleasingType::Valens && sign == 9) {
+          EXPECT_EQ(f.DataLines(), 2511)
+              << "Valens from Capricorn, loose bond " << ToItemIndex(bond);
         }
       }
     }

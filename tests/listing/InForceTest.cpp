@@ -113,11 +113,11 @@ TEST(PeriodsInForce, EndsAreCutAtTheParentsEnd) {
 TEST(PeriodsInForce, LoosingOfTheBondAtEveryLevel) {
   ReleaseSettings egyptianAquarius = WorkedExample();
   egyptianAquarius.StartSign = 10;
-  egyptianAquarius.ReleasingType = kEgyptian;
+  egyptianAquarius.ReleasingType = TReleasingType::Egyptian;
   ReleaseSettings thirteen = WorkedExample();
   thirteen.GeneralPeriods = 13;
   ReleaseSettings thirteenNever = thirteen;
-  thirteenNever.LooseBondType = kNever;
+  thirteenNever.LooseBondType = TLooseBond::Never;
   ReleaseSettings valensAquarius = WorkedExample();
   valensAquarius.StartSign = 10;
 
@@ -177,7 +177,8 @@ TEST(PeriodsInForce, EveryListedLineIsInForceFromItsStart) {
   // Over whole listings of each type: at the start of every data line of
   // positive length, that line is the sub period in force (and its general
   // period the level 1 period), entries matching the tables.
-  for (int type : {kModern, kEgyptian, kValens}) {
+  for (const TReleasingType type :
+       {TReleasingType::Modern, TReleasingType::Egyptian, TReleasingType::Valens}) {
     for (int sign : {0, 9, 10}) {
       ListingFixture f;
       f.window.Settings.ReleasingType = type;
@@ -195,10 +196,13 @@ TEST(PeriodsInForce, EveryListedLineIsInForceFromItsStart) {
         if (!(lines[e].JulianDay < next)) continue;  // a sub period of no length
         const TInForce r =
             PeriodsInForce(f.chronocrator, f.window.Settings, kBirth, lines[e].JulianDay);
-        ASSERT_EQ(r.Status, TInForceStatus::InForce) << "type " << type << ", line " << e;
-        EXPECT_EQ(r.Periods[1].Entry, static_cast<int>(e)) << "type " << type << ", line " << e;
-        EXPECT_EQ(r.Periods[1].Counter, lines[e].Counter) << "type " << type << ", line " << e;
-        EXPECT_EQ(r.Periods[0].Entry, general) << "type " << type << ", line " << e;
+        ASSERT_EQ(r.Status, TInForceStatus::InForce)
+            << "type " << ToItemIndex(type) << ", line " << e;
+        EXPECT_EQ(r.Periods[1].Entry, static_cast<int>(e))
+            << "type " << ToItemIndex(type) << ", line " << e;
+        EXPECT_EQ(r.Periods[1].Counter, lines[e].Counter)
+            << "type " << ToItemIndex(type) << ", line " << e;
+        EXPECT_EQ(r.Periods[0].Entry, general) << "type " << ToItemIndex(type) << ", line " << e;
       }
     }
   }
@@ -221,7 +225,7 @@ TEST(Marks, PlacesFromFortuneAndTheStartSign) {
   s.FortuneSign = 3;  // Cancer: Aries is the 10th from it
   EXPECT_EQ(At(s, kBirth).Periods[0].Place, 10);
   EXPECT_EQ(At(s, 2456945.0).Periods[0].Place, 11) << "Taurus";
-  s.AnglesFrom = kFromStartSign;
+  s.AnglesFrom = TAnglesFrom::StartSign;
   EXPECT_EQ(At(s, kBirth).Periods[0].Place, 1) << "counted from the start sign";
 
   struct Case {
@@ -244,8 +248,9 @@ TEST(Marks, PlacesFromFortuneAndTheStartSign) {
 // the same walks: at the start of every span and one ulp before its end, the
 // period in force at its level is that span.
 TEST(PeriodSpans, EverySpanIsThePeriodInForceFromItsStartToItsEnd) {
-  for (int type : {kModern, kEgyptian, kValens}) {
-    SCOPED_TRACE("type " + std::to_string(type));
+  for (const TReleasingType type :
+       {TReleasingType::Modern, TReleasingType::Egyptian, TReleasingType::Valens}) {
+    SCOPED_TRACE("type " + std::to_string(ToItemIndex(type)));
     ReleaseSettings s = WorkedExample();
     s.ReleasingType = type;
     s.StartSign = 10;

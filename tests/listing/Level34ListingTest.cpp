@@ -101,7 +101,7 @@ TEST(Level34Listing, ValensFromAquariusRunsPastTheLevel2End) {
 TEST(Level34Listing, ModernFromAquariusAddsALevel3LineSecondsBeforeTheEnd) {
   ListingFixture f;
   f.window.Settings.StartSign = 10;
-  f.window.Settings.ReleasingType = kModern;
+  f.window.Settings.ReleasingType = TReleasingType::Modern;
   f.ListLevel34(3);
   const auto level3 = Level3Lines(f.window.Level3Lines);
   ASSERT_EQ(level3.size(), 21u);
@@ -113,14 +113,14 @@ TEST(Level34Listing, Level4SumsOfAnAquariusPeriodTieExactly) {
   {
     ListingFixture f;
     f.window.Settings.StartSign = 10;
-    f.window.Settings.ReleasingType = kEgyptian;
+    f.window.Settings.ReleasingType = TReleasingType::Egyptian;
     f.ListLevel34(3);
     EXPECT_EQ(Level4LinesOf(f.window.Level3Lines, "Aquarius L3").size(), 20u) << "Egyptian";
   }
   {
     ListingFixture f;
     f.window.Settings.StartSign = 10;
-    f.window.Settings.ReleasingType = kModern;
+    f.window.Settings.ReleasingType = TReleasingType::Modern;
     f.ListLevel34(3);
     const auto level4 = Level4LinesOf(f.window.Level3Lines, "Aquarius L3");
     ASSERT_EQ(level4.size(), 21u) << "Modern: the running sum stays below the level 3 length";
@@ -159,9 +159,9 @@ TEST(Level34Listing, HeaderLinesAndNoSelectionOnlyEmptyTheList) {
 TEST(Level34Listing, SettingsAreReadAnewAtTheDoubleClick) {
   ListingFixture f;
   f.listing.BtnCalculateOstraneClick();
-  f.window.Settings.ReleasingType = kModern;
-  f.window.Settings.DateStyle = kScientific;
-  f.window.Settings.SignNameStyle = kShortNames;
+  f.window.Settings.ReleasingType = TReleasingType::Modern;
+  f.window.Settings.DateStyle = TDateStyle::Scientific;
+  f.window.Settings.SignNameStyle = TSignNameStyle::Short;
   f.window.Settings.Name = "Changed";
   f.window.Selected = 3;
   f.listing.ListBoxOstraneDblClick();

@@ -19,11 +19,11 @@ inline ReleaseSettings WorkedExample() {
   s.Year = 2000;
   s.TimeText = "12:00";
   s.StartSign = 0;
-  s.ReleasingType = kValens;
+  s.ReleasingType = TReleasingType::Valens;
   s.GeneralPeriods = 2;
-  s.DateStyle = kAmerican;
-  s.SignNameStyle = kLongNames;
-  s.LooseBondType = kAlways;
+  s.DateStyle = TDateStyle::American;
+  s.SignNameStyle = TSignNameStyle::Long;
+  s.LooseBondType = TLooseBond::Always;
   return s;
 }
 

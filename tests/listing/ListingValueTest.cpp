@@ -30,18 +30,18 @@ std::vector<TSettingsCase> SettingsCases() {
   longest.StartSign = 9;
   longest.GeneralPeriods = 200;
   ReleaseSettings modern = worked;
-  modern.ReleasingType = kModern;
+  modern.ReleasingType = TReleasingType::Modern;
   modern.StartSign = 4;
   modern.GeneralPeriods = 14;
   modern.TimeText = "2:30 pm";
-  modern.DateStyle = kEuropean;
-  modern.SignNameStyle = kShortNames;
-  modern.AnglesFrom = kFromStartSign;
+  modern.DateStyle = TDateStyle::European;
+  modern.SignNameStyle = TSignNameStyle::Short;
+  modern.AnglesFrom = TAnglesFrom::StartSign;
   ReleaseSettings egyptian = worked;
-  egyptian.ReleasingType = kEgyptian;
+  egyptian.ReleasingType = TReleasingType::Egyptian;
   egyptian.StartSign = kNoSelection;
   egyptian.GeneralPeriods = 30;
-  egyptian.LooseBondType = kNever;
+  egyptian.LooseBondType = TLooseBond::Never;
   egyptian.FortuneSign = 7;
   return {{"WorkedExample", worked, 4},
           {"Valens200FromCapricorn", longest, 2},

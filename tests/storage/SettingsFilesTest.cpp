@@ -24,11 +24,11 @@ ReleaseSettings Custom() {
   s.TimeText = "2:30 pm";
   s.JulianDateText = "1611859.5";
   s.StartSign = 9;
-  s.ReleasingType = 0;
+  s.ReleasingType = TReleasingType::Modern;
   s.GeneralPeriods = 17;
-  s.DateStyle = kScientific;
-  s.SignNameStyle = kShortNames;
-  s.LooseBondType = kNever;
+  s.DateStyle = TDateStyle::Scientific;
+  s.SignNameStyle = TSignNameStyle::Short;
+  s.LooseBondType = TLooseBond::Never;
   return s;
 }
 
@@ -67,7 +67,7 @@ TEST(SettingsFiles, WrittenByteExact) {
 
   ReleaseSettings none;
   none.MonthIndex = kNoSelection;
-  none.DateStyle = kNoSelection;
+  none.DateStyle = TDateStyle::None;
   EXPECT_EQ(OptionsFileLines(none)[kMonthLine - 1], "-1");
   EXPECT_EQ(OptionsFileLines(none)[kDateStyleLine - 1], "-1");
 }
@@ -175,11 +175,11 @@ TEST(ApplyLine, NumbersAreLimitedToTheControls) {
   const Field day = [](const auto& s) { return s.Day; };
   const Field year = [](const auto& s) { return s.Year; };
   const Field sign = [](const auto& s) { return s.StartSign; };
-  const Field type = [](const auto& s) { return s.ReleasingType; };
+  const Field type = [](const auto& s) { return ToItemIndex(s.ReleasingType); };
   const Field periods = [](const auto& s) { return s.GeneralPeriods; };
-  const Field dateStyle = [](const auto& s) { return s.DateStyle; };
-  const Field names = [](const auto& s) { return s.SignNameStyle; };
-  const Field bond = [](const auto& s) { return s.LooseBondType; };
+  const Field dateStyle = [](const auto& s) { return ToItemIndex(s.DateStyle); };
+  const Field names = [](const auto& s) { return ToItemIndex(s.SignNameStyle); };
+  const Field bond = [](const auto& s) { return ToItemIndex(s.LooseBondType); };
   const struct {
     int line;
     std::string text;
@@ -335,7 +335,7 @@ namespace {
 TEST(SettingsFileExtension, ReadBothWaysAndRefusedWhole) {
   ReleaseSettings withFortune = Custom();
   withFortune.FortuneSign = 4;
-  withFortune.AnglesFrom = kFromStartSign;
+  withFortune.AnglesFrom = TAnglesFrom::StartSign;
   const std::string chartLines =
       "Ren\xC3\xA9"
       "e Dupr\xC3\xA9\r\n10\r\n45\r\n-300\r\n2:30 pm\r\n1611859.5\r\n9\r\n";
@@ -343,36 +343,37 @@ TEST(SettingsFileExtension, ReadBothWaysAndRefusedWhole) {
     const char* name;
     std::string bytes;
     int lineCount;
-    std::int32_t fortune, anglesFrom;  // expected after loading over withFortune
-    const char* error;                 // expected message, or nullptr
+    std::int32_t fortune;    // expected after loading over withFortune
+    TAnglesFrom anglesFrom;  // expected after loading over withFortune
+    const char* error;       // expected message, or nullptr
   };
   const Case cases[] = {
-      {"options file of the first versions", kCustomFile, kOptionsFileLineCount, -1, kFromFortune,
-       nullptr},
-      {"chart file of the first versions", chartLines, kUserDataLineCount, -1, kFromStartSign,
-       nullptr},
+      {"options file of the first versions", kCustomFile, kOptionsFileLineCount, -1,
+       TAnglesFrom::Fortune, nullptr},
+      {"chart file of the first versions", chartLines, kUserDataLineCount, -1,
+       TAnglesFrom::StartSign, nullptr},
       {"options file with both lines",
        std::string(kCustomFile) + "fortune=7\r\nangles-from=start\r\n", kOptionsFileLineCount, 7,
-       kFromStartSign, nullptr},
+       TAnglesFrom::StartSign, nullptr},
       {"chart file with Fortune", chartLines + "fortune=11\r\n", kUserDataLineCount, 11,
-       kFromStartSign, nullptr},
+       TAnglesFrom::StartSign, nullptr},
       {"options file opened as a chart: its Fortune, not its releasing type",
        std::string(kCustomFile) + "fortune=2\r\nangles-from=fortune\r\n", kUserDataLineCount, 2,
-       kFromStartSign, nullptr},
+       TAnglesFrom::StartSign, nullptr},
       {"Fortune out of range is unknown", chartLines + "fortune=12\r\n", kUserDataLineCount, -1,
-       kFromStartSign, nullptr},
+       TAnglesFrom::StartSign, nullptr},
       {"unknown keys and plain lines ignored",
        chartLines + "colour=red\r\nsomething\r\nfortune=$3\r\n", kUserDataLineCount, 3,
-       kFromStartSign, nullptr},
+       TAnglesFrom::StartSign, nullptr},
       {"bad Fortune refuses the file", chartLines + "fortune=Leo\r\n", kUserDataLineCount, 4,
-       kFromStartSign, "Line 8 of '%s': 'Leo' is not a valid integer value"},
+       TAnglesFrom::StartSign, "Line 8 of '%s': 'Leo' is not a valid integer value"},
       {"bad latitude refuses the file", chartLines + "fortune=1\r\nlatitude=95\r\n",
-       kUserDataLineCount, 4, kFromStartSign, "Line 9 of '%s': "},
+       kUserDataLineCount, 4, TAnglesFrom::StartSign, "Line 9 of '%s': "},
       {"unknown time zone refuses the file", chartLines + "time-zone=Mars/Olympus\r\n",
-       kUserDataLineCount, 4, kFromStartSign,
+       kUserDataLineCount, 4, TAnglesFrom::StartSign,
        "Line 8 of '%s': 'Mars/Olympus' is not a time zone of the time-zone database"},
       {"bad angles line refuses the file", std::string(kCustomFile) + "angles-from=sun\r\n",
-       kOptionsFileLineCount, 4, kFromStartSign,
+       kOptionsFileLineCount, 4, TAnglesFrom::StartSign,
        "Line 13 of '%s': 'sun' is neither fortune nor start"},
   };
   for (const Case& c : cases) {
@@ -403,8 +404,8 @@ TEST(SettingsFileExtension, ReadBothWaysAndRefusedWhole) {
   withFortune.Place.Longitude = -4.88969;
   withFortune.Place.TimeZone = "Europe/Amsterdam";
   withFortune.Place.UtcOffsetSeconds = 4772;
-  withFortune.Place.Dst = kDstLater;
-  withFortune.Place.Sect = kSectNight;
+  withFortune.Place.Dst = TDstChoice::Later;
+  withFortune.Place.Sect = TSect::Night;
   TempDir dir;
   const std::string path = dir.Path(kOptionsFileName);
   ASSERT_TRUE(SaveOptionsFile(path, withFortune).Ok);
@@ -420,8 +421,8 @@ TEST(SettingsFileExtension, ReadBothWaysAndRefusedWhole) {
   EXPECT_EQ(back.Place.Longitude, withFortune.Place.Longitude);
   EXPECT_EQ(back.Place.TimeZone, withFortune.Place.TimeZone);
   EXPECT_EQ(back.Place.UtcOffsetSeconds, withFortune.Place.UtcOffsetSeconds);
-  EXPECT_EQ(back.Place.Dst, kDstLater);
-  EXPECT_EQ(back.Place.Sect, kSectNight);
+  EXPECT_EQ(back.Place.Dst, TDstChoice::Later);
+  EXPECT_EQ(back.Place.Sect, TSect::Night);
   // A chart opened from it takes the place too.
   ReleaseSettings chart;
   LoadSettingsFile(path, kUserDataLineCount, chart);

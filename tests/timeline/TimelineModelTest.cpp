@@ -66,24 +66,33 @@ TEST(TimelineModel, TracksFromTheStartSignOrFromSpiritAndFortune) {
 TEST(TimelineModel, ToolTipsTellSignLevelDatesAndPlace) {
   const struct {
     const char* name;
-    std::int32_t dateStyle, names, fortune, anglesFrom;
+    TDateStyle dateStyle;
+    TSignNameStyle names;
+    std::int32_t fortune;
+    TAnglesFrom anglesFrom;
     int level;
     std::int32_t counter;
     std::string text;
   } cases[] = {
-      {"Aries, the 10th from Fortune in Cancer", kAmerican, kLongNames, 3, kFromFortune, 1, 0,
+      {"Aries, the 10th from Fortune in Cancer", TDateStyle::American, TSignNameStyle::Long, 3,
+       TAnglesFrom::Fortune, 1, 0,
        "Aries, general period (level 1)\nfrom 1/1/2000 to 10/14/2014\n10th from Fortune: peak "
        "period"},
-      {"a sub period that is no angle", kAmerican, kLongNames, 3, kFromFortune, 2, 1,
+      {"a sub period that is no angle", TDateStyle::American, TSignNameStyle::Long, 3,
+       TAnglesFrom::Fortune, 2, 1,
        "Taurus, sub period (level 2)\nfrom 3/26/2001 to 11/21/2001\n11th from Fortune"},
-      {"European dates, short names", kEuropean, kShortNames, 3, kFromFortune, 1, 1,
+      {"European dates, short names", TDateStyle::European, TSignNameStyle::Short, 3,
+       TAnglesFrom::Fortune, 1, 1,
        "Ta, general period (level 1)\nfrom 14/10/2014 to 2/9/2022\n11th from Fortune"},
-      {"scientific dates, no Fortune", kScientific, kLongNames, -1, kFromFortune, 2, 3,
+      {"scientific dates, no Fortune", TDateStyle::Scientific, TSignNameStyle::Long, -1,
+       TAnglesFrom::Fortune, 2, 3,
        "Cancer, sub period (level 2)\nfrom 2003/7/14 to 2005/8/2\nplace from Fortune unknown (no "
        "Lot of Fortune)"},
-      {"no date style selected: scientific", kNoSelection, kLongNames, 3, kFromFortune, 2, 1,
+      {"no date style selected: scientific", TDateStyle::None, TSignNameStyle::Long, 3,
+       TAnglesFrom::Fortune, 2, 1,
        "Taurus, sub period (level 2)\nfrom 2001/3/26 to 2001/11/21\n11th from Fortune"},
-      {"places from the start sign", kAmerican, kLongNames, 3, kFromStartSign, 1, 0,
+      {"places from the start sign", TDateStyle::American, TSignNameStyle::Long, 3,
+       TAnglesFrom::StartSign, 1, 0,
        "Aries, general period (level 1)\nfrom 1/1/2000 to 10/14/2014\n1st from the start sign: "
        "peak period"},
   };

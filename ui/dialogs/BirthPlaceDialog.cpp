@@ -181,8 +181,9 @@ void TBirthPlaceDialog::ShowZoneOffset() {
     const TPlaceReading reading = ReadPlaceTexts({"", "0", S(EditLongitude), zone, "", 0, 0});
     const double longitude =
         reading.Place && reading.Place->Longitude ? *reading.Place->Longitude : 0.0;
-    const TDstChoice choice =
-        ComboBoxDst->currentIndex() == kDstLater ? TDstChoice::Later : TDstChoice::Earlier;
+    const TDstChoice choice = ComboBoxDst->currentIndex() == ToItemIndex(TDstChoice::Later)
+                                  ? TDstChoice::Later
+                                  : TDstChoice::Earlier;
     text = "at the birth: " + Q(ZoneOffsetText(ResolveTimeZone(zone, *FBirth, longitude, choice)));
   }
   LabelZoneOffset->setText(text);

@@ -45,8 +45,8 @@ class TBirthPlaceDialog : public QDialog {
   QLineEdit* EditTimeZone;
   QLabel* LabelZoneOffset;
   QLineEdit* EditUtcOffset;
-  QComboBox* ComboBoxSect;  // Computed, Day, Night: SectChoice
-  QComboBox* ComboBoxDst;   // Ask, Earlier, Later: DstChoice
+  QComboBox* ComboBoxSect;  // Computed, Day, Night: TSect
+  QComboBox* ComboBoxDst;   // Ask, Earlier, Later: TDstChoice
   QLabel* LabelPlaceErrors;
   QPushButton* BtnPlaceOk;
   QPushButton* BtnPlaceCancel;

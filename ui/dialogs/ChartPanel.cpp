@@ -178,9 +178,9 @@ bool TChartPanel::AskDstChoice() {
   box.setDefaultButton(earlier);
   RunModal(box);
   if (box.clickedButton() == earlier)
-    place.Dst = kDstEarlier;
+    place.Dst = TDstChoice::Earlier;
   else if (box.clickedButton() == later)
-    place.Dst = kDstLater;
+    place.Dst = TDstChoice::Later;
   else
     return false;
   FForm->SetPlace(place);  // computes the chart again

@@ -171,17 +171,17 @@ void TFormZodiac::SetSignNameChecks(bool shortNames) {
 }
 
 void TFormZodiac::RGSignNamesClick() {
-  SetSignNameChecks(RGSignNames->ItemIndex() == kShortNames);
+  SetSignNameChecks(RGSignNames->ItemIndex() == ToItemIndex(TSignNameStyle::Short));
   BtnCalculateOstraneClick();
 }
 
 void TFormZodiac::ShortSignNames1Click() {
-  RGSignNames->SetItemIndex(kShortNames);
+  RGSignNames->SetItemIndex(ToItemIndex(TSignNameStyle::Short));
   SetSignNameChecks(true);
 }
 
 void TFormZodiac::LongSignNames1Click() {
-  RGSignNames->SetItemIndex(kLongNames);
+  RGSignNames->SetItemIndex(ToItemIndex(TSignNameStyle::Long));
   SetSignNameChecks(false);
 }
 

@@ -64,11 +64,11 @@ void WriteControl(TFormZodiac& form, int line, const ReleaseSettings& s) {
     case kTimeLine: form.EditTime->setText(Q(s.TimeText)); break;
     case kJulianDateLine: form.EditJD->setText(Q(s.JulianDateText)); break;
     case kStartSignLine: form.ComboBoxStartSign->setCurrentIndex(s.StartSign); break;
-    case kReleasingTypeLine: form.RGOstraneType->SetItemIndex(s.ReleasingType); break;
+    case kReleasingTypeLine: form.RGOstraneType->SetItemIndex(ToItemIndex(s.ReleasingType)); break;
     case kGeneralPeriodsLine: form.SpinEditNumMajPeriods->SetValue(s.GeneralPeriods); break;
-    case kDateStyleLine: form.RGDateStyle->SetItemIndex(s.DateStyle); break;
-    case kSignNamesLine: form.RGSignNames->SetItemIndex(s.SignNameStyle); break;
-    case kLooseBondLine: form.RGLooseBondType->SetItemIndex(s.LooseBondType); break;
+    case kDateStyleLine: form.RGDateStyle->SetItemIndex(ToItemIndex(s.DateStyle)); break;
+    case kSignNamesLine: form.RGSignNames->SetItemIndex(ToItemIndex(s.SignNameStyle)); break;
+    case kLooseBondLine: form.RGLooseBondType->SetItemIndex(ToItemIndex(s.LooseBondType)); break;
     default: break;
   }
 }
@@ -150,7 +150,7 @@ void TFormZodiac::ApplyFileExtension(const TFileExtension& extension, int lineCo
   const TFileKind kind = lineCount >= kOptionsFileLineCount ? TFileKind::Options : TFileKind::Chart;
   ApplyExtension(settings, extension, kind);
   SetFortuneSign(*ComboBoxFortune, settings.FortuneSign);
-  (settings.AnglesFrom == kFromStartSign ? AnglesFromStartSign1 : AnglesFromFortune1)
+  (settings.AnglesFrom == TAnglesFrom::StartSign ? AnglesFromStartSign1 : AnglesFromFortune1)
       ->setChecked(true);
   SetPlace(settings.Place);
 }

@@ -64,7 +64,7 @@ ReleaseSettings TFormZodiac::MarkSettings() const {
   // listing.
   ReleaseSettings s = FListedSettings ? *FListedSettings : ReadSettings();
   s.FortuneSign = ComboBoxFortune->currentIndex() - 1;  // item 0 is "none"
-  s.AnglesFrom = AnglesFromStartSign1->isChecked() ? kFromStartSign : kFromFortune;
+  s.AnglesFrom = AnglesFromStartSign1->isChecked() ? TAnglesFrom::StartSign : TAnglesFrom::Fortune;
   return s;
 }
 

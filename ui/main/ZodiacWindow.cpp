@@ -51,13 +51,13 @@ ReleaseSettings TFormZodiac::ReadSettings() const {
   s.TimeText = EditTime->text().toStdString();
   s.JulianDateText = EditJD->text().toStdString();
   s.StartSign = ComboBoxStartSign->currentIndex();
-  s.ReleasingType = RGOstraneType->ItemIndex();
+  s.ReleasingType = FromItemIndex<TReleasingType>(RGOstraneType->ItemIndex());
   s.GeneralPeriods = SpinEditNumMajPeriods->Value();
-  s.DateStyle = RGDateStyle->ItemIndex();
-  s.SignNameStyle = RGSignNames->ItemIndex();
-  s.LooseBondType = RGLooseBondType->ItemIndex();
+  s.DateStyle = FromItemIndex<TDateStyle>(RGDateStyle->ItemIndex());
+  s.SignNameStyle = FromItemIndex<TSignNameStyle>(RGSignNames->ItemIndex());
+  s.LooseBondType = FromItemIndex<TLooseBond>(RGLooseBondType->ItemIndex());
   s.FortuneSign = ComboBoxFortune->currentIndex() - 1;  // item 0 is "none"
-  s.AnglesFrom = AnglesFromStartSign1->isChecked() ? kFromStartSign : kFromFortune;
+  s.AnglesFrom = AnglesFromStartSign1->isChecked() ? TAnglesFrom::StartSign : TAnglesFrom::Fortune;
   s.Place = FPlace;
   return s;
 }
@@ -72,13 +72,14 @@ void TFormZodiac::ApplySettings(const ReleaseSettings& s) {
   EditJD->setText(QString::fromStdString(s.JulianDateText));
   ComboBoxStartSign->setCurrentIndex(
       s.StartSign >= 0 && s.StartSign < ComboBoxStartSign->count() ? s.StartSign : -1);
-  RGOstraneType->SetItemIndex(s.ReleasingType);
+  RGOstraneType->SetItemIndex(ToItemIndex(s.ReleasingType));
   SpinEditNumMajPeriods->SetValue(s.GeneralPeriods);
-  RGDateStyle->SetItemIndex(s.DateStyle);
-  RGSignNames->SetItemIndex(s.SignNameStyle);
-  RGLooseBondType->SetItemIndex(s.LooseBondType);
+  RGDateStyle->SetItemIndex(ToItemIndex(s.DateStyle));
+  RGSignNames->SetItemIndex(ToItemIndex(s.SignNameStyle));
+  RGLooseBondType->SetItemIndex(ToItemIndex(s.LooseBondType));
   SetFortuneSign(*ComboBoxFortune, s.FortuneSign);
-  (s.AnglesFrom == kFromStartSign ? AnglesFromStartSign1 : AnglesFromFortune1)->setChecked(true);
+  (s.AnglesFrom == TAnglesFrom::StartSign ? AnglesFromStartSign1 : AnglesFromFortune1)
+      ->setChecked(true);
   SetPlace(s.Place);
 }
 

@@ -98,7 +98,7 @@ void TFormTimeline::SetMoment(std::optional<double> julianDay) {
 }
 
 void TFormTimeline::UpdateMoment() {
-  const std::int32_t style = TimelineView->Model().Settings.DateStyle;
+  const TDateStyle style = TimelineView->Model().Settings.DateStyle;
   if (FChosenMoment) {
     TimelineView->SetMoment(FChosenMoment, TimelineDateText(*FChosenMoment, style));
   } else {

@@ -222,14 +222,14 @@ TEST_F(BirthPlace, AClockTimeInAGapOrOverlapIsAskedAbout) {
     const char* what;
     int day, month;
     const char* button;  // the answer; nullptr cancels
-    std::int32_t dst;
+    TDstChoice dst;
     bool openChart;  // asked by opening the chart, not by a release
   } cases[] = {
-      {"gap, later", 28, 3, "BtnDstLater", kDstLater, false},
-      {"gap, earlier", 28, 3, "BtnDstEarlier", kDstEarlier, false},
-      {"overlap, earlier", 31, 10, "BtnDstEarlier", kDstEarlier, false},
-      {"gap, cancelled", 28, 3, nullptr, kDstAsk, false},
-      {"gap, earlier, opening the chart", 28, 3, "BtnDstEarlier", kDstEarlier, true},
+      {"gap, later", 28, 3, "BtnDstLater", TDstChoice::Later, false},
+      {"gap, earlier", 28, 3, "BtnDstEarlier", TDstChoice::Earlier, false},
+      {"overlap, earlier", 31, 10, "BtnDstEarlier", TDstChoice::Earlier, false},
+      {"gap, cancelled", 28, 3, nullptr, TDstChoice::Ask, false},
+      {"gap, earlier, opening the chart", 28, 3, "BtnDstEarlier", TDstChoice::Earlier, true},
   };
   CreateWindows();
   for (const auto& c : cases) {
@@ -267,7 +267,7 @@ TEST_F(BirthPlace, AClockTimeInAGapOrOverlapIsAskedAbout) {
     EXPECT_EQ(Form->ComboBoxStartSign->currentIndex(), chart.SpiritSign);
     EXPECT_EQ(Form->ComboBoxFortune->currentIndex(), chart.FortuneSign + 1);
     const std::string warnings = Value("LabelChartWarnings");
-    EXPECT_NE(warnings.find(c.dst == kDstLater ? "the later offset" : "the earlier offset"),
+    EXPECT_NE(warnings.find(c.dst == TDstChoice::Later ? "the later offset" : "the earlier offset"),
               std::string::npos)
         << warnings;
     Release("BtnReleaseFortune")->click();
@@ -299,8 +299,8 @@ TEST_F(BirthPlace, TheFilesKeepThePlace) {
 
   // The options file keeps the whole place, the answers included.
   TBirthPlace place = Amsterdam();
-  place.Dst = kDstLater;
-  place.Sect = kSectNight;
+  place.Dst = TDstChoice::Later;
+  place.Sect = TSect::Night;
   place.UtcOffsetSeconds = 3600;
   Form->SetPlace(place);
   DialogInterceptor boxes;  // "Default Settings Saved."
@@ -311,8 +311,8 @@ TEST_F(BirthPlace, TheFilesKeepThePlace) {
   EXPECT_EQ(restored.Name, place.Name);
   EXPECT_EQ(restored.Latitude, place.Latitude);
   EXPECT_EQ(restored.UtcOffsetSeconds, place.UtcOffsetSeconds);
-  EXPECT_EQ(restored.Dst, kDstLater);
-  EXPECT_EQ(restored.Sect, kSectNight);
+  EXPECT_EQ(restored.Dst, TDstChoice::Later);
+  EXPECT_EQ(restored.Sect, TSect::Night);
 }
 
 TEST_F(BirthPlace, WithoutAPlaceTheWindowWorksAsBefore) {

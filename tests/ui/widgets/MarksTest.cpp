@@ -123,26 +123,30 @@ TEST_F(Marks, BothListsLayOutAsIfEveryLineWereMeasured) {
   CreateWindows();
   const struct {
     const char* name;
-    int startSign, type, periods, dateStyle, signNames;
+    int startSign;
+    TReleasingType type;
+    int periods;
+    TDateStyle dateStyle;
+    TSignNameStyle signNames;
     const char* time;
     bool refused;
   } cases[] = {
-      {"Valens from Capricorn, 200 general periods", 9, kValens, 200, kAmerican, kLongNames,
-       "12:00:00", false},
-      {"Modern from Leo, short names, scientific dates", 4, kModern, 40, kScientific, kShortNames,
-       "00:00:01", false},
-      {"Egyptian from Pisces, European dates", 11, kEgyptian, 3, kEuropean, kLongNames, "23:59:59",
-       false},
-      {"a refused time: the header lines only", 0, kValens, 2, kAmerican, kLongNames, "25:99",
-       true},
+      {"Valens from Capricorn, 200 general periods", 9, TReleasingType::Valens, 200,
+       TDateStyle::American, TSignNameStyle::Long, "12:00:00", false},
+      {"Modern from Leo, short names, scientific dates", 4, TReleasingType::Modern, 40,
+       TDateStyle::Scientific, TSignNameStyle::Short, "00:00:01", false},
+      {"Egyptian from Pisces, European dates", 11, TReleasingType::Egyptian, 3,
+       TDateStyle::European, TSignNameStyle::Long, "23:59:59", false},
+      {"a refused time: the header lines only", 0, TReleasingType::Valens, 2, TDateStyle::American,
+       TSignNameStyle::Long, "25:99", true},
   };
   for (const auto& c : cases) {
     EnterWorkedExample();
     W<QComboBox>("ComboBoxStartSign")->setCurrentIndex(c.startSign);
-    W<TRadioGroup>("RGOstraneType")->SetItemIndex(c.type);
+    W<TRadioGroup>("RGOstraneType")->SetItemIndex(ToItemIndex(c.type));
     W<TSpinEdit>("SpinEditNumMajPeriods")->SetValue(c.periods);
-    W<TRadioGroup>("RGDateStyle")->SetItemIndex(c.dateStyle);
-    W<TRadioGroup>("RGSignNames")->SetItemIndex(c.signNames);
+    W<TRadioGroup>("RGDateStyle")->SetItemIndex(ToItemIndex(c.dateStyle));
+    W<TRadioGroup>("RGSignNames")->SetItemIndex(ToItemIndex(c.signNames));
     W<QLineEdit>("EditTime")->setText(c.time);
     {
       DialogInterceptor errors;
