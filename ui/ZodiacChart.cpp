@@ -7,6 +7,7 @@
 #include "ChartPanel.h"
 #include "ErrorBox.h"
 #include "Errors.h"
+#include "Releasing.h"
 #include "ZodiacF.h"
 
 namespace ostrane {

@@ -6,7 +6,6 @@
 #include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
 #include <QStatusBar>
@@ -20,6 +19,7 @@
 #include "Level3F.h"
 #include "ListBox.h"
 #include "ListPrinting.h"
+#include "ListingModel.h"
 #include "LocaleText.h"
 #include "RadioGroup.h"
 #include "RealText.h"
@@ -48,14 +48,19 @@ void TFormZodiac::BtnCalculateOstraneClick() {
   const ReleaseSettings settings = ReadSettings();
   FListedSettings.reset();
   RunCommand([this, &settings] {
-    FListing->BtnCalculateOstraneClick();
+    ShowMainListing(std::make_shared<const TListing>(
+        ListGeneral(*FDate, *FChronocrator, settings, ReadTimeLocale())));
+    // A refused listing shows its header lines and no data lines.
+    if (FMain->Ending == TListingEnd::TimeRefused) throw EConvertError(FMain->Refusal);
+    EnableListedCommands();
     FListedSettings = settings;
   });
   ShowInForce(NowJulianDay());
   // The sub period in force comes into view, not selected.
   if (FInForce.Periods[1].Level == 2)
-    ListBoxOstrane->scrollToItem(ListBoxOstrane->item(FInForce.Periods[1].Entry + kHeaderLines),
-                                 QAbstractItemView::PositionAtCenter);
+    ListBoxOstrane->scrollTo(
+        ListBoxOstrane->Model().index(FInForce.Periods[1].Entry + kHeaderLines),
+        QAbstractItemView::PositionAtCenter);
   NoteListing(true);
   ShowNotWholeNumberNotes();
   UpdateListingState();
@@ -84,7 +89,7 @@ void TFormZodiac::UpdateListingState() {
 
 void TFormZodiac::BtnClearListClick() {
   LabelListingState->hide();
-  ListBoxOstrane->clear();
+  ListBoxOstrane->Model().Clear();
   ForgetListing();
   BtnCalculateOstrane->setEnabled(true);
   ListOstrane1->setEnabled(true);
@@ -101,7 +106,12 @@ void TFormZodiac::DisableClearListButtons() {
 }
 
 void TFormZodiac::ListBoxOstraneDblClick() {
-  FListing->ListBoxOstraneDblClick();
+  ClearLevel34();
+  const int line = DataLineOfRow(*FMain, MainSelectedIndex());
+  if (line < 0) return;  // not a line of the current listing
+  ShowLevel34Listing(std::make_shared<const TListing>(
+      ListLevel34(*FDate, *FChronocrator, ReadSettings(), *FMain, line)));
+  ShowLevel3Window();
 }
 
 void TFormZodiac::ListSubPeriods1Click() {

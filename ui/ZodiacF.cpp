@@ -49,7 +49,6 @@ void TFormZodiac::FormCreate() {
   ComboBoxStartSign->setCurrentIndex(0);
   FChronocrator = std::make_unique<TChronocrator>();
   FDate = std::make_unique<TDate>();
-  FListing = std::make_unique<TReleasingListing>(*this, *FDate, *FChronocrator, FTables);
   BtnShowJulianClick();
   FHintTracker = new THintTracker(this);
   qApp->installEventFilter(FHintTracker);
@@ -57,7 +56,6 @@ void TFormZodiac::FormCreate() {
 }
 
 void TFormZodiac::FormDestroy() {
-  FListing.reset();
   FDate.reset();
   FChronocrator.reset();
 }

@@ -4,7 +4,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPointer>
 
 #include "BirthData.h"
@@ -13,33 +13,27 @@
 #include "InForceText.h"
 #include "ListBox.h"
 #include "ListMarks.h"
+#include "ListingModel.h"
 #include "Marks.h"
+#include "Releasing.h"
 #include "ZodiacF.h"
 
 namespace ostrane {
 namespace {
 
-void ClearInForceMarks(QListWidget& list) {
-  for (int row = 0; row < list.count(); ++row) {
-    QListWidgetItem* item = list.item(row);
-    if (item->data(kPeriodInForceRole).toBool()) item->setData(kPeriodInForceRole, false);
-  }
-}
-
-// Marks the line of `period` as in force, when the listing `shown` that
-// `list` shows has it at its entry (a level 3/4 listing made with other
-// settings may not); returns that line.
-QListWidgetItem* MarkInForce(QListWidget& list, const TListing& shown,
-                             const TPeriodInForce& period) {
-  if (period.Entry < 0 || period.Entry >= static_cast<int>(shown.Lines.size())) return nullptr;
-  QListWidgetItem* item = list.item(period.Entry + kHeaderLines);
-  if (item == nullptr) return nullptr;
+// Marks the line of `period` as in force, when the listing `model` shows
+// has it at its entry (a level 3/4 listing made with other settings may
+// not); returns its row, or -1.
+int MarkInForce(TListingModel& model, const TPeriodInForce& period) {
+  const TListing& shown = model.Listing();
+  if (period.Entry < 0 || period.Entry >= static_cast<int>(shown.Lines.size())) return -1;
   const TPeriodStep& listed = shown.Lines[static_cast<std::size_t>(period.Entry)].Period;
   // A general line stands for its first sub period.
   const bool level = listed.Level == period.Level || (period.Level == 2 && listed.Level == 1);
-  if (!level || listed.Counter != period.Counter || listed.Start != period.Start) return nullptr;
-  item->setData(kPeriodInForceRole, true);
-  return item;
+  if (!level || listed.Counter != period.Counter || listed.Start != period.Start) return -1;
+  const int row = period.Entry + static_cast<int>(shown.Header.size());
+  model.MarkInForce(row);
+  return row;
 }
 
 }  // namespace
@@ -47,7 +41,7 @@ QListWidgetItem* MarkInForce(QListWidget& list, const TListing& shown,
 void TFormZodiac::SetLevel3Window(TFormLevel3* level3) {
   FLevel3 = level3;
   if (level3 == nullptr) return;
-  QListWidget* list = level3->ListBoxLevel3;
+  QListView* list = level3->ListBoxLevel3;
   if (qobject_cast<TMarkDelegate*>(list->itemDelegate())) return;
   list->setUniformItemSizes(true);  // every line as wide as the widest
   list->setItemDelegate(new TMarkDelegate(
@@ -90,17 +84,17 @@ void TFormZodiac::ForgetListing() {
 void TFormZodiac::ShowInForce(double moment) {
   FInForceMoment = moment;
   FInForce = TInForce{};
-  ClearInForceMarks(*ListBoxOstrane);
-  if (!FListedSettings || FTables.Count == 0) {
+  ListBoxOstrane->Model().ClearInForce();
+  if (!FListedSettings || FMain->Lines.empty()) {
     LabelInForce->clear();
     return;
   }
   const ReleaseSettings s = MarkSettings();
   // The first line begins at the birth moment of the listing.
-  FInForce = PeriodsInForce(*FChronocrator, s, FTables.LineJulianDay[0], moment);
+  FInForce = PeriodsInForce(*FChronocrator, s, FMain->Lines.front().Period.Start, moment);
   for (int level = 0; level < 2; ++level)
     if (FInForce.Periods[level].Level == level + 1)
-      MarkInForce(*ListBoxOstrane, FListing->MainListing(), FInForce.Periods[level]);
+      MarkInForce(ListBoxOstrane->Model(), FInForce.Periods[level]);
   FDate->JulianToDate(moment);
   LabelInForce->setText(QString::fromStdString(
       InForceText(FInForce, FormatDateStyle(*FDate, s.DateStyle), AngleReferenceName(s))));
@@ -113,23 +107,23 @@ void TFormZodiac::GoToMoment(double moment) {
   if (sub.Level != 2) return;
   const int row = sub.Entry + kHeaderLines;
   ListBoxOstrane->SetItemIndex(row);
-  ListBoxOstrane->scrollToItem(ListBoxOstrane->item(row), QAbstractItemView::PositionAtCenter);
+  ListBoxOstrane->scrollTo(ListBoxOstrane->Model().index(row), QAbstractItemView::PositionAtCenter);
   ListSubPeriods1->setEnabled(true);
   ListBoxOstraneDblClick();
 }
 
 void TFormZodiac::MarkLevel34InForce() {
   if (!FLevel3) return;
-  QListWidget* list = FLevel3->ListBoxLevel3;
+  QListView* list = FLevel3->ListBoxLevel3;
   const TPeriodInForce& sub = FInForce.Periods[1];
   if (sub.Level != 2 || MainSelectedIndex() != sub.Entry + kHeaderLines) return;
-  QListWidgetItem* level3 = nullptr;
+  int level3 = -1;
   for (int level = 2; level < 4; ++level) {
     if (FInForce.Periods[level].Level != level + 1) continue;
-    QListWidgetItem* marked = MarkInForce(*list, FLevel34Shown, FInForce.Periods[level]);
+    const int marked = MarkInForce(FLevel3->Model(), FInForce.Periods[level]);
     if (level == 2) level3 = marked;
   }
-  if (level3) list->scrollToItem(level3, QAbstractItemView::PositionAtTop);
+  if (level3 >= 0) list->scrollTo(FLevel3->Model().index(level3), QAbstractItemView::PositionAtTop);
 }
 
 void TFormZodiac::RefreshMarks() {

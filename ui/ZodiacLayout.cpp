@@ -15,6 +15,7 @@
 #include "Hints.h"
 #include "ListBox.h"
 #include "ListMarks.h"
+#include "ListingModel.h"
 #include "NameField.h"
 #include "RadioGroup.h"
 #include "SpinEdit.h"
@@ -198,7 +199,11 @@ void TFormZodiac::BuildControls() {
   ListBoxOstrane = Named(new TListBox(central), "ListBoxOstrane");
   ListBoxOstrane->setFont(ListFont());
   ListBoxOstrane->setFocusPolicy(Qt::ClickFocus);
-  ListBoxOstrane->addItem("General and Sub Period Releasings:");
+  {
+    auto title = std::make_shared<TListing>();
+    title->Header = {"General and Sub Period Releasings:"};
+    ListBoxOstrane->Model().SetListing(std::move(title));
+  }
   SetHint(ListBoxOstrane,
           "Double click period selected to get level 3 & 4 subdivisions.  Right click for other "
           "options.");

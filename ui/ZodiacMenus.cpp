@@ -15,6 +15,7 @@
 #include "ListBox.h"
 #include "ListPrinting.h"
 #include "RadioGroup.h"
+#include "Releasing.h"
 #include "SpinEdit.h"
 #include "ZodiacF.h"
 

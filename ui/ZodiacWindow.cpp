@@ -1,16 +1,15 @@
-// The main window as the listing engine sees it: the input values read
-// from the controls at the moment a command runs, the two lists, and the
-// enabled state of the listing commands.
+// The main window's listings shown in its two lists, the enabled state of
+// the listing commands, and the input values read from the controls at the
+// moment a command runs.
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
 
 #include "Level3F.h"
 #include "ListBox.h"
-#include "ListMarks.h"
+#include "ListingModel.h"
 #include "LocaleText.h"
 #include "NameField.h"
 #include "RadioGroup.h"
@@ -18,29 +17,6 @@
 #include "ZodiacF.h"
 
 namespace ostrane {
-namespace {
-
-// Adds a line, with the period the listing told of just before.
-void AddLine(QListWidget& list, const std::string& text, std::optional<TPeriodStep>& period) {
-  auto* item = new QListWidgetItem(QString::fromStdString(text), &list);
-  if (period) SetPeriodData(*item, *period);
-  period.reset();
-}
-
-// Puts a whole listing into `list` in place of its lines: the items are
-// made with their periods first, so that the list is told of each line
-// once.
-void FillList(QListWidget& list, const TListing& listing) {
-  list.clear();
-  for (const std::string& text : listing.Header) list.addItem(QString::fromStdString(text));
-  for (const TListedLine& line : listing.Lines) {
-    auto* item = new QListWidgetItem(QString::fromStdString(line.Text));
-    SetPeriodData(*item, line.Period);
-    list.addItem(item);
-  }
-}
-
-}  // namespace
 
 ReleaseSettings TFormZodiac::ReadSettings() const {
   ReleaseSettings s;
@@ -98,59 +74,33 @@ int TFormZodiac::MainSelectedIndex() const {
   return ListBoxOstrane->ItemIndex();
 }
 
-void TFormZodiac::ClearMainList() {
-  ListBoxOstrane->clear();
-  FPendingPeriod.reset();
+void TFormZodiac::ShowMainListing(std::shared_ptr<const TListing> listing) {
+  FMain = std::move(listing);
+  ListBoxOstrane->Model().SetListing(FMain);
 }
 
-void TFormZodiac::AddMainLine(const std::string& text) {
-  AddLine(*ListBoxOstrane, text, FPendingPeriod);
+void TFormZodiac::EnableListedCommands() {
+  BtnCalculateOstrane->setEnabled(false);
+  ListOstrane1->setEnabled(false);
+  BtnClearList->setEnabled(true);
+  ClearList1->setEnabled(true);
+  ListSubPeriods1->setEnabled(true);
+  Print1->setEnabled(true);
+  Print2->setEnabled(true);
 }
 
-void TFormZodiac::ClearLevel3List() {
-  FLevel34Shown = TListing{};
-  if (FLevel3) FLevel3->ListBoxLevel3->clear();
-  FPendingPeriod.reset();
+void TFormZodiac::ShowLevel34Listing(std::shared_ptr<const TListing> listing) {
+  if (FLevel3) FLevel3->Model().SetListing(std::move(listing));
 }
 
-void TFormZodiac::AddLevel3Line(const std::string& text) {
-  if (FLevel3)
-    AddLine(*FLevel3->ListBoxLevel3, text, FPendingPeriod);
-  else
-    FPendingPeriod.reset();
-}
-
-void TFormZodiac::ShowMainListing(const TListing& listing) {
-  FillList(*ListBoxOstrane, listing);
-  FPendingPeriod.reset();
-}
-
-void TFormZodiac::ShowLevel34Listing(const TListing& listing) {
-  FLevel34Shown = listing;
-  if (FLevel3) FillList(*FLevel3->ListBoxLevel3, listing);
-  FPendingPeriod.reset();
-}
-
-void TFormZodiac::PeriodListed(const TPeriodStep& period) {
-  FPendingPeriod = period;
+void TFormZodiac::ClearLevel34() {
+  if (FLevel3) FLevel3->Model().Clear();
 }
 
 void TFormZodiac::ShowLevel3Window() {
   if (!FLevel3) return;
   FLevel3->ShowListing();
   MarkLevel34InForce();
-}
-
-void TFormZodiac::SetCommandEnabled(TCommand command, bool enabled) {
-  switch (command) {
-    case TCommand::BtnCalculateOstrane: BtnCalculateOstrane->setEnabled(enabled); break;
-    case TCommand::ListOstrane1: ListOstrane1->setEnabled(enabled); break;
-    case TCommand::BtnClearList: BtnClearList->setEnabled(enabled); break;
-    case TCommand::ClearList1: ClearList1->setEnabled(enabled); break;
-    case TCommand::ListSubPeriods1: ListSubPeriods1->setEnabled(enabled); break;
-    case TCommand::Print1: Print1->setEnabled(enabled); break;
-    case TCommand::Print2: Print2->setEnabled(enabled); break;
-  }
 }
 
 }  // namespace ostrane

@@ -3,7 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QProcess>
 #include <QPushButton>
 
@@ -50,7 +50,7 @@ TEST_F(CommandMatchesWindow, OptionsFileListsTheSameInBoth) {
     WriteBytes(QDir::current().filePath("OptionsFile.txt"), CrLf(c.lines));
     CreateWindows();  // restores the file when the window is first shown
     ShowMainWindow();
-    const std::vector<std::string> window = Lines(W<QListWidget>("ListBoxOstrane"));
+    const std::vector<std::string> window = Lines(W<QListView>("ListBoxOstrane"));
     ASSERT_GT(window.size(), 3u);
     EXPECT_EQ(Listed(), window);
     Form.reset();

@@ -57,7 +57,7 @@ TEST_F(OptionsStartup, TheSavedSettingsAreRestoredAndListedBeforeTheWindowIsVisi
                                       "time 13:45:10", "julian 2447966.07303", "sign 7", "type 0",
                                       "periods 3", "dates 2", "names 1", "bond 1"}));
   EXPECT_EQ(at.Listings, 1) << "listed before the window became visible";
-  EXPECT_EQ(Form->ListBoxOstrane->item(1)->text().toStdString(), "Saved Chart");
+  EXPECT_EQ(RowText(Form->ListBoxOstrane, 1).toStdString(), "Saved Chart");
 }
 
 TEST_F(OptionsStartup, AnErrorAtStartUpIsShownBeforeTheWindowWhichOpensAnyway) {
