@@ -15,6 +15,7 @@
 
 #include <memory>
 
+#include "BirthDataPanel.h"
 #include "Level3F.h"
 #include "ListBox.h"
 #include "RadioGroup.h"
@@ -36,14 +37,14 @@ class TWindows {
     FLevel3 = std::make_unique<TFormLevel3>();
     FForm->SetLevel3Window(FLevel3.get());
     FForm->SetClock([] { return QDateTime(QDate(2026, 12, 9), QTime(12, 0)); });
-    FForm->EditName->setText("Benchmark");
-    FForm->ComboBoxMonth->setCurrentIndex(0);
-    FForm->SpinEditDay->SetValue(1);
-    FForm->SpinEditYear->SetValue(2000);
-    FForm->EditTime->setText("12:00:00");
-    FForm->ComboBoxStartSign->setCurrentIndex(9);  // Capricorn
-    FForm->RGOstraneType->SetItemIndex(kValens);
-    FForm->SpinEditNumMajPeriods->SetValue(200);
+    FForm->BirthData()->EditName()->setText("Benchmark");
+    FForm->BirthData()->ComboBoxMonth()->setCurrentIndex(0);
+    FForm->BirthData()->SpinEditDay()->SetValue(1);
+    FForm->BirthData()->SpinEditYear()->SetValue(2000);
+    FForm->BirthData()->EditTime()->setText("12:00:00");
+    FForm->BirthData()->ComboBoxStartSign()->setCurrentIndex(9);  // Capricorn
+    FForm->BirthData()->RGOstraneType()->SetItemIndex(kValens);
+    FForm->BirthData()->SpinEditNumMajPeriods()->SetValue(200);
     FForm->show();
     QApplication::processEvents();
   }

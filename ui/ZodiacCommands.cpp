@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "BirthData.h"
+#include "BirthDataPanel.h"
 #include "ErrorBox.h"
 #include "Errors.h"
 #include "HelpF.h"
@@ -68,7 +69,9 @@ void TFormZodiac::BtnCalculateOstraneClick() {
 
 void TFormZodiac::ShowNotWholeNumberNotes() {
   const std::pair<const TSpinEdit*, const char*> fields[] = {
-      {SpinEditDay, "Day"}, {SpinEditYear, "Year"}, {SpinEditNumMajPeriods, "General Periods"}};
+      {FBirthData->SpinEditDay(), "Day"},
+      {FBirthData->SpinEditYear(), "Year"},
+      {FBirthData->SpinEditNumMajPeriods(), "General Periods"}};
   QStringList notes;
   for (const auto& [field, name] : fields) {
     if (!field->IsWholeNumber())
@@ -125,16 +128,16 @@ void TFormZodiac::ListBoxOstraneMouseMove() {
 // --- Birth data -------------------------------------------------------------
 
 void TFormZodiac::WriteTimeField(std::int64_t msOfDay) {
-  EditTime->setText(TimeFieldText(QLocale(), msOfDay));
+  FBirthData->EditTime()->setText(TimeFieldText(QLocale(), msOfDay));
 }
 
 void TFormZodiac::GetCurrentDateTime() {
   const QDateTime now = FClock();
   const QDate today = now.date();
-  SpinEditYear->SetValue(today.year());
-  SpinEditDay->SetValue(today.day());
+  FBirthData->SpinEditYear()->SetValue(today.year());
+  FBirthData->SpinEditDay()->SetValue(today.day());
   WriteTimeField(now.time().msecsSinceStartOfDay());
-  ComboBoxMonth->setCurrentIndex(today.month() - 1);
+  FBirthData->ComboBoxMonth()->setCurrentIndex(today.month() - 1);
 }
 
 void TFormZodiac::BtnNowClick() {
@@ -143,31 +146,34 @@ void TFormZodiac::BtnNowClick() {
 
 void TFormZodiac::BtnShowJulianClick() {
   RunCommand([this] {
-    const double timeOfDay = StrToTime(EditTime->text().toStdString(), ReadTimeLocale());
-    const double julianDay =
-        BirthJulianDay(*FDate, SpinEditYear->Value(), ComboBoxMonth->currentIndex(),
-                       SpinEditDay->Value(), timeOfDay);
-    EditJD->setText(QString::fromStdString(FormatReal(julianDay, DecimalSeparatorOf(QLocale()))));
+    const double timeOfDay =
+        StrToTime(FBirthData->EditTime()->text().toStdString(), ReadTimeLocale());
+    const double julianDay = BirthJulianDay(*FDate, FBirthData->SpinEditYear()->Value(),
+                                            FBirthData->ComboBoxMonth()->currentIndex(),
+                                            FBirthData->SpinEditDay()->Value(), timeOfDay);
+    FBirthData->EditJD()->setText(
+        QString::fromStdString(FormatReal(julianDay, DecimalSeparatorOf(QLocale()))));
   });
 }
 
 void TFormZodiac::BtnShowDateClick() {
   RunCommand([this] {
-    const TBirthMoment moment = BirthMomentOfJulianText(*FDate, EditJD->text().toStdString(),
-                                                        DecimalSeparatorOf(QLocale()));
-    SpinEditYear->SetValue(moment.Year);
-    ComboBoxMonth->setCurrentIndex(moment.MonthIndex);
-    SpinEditDay->SetValue(moment.Day);
+    const TBirthMoment moment = BirthMomentOfJulianText(
+        *FDate, FBirthData->EditJD()->text().toStdString(), DecimalSeparatorOf(QLocale()));
+    FBirthData->SpinEditYear()->SetValue(moment.Year);
+    FBirthData->ComboBoxMonth()->setCurrentIndex(moment.MonthIndex);
+    FBirthData->SpinEditDay()->SetValue(moment.Day);
     WriteTimeField(moment.MsOfDay);
   });
 }
 
 void TFormZodiac::SpinEditDayEnter() {
-  const auto rollOver = RollOverDay(*FDate, SpinEditYear->Value(), ComboBoxMonth->currentIndex(),
-                                    SpinEditDay->Value());
+  const auto rollOver =
+      RollOverDay(*FDate, FBirthData->SpinEditYear()->Value(),
+                  FBirthData->ComboBoxMonth()->currentIndex(), FBirthData->SpinEditDay()->Value());
   if (!rollOver) return;
-  ComboBoxMonth->setCurrentIndex(rollOver->MonthIndex);
-  SpinEditDay->SetValue(rollOver->Day);
+  FBirthData->ComboBoxMonth()->setCurrentIndex(rollOver->MonthIndex);
+  FBirthData->SpinEditDay()->SetValue(rollOver->Day);
 }
 
 // --- Styles -----------------------------------------------------------------
@@ -182,17 +188,17 @@ void TFormZodiac::SetSignNameChecks(bool shortNames) {
 }
 
 void TFormZodiac::RGSignNamesClick() {
-  SetSignNameChecks(RGSignNames->ItemIndex() == kShortNames);
+  SetSignNameChecks(FBirthData->RGSignNames()->ItemIndex() == kShortNames);
   BtnCalculateOstraneClick();
 }
 
 void TFormZodiac::ShortSignNames1Click() {
-  RGSignNames->SetItemIndex(kShortNames);
+  FBirthData->RGSignNames()->SetItemIndex(kShortNames);
   SetSignNameChecks(true);
 }
 
 void TFormZodiac::LongSignNames1Click() {
-  RGSignNames->SetItemIndex(kLongNames);
+  FBirthData->RGSignNames()->SetItemIndex(kLongNames);
   SetSignNameChecks(false);
 }
 

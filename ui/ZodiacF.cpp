@@ -1,4 +1,5 @@
 #include "ZodiacF.h"
+#include "BirthDataPanel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,14 +40,14 @@ TFormZodiac::~TFormZodiac() {
 void TFormZodiac::FormCreate() {
   if (!FileExists(kOptionsFileName)) {
     RestoreDefaults->setEnabled(false);
-    BtnRestoreDefaults->setEnabled(false);
+    FBirthData->BtnRestoreDefaults()->setEnabled(false);
   }
   ListSubPeriods1->setEnabled(false);
   Print1->setEnabled(false);
   Print2->setEnabled(false);
   DisableClearListButtons();
   GetCurrentDateTime();
-  ComboBoxStartSign->setCurrentIndex(0);
+  FBirthData->ComboBoxStartSign()->setCurrentIndex(0);
   FChronocrator = std::make_unique<TChronocrator>();
   FDate = std::make_unique<TDate>();
   BtnShowJulianClick();

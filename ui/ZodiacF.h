@@ -56,18 +56,14 @@ class QStatusBar;
 
 namespace ostrane {
 
+class TBirthDataPanel;
 class TChartPanel;
 class THelpWindow;
 class THintTracker;
 class TListBox;
 struct TMarkReference;
-class TNameLimit;
 class TRadioGroup;
 class TSpinEdit;
-
-// Selects a sign in the "Lot of Fortune" list, or "none" for -1 and values
-// outside 0 .. 11.
-void SetFortuneSign(QComboBox& fortune, std::int32_t sign);
 
 // The line under the list while the settings differ from the listing's.
 inline constexpr const char* kSettingsChangedText =
@@ -103,13 +99,11 @@ class TFormZodiac : public QMainWindow {
   // The full path of the current chart file; empty until one was chosen.
   const std::string& UserFileName() const { return FUserFileName; }
 
-  // Writes the values into the controls in the order of ReleaseSettings.
+  // Writes the values into the controls in the order of ReleaseSettings
+  // (TBirthDataPanel::ApplySettings), then the angle choice and the place.
   // The radio groups run their click handlers as they change, so a new
   // date style or sign-name style lists again.
   void ApplySettings(const ReleaseSettings& settings);
-  // Puts a name into the name field whole, also one longer than typing
-  // allows (read from a file).
-  void SetNameText(const QString& name);
 
   // The settings and the locale the listings read from the controls at the
   // moment a command runs.
@@ -142,28 +136,10 @@ class TFormZodiac : public QMainWindow {
   std::optional<double> BirthLocalJulianDay(std::string* error = nullptr) const;
   TChartPanel* ChartPanel() const { return FChartPanel; }
 
-  // Controls, menus and dialogs, each named as its objectName.
-  QLineEdit* EditName;
-  QGroupBox* GroupBox1;
-  QComboBox* ComboBoxMonth;
-  TSpinEdit* SpinEditDay;
-  TSpinEdit* SpinEditYear;
-  QLineEdit* EditTime;
-  QLineEdit* EditJD;
-  QPushButton* BtnNow;
-  QPushButton* BtnShowDate;
-  QPushButton* BtnShowJulian;
-  QPushButton* BtnSaveSettings;
-  QPushButton* BtnRestoreDefaults;
-  QPushButton* BtnBirthPlace;
-  QComboBox* ComboBoxStartSign;
-  // The sign of the Lot of Fortune: item 0 "none", then Aries .. Pisces.
-  QComboBox* ComboBoxFortune;
-  TSpinEdit* SpinEditNumMajPeriods;
-  TRadioGroup* RGOstraneType;
-  TRadioGroup* RGDateStyle;
-  TRadioGroup* RGSignNames;
-  TRadioGroup* RGLooseBondType;
+  // The birth data and listing settings.
+  TBirthDataPanel* BirthData() const { return FBirthData; }
+
+  // Commands, menus and dialogs, each named as its objectName.
   QFrame* Panel1;
   QPushButton* BtnCalculateOstrane;
   QPushButton* BtnClearList;
@@ -341,7 +317,7 @@ class TFormZodiac : public QMainWindow {
   std::optional<ReleaseSettings> FListedSettings;
   // The notes of the last listing in the status line; empty when none.
   QString FNotesShown;
-  TNameLimit* FNameLimit = nullptr;
+  TBirthDataPanel* FBirthData = nullptr;
   TInForce FInForce;
   double FInForceMoment = 0.0;
 

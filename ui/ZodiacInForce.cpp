@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include "BirthData.h"
+#include "BirthDataPanel.h"
 #include "ErrorBox.h"
 #include "GoToDate.h"
 #include "InForceText.h"
@@ -57,7 +58,7 @@ ReleaseSettings TFormZodiac::MarkSettings() const {
   // Read for every line painted: only the two controls when there is a
   // listing.
   ReleaseSettings s = FListedSettings ? *FListedSettings : ReadSettings();
-  s.FortuneSign = ComboBoxFortune->currentIndex() - 1;  // item 0 is "none"
+  s.FortuneSign = FBirthData->FortuneSign();
   s.AnglesFrom = AnglesFromStartSign1->isChecked() ? kFromStartSign : kFromFortune;
   return s;
 }

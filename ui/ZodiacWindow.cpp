@@ -7,11 +7,11 @@
 #include <QLocale>
 #include <QPushButton>
 
+#include "BirthDataPanel.h"
 #include "Level3F.h"
 #include "ListBox.h"
 #include "ListingModel.h"
 #include "LocaleText.h"
-#include "NameField.h"
 #include "RadioGroup.h"
 #include "SpinEdit.h"
 #include "ZodiacF.h"
@@ -19,51 +19,16 @@
 namespace ostrane {
 
 ReleaseSettings TFormZodiac::ReadSettings() const {
-  ReleaseSettings s;
-  s.Name = EditName->text().toStdString();
-  s.MonthIndex = ComboBoxMonth->currentIndex();
-  s.Day = SpinEditDay->Value();
-  s.Year = SpinEditYear->Value();
-  s.TimeText = EditTime->text().toStdString();
-  s.JulianDateText = EditJD->text().toStdString();
-  s.StartSign = ComboBoxStartSign->currentIndex();
-  s.ReleasingType = RGOstraneType->ItemIndex();
-  s.GeneralPeriods = SpinEditNumMajPeriods->Value();
-  s.DateStyle = RGDateStyle->ItemIndex();
-  s.SignNameStyle = RGSignNames->ItemIndex();
-  s.LooseBondType = RGLooseBondType->ItemIndex();
-  s.FortuneSign = ComboBoxFortune->currentIndex() - 1;  // item 0 is "none"
+  ReleaseSettings s = FBirthData->ReadSettings();
   s.AnglesFrom = AnglesFromStartSign1->isChecked() ? kFromStartSign : kFromFortune;
   s.Place = FPlace;
   return s;
 }
 
 void TFormZodiac::ApplySettings(const ReleaseSettings& s) {
-  SetNameText(QString::fromStdString(s.Name));
-  ComboBoxMonth->setCurrentIndex(
-      s.MonthIndex >= 0 && s.MonthIndex < ComboBoxMonth->count() ? s.MonthIndex : -1);
-  SpinEditDay->SetValue(s.Day);
-  SpinEditYear->SetValue(s.Year);
-  EditTime->setText(QString::fromStdString(s.TimeText));
-  EditJD->setText(QString::fromStdString(s.JulianDateText));
-  ComboBoxStartSign->setCurrentIndex(
-      s.StartSign >= 0 && s.StartSign < ComboBoxStartSign->count() ? s.StartSign : -1);
-  RGOstraneType->SetItemIndex(s.ReleasingType);
-  SpinEditNumMajPeriods->SetValue(s.GeneralPeriods);
-  RGDateStyle->SetItemIndex(s.DateStyle);
-  RGSignNames->SetItemIndex(s.SignNameStyle);
-  RGLooseBondType->SetItemIndex(s.LooseBondType);
-  SetFortuneSign(*ComboBoxFortune, s.FortuneSign);
+  FBirthData->ApplySettings(s);
   (s.AnglesFrom == kFromStartSign ? AnglesFromStartSign1 : AnglesFromFortune1)->setChecked(true);
   SetPlace(s.Place);
-}
-
-void TFormZodiac::SetNameText(const QString& name) {
-  FNameLimit->SetName(name);
-}
-
-void SetFortuneSign(QComboBox& fortune, std::int32_t sign) {
-  fortune.setCurrentIndex(sign >= 0 && sign <= 11 ? sign + 1 : 0);
 }
 
 TimeLocale TFormZodiac::ReadTimeLocale() const {

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include "BirthDataPanel.h"
 #include "FileTestSupport.h"
 
 namespace ostrane::uitest {
@@ -68,8 +69,9 @@ TEST_F(CommandMatchesWindow, AFileSavedUnderAFinnishLocaleListsTheSame) {
   Form->SetBeep([] {});
   W<QPushButton>("BtnNow")->click();
   W<QPushButton>("BtnShowJulian")->click();
-  ASSERT_EQ(Form->EditTime->text().toStdString(), "9.01.16");
-  ASSERT_TRUE(Form->EditJD->text().contains(',')) << Form->EditJD->text().toStdString();
+  ASSERT_EQ(Form->BirthData()->EditTime()->text().toStdString(), "9.01.16");
+  ASSERT_TRUE(Form->BirthData()->EditJD()->text().contains(','))
+      << Form->BirthData()->EditJD()->text().toStdString();
   {
     DialogInterceptor saved;
     W<QPushButton>("BtnSaveSettings")->click();

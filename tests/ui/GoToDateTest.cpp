@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include "BirthDataPanel.h"
 #include "GoToDate.h"
 #include "ListBox.h"
 #include "ListMarks.h"

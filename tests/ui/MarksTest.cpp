@@ -17,6 +17,7 @@
 #include <QTextBrowser>
 #include <QToolTip>
 
+#include "BirthDataPanel.h"
 #include "HelpF.h"
 #include "ListBox.h"
 #include "ListMarks.h"

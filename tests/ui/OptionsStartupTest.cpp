@@ -11,6 +11,7 @@
 
 #include <optional>
 
+#include "BirthDataPanel.h"
 #include "FileTestSupport.h"
 #include "ListBox.h"
 #include "NamedPipe.h"
@@ -47,7 +48,7 @@ TEST_F(OptionsStartup, TheSavedSettingsAreRestoredAndListedBeforeTheWindowIsVisi
   WriteBytes("OptionsFile.txt", CrLf(kSaved));
   CreateWindows();
   // FormCreate took today's date; the file's replaces it only when shown.
-  ASSERT_NE(Form->SpinEditYear->Value(), 1990);
+  ASSERT_NE(Form->BirthData()->SpinEditYear()->Value(), 1990);
   AtVisible at;
   WatchVisible(*Form, at);
   ShowMainWindow();
@@ -77,9 +78,9 @@ TEST_F(OptionsStartup, AnErrorAtStartUpIsShownBeforeTheWindowWhichOpensAnyway) {
   EXPECT_EQ(boxes.Dialogs[0].Title.toStdString(), "Ostrane");
   EXPECT_FALSE(windowVisibleAtBox);
   EXPECT_TRUE(Form->isVisible());
-  EXPECT_EQ(Form->EditName->text().toStdString(), "Saved Chart") << "line 1 applied";
-  EXPECT_EQ(Form->ComboBoxMonth->currentIndex(), 2) << "line 2 applied";
-  EXPECT_NE(Form->SpinEditYear->Value(), 1990) << "line 4 not applied";
+  EXPECT_EQ(Form->BirthData()->EditName()->text().toStdString(), "Saved Chart") << "line 1 applied";
+  EXPECT_EQ(Form->BirthData()->ComboBoxMonth()->currentIndex(), 2) << "line 2 applied";
+  EXPECT_NE(Form->BirthData()->SpinEditYear()->Value(), 1990) << "line 4 not applied";
   EXPECT_EQ(Lines(Form->ListBoxOstrane),
             std::vector<std::string>{"General and Sub Period Releasings:"})
       << "no listing";

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "BirthDataPanel.h"
 #include "FileSizeLimit.h"
 #include "FileTestSupport.h"
 
@@ -53,7 +54,7 @@ TEST_F(SaveFailure, AWriteErrorLeavesTheOldFileAsItWas) {
   CreateWindows();
   int beeps = 0;
   Form->SetBeep([&beeps] { ++beeps; });
-  Form->EditName->setText("A name long enough to pass the limit of sixteen bytes");
+  Form->BirthData()->EditName()->setText("A name long enough to pass the limit of sixteen bytes");
   const QStringList before = QDir().entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
   {
     DialogInterceptor boxes;
