@@ -17,6 +17,7 @@
 #include "ErrorBox.h"
 #include "Errors.h"
 #include "HelpF.h"
+#include "InForcePresenter.h"
 #include "Level3F.h"
 #include "ListBox.h"
 #include "ListPrinting.h"
@@ -58,10 +59,9 @@ void TFormZodiac::BtnCalculateOstraneClick() {
   });
   ShowInForce(NowJulianDay());
   // The sub period in force comes into view, not selected.
-  if (FInForce.Periods[1].Level == 2)
-    ListBoxOstrane->scrollTo(
-        ListBoxOstrane->Model().index(FInForce.Periods[1].Entry + kHeaderLines),
-        QAbstractItemView::PositionAtCenter);
+  if (const int row = FInForcePresenter->SubPeriodRow(); row >= 0)
+    ListBoxOstrane->scrollTo(ListBoxOstrane->Model().index(row),
+                             QAbstractItemView::PositionAtCenter);
   NoteListing(true);
   ShowNotWholeNumberNotes();
   UpdateListingState();

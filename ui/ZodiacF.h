@@ -58,6 +58,7 @@ namespace ostrane {
 
 class TBirthDataPanel;
 class TChartPanel;
+class TInForcePresenter;
 class THelpWindow;
 class THintTracker;
 class TListBox;
@@ -116,7 +117,7 @@ class TFormZodiac : public QMainWindow {
   const TListing& MainListing() const { return *FMain; }
   // The periods in force last shown: after a listing those of the clock's
   // moment, after "Go to Date" those of the moment asked for.
-  const TInForce& InForce() const { return FInForce; }
+  const TInForce& InForce() const;
   // What the places of the marks are counted from, now.
   TMarkReference MarkReference() const;
   // What the timeline draws: the listing the main list holds (its settings
@@ -318,8 +319,8 @@ class TFormZodiac : public QMainWindow {
   // The notes of the last listing in the status line; empty when none.
   QString FNotesShown;
   TBirthDataPanel* FBirthData = nullptr;
-  TInForce FInForce;
-  double FInForceMoment = 0.0;
+  // The periods in force shown, their marks and the text under the list.
+  TInForcePresenter* FInForcePresenter = nullptr;
 
   std::function<QDateTime()> FClock;
   QPointer<QWidget> FAbout;

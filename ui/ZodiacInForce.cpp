@@ -11,7 +11,7 @@
 #include "BirthDataPanel.h"
 #include "ErrorBox.h"
 #include "GoToDate.h"
-#include "InForceText.h"
+#include "InForcePresenter.h"
 #include "ListBox.h"
 #include "ListMarks.h"
 #include "ListingModel.h"
@@ -20,25 +20,6 @@
 #include "ZodiacF.h"
 
 namespace ostrane {
-namespace {
-
-// Marks the line of `period` as in force, when the listing `model` shows
-// has it at its entry (a level 3/4 listing made with other settings may
-// not); returns its row, or -1.
-int MarkInForce(TListingModel& model, const TPeriodInForce& period) {
-  const TListing& shown = model.Listing();
-  if (period.Entry < 0 || period.Entry >= static_cast<int>(shown.Lines.size())) return -1;
-  const TPeriodStep& listed = shown.Lines[static_cast<std::size_t>(period.Entry)].Period;
-  // A general line stands for its first sub period.
-  const bool level = listed.Level == period.Level || (period.Level == 2 && listed.Level == 1);
-  if (!level || listed.Counter != period.Counter || listed.Start != period.Start) return -1;
-  const int row = period.Entry + static_cast<int>(shown.Header.size());
-  model.MarkInForce(row);
-  return row;
-}
-
-}  // namespace
-
 void TFormZodiac::SetLevel3Window(TFormLevel3* level3) {
   FLevel3 = level3;
   if (level3 == nullptr) return;
@@ -76,37 +57,25 @@ double TFormZodiac::NowJulianDay() {
       now.time().msecsSinceStartOfDay() / static_cast<double>(kMillisecondsPerDay));
 }
 
+const TInForce& TFormZodiac::InForce() const {
+  return FInForcePresenter->InForce();
+}
+
 void TFormZodiac::ForgetListing() {
   FListedSettings.reset();
-  FInForce = TInForce{};
-  LabelInForce->clear();
+  FInForcePresenter->Forget();
 }
 
 void TFormZodiac::ShowInForce(double moment) {
-  FInForceMoment = moment;
-  FInForce = TInForce{};
-  ListBoxOstrane->Model().ClearInForce();
-  if (!FListedSettings || FMain->Lines.empty()) {
-    LabelInForce->clear();
-    return;
-  }
-  const ReleaseSettings s = MarkSettings();
-  // The first line begins at the birth moment of the listing.
-  FInForce = PeriodsInForce(*FChronocrator, s, FMain->Lines.front().Period.Start, moment);
-  for (int level = 0; level < 2; ++level)
-    if (FInForce.Periods[level].Level == level + 1)
-      MarkInForce(ListBoxOstrane->Model(), FInForce.Periods[level]);
-  FDate->JulianToDate(moment);
-  LabelInForce->setText(QString::fromStdString(
-      InForceText(FInForce, FormatDateStyle(*FDate, s.DateStyle), AngleReferenceName(s))));
+  FInForcePresenter->Show(*FChronocrator, ListBoxOstrane->Model(),
+                          FListedSettings ? std::optional(MarkSettings()) : std::nullopt, moment);
   ListBoxOstrane->viewport()->update();
 }
 
 void TFormZodiac::GoToMoment(double moment) {
   ShowInForce(moment);
-  const TPeriodInForce& sub = FInForce.Periods[1];
-  if (sub.Level != 2) return;
-  const int row = sub.Entry + kHeaderLines;
+  const int row = FInForcePresenter->SubPeriodRow();
+  if (row < 0) return;
   ListBoxOstrane->SetItemIndex(row);
   ListBoxOstrane->scrollTo(ListBoxOstrane->Model().index(row), QAbstractItemView::PositionAtCenter);
   ListSubPeriods1->setEnabled(true);
@@ -115,20 +84,14 @@ void TFormZodiac::GoToMoment(double moment) {
 
 void TFormZodiac::MarkLevel34InForce() {
   if (!FLevel3) return;
-  QListView* list = FLevel3->ListBoxLevel3;
-  const TPeriodInForce& sub = FInForce.Periods[1];
-  if (sub.Level != 2 || MainSelectedIndex() != sub.Entry + kHeaderLines) return;
-  int level3 = -1;
-  for (int level = 2; level < 4; ++level) {
-    if (FInForce.Periods[level].Level != level + 1) continue;
-    const int marked = MarkInForce(FLevel3->Model(), FInForce.Periods[level]);
-    if (level == 2) level3 = marked;
-  }
-  if (level3 >= 0) list->scrollTo(FLevel3->Model().index(level3), QAbstractItemView::PositionAtTop);
+  const int level3 = FInForcePresenter->MarkLevel34(FLevel3->Model(), MainSelectedIndex());
+  if (level3 >= 0)
+    FLevel3->ListBoxLevel3->scrollTo(FLevel3->Model().index(level3),
+                                     QAbstractItemView::PositionAtTop);
 }
 
 void TFormZodiac::RefreshMarks() {
-  if (FListedSettings) ShowInForce(FInForceMoment);
+  if (FListedSettings) ShowInForce(FInForcePresenter->Moment());
   ListBoxOstrane->viewport()->update();
   if (FLevel3) FLevel3->ListBoxLevel3->viewport()->update();
   NoteListing(false);

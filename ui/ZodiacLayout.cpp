@@ -14,6 +14,7 @@
 
 #include "BirthDataPanel.h"
 #include "Hints.h"
+#include "InForcePresenter.h"
 #include "ListBox.h"
 #include "ListMarks.h"
 #include "ListingModel.h"
@@ -82,6 +83,8 @@ void TFormZodiac::BuildControls() {
   LabelInForce = Named(new QLabel(central), "LabelInForce");
   LabelInForce->setWordWrap(true);
   LabelInForce->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  FInForcePresenter = new TInForcePresenter(this);
+  connect(FInForcePresenter, &TInForcePresenter::TextChanged, LabelInForce, &QLabel::setText);
   // The list column: the list, and under it the periods in force.
   auto* listColumn = new QVBoxLayout;
   listColumn->setSpacing(4);
