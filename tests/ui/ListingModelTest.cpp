@@ -1,9 +1,11 @@
 // The rows of a listing value in the list views' model: texts, the roles the
-// marks are painted from, and the in-force flags.
+// marks are painted from, and the in-force flags; and the presenter that
+// finds the periods in force and marks them there.
 #include <gtest/gtest.h>
 
 #include <memory>
 
+#include "InForcePresenter.h"
 #include "ListMarks.h"
 #include "ListingModel.h"
 #include "Releasing.h"
@@ -92,6 +94,50 @@ TEST(ListingModel, InForceMarksChangeOnlyDataRowsAndSayWhichRowChanged) {
   EXPECT_TRUE(model.Listing().Lines.empty());
   model.MarkInForce(4);  // no row: nothing
   EXPECT_EQ(model.rowCount(), 0);
+}
+
+TEST(InForcePresenter, MarksThePeriodsInForceAndTellsTheirText) {
+  TListingModel main;
+  main.SetListing(WorkedExample());
+  TInForcePresenter presenter;
+  TChronocrator chronocrator;
+  QStringList texts;
+  QObject::connect(&presenter, &TInForcePresenter::TextChanged,
+                   [&](const QString& text) { texts << text; });
+  ReleaseSettings s;
+  s.ReleasingType = kValens;
+  s.DateStyle = kAmerican;
+  s.StartSign = 0;
+  s.GeneralPeriods = 2;
+  s.LooseBondType = kAlways;
+  const double inTaurusSub = 2451995.0 + 10.0;  // ten days after Taurus sub begins 3/26/2001
+  presenter.Show(chronocrator, main, s, inTaurusSub);
+  EXPECT_EQ(presenter.Moment(), inTaurusSub);
+  EXPECT_EQ(presenter.SubPeriodRow(), 4) << "Taurus sub begins 3/26/2001";
+  EXPECT_TRUE(main.index(3).data(kPeriodInForceRole).toBool()) << "its general period";
+  EXPECT_TRUE(main.index(4).data(kPeriodInForceRole).toBool());
+  ASSERT_EQ(texts.size(), 1);
+  EXPECT_FALSE(texts.back().isEmpty());
+
+  TListingModel level34;
+  ReleaseSettings level34Settings = s;
+  level34Settings.Name = "Time Lords";
+  level34.SetListing(std::make_shared<const TListing>(
+      ListLevel34(level34Settings, main.Listing(), main.DataLineOfRow(4))));
+  EXPECT_EQ(presenter.MarkLevel34(level34, 3), -1) << "another row's listing";
+  const int level3 = presenter.MarkLevel34(level34, 4);
+  ASSERT_GE(level3, kHeaderLines);
+  EXPECT_TRUE(level34.index(level3).data(kPeriodInForceRole).toBool());
+
+  presenter.Show(chronocrator, main, std::nullopt, inTaurusSub);
+  EXPECT_EQ(presenter.SubPeriodRow(), -1) << "nothing listed";
+  EXPECT_FALSE(main.index(4).data(kPeriodInForceRole).toBool()) << "the marks are cleared";
+  EXPECT_TRUE(texts.back().isEmpty());
+  presenter.Show(chronocrator, main, s, inTaurusSub);
+  presenter.Forget();
+  EXPECT_EQ(presenter.SubPeriodRow(), -1);
+  EXPECT_EQ(presenter.Moment(), inTaurusSub) << "the moment stays";
+  EXPECT_TRUE(texts.back().isEmpty());
 }
 
 }  // namespace
