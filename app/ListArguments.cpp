@@ -287,7 +287,7 @@ namespace {
 // Reads the value of a known option that takes one.  Throws TUsageError.
 void ReadValue(TListRequest& r, const std::string& flag, const std::string& value) {
   if (flag == "--level34") {
-    r.Level34Line = IntegerValue(flag, value, 1, TLineTables::kCapacity);
+    r.Level34Line = IntegerValue(flag, value, 1, kTabledLines);
   } else if (flag == "--options") {
     r.OptionsFile = value;
   } else if (flag == "--at") {

@@ -14,6 +14,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "ui/main/BirthDataPanel.h"
 #include "ui/main/Level3F.h"
 #include "ui/main/ZodiacF.h"
 #include "ui/widgets/ListBox.h"
@@ -35,14 +36,14 @@ class TWindows {
     FLevel3 = std::make_unique<TFormLevel3>();
     FForm->SetLevel3Window(FLevel3.get());
     FForm->SetClock([] { return QDateTime(QDate(2026, 12, 9), QTime(12, 0)); });
-    FForm->EditName->setText("Benchmark");
-    FForm->ComboBoxMonth->setCurrentIndex(0);
-    FForm->SpinEditDay->SetValue(1);
-    FForm->SpinEditYear->SetValue(2000);
-    FForm->EditTime->setText("12:00:00");
-    FForm->ComboBoxStartSign->setCurrentIndex(9);  // Capricorn
-    FForm->RGOstraneType->SetItemIndex(ToItemIndex(TReleasingType::Valens));
-    FForm->SpinEditNumMajPeriods->SetValue(200);
+    FForm->BirthData()->EditName()->setText("Benchmark");
+    FForm->BirthData()->ComboBoxMonth()->setCurrentIndex(0);
+    FForm->BirthData()->SpinEditDay()->SetValue(1);
+    FForm->BirthData()->SpinEditYear()->SetValue(2000);
+    FForm->BirthData()->EditTime()->setText("12:00:00");
+    FForm->BirthData()->ComboBoxStartSign()->setCurrentIndex(9);  // Capricorn
+    FForm->BirthData()->RGOstraneType()->SetItemIndex(ToItemIndex(TReleasingType::Valens));
+    FForm->BirthData()->SpinEditNumMajPeriods()->SetValue(200);
     FForm->show();
     QApplication::processEvents();
   }

@@ -1,7 +1,7 @@
 // The two releasing listings as values: the header lines and, for every data
 // line, its text and the period behind it with its end and place.  The main
-// window's listing (Releasing.h) writes these values into its lists; the
-// command-line program prints them.
+// window shows these values in its lists; the command-line program prints
+// them.
 //
 // Ends are those of the periods in force (InForce.h): a period runs to the
 // next start at its own level within its parent, or to its parent's end.

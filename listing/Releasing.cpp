@@ -61,34 +61,6 @@ TCivilMoment ShownMoment(int level, double julianDay) {
   return TCivilMoment{date.GetYear(), date.GetMonth(), date.GetDayNumber(), ms};
 }
 
-void IReleasingWindow::ShowMainListing(const TListing& listing) {
-  ClearMainList();
-  for (const std::string& line : listing.Header) AddMainLine(line);
-  for (const TListedLine& line : listing.Lines) {
-    PeriodListed(line.Period);
-    AddMainLine(line.Text);
-  }
-}
-
-void IReleasingWindow::ShowLevel34Listing(const TListing& listing) {
-  ClearLevel3List();
-  for (const std::string& line : listing.Header) AddLevel3Line(line);
-  for (const TListedLine& line : listing.Lines) {
-    PeriodListed(line.Period);
-    AddLevel3Line(line.Text);
-  }
-}
-
-void TReleasingListing::TableLine(const TPeriodStep& period) {
-  // 200 general periods stay well inside the tables; the guard keeps any
-  // other caller from writing past them.
-  if (FTables.Count < TLineTables::kCapacity) {
-    FTables.LineJulianDay[static_cast<std::size_t>(FTables.Count)] = period.Start;
-    FTables.LineSign[static_cast<std::size_t>(FTables.Count)] = period.Counter;
-    ++FTables.Count;
-  }
-}
-
 TGeneralWalk GeneralWalkOf(const ReleaseSettings& s, double start) {
   TGeneralWalk walk;
   walk.ReleasingType = s.ReleasingType;
@@ -103,34 +75,6 @@ TGeneralWalk GeneralWalkOf(const ReleaseSettings& s, double start) {
 double ListingStart(TDate& date, const ReleaseSettings& s, const TimeLocale& locale) {
   const double timeOfDay = StrToTime(s.TimeText, locale);
   return date.MomentToJulian(s.Year, s.MonthIndex + 1, s.Day, timeOfDay);
-}
-
-void TReleasingListing::BtnCalculateOstraneClick() {
-  const ReleaseSettings s = FWindow.ReadSettings();
-  FMain = ListGeneral(FDate, FChronocrator, s, FWindow.ReadTimeLocale());
-  FTables.Count = 0;
-  for (const TListedLine& line : FMain.Lines) TableLine(line.Period);
-  // A refused listing has its header lines and no data lines.
-  FWindow.ShowMainListing(FMain);
-  if (FMain.Ending == TListingEnd::TimeRefused) throw EConvertError(FMain.Refusal);
-
-  FWindow.SetCommandEnabled(TCommand::BtnCalculateOstrane, false);
-  FWindow.SetCommandEnabled(TCommand::ListOstrane1, false);
-  FWindow.SetCommandEnabled(TCommand::BtnClearList, true);
-  FWindow.SetCommandEnabled(TCommand::ClearList1, true);
-  FWindow.SetCommandEnabled(TCommand::ListSubPeriods1, true);
-  FWindow.SetCommandEnabled(TCommand::Print1, true);
-  FWindow.SetCommandEnabled(TCommand::Print2, true);
-}
-
-void TReleasingListing::ListBoxOstraneDblClick() {
-  FWindow.ClearLevel3List();
-  const int line = DataLineOfRow(FMain, FWindow.MainSelectedIndex());
-  if (line < 0) return;  // not a line of the current listing
-
-  FWindow.ShowLevel34Listing(
-      ListLevel34(FDate, FChronocrator, FWindow.ReadSettings(), FMain, line));
-  FWindow.ShowLevel3Window();
 }
 
 }  // namespace ostrane

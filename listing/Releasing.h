@@ -1,13 +1,12 @@
-// The two releasing listings: general periods (level 1) with their sub
-// periods (level 2) in the main list, and the level 3 and 4 periods of one
-// listed sub period in the level 3/4 list.
+// What the releasing listings (Listing.h) are made of: the dates and sign
+// names as the lines show them, the birth moment as a listing reads it, and
+// the general walk of a listing's settings.
 //
 // Every start and running sum is a double, rounded after each addition and
 // compared with the enclosing length exactly, without tolerance: some
 // listings depend on the ties that come out of this.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -17,20 +16,8 @@
 #include "core/ReleaseSettings.h"
 #include "listing/Listing.h"
 #include "listing/PeriodWalk.h"
-#include "listing/ReleasingWindow.h"
 
 namespace ostrane {
-
-// For every data line of the main listing, the Julian Day at which its
-// period begins and its unreduced sign counter.  Entry e belongs to the line
-// at list index e + 3.  200 general periods never produce more than 2511
-// data lines.
-struct TLineTables {
-  static constexpr int kCapacity = kTabledLines;
-  std::array<double, kCapacity> LineJulianDay{};
-  std::array<std::int32_t, kCapacity> LineSign{};
-  int Count = 0;  // entries of the current listing
-};
 
 // The date last stored in `date` as the listing lines show it, or empty text
 // when no style is selected.
@@ -60,36 +47,5 @@ double ListingStart(TDate& date, const ReleaseSettings& settings, const TimeLoca
 // and 4 rounded to the millisecond, so that a moment within half a
 // millisecond of midnight is the following midnight.
 TCivilMoment ShownMoment(int level, double julianDay);
-
-// The two listings (Listing.h) given to a window whole (ShowMainListing,
-// ShowLevel34Listing), and the commands enabled as a finished main listing
-// leaves them.
-class TReleasingListing {
- public:
-  TReleasingListing(IReleasingWindow& window, TDate& date, TChronocrator& chronocrator,
-                    TLineTables& tables)
-      : FWindow(window), FDate(date), FChronocrator(chronocrator), FTables(tables) {}
-
-  // The general and sub-period listing.  Throws EConvertError on a time text
-  // that is not a time of day, after the header has been written.
-  void BtnCalculateOstraneClick();
-
-  // The level 3/4 listing of the selected line of the main list.
-  void ListBoxOstraneDblClick();
-
-  const TLineTables& Tables() const { return FTables; }
-  // The main listing last listed (empty before the first).
-  const TListing& MainListing() const { return FMain; }
-
- private:
-  // Keeps the start and sign of the next data line in the tables.
-  void TableLine(const TPeriodStep& period);
-
-  IReleasingWindow& FWindow;
-  TDate& FDate;
-  TChronocrator& FChronocrator;
-  TLineTables& FTables;
-  TListing FMain;
-};
 
 }  // namespace ostrane

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "listing/Listing.h"
 #include "listing/Releasing.h"
 #include "storage/SettingsFiles.h"
 #include "tests/support/ListProcess.h"
@@ -17,31 +18,12 @@ namespace {
 
 // The main list of a listing of `settings`, one line each, as the window
 // holds it after restoring them.
-class ListWindow : public IReleasingWindow {
- public:
-  explicit ListWindow(ReleaseSettings s) : settings_(std::move(s)) {}
-  ReleaseSettings ReadSettings() const override { return settings_; }
-  TimeLocale ReadTimeLocale() const override { return {}; }
-  int MainSelectedIndex() const override { return -1; }
-  void ClearMainList() override { text.clear(); }
-  void AddMainLine(const std::string& line) override { text += line + "\n"; }
-  void ClearLevel3List() override {}
-  void AddLevel3Line(const std::string&) override {}
-  void SetCommandEnabled(TCommand, bool) override {}
-  void ShowLevel3Window() override {}
-  std::string text;
-
- private:
-  ReleaseSettings settings_;
-};
-
 std::string Listing(const ReleaseSettings& settings) {
-  ListWindow window(settings);
-  TDate date;
-  TChronocrator chronocrator;
-  TLineTables tables;
-  TReleasingListing(window, date, chronocrator, tables).BtnCalculateOstraneClick();
-  return window.text;
+  const TListing listing = ListGeneral(settings, TimeLocale{});
+  std::string text;
+  for (const std::string& line : listing.Header) text += line + "\n";
+  for (const TListedLine& line : listing.Lines) text += line.Text + "\n";
+  return text;
 }
 
 ReleaseSettings Saved() {

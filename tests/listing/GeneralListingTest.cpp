@@ -12,7 +12,7 @@ namespace {
 
 TEST(GeneralListing, WorkedExample) {
   ListingFixture f;
-  f.listing.BtnCalculateOstraneClick();
+  f.ListMain();
   const std::vector<std::string> expected = {
       "General and Sub Period Releasings For:",
       "Time Lords",
@@ -31,39 +31,26 @@ TEST(GeneralListing, WorkedExample) {
       "Taurus major and sub begin 10/14/2014",
       Sub("Gemini sub begins 6/11/2015"),
   };
-  ASSERT_GE(f.window.MainLines.size(), expected.size());
+  ASSERT_GE(f.MainLines.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i)
-    EXPECT_EQ(f.window.MainLines[i], expected[i]) << "list index " << i;
+    EXPECT_EQ(f.MainLines[i], expected[i]) << "list index " << i;
 
-  EXPECT_EQ(f.tables.LineJulianDay[0], 2451545.0);
-  EXPECT_EQ(f.tables.LineSign[0], 0);
-  EXPECT_EQ(f.tables.LineJulianDay[1], 2451995.0);
-  EXPECT_EQ(f.tables.LineSign[1], 1);
-  EXPECT_EQ(f.tables.LineJulianDay[11], 2456945.0);
-  EXPECT_EQ(f.tables.LineSign[11], 1);
-  EXPECT_EQ(f.tables.Count, f.DataLines());
-}
-
-TEST(GeneralListing, CommandEnablingAfterAListing) {
-  ListingFixture f;
-  f.listing.BtnCalculateOstraneClick();
-  const std::map<TCommand, bool> expected = {{TCommand::BtnCalculateOstrane, false},
-                                             {TCommand::ListOstrane1, false},
-                                             {TCommand::BtnClearList, true},
-                                             {TCommand::ClearList1, true},
-                                             {TCommand::ListSubPeriods1, true},
-                                             {TCommand::Print1, true},
-                                             {TCommand::Print2, true}};
-  EXPECT_EQ(f.window.Enabled, expected);
+  EXPECT_EQ(f.Start(0), 2451545.0);
+  EXPECT_EQ(f.Counter(0), 0);
+  EXPECT_EQ(f.Start(1), 2451995.0);
+  EXPECT_EQ(f.Counter(1), 1);
+  EXPECT_EQ(f.Start(11), 2456945.0);
+  EXPECT_EQ(f.Counter(11), 1);
+  EXPECT_EQ(TabledLines(f.main), f.DataLines());
 }
 
 TEST(GeneralListing, SubPeriodEndingExactlyAtTheGeneralEndIsListed) {
   ListingFixture f;
-  f.window.Settings.StartSign = 10;  // Aquarius
-  f.window.Settings.ReleasingType = TReleasingType::Egyptian;
-  f.window.Settings.SignNameStyle = TSignNameStyle::Short;
-  f.listing.BtnCalculateOstraneClick();
-  const auto& m = f.window.MainLines;
+  f.Settings.StartSign = 10;  // Aquarius
+  f.Settings.ReleasingType = TReleasingType::Egyptian;
+  f.Settings.SignNameStyle = TSignNameStyle::Short;
+  f.ListMain();
+  const auto& m = f.MainLines;
   const std::vector<std::string> signs = {"Pi", "Ar", "Ta", "Ge", "Cn", "Le", "Vi",
                                           "Li", "Sc", "Sa", "Cp", "Le", "Vi", "Li",
                                           "Sc", "Sa", "Cp", "Aq", "Pi", "Ar"};
@@ -75,7 +62,7 @@ TEST(GeneralListing, SubPeriodEndingExactlyAtTheGeneralEndIsListed) {
   EXPECT_EQ(m[24], "Pi major and sub begin 7/27/2029");
   // After the jump the counters run on unreduced: 28 (Leo) .. 36 (Aries).
   for (int entry = 12; entry <= 20; ++entry)
-    EXPECT_EQ(f.tables.LineSign[static_cast<std::size_t>(entry)], 16 + entry) << "entry " << entry;
+    EXPECT_EQ(f.Counter(entry), 16 + entry) << "entry " << entry;
 }
 
 TEST(GeneralListing, LooseBondInTheGeneralPeriods) {
@@ -83,11 +70,11 @@ TEST(GeneralListing, LooseBondInTheGeneralPeriods) {
        {std::pair{TLooseBond::Always, "Libra major and sub begin 12/22/2207"},
         std::pair{TLooseBond::Never, "Aries major and sub begin 12/22/2207"}}) {
     ListingFixture f;
-    f.window.Settings.GeneralPeriods = 13;
-    f.window.Settings.LooseBondType = bond;
-    f.listing.BtnCalculateOstraneClick();
+    f.Settings.GeneralPeriods = 13;
+    f.Settings.LooseBondType = bond;
+    f.ListMain();
     std::vector<std::string> generals;
-    std::copy_if(f.window.MainLines.begin() + kHeaderLines, f.window.MainLines.end(),
+    std::copy_if(f.MainLines.begin() + kHeaderLines, f.MainLines.end(),
                  std::back_inserter(generals), [](const auto& l) { return l[0] != ' '; });
     ASSERT_EQ(generals.size(), 13u) << "loose bond " << ToItemIndex(bond);
     EXPECT_EQ(generals[12], line) << "loose bond " << ToItemIndex(bond);
@@ -96,13 +83,13 @@ TEST(GeneralListing, LooseBondInTheGeneralPeriods) {
 
 TEST(GeneralListing, LooseBondCountersSkipSixSigns) {
   ListingFixture f;
-  f.window.Settings.GeneralPeriods = 37;
-  f.window.Settings.StartSign = 3;
-  f.listing.BtnCalculateOstraneClick();
+  f.Settings.GeneralPeriods = 37;
+  f.Settings.StartSign = 3;
+  f.ListMain();
   std::vector<std::int32_t> counters;
-  for (int e = 0; e < f.tables.Count; ++e)
-    if (f.window.MainLines[static_cast<std::size_t>(e + kHeaderLines)][0] != ' ')
-      counters.push_back(f.tables.LineSign[static_cast<std::size_t>(e)]);
+  for (int e = 0; e < TabledLines(f.main); ++e)
+    if (f.MainLines[static_cast<std::size_t>(e + kHeaderLines)][0] != ' ')
+      counters.push_back(f.Counter(e));
   ASSERT_EQ(counters.size(), 37u);
   for (int p = 0; p < 37; ++p) {
     const int expected = 3 + p + 6 * (p / 12);  // S..S+11, S+18..S+29, S+36..
@@ -113,14 +100,14 @@ TEST(GeneralListing, LooseBondCountersSkipSixSigns) {
 TEST(GeneralListing, OneTaurusPeriodCutsTheLateSubPeriod) {
   for (const TReleasingType type : {TReleasingType::Egyptian, TReleasingType::Valens}) {
     ListingFixture f;
-    f.window.Settings.GeneralPeriods = 1;
-    f.window.Settings.StartSign = 1;
-    f.window.Settings.ReleasingType = type;
-    f.listing.BtnCalculateOstraneClick();
+    f.Settings.GeneralPeriods = 1;
+    f.Settings.StartSign = 1;
+    f.Settings.ReleasingType = type;
+    f.ListMain();
     ASSERT_EQ(f.DataLines(), 6) << "type " << ToItemIndex(type);
     const char* signs[] = {"Gemini", "Cancer", "Leo", "Virgo", "Libra"};
     for (int i = 0; i < 5; ++i)
-      EXPECT_EQ(f.window.MainLines[static_cast<std::size_t>(4 + i)].rfind(Sub(signs[i]), 0), 0u)
+      EXPECT_EQ(f.MainLines[static_cast<std::size_t>(4 + i)].rfind(Sub(signs[i]), 0), 0u)
           << "type " << ToItemIndex(type) << ", line " << i;
   }
 }
@@ -130,16 +117,15 @@ TEST(GeneralListing, TimeOfDayMovesDatesOnlyUnderModern) {
        {TReleasingType::Modern, TReleasingType::Egyptian, TReleasingType::Valens}) {
     ListingFixture early, late;
     for (auto* f : {&early, &late}) {
-      f->window.Settings.ReleasingType = type;
-      f->window.Settings.GeneralPeriods = 12;
+      f->Settings.ReleasingType = type;
+      f->Settings.GeneralPeriods = 12;
     }
-    early.window.Settings.TimeText = "00:00";
-    late.window.Settings.TimeText = "23:59";
-    early.listing.BtnCalculateOstraneClick();
-    late.listing.BtnCalculateOstraneClick();
-    ASSERT_EQ(early.window.MainLines.size(), late.window.MainLines.size())
-        << "type " << ToItemIndex(type);
-    const bool same = early.window.MainLines == late.window.MainLines;
+    early.Settings.TimeText = "00:00";
+    late.Settings.TimeText = "23:59";
+    early.ListMain();
+    late.ListMain();
+    ASSERT_EQ(early.MainLines.size(), late.MainLines.size()) << "type " << ToItemIndex(type);
+    const bool same = early.MainLines == late.MainLines;
     EXPECT_EQ(same, type != TReleasingType::Modern) << "type " << ToItemIndex(type);
   }
 }
@@ -162,14 +148,14 @@ TEST(GeneralListing, DateAndSignStyles) {
        " sub begins 3/26/2001"},
   };
   ListingFixture reference;
-  reference.listing.BtnCalculateOstraneClick();
+  reference.ListMain();
   for (const auto& c : cases) {
     ListingFixture f;
-    f.window.Settings.DateStyle = c.dateStyle;
-    f.window.Settings.SignNameStyle = c.signStyle;
-    f.listing.BtnCalculateOstraneClick();
-    EXPECT_EQ(f.window.MainLines[3], c.general) << c.general;
-    EXPECT_EQ(f.window.MainLines[4], Sub(c.sub)) << c.sub;
+    f.Settings.DateStyle = c.dateStyle;
+    f.Settings.SignNameStyle = c.signStyle;
+    f.ListMain();
+    EXPECT_EQ(f.MainLines[3], c.general) << c.general;
+    EXPECT_EQ(f.MainLines[4], Sub(c.sub)) << c.sub;
     EXPECT_EQ(f.DataLines(), reference.DataLines())
         << "the listing is complete whatever the styles";
   }
@@ -185,19 +171,14 @@ TEST(GeneralListing, FormatDateStyleOfNegativeAndZeroYears) {
 
 TEST(GeneralListing, InvalidTimeStopsAfterTheHeader) {
   ListingFixture f;
-  f.listing.BtnCalculateOstraneClick();
-  f.window.Enabled.clear();
-  f.window.Settings.TimeText = "abc";
-  try {
-    f.listing.BtnCalculateOstraneClick();
-    FAIL() << "the time text abc was accepted";
-  } catch (const EConvertError& e) {
-    EXPECT_STREQ(e.what(), "'abc' is not a valid time");
-  }
-  EXPECT_EQ(f.window.MainLines, (std::vector<std::string>{
-                                    "General and Sub Period Releasings For:", "Time Lords", " "}));
-  EXPECT_TRUE(f.window.Enabled.empty()) << "the command enabling must not change";
-  EXPECT_EQ(f.tables.Count, 0);
+  f.ListMain();
+  f.Settings.TimeText = "abc";
+  f.ListMain();
+  EXPECT_EQ(f.main.Ending, TListingEnd::TimeRefused) << "the time text abc was accepted";
+  EXPECT_EQ(f.main.Refusal, "'abc' is not a valid time");
+  EXPECT_EQ(f.MainLines, (std::vector<std::string>{
+                             "General and Sub Period Releasings For:", "Time Lords", " "}));
+  EXPECT_EQ(TabledLines(f.main), 0);
 }
 
 TEST(GeneralListing, NumberOfGeneralPeriods) {
@@ -207,14 +188,12 @@ TEST(GeneralListing, NumberOfGeneralPeriods) {
   } cases[] = {{0, 0}, {-5, 0}, {1, 1}, {200, 200}, {201, 200}, {100000, 200}};
   for (const auto& c : cases) {
     ListingFixture f;
-    f.window.Settings.GeneralPeriods = c.requested;
-    f.listing.BtnCalculateOstraneClick();
-    const auto generals =
-        std::count_if(f.window.MainLines.begin() + kHeaderLines, f.window.MainLines.end(),
-                      [](const auto& l) { return l[0] != ' '; });
+    f.Settings.GeneralPeriods = c.requested;
+    f.ListMain();
+    const auto generals = std::count_if(f.MainLines.begin() + kHeaderLines, f.MainLines.end(),
+                                        [](const auto& l) { return l[0] != ' '; });
     EXPECT_EQ(static_cast<std::size_t>(generals), c.generals) << "N = " << c.requested;
-    EXPECT_FALSE(f.window.Enabled.at(TCommand::BtnCalculateOstrane)) << "N = " << c.requested;
-    EXPECT_TRUE(f.window.Enabled.at(TCommand::Print1)) << "N = " << c.requested;
+    EXPECT_EQ(f.main.Ending, TListingEnd::Complete) << "N = " << c.requested;
   }
 }
 
@@ -225,12 +204,12 @@ TEST(GeneralListing, TwoHundredPeriodsStayInsideTheTables) {
     for (int sign = 0; sign < 12; ++sign) {
       for (const TLooseBond bond : {TLooseBond::Never, TLooseBond::Always}) {
         ListingFixture f;
-        f.window.Settings.GeneralPeriods = 200;
-        f.window.Settings.ReleasingType = type;
-        f.window.Settings.StartSign = sign;
-        f.window.Settings.LooseBondType = bond;
-        f.listing.BtnCalculateOstraneClick();
-        EXPECT_EQ(f.tables.Count, f.DataLines());
+        f.Settings.GeneralPeriods = 200;
+        f.Settings.ReleasingType = type;
+        f.Settings.StartSign = sign;
+        f.Settings.LooseBondType = bond;
+        f.ListMain();
+        EXPECT_EQ(TabledLines(f.main), f.DataLines());
         longest = std::max(longest, f.DataLines());
         if (type == TReleasingType::Valens && sign == 9) {
           EXPECT_EQ(f.DataLines(), 2511)
@@ -240,38 +219,42 @@ TEST(GeneralListing, TwoHundredPeriodsStayInsideTheTables) {
     }
   }
   EXPECT_EQ(longest, 2511);
-  EXPECT_LE(longest, TLineTables::kCapacity);
+  EXPECT_LE(longest, kTabledLines);
 }
 
 TEST(GeneralListing, NoStartSignIsTakenAsAries) {
   ListingFixture aries, none;
-  none.window.Settings.StartSign = kNoSelection;
-  aries.listing.BtnCalculateOstraneClick();
-  none.listing.BtnCalculateOstraneClick();
-  EXPECT_EQ(none.window.MainLines, aries.window.MainLines);
-  EXPECT_EQ(none.tables.LineSign, aries.tables.LineSign);
+  none.Settings.StartSign = kNoSelection;
+  aries.ListMain();
+  none.ListMain();
+  EXPECT_EQ(none.MainLines, aries.MainLines);
+  std::vector<std::int32_t> noneCounters, ariesCounters;
+  for (const TPeriodStep& p : none.MainPeriods) noneCounters.push_back(p.Counter);
+  for (const TPeriodStep& p : aries.MainPeriods) ariesCounters.push_back(p.Counter);
+  EXPECT_EQ(noneCounters, ariesCounters);
 }
 
 TEST(GeneralListing, MonthZeroIsDecemberOfThePreviousYear) {
   ListingFixture f;
-  f.window.Settings.MonthIndex = kNoSelection;
-  f.listing.BtnCalculateOstraneClick();
-  EXPECT_EQ(f.window.MainLines[3], "Aries major and sub begin 12/1/1999");
+  f.Settings.MonthIndex = kNoSelection;
+  f.ListMain();
+  EXPECT_EQ(f.MainLines[3], "Aries major and sub begin 12/1/1999");
 }
 
-TEST(GeneralListing, ANewListingRewritesTheTablesFromTheStart) {
+TEST(GeneralListing, ANewListingHoldsOnlyItsOwnLines) {
   ListingFixture f;
-  f.window.Settings.GeneralPeriods = 3;
-  f.listing.BtnCalculateOstraneClick();
-  const int longer = f.tables.Count;
-  const double lastOfLonger = f.tables.LineJulianDay[static_cast<std::size_t>(longer - 1)];
-  f.window.Settings.GeneralPeriods = 1;
-  f.window.Settings.Name = "Second";
-  f.listing.BtnCalculateOstraneClick();
-  EXPECT_EQ(f.window.MainLines[1], "Second");
-  EXPECT_LT(f.tables.Count, longer);
-  EXPECT_EQ(f.tables.LineJulianDay[static_cast<std::size_t>(longer - 1)], lastOfLonger)
-      << "entries past the new listing keep their old values";
+  f.Settings.GeneralPeriods = 3;
+  f.ListMain();
+  const int longer = TabledLines(f.main);
+  const double firstOfLonger = f.Start(0);
+  f.Settings.GeneralPeriods = 1;
+  f.Settings.Name = "Second";
+  f.ListMain();
+  EXPECT_EQ(f.MainLines[1], "Second");
+  EXPECT_LT(TabledLines(f.main), longer);
+  EXPECT_EQ(f.Start(0), firstOfLonger) << "the same birth moment";
+  EXPECT_EQ(f.MainLines.size(), kHeaderLines + f.main.Lines.size())
+      << "no line of the longer listing is left behind";
 }
 
 }  // namespace

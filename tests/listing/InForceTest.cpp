@@ -136,10 +136,10 @@ TEST(PeriodsInForce, LoosingOfTheBondAtEveryLevel) {
   for (const Case& c : cases) {
     // Find the jump in the listing itself, then ask for the moment it begins.
     ListingFixture f;
-    f.window.Settings = c.settings;
+    f.Settings = c.settings;
     f.ListLevel34(kHeaderLines);
-    const auto& periods = c.level <= 2 ? f.window.MainPeriods : f.window.Level34Periods;
-    const TCollectingWindow::TPeriod* jump = nullptr;
+    const auto& periods = c.level <= 2 ? f.MainPeriods : f.Level34Periods;
+    const TPeriodStep* jump = nullptr;
     int count = 0;
     for (const auto& p : periods) {
       if (p.Level != c.level) continue;
@@ -157,20 +157,20 @@ TEST(PeriodsInForce, LoosingOfTheBondAtEveryLevel) {
     }
     ASSERT_NE(jump, nullptr) << c.name;
     EXPECT_TRUE(jump->Loosing) << c.name << ": the listing's mark";
-    const TInForce r = At(c.settings, jump->JulianDay);
+    const TInForce r = At(c.settings, jump->Start);
     ASSERT_EQ(r.Status, TInForceStatus::InForce) << c.name;
     EXPECT_TRUE(r.Periods[c.level - 1].Loosing) << c.name;
     EXPECT_EQ(r.Periods[c.level - 1].Counter, jump->Counter) << c.name;
     for (int level = c.level + 1; level <= 4; ++level)
       EXPECT_FALSE(r.Periods[level - 1].Loosing) << c.name << ": its first child, level " << level;
-    const TInForce before = At(c.settings, Before(jump->JulianDay));
+    const TInForce before = At(c.settings, Before(jump->Start));
     EXPECT_FALSE(before.Periods[c.level - 1].Loosing) << c.name << ", one ulp before";
   }
   // With loose bond Never the 13th general period is no jump.
   ListingFixture f;
-  f.window.Settings = thirteenNever;
-  f.listing.BtnCalculateOstraneClick();
-  for (const auto& p : f.window.MainPeriods) EXPECT_FALSE(p.Level == 1 && p.Loosing);
+  f.Settings = thirteenNever;
+  f.ListMain();
+  for (const auto& p : f.MainPeriods) EXPECT_FALSE(p.Level == 1 && p.Loosing);
 }
 
 TEST(PeriodsInForce, EveryListedLineIsInForceFromItsStart) {
@@ -181,21 +181,19 @@ TEST(PeriodsInForce, EveryListedLineIsInForceFromItsStart) {
        {TReleasingType::Modern, TReleasingType::Egyptian, TReleasingType::Valens}) {
     for (int sign : {0, 9, 10}) {
       ListingFixture f;
-      f.window.Settings.ReleasingType = type;
-      f.window.Settings.StartSign = sign;
-      f.window.Settings.GeneralPeriods = 26;
-      f.listing.BtnCalculateOstraneClick();
-      const auto& lines = f.window.MainPeriods;
-      const double end =
-          WalkGeneralPeriods(f.chronocrator, GeneralWalkOf(f.window.Settings, kBirth),
-                             [](const TPeriodStep&) { return true; });
+      f.Settings.ReleasingType = type;
+      f.Settings.StartSign = sign;
+      f.Settings.GeneralPeriods = 26;
+      f.ListMain();
+      const auto& lines = f.MainPeriods;
+      const double end = WalkGeneralPeriods(f.chronocrator, GeneralWalkOf(f.Settings, kBirth),
+                                            [](const TPeriodStep&) { return true; });
       int general = 0;
       for (std::size_t e = 0; e < lines.size(); ++e) {
         if (lines[e].Level == 1) general = static_cast<int>(e);
-        const double next = e + 1 < lines.size() ? lines[e + 1].JulianDay : end;
-        if (!(lines[e].JulianDay < next)) continue;  // a sub period of no length
-        const TInForce r =
-            PeriodsInForce(f.chronocrator, f.window.Settings, kBirth, lines[e].JulianDay);
+        const double next = e + 1 < lines.size() ? lines[e + 1].Start : end;
+        if (!(lines[e].Start < next)) continue;  // a sub period of no length
+        const TInForce r = PeriodsInForce(f.chronocrator, f.Settings, kBirth, lines[e].Start);
         ASSERT_EQ(r.Status, TInForceStatus::InForce)
             << "type " << ToItemIndex(type) << ", line " << e;
         EXPECT_EQ(r.Periods[1].Entry, static_cast<int>(e))

@@ -49,12 +49,12 @@ TEST(Level34Listing, WorkedExample) {
       L4("Aquarius L4 begins 2/5/2000, 05:00 pm"),
       "Taurus L3 begins 2/8/2000, 12:00 am",
   };
-  ASSERT_GE(f.window.Level3Lines.size(), expected.size());
+  ASSERT_GE(f.Level3Lines.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i)
-    EXPECT_EQ(f.window.Level3Lines[i], expected[i]) << "list index " << i;
-  EXPECT_EQ(f.window.TimesShown, 1);
+    EXPECT_EQ(f.Level3Lines[i], expected[i]) << "list index " << i;
+  EXPECT_EQ(f.level34.Ending, TListingEnd::Complete);
 
-  const auto level3 = Level3Lines(f.window.Level3Lines);
+  const auto level3 = Level3Lines(f.Level3Lines);
   ASSERT_EQ(level3.size(), 11u) << "Aries to Aquarius";
   EXPECT_EQ(level3.back().substr(0, 8), "Aquarius");
 }
@@ -62,20 +62,20 @@ TEST(Level34Listing, WorkedExample) {
 TEST(Level34Listing, Level4PeriodsLooseTheBondOnce) {
   ListingFixture f;
   f.ListLevel34(3);
-  const auto gemini = Level4LinesOf(f.window.Level3Lines, "Gemini L3");
+  const auto gemini = Level4LinesOf(f.Level3Lines, "Gemini L3");
   ASSERT_EQ(gemini.size(), 14u);
   EXPECT_EQ(gemini[0], L4("Gemini L4 begins 2/28/2000, 12:00 am"));
   EXPECT_EQ(gemini[11].substr(5, 6), "Taurus");
   EXPECT_EQ(gemini[12], L4("Sagittarius L4 begins 4/11/2000, 11:00 pm"));
   EXPECT_EQ(gemini[13], L4("Capricorn L4 begins 4/14/2000, 11:00 am"));
-  const auto level3 = Level3Lines(f.window.Level3Lines);
+  const auto level3 = Level3Lines(f.Level3Lines);
   EXPECT_EQ(level3[3], "Cancer L3 begins 4/18/2000, 12:00 am");
 }
 
 TEST(Level34Listing, MomentJustBeforeMidnightShowsTheFollowingMidnight) {
   ListingFixture f;
   f.ListLevel34(3);
-  const auto& lines = f.window.Level3Lines;
+  const auto& lines = f.Level3Lines;
   EXPECT_NE(std::find(lines.begin(), lines.end(), L4("Leo L4 begins 9/15/2000, 12:00 am")),
             lines.end());
   EXPECT_EQ(std::find(lines.begin(), lines.end(), L4("Leo L4 begins 9/14/2000, 12:00 am")),
@@ -85,9 +85,9 @@ TEST(Level34Listing, MomentJustBeforeMidnightShowsTheFollowingMidnight) {
 
 TEST(Level34Listing, ValensFromAquariusRunsPastTheLevel2End) {
   ListingFixture f;
-  f.window.Settings.StartSign = 10;
+  f.Settings.StartSign = 10;
   f.ListLevel34(3);
-  const auto level3 = Level3Lines(f.window.Level3Lines);
+  const auto level3 = Level3Lines(f.Level3Lines);
   ASSERT_EQ(level3.size(), 21u);
   const char* signs[] = {"Aquarius", "Pisces", "Aries", "Taurus",  "Gemini",      "Cancer",
                          "Leo",      "Virgo",  "Libra", "Scorpio", "Sagittarius", "Capricorn",
@@ -95,36 +95,36 @@ TEST(Level34Listing, ValensFromAquariusRunsPastTheLevel2End) {
                          "Aquarius", "Pisces", "Aries"};
   for (std::size_t i = 0; i < level3.size(); ++i)
     EXPECT_EQ(level3[i].substr(0, level3[i].find(' ')), signs[i]) << "level 3 line " << i + 1;
-  EXPECT_EQ(f.window.Level3Lines.size(), 287u);
+  EXPECT_EQ(f.Level3Lines.size(), 287u);
 }
 
 TEST(Level34Listing, ModernFromAquariusAddsALevel3LineSecondsBeforeTheEnd) {
   ListingFixture f;
-  f.window.Settings.StartSign = 10;
-  f.window.Settings.ReleasingType = TReleasingType::Modern;
+  f.Settings.StartSign = 10;
+  f.Settings.ReleasingType = TReleasingType::Modern;
   f.ListLevel34(3);
-  const auto level3 = Level3Lines(f.window.Level3Lines);
+  const auto level3 = Level3Lines(f.Level3Lines);
   ASSERT_EQ(level3.size(), 21u);
   EXPECT_EQ(level3.back(), "Aries L3 begins 7/2/2002, 02:59 pm");
-  EXPECT_FALSE(Level4LinesOf(f.window.Level3Lines, "Aries L3 begins 7/2/2002").empty());
+  EXPECT_FALSE(Level4LinesOf(f.Level3Lines, "Aries L3 begins 7/2/2002").empty());
 }
 
 TEST(Level34Listing, Level4SumsOfAnAquariusPeriodTieExactly) {
   {
     ListingFixture f;
-    f.window.Settings.StartSign = 10;
-    f.window.Settings.ReleasingType = TReleasingType::Egyptian;
+    f.Settings.StartSign = 10;
+    f.Settings.ReleasingType = TReleasingType::Egyptian;
     f.ListLevel34(3);
-    EXPECT_EQ(Level4LinesOf(f.window.Level3Lines, "Aquarius L3").size(), 20u) << "Egyptian";
+    EXPECT_EQ(Level4LinesOf(f.Level3Lines, "Aquarius L3").size(), 20u) << "Egyptian";
   }
   {
     ListingFixture f;
-    f.window.Settings.StartSign = 10;
-    f.window.Settings.ReleasingType = TReleasingType::Modern;
+    f.Settings.StartSign = 10;
+    f.Settings.ReleasingType = TReleasingType::Modern;
     f.ListLevel34(3);
-    const auto level4 = Level4LinesOf(f.window.Level3Lines, "Aquarius L3");
+    const auto level4 = Level4LinesOf(f.Level3Lines, "Aquarius L3");
     ASSERT_EQ(level4.size(), 21u) << "Modern: the running sum stays below the level 3 length";
-    const auto level3 = Level3Lines(f.window.Level3Lines);
+    const auto level3 = Level3Lines(f.Level3Lines);
     ASSERT_GE(level3.size(), 2u);
     const std::string when = level3[1].substr(level3[1].find(" L3 begins ") + 11);
     EXPECT_EQ(level4.back(), L4("Aries L4 begins " + when))
@@ -135,50 +135,46 @@ TEST(Level34Listing, Level4SumsOfAnAquariusPeriodTieExactly) {
 TEST(Level34Listing, SubAndGeneralLinesStandForTheirSubPeriod) {
   ListingFixture f;
   f.ListLevel34(4);  // Taurus sub begins 3/26/2001
-  ASSERT_GT(f.window.Level3Lines.size(), 4u);
-  EXPECT_EQ(f.window.Level3Lines[3], "Taurus L3 begins 3/26/2001, 12:00 pm");
-  EXPECT_EQ(f.window.Level3Lines[4], L4("Taurus L4 begins 3/26/2001, 12:00 pm"));
+  ASSERT_GT(f.Level3Lines.size(), 4u);
+  EXPECT_EQ(f.Level3Lines[3], "Taurus L3 begins 3/26/2001, 12:00 pm");
+  EXPECT_EQ(f.Level3Lines[4], L4("Taurus L4 begins 3/26/2001, 12:00 pm"));
 
-  f.window.Selected = 14;  // Taurus major and sub begin 10/14/2014
-  f.listing.ListBoxOstraneDblClick();
-  EXPECT_EQ(f.window.Level3Lines[3], "Taurus L3 begins 10/14/2014, 12:00 pm");
+  f.ListRow(14);  // Taurus major and sub begin 10/14/2014
+  EXPECT_EQ(f.Level3Lines[3], "Taurus L3 begins 10/14/2014, 12:00 pm");
 }
 
 TEST(Level34Listing, HeaderLinesAndNoSelectionOnlyEmptyTheList) {
   for (int selected : {-1, 0, 1, 2}) {
     ListingFixture f;
     f.ListLevel34(3);
-    ASSERT_FALSE(f.window.Level3Lines.empty());
-    f.window.Selected = selected;
-    f.listing.ListBoxOstraneDblClick();
-    EXPECT_TRUE(f.window.Level3Lines.empty()) << "selected " << selected;
-    EXPECT_EQ(f.window.TimesShown, 1) << "the window is not shown again, selected " << selected;
+    ASSERT_FALSE(f.Level3Lines.empty());
+    f.ListRow(selected);
+    EXPECT_TRUE(f.Level3Lines.empty()) << "selected " << selected;
+    EXPECT_EQ(f.level34.Ending, TListingEnd::NotALine) << "selected " << selected;
   }
 }
 
 TEST(Level34Listing, SettingsAreReadAnewAtTheDoubleClick) {
   ListingFixture f;
-  f.listing.BtnCalculateOstraneClick();
-  f.window.Settings.ReleasingType = TReleasingType::Modern;
-  f.window.Settings.DateStyle = TDateStyle::Scientific;
-  f.window.Settings.SignNameStyle = TSignNameStyle::Short;
-  f.window.Settings.Name = "Changed";
-  f.window.Selected = 3;
-  f.listing.ListBoxOstraneDblClick();
-  EXPECT_EQ(f.window.Level3Lines[1], "Changed");
-  EXPECT_EQ(f.window.Level3Lines[3], "Ar L3 begins 2000/1/1, 12:00 pm");
+  f.ListMain();
+  f.Settings.ReleasingType = TReleasingType::Modern;
+  f.Settings.DateStyle = TDateStyle::Scientific;
+  f.Settings.SignNameStyle = TSignNameStyle::Short;
+  f.Settings.Name = "Changed";
+  f.ListRow(3);
+  EXPECT_EQ(f.Level3Lines[1], "Changed");
+  EXPECT_EQ(f.Level3Lines[3], "Ar L3 begins 2000/1/1, 12:00 pm");
   // Modern lengths from the recorded start: Aries level 4 lasts
   // 3.125 x 1.0145833 days, so Taurus begins at 3 days 4 h 5 min.
-  EXPECT_EQ(f.window.Level3Lines[5], L4("Ta L4 begins 2000/1/4, 04:05 pm"));
+  EXPECT_EQ(f.Level3Lines[5], L4("Ta L4 begins 2000/1/4, 04:05 pm"));
 }
 
 TEST(Level34Listing, LinesPastTheCurrentListingAreIgnored) {
   ListingFixture f;
-  f.listing.BtnCalculateOstraneClick();
-  f.window.Selected = kHeaderLines + f.tables.Count;
-  f.listing.ListBoxOstraneDblClick();
-  EXPECT_TRUE(f.window.Level3Lines.empty());
-  EXPECT_EQ(f.window.TimesShown, 0);
+  f.ListMain();
+  f.ListRow(kHeaderLines + TabledLines(f.main));
+  EXPECT_TRUE(f.Level3Lines.empty());
+  EXPECT_EQ(f.level34.Ending, TListingEnd::NotALine);
 }
 
 }  // namespace

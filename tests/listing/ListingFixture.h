@@ -1,12 +1,12 @@
-// The fixture of the listing tests: a window on plain containers with the
-// birth data of the worked examples.
+// The fixture of the listing tests: the listings of the birth data of the
+// worked examples, their lines and periods.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "listing/Listing.h"
 #include "listing/Releasing.h"
-#include "tests/listing/CollectingWindow.h"
 
 namespace ostrane::testing {
 
@@ -27,24 +27,49 @@ inline ReleaseSettings WorkedExample() {
   return s;
 }
 
-// A window with its own computation objects and tables, as the main window
-// owns them.
+// The listings as the main window makes them: one calendar and one
+// chronocrator for all of them, the level 3/4 listing of a list row of the
+// main listing, and the lines and periods of both values.
 struct ListingFixture {
-  ListingFixture() { window.Settings = WorkedExample(); }
-
-  TCollectingWindow window;
+  ReleaseSettings Settings = WorkedExample();
+  TimeLocale Locale;
   TDate date;
   TChronocrator chronocrator;
-  TLineTables tables;
-  TReleasingListing listing{window, date, chronocrator, tables};
+  TListing main, level34;
+  std::vector<std::string> MainLines, Level3Lines;
+  std::vector<TPeriodStep> MainPeriods, Level34Periods;
 
-  int DataLines() const { return static_cast<int>(window.MainLines.size()) - kHeaderLines; }
+  int DataLines() const { return static_cast<int>(main.Lines.size()); }
+  // The start and the unreduced sign counter of data line `line`.
+  double Start(int line) const { return main.Lines[static_cast<std::size_t>(line)].Period.Start; }
+  std::int32_t Counter(int line) const {
+    return main.Lines[static_cast<std::size_t>(line)].Period.Counter;
+  }
 
-  // Lists the main listing, then the level 3/4 listing of list index `line`.
-  void ListLevel34(int line) {
-    listing.BtnCalculateOstraneClick();
-    window.Selected = line;
-    listing.ListBoxOstraneDblClick();
+  void ListMain() {
+    main = ListGeneral(date, chronocrator, Settings, Locale);
+    Take(main, MainLines, MainPeriods);
+  }
+  // The level 3/4 listing of list row `row` of the main listing listed last.
+  void ListRow(int row) {
+    level34 = ostrane::ListLevel34(date, chronocrator, Settings, main, DataLineOfRow(main, row));
+    Take(level34, Level3Lines, Level34Periods);
+  }
+  // Lists the main listing, then the level 3/4 listing of list row `row`.
+  void ListLevel34(int row) {
+    ListMain();
+    ListRow(row);
+  }
+
+ private:
+  static void Take(const TListing& listing, std::vector<std::string>& lines,
+                   std::vector<TPeriodStep>& periods) {
+    lines = listing.Header;
+    periods.clear();
+    for (const TListedLine& line : listing.Lines) {
+      lines.push_back(line.Text);
+      periods.push_back(line.Period);
+    }
   }
 };
 

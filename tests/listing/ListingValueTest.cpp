@@ -157,8 +157,8 @@ TEST(ListingValue, SpansAndPeriodsInForceAreTheListedLines) {
 
 TEST(ListingValue, Level34OfARowIsTheDoubleClick) {
   ListingFixture f;
-  f.listing.BtnCalculateOstraneClick();
-  const TListing main = ListGeneral(f.window.Settings, TimeLocale{});
+  f.ListMain();
+  const TListing main = ListGeneral(f.Settings, TimeLocale{});
   const int last = kHeaderLines + TabledLines(main) - 1;
   const struct {
     const char* name;
@@ -168,12 +168,10 @@ TEST(ListingValue, Level34OfARowIsTheDoubleClick) {
               {"past the listing", last + 1}};
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
-    f.window.Selected = r.row;
-    f.window.TimesShown = 0;
-    f.listing.ListBoxOstraneDblClick();
-    const TListing value = ListLevel34(f.window.Settings, main, DataLineOfRow(main, r.row));
-    EXPECT_EQ(value.Ending == TListingEnd::NotALine, f.window.TimesShown == 0);
-    EXPECT_EQ(ListTexts(value), f.window.Level3Lines);
+    f.ListRow(r.row);
+    const TListing value = ListLevel34(f.Settings, main, DataLineOfRow(main, r.row));
+    EXPECT_EQ(value.Ending, f.level34.Ending);
+    EXPECT_EQ(ListTexts(value), f.Level3Lines);
   }
 }
 
@@ -187,18 +185,14 @@ TEST(ListingValue, RowsPastTheTabledLinesAreNoLines) {
 
 TEST(ListingValue, ARefusedTimeLeavesTheHeaderOnly) {
   ListingFixture f;
-  f.window.Settings.TimeText = "25:00";
-  std::string thrown;
-  try {
-    f.listing.BtnCalculateOstraneClick();
-  } catch (const EConvertError& e) {
-    thrown = e.what();
-  }
-  const TListing value = ListGeneral(f.window.Settings, TimeLocale{});
+  f.Settings.TimeText = "25:00";
+  f.ListMain();
+  const std::string thrown = f.main.Refusal;
+  const TListing value = ListGeneral(f.Settings, TimeLocale{});
   EXPECT_EQ(value.Ending, TListingEnd::TimeRefused);
   EXPECT_EQ(value.Refusal, thrown);
   EXPECT_FALSE(thrown.empty());
-  EXPECT_EQ(value.Header, f.window.MainLines);
+  EXPECT_EQ(value.Header, f.MainLines);
   EXPECT_TRUE(value.Lines.empty());
 }
 

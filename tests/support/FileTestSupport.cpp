@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "ui/main/BirthDataPanel.h"
 #include "ui/widgets/ListBox.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/SpinEdit.h"
@@ -42,18 +43,18 @@ QByteArray ReadBytes(const QString& fileName) {
 std::vector<std::string> ControlValues(const TFormZodiac& form) {
   const auto text = [](const QString& s) { return s.toStdString(); };
   const auto index = [](int i) { return std::to_string(i); };
-  return {"name " + text(form.EditName->text()),
-          "month " + index(form.ComboBoxMonth->currentIndex()),
-          "day " + text(form.SpinEditDay->text()),
-          "year " + text(form.SpinEditYear->text()),
-          "time " + text(form.EditTime->text()),
-          "julian " + text(form.EditJD->text()),
-          "sign " + index(form.ComboBoxStartSign->currentIndex()),
-          "type " + index(form.RGOstraneType->ItemIndex()),
-          "periods " + text(form.SpinEditNumMajPeriods->text()),
-          "dates " + index(form.RGDateStyle->ItemIndex()),
-          "names " + index(form.RGSignNames->ItemIndex()),
-          "bond " + index(form.RGLooseBondType->ItemIndex())};
+  return {"name " + text(form.BirthData()->EditName()->text()),
+          "month " + index(form.BirthData()->ComboBoxMonth()->currentIndex()),
+          "day " + text(form.BirthData()->SpinEditDay()->text()),
+          "year " + text(form.BirthData()->SpinEditYear()->text()),
+          "time " + text(form.BirthData()->EditTime()->text()),
+          "julian " + text(form.BirthData()->EditJD()->text()),
+          "sign " + index(form.BirthData()->ComboBoxStartSign()->currentIndex()),
+          "type " + index(form.BirthData()->RGOstraneType()->ItemIndex()),
+          "periods " + text(form.BirthData()->SpinEditNumMajPeriods()->text()),
+          "dates " + index(form.BirthData()->RGDateStyle()->ItemIndex()),
+          "names " + index(form.BirthData()->RGSignNames()->ItemIndex()),
+          "bond " + index(form.BirthData()->RGLooseBondType()->ItemIndex())};
 }
 
 int ListingCount(const TFormZodiac& form) {

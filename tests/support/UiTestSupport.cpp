@@ -1,10 +1,10 @@
 #include "tests/support/UiTestSupport.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QStandardPaths>
 #include <QTest>
 #include <clocale>
@@ -70,10 +70,26 @@ DialogInterceptor::~DialogInterceptor() {
   SetModalRunner(FPrevious);
 }
 
-std::vector<std::string> Lines(const QListWidget* list) {
+std::vector<std::string> Lines(const QAbstractItemView* list) {
   std::vector<std::string> lines;
-  for (int i = 0; i < list->count(); ++i) lines.push_back(list->item(i)->text().toStdString());
+  for (int i = 0; i < RowCount(list); ++i) lines.push_back(RowText(list, i).toStdString());
   return lines;
+}
+
+int RowCount(const QAbstractItemView* list) {
+  return list->model() ? list->model()->rowCount() : 0;
+}
+
+QString RowText(const QAbstractItemView* list, int row) {
+  return RowData(list, row, Qt::DisplayRole).toString();
+}
+
+QVariant RowData(const QAbstractItemView* list, int row, int role) {
+  return list->model()->index(row, 0).data(role);
+}
+
+QRect RowRect(const QAbstractItemView* list, int row) {
+  return list->visualRect(list->model()->index(row, 0));
 }
 
 void WindowTest::SetUp() {

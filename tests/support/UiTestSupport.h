@@ -21,7 +21,9 @@
 #include "ui/main/ZodiacF.h"
 #include "ui/widgets/ErrorBox.h"
 
-class QListWidget;
+class QAbstractItemView;
+class QRect;
+class QVariant;
 
 namespace ostrane::uitest {
 
@@ -74,7 +76,13 @@ class DialogInterceptor {
 };
 
 // The lines of a list widget.
-std::vector<std::string> Lines(const QListWidget* list);
+std::vector<std::string> Lines(const QAbstractItemView* list);
+// The rows of a list view: their number, and a row's text, data of `role`
+// and rectangle in the viewport.
+int RowCount(const QAbstractItemView* list);
+QString RowText(const QAbstractItemView* list, int row);
+QVariant RowData(const QAbstractItemView* list, int row, int role);
+QRect RowRect(const QAbstractItemView* list, int row);
 
 // A main window and a level 3/4 window as the program creates them, in a
 // fresh temporary current directory, with the "C" locale.

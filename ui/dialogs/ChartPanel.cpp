@@ -89,12 +89,8 @@ TChartPanel::TChartPanel(TFormZodiac* form) : QWidget(form, Qt::Window), FForm(f
   connect(BtnChartPlace, &QPushButton::clicked, form, &TFormZodiac::BirthPlace1Click);
   connect(BtnReleaseFortune, &QPushButton::clicked, this, [this] { ReleaseFrom(TLot::Fortune); });
   connect(BtnReleaseSpirit, &QPushButton::clicked, this, [this] { ReleaseFrom(TLot::Spirit); });
-  // The birth data and the place the chart is computed from.
-  connect(form->ComboBoxMonth, &QComboBox::currentIndexChanged, this, &TChartPanel::Recompute);
-  for (TSpinEdit* spin : {form->SpinEditDay, form->SpinEditYear})
-    if (auto* edit = spin->findChild<QLineEdit*>())
-      connect(edit, &QLineEdit::textChanged, this, &TChartPanel::Recompute);
-  connect(form->EditTime, &QLineEdit::textChanged, this, &TChartPanel::Recompute);
+  // The place the chart is computed from; the window tells of the birth
+  // moment's changes.
   connect(form, &TFormZodiac::PlaceChanged, this, &TChartPanel::Recompute);
   Recompute();
 }
@@ -110,8 +106,7 @@ void TChartPanel::Recompute() {
       FResult.Error = error;
   }
   // With a place Fortune's sign is the chart's: unknown while there is none.
-  if (place.Known())
-    SetFortuneSign(*FForm->ComboBoxFortune, FResult.Value ? FResult.Value->Chart.FortuneSign : -1);
+  if (place.Known()) emit FortuneSignFound(FResult.Value ? FResult.Value->Chart.FortuneSign : -1);
   Show(ChartView(place, FResult));
 }
 
@@ -159,8 +154,7 @@ bool TChartPanel::ReleaseFrom(TLot lot) {
   if (FResult.NeedsDstChoice && !AskDstChoice()) return false;
   if (!FResult.Value) return false;
   const TChart& chart = FResult.Value->Chart;
-  FForm->ComboBoxStartSign->setCurrentIndex(lot == TLot::Fortune ? chart.FortuneSign
-                                                                 : chart.SpiritSign);
+  emit StartSignChosen(lot == TLot::Fortune ? chart.FortuneSign : chart.SpiritSign);
   return true;
 }
 

@@ -36,14 +36,15 @@ class TChartPanel : public QWidget {
   explicit TChartPanel(TFormZodiac* form);
 
   // Computes the chart of the form's birth data and place and shows it;
-  // a chart sets the form's Fortune sign.
+  // with a place it tells the sign of Fortune (FortuneSignFound).
   void Recompute();
   // Shows and raises the panel, then asks for the daylight-saving choice
   // when the chart waits for one.
   void OpenPanel();
-  // Sets the form's starting sign to the sign of the lot, asking for the
-  // daylight-saving choice first when needed.  False when there is no
-  // chart (the place unknown, the question cancelled, an error).
+  // Tells the sign of the lot as the starting sign (StartSignChosen),
+  // asking for the daylight-saving choice first when needed.  False when
+  // there is no chart (the place unknown, the question cancelled, an
+  // error).
   bool ReleaseFrom(TLot lot);
 
   const TBirthChartResult& Result() const { return FResult; }
@@ -57,6 +58,13 @@ class TChartPanel : public QWidget {
   QPushButton* BtnChartPlace;
   QPushButton* BtnReleaseFortune;
   QPushButton* BtnReleaseSpirit;
+
+ signals:
+  // The sign of the Lot of Fortune of the chart just computed: SignIndex
+  // 0 .. 11, -1 while the chart cannot be had.  Only with a known place.
+  void FortuneSignFound(int sign);
+  // The sign a listing is to start from, chosen with a lot's button.
+  void StartSignChosen(int sign);
 
  private:
   // Asks which offset the clock time takes and stores the answer in the

@@ -1,12 +1,13 @@
 #include "ui/main/Level3F.h"
 
 #include <QCloseEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QTimer>
 
 #include "ui/printing/ListPrinting.h"
+#include "ui/widgets/ListingModel.h"
 #include "ui/widgets/Placement.h"
 #include "ui/widgets/WindowFonts.h"
 
@@ -17,14 +18,15 @@ constexpr QSize kOuterSize(310, 479);
 
 }  // namespace
 
-TFormLevel3::TFormLevel3(QWidget* parent) : QMainWindow(parent) {
+TFormLevel3::TFormLevel3(QWidget* parent) : QMainWindow(parent), FModel(new TListingModel(this)) {
   setObjectName("FormLevel3");
   setWindowTitle("View Level 3 and 4 Sub Periods:");
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setFont(DialogFont());
 
-  ListBoxLevel3 = new QListWidget(this);
+  ListBoxLevel3 = new QListView(this);
   ListBoxLevel3->setObjectName("ListBoxLevel3");
+  ListBoxLevel3->setModel(FModel);
   ListBoxLevel3->setFont(ListFont());
   setCentralWidget(ListBoxLevel3);
 
@@ -65,7 +67,7 @@ void TFormLevel3::Exit1Click() {
 }
 
 void TFormLevel3::FormClose() {
-  ListBoxLevel3->clear();
+  FModel->Clear();
 }
 
 void TFormLevel3::closeEvent(QCloseEvent* event) {

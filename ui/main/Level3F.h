@@ -6,10 +6,12 @@
 #include <QMainWindow>
 
 class QAction;
-class QListWidget;
+class QListView;
 class QPrintDialog;
 
 namespace ostrane {
+
+class TListingModel;
 
 class TFormLevel3 : public QMainWindow {
   Q_OBJECT
@@ -21,8 +23,11 @@ class TFormLevel3 : public QMainWindow {
   // Makes the window `pixels` wider than as created, room for a margin its
   // list draws in front of the lines.  Before the window is first shown.
   void WidenBy(int pixels);
+  // The level 3/4 listing the list shows.
+  TListingModel& Model() const { return *FModel; }
 
-  QListWidget* ListBoxLevel3;
+  // The rows of the level 3/4 listing shown (Model()).
+  QListView* ListBoxLevel3;
   QAction* Print1;
   QAction* Exit1;
   QPrintDialog* PrintDialog1;
@@ -40,6 +45,7 @@ class TFormLevel3 : public QMainWindow {
   // Empties the list; the window is then hidden, not destroyed.
   void FormClose();
 
+  TListingModel* FModel;
   bool FPlaced = false;
   int FExtraWidth = 0;
 };

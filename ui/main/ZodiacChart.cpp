@@ -1,11 +1,14 @@
 // The birth place of the main window and its chart: the Birth Place dialog
 // and the chart panel.
 #include <QAction>
+#include <QComboBox>
 #include <QPushButton>
 
 #include "core/Errors.h"
+#include "listing/Releasing.h"
 #include "ui/dialogs/BirthPlaceDialog.h"
 #include "ui/dialogs/ChartPanel.h"
+#include "ui/main/BirthDataPanel.h"
 #include "ui/main/ZodiacF.h"
 #include "ui/widgets/ErrorBox.h"
 
@@ -13,7 +16,12 @@ namespace ostrane {
 
 void TFormZodiac::BuildChart() {
   FChartPanel = new TChartPanel(this);
-  connect(BtnBirthPlace, &QPushButton::clicked, this, &TFormZodiac::BirthPlace1Click);
+  connect(FBirthData, &TBirthDataPanel::BirthMomentChanged, FChartPanel, &TChartPanel::Recompute);
+  connect(FChartPanel, &TChartPanel::FortuneSignFound, FBirthData,
+          &TBirthDataPanel::SetFortuneSign);
+  connect(FChartPanel, &TChartPanel::StartSignChosen, FBirthData,
+          [this](int sign) { FBirthData->ComboBoxStartSign()->setCurrentIndex(sign); });
+  connect(FBirthData->BtnBirthPlace(), &QPushButton::clicked, this, &TFormZodiac::BirthPlace1Click);
   connect(BirthPlace1, &QAction::triggered, this, &TFormZodiac::BirthPlace1Click);
   connect(Chart1, &QAction::triggered, this, &TFormZodiac::Chart1Click);
 }

@@ -6,7 +6,6 @@
 #include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
 #include <QStatusBar>
@@ -17,11 +16,14 @@
 #include "core/RealText.h"
 #include "ui/dialogs/HelpF.h"
 #include "ui/main/BirthData.h"
+#include "ui/main/BirthDataPanel.h"
+#include "ui/main/InForcePresenter.h"
 #include "ui/main/Level3F.h"
 #include "ui/main/ZodiacF.h"
 #include "ui/printing/ListPrinting.h"
 #include "ui/widgets/ErrorBox.h"
 #include "ui/widgets/ListBox.h"
+#include "ui/widgets/ListingModel.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/SpinEdit.h"
 
@@ -47,14 +49,18 @@ void TFormZodiac::BtnCalculateOstraneClick() {
   const ReleaseSettings settings = ReadSettings();
   FListedSettings.reset();
   RunCommand([this, &settings] {
-    FListing->BtnCalculateOstraneClick();
+    ShowMainListing(std::make_shared<const TListing>(
+        ListGeneral(*FDate, *FChronocrator, settings, ReadTimeLocale())));
+    // A refused listing shows its header lines and no data lines.
+    if (FMain->Ending == TListingEnd::TimeRefused) throw EConvertError(FMain->Refusal);
+    EnableListedCommands();
     FListedSettings = settings;
   });
   ShowInForce(NowJulianDay());
   // The sub period in force comes into view, not selected.
-  if (FInForce.Periods[1].Level == 2)
-    ListBoxOstrane->scrollToItem(ListBoxOstrane->item(FInForce.Periods[1].Entry + kHeaderLines),
-                                 QAbstractItemView::PositionAtCenter);
+  if (const int row = FInForcePresenter->SubPeriodRow(); row >= 0)
+    ListBoxOstrane->scrollTo(ListBoxOstrane->Model().index(row),
+                             QAbstractItemView::PositionAtCenter);
   NoteListing(true);
   ShowNotWholeNumberNotes();
   UpdateListingState();
@@ -62,7 +68,9 @@ void TFormZodiac::BtnCalculateOstraneClick() {
 
 void TFormZodiac::ShowNotWholeNumberNotes() {
   const std::pair<const TSpinEdit*, const char*> fields[] = {
-      {SpinEditDay, "Day"}, {SpinEditYear, "Year"}, {SpinEditNumMajPeriods, "General Periods"}};
+      {FBirthData->SpinEditDay(), "Day"},
+      {FBirthData->SpinEditYear(), "Year"},
+      {FBirthData->SpinEditNumMajPeriods(), "General Periods"}};
   QStringList notes;
   for (const auto& [field, name] : fields) {
     if (!field->IsWholeNumber())
@@ -83,7 +91,7 @@ void TFormZodiac::UpdateListingState() {
 
 void TFormZodiac::BtnClearListClick() {
   LabelListingState->hide();
-  ListBoxOstrane->clear();
+  ListBoxOstrane->Model().Clear();
   ForgetListing();
   BtnCalculateOstrane->setEnabled(true);
   ListOstrane1->setEnabled(true);
@@ -100,7 +108,12 @@ void TFormZodiac::DisableClearListButtons() {
 }
 
 void TFormZodiac::ListBoxOstraneDblClick() {
-  FListing->ListBoxOstraneDblClick();
+  ClearLevel34();
+  const int line = DataLineOfRow(*FMain, MainSelectedIndex());
+  if (line < 0) return;  // not a line of the current listing
+  ShowLevel34Listing(std::make_shared<const TListing>(
+      ListLevel34(*FDate, *FChronocrator, ReadSettings(), *FMain, line)));
+  ShowLevel3Window();
 }
 
 void TFormZodiac::ListSubPeriods1Click() {
@@ -114,16 +127,16 @@ void TFormZodiac::ListBoxOstraneMouseMove() {
 // --- Birth data -------------------------------------------------------------
 
 void TFormZodiac::WriteTimeField(std::int64_t msOfDay) {
-  EditTime->setText(TimeFieldText(QLocale(), msOfDay));
+  FBirthData->EditTime()->setText(TimeFieldText(QLocale(), msOfDay));
 }
 
 void TFormZodiac::GetCurrentDateTime() {
   const QDateTime now = FClock();
   const QDate today = now.date();
-  SpinEditYear->SetValue(today.year());
-  SpinEditDay->SetValue(today.day());
+  FBirthData->SpinEditYear()->SetValue(today.year());
+  FBirthData->SpinEditDay()->SetValue(today.day());
   WriteTimeField(now.time().msecsSinceStartOfDay());
-  ComboBoxMonth->setCurrentIndex(today.month() - 1);
+  FBirthData->ComboBoxMonth()->setCurrentIndex(today.month() - 1);
 }
 
 void TFormZodiac::BtnNowClick() {
@@ -132,31 +145,34 @@ void TFormZodiac::BtnNowClick() {
 
 void TFormZodiac::BtnShowJulianClick() {
   RunCommand([this] {
-    const double timeOfDay = StrToTime(EditTime->text().toStdString(), ReadTimeLocale());
-    const double julianDay =
-        BirthJulianDay(*FDate, SpinEditYear->Value(), ComboBoxMonth->currentIndex(),
-                       SpinEditDay->Value(), timeOfDay);
-    EditJD->setText(QString::fromStdString(FormatReal(julianDay, DecimalSeparatorOf(QLocale()))));
+    const double timeOfDay =
+        StrToTime(FBirthData->EditTime()->text().toStdString(), ReadTimeLocale());
+    const double julianDay = BirthJulianDay(*FDate, FBirthData->SpinEditYear()->Value(),
+                                            FBirthData->ComboBoxMonth()->currentIndex(),
+                                            FBirthData->SpinEditDay()->Value(), timeOfDay);
+    FBirthData->EditJD()->setText(
+        QString::fromStdString(FormatReal(julianDay, DecimalSeparatorOf(QLocale()))));
   });
 }
 
 void TFormZodiac::BtnShowDateClick() {
   RunCommand([this] {
-    const TBirthMoment moment = BirthMomentOfJulianText(*FDate, EditJD->text().toStdString(),
-                                                        DecimalSeparatorOf(QLocale()));
-    SpinEditYear->SetValue(moment.Year);
-    ComboBoxMonth->setCurrentIndex(moment.MonthIndex);
-    SpinEditDay->SetValue(moment.Day);
+    const TBirthMoment moment = BirthMomentOfJulianText(
+        *FDate, FBirthData->EditJD()->text().toStdString(), DecimalSeparatorOf(QLocale()));
+    FBirthData->SpinEditYear()->SetValue(moment.Year);
+    FBirthData->ComboBoxMonth()->setCurrentIndex(moment.MonthIndex);
+    FBirthData->SpinEditDay()->SetValue(moment.Day);
     WriteTimeField(moment.MsOfDay);
   });
 }
 
 void TFormZodiac::SpinEditDayEnter() {
-  const auto rollOver = RollOverDay(*FDate, SpinEditYear->Value(), ComboBoxMonth->currentIndex(),
-                                    SpinEditDay->Value());
+  const auto rollOver =
+      RollOverDay(*FDate, FBirthData->SpinEditYear()->Value(),
+                  FBirthData->ComboBoxMonth()->currentIndex(), FBirthData->SpinEditDay()->Value());
   if (!rollOver) return;
-  ComboBoxMonth->setCurrentIndex(rollOver->MonthIndex);
-  SpinEditDay->SetValue(rollOver->Day);
+  FBirthData->ComboBoxMonth()->setCurrentIndex(rollOver->MonthIndex);
+  FBirthData->SpinEditDay()->SetValue(rollOver->Day);
 }
 
 // --- Styles -----------------------------------------------------------------
@@ -171,17 +187,17 @@ void TFormZodiac::SetSignNameChecks(bool shortNames) {
 }
 
 void TFormZodiac::RGSignNamesClick() {
-  SetSignNameChecks(RGSignNames->ItemIndex() == ToItemIndex(TSignNameStyle::Short));
+  SetSignNameChecks(FBirthData->RGSignNames()->ItemIndex() == ToItemIndex(TSignNameStyle::Short));
   BtnCalculateOstraneClick();
 }
 
 void TFormZodiac::ShortSignNames1Click() {
-  RGSignNames->SetItemIndex(ToItemIndex(TSignNameStyle::Short));
+  FBirthData->RGSignNames()->SetItemIndex(ToItemIndex(TSignNameStyle::Short));
   SetSignNameChecks(true);
 }
 
 void TFormZodiac::LongSignNames1Click() {
-  RGSignNames->SetItemIndex(ToItemIndex(TSignNameStyle::Long));
+  FBirthData->RGSignNames()->SetItemIndex(ToItemIndex(TSignNameStyle::Long));
   SetSignNameChecks(false);
 }
 

@@ -10,6 +10,7 @@
 
 #include "Version.h"
 #include "storage/SettingsFiles.h"
+#include "ui/main/BirthDataPanel.h"
 #include "ui/main/Level3F.h"
 #include "ui/widgets/Hints.h"
 #include "ui/widgets/Placement.h"
@@ -39,17 +40,16 @@ TFormZodiac::~TFormZodiac() {
 void TFormZodiac::FormCreate() {
   if (!FileExists(kOptionsFileName)) {
     RestoreDefaults->setEnabled(false);
-    BtnRestoreDefaults->setEnabled(false);
+    FBirthData->BtnRestoreDefaults()->setEnabled(false);
   }
   ListSubPeriods1->setEnabled(false);
   Print1->setEnabled(false);
   Print2->setEnabled(false);
   DisableClearListButtons();
   GetCurrentDateTime();
-  ComboBoxStartSign->setCurrentIndex(0);
+  FBirthData->ComboBoxStartSign()->setCurrentIndex(0);
   FChronocrator = std::make_unique<TChronocrator>();
   FDate = std::make_unique<TDate>();
-  FListing = std::make_unique<TReleasingListing>(*this, *FDate, *FChronocrator, FTables);
   BtnShowJulianClick();
   FHintTracker = new THintTracker(this);
   qApp->installEventFilter(FHintTracker);
@@ -57,7 +57,6 @@ void TFormZodiac::FormCreate() {
 }
 
 void TFormZodiac::FormDestroy() {
-  FListing.reset();
   FDate.reset();
   FChronocrator.reset();
 }

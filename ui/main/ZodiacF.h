@@ -2,18 +2,18 @@
 // general and sub periods, the menus and buttons of every command, and the
 // status bar that shows the hints.
 //
-// The window owns the calendar (FDate), the period lengths
-// (FChronocrator), the line tables and the listing engine for its whole
-// life, and is the engine's IReleasingWindow: the engine reads the input
-// controls at the moment a command runs and writes into the two lists.
+// The window owns the calendar (FDate) and the period lengths
+// (FChronocrator) for its whole life.  Its listing commands read the input
+// controls at the moment they run, make the listing values (Listing.h) and
+// show them in the two lists through their models (ListingModel.h).
 //
 // Its files:
 //   ZodiacF.cpp         construction, FormCreate, FormShow, FormDestroy
 //   ZodiacLayout.cpp    the controls and their layout
 //   ZodiacMenus.cpp     the menus and the pop-up menu
 //   ZodiacCommands.cpp  the command handlers
-//   ZodiacWindow.cpp    the window operations of the engine, and the
-//                       settings read from and written into the controls
+//   ZodiacWindow.cpp    the listings shown in the lists, and the settings
+//                       read from and written into the controls
 //   ZodiacFiles.cpp     the options file and the chart files
 //   ZodiacInForce.cpp   the marks of the listed periods, the periods in
 //                       force and "Go to Date"
@@ -33,6 +33,7 @@
 #include "core/DateTime.h"
 #include "core/ReleaseSettings.h"
 #include "listing/InForce.h"
+#include "listing/Listing.h"
 #include "listing/Releasing.h"
 #include "storage/SettingsFiles.h"
 #include "timeline/TimelineModel.h"
@@ -55,24 +56,21 @@ class QStatusBar;
 
 namespace ostrane {
 
+class TBirthDataPanel;
 class TChartPanel;
+class TInForcePresenter;
 class THelpWindow;
 class THintTracker;
 class TListBox;
 struct TMarkReference;
-class TNameLimit;
 class TRadioGroup;
 class TSpinEdit;
-
-// Selects a sign in the "Lot of Fortune" list, or "none" for -1 and values
-// outside 0 .. 11.
-void SetFortuneSign(QComboBox& fortune, std::int32_t sign);
 
 // The line under the list while the settings differ from the listing's.
 inline constexpr const char* kSettingsChangedText =
     "Settings changed since this listing: Clear List, then List Periods";
 
-class TFormZodiac : public QMainWindow, public IReleasingWindow {
+class TFormZodiac : public QMainWindow {
   Q_OBJECT
  public:
   // Builds the window and runs FormCreate.
@@ -102,32 +100,24 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   // The full path of the current chart file; empty until one was chosen.
   const std::string& UserFileName() const { return FUserFileName; }
 
-  // Writes the values into the controls in the order of ReleaseSettings.
+  // Writes the values into the controls in the order of ReleaseSettings
+  // (TBirthDataPanel::ApplySettings), then the angle choice and the place.
   // The radio groups run their click handlers as they change, so a new
   // date style or sign-name style lists again.
   void ApplySettings(const ReleaseSettings& settings);
-  // Puts a name into the name field whole, also one longer than typing
-  // allows (read from a file).
-  void SetNameText(const QString& name);
 
-  // The window operations of the listing engine.
-  ReleaseSettings ReadSettings() const override;
-  TimeLocale ReadTimeLocale() const override;
-  int MainSelectedIndex() const override;
-  void ClearMainList() override;
-  void AddMainLine(const std::string& text) override;
-  void ClearLevel3List() override;
-  void AddLevel3Line(const std::string& text) override;
-  void SetCommandEnabled(TCommand command, bool enabled) override;
-  void ShowLevel3Window() override;
-  void PeriodListed(const TPeriodStep& period) override;
-  void ShowMainListing(const TListing& listing) override;
-  void ShowLevel34Listing(const TListing& listing) override;
-
-  const TLineTables& LineTables() const { return FTables; }
+  // The settings and the locale the listings read from the controls at the
+  // moment a command runs.
+  ReleaseSettings ReadSettings() const;
+  TimeLocale ReadTimeLocale() const;
+  // Selected index of the main list, -1 when nothing is selected.
+  int MainSelectedIndex() const;
+  // The main listing last listed (empty before the first); Clear List
+  // empties the list, not this.
+  const TListing& MainListing() const { return *FMain; }
   // The periods in force last shown: after a listing those of the clock's
   // moment, after "Go to Date" those of the moment asked for.
-  const TInForce& InForce() const { return FInForce; }
+  const TInForce& InForce() const;
   // What the places of the marks are counted from, now.
   TMarkReference MarkReference() const;
   // What the timeline draws: the listing the main list holds (its settings
@@ -147,28 +137,10 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   std::optional<double> BirthLocalJulianDay(std::string* error = nullptr) const;
   TChartPanel* ChartPanel() const { return FChartPanel; }
 
-  // Controls, menus and dialogs, each named as its objectName.
-  QLineEdit* EditName;
-  QGroupBox* GroupBox1;
-  QComboBox* ComboBoxMonth;
-  TSpinEdit* SpinEditDay;
-  TSpinEdit* SpinEditYear;
-  QLineEdit* EditTime;
-  QLineEdit* EditJD;
-  QPushButton* BtnNow;
-  QPushButton* BtnShowDate;
-  QPushButton* BtnShowJulian;
-  QPushButton* BtnSaveSettings;
-  QPushButton* BtnRestoreDefaults;
-  QPushButton* BtnBirthPlace;
-  QComboBox* ComboBoxStartSign;
-  // The sign of the Lot of Fortune: item 0 "none", then Aries .. Pisces.
-  QComboBox* ComboBoxFortune;
-  TSpinEdit* SpinEditNumMajPeriods;
-  TRadioGroup* RGOstraneType;
-  TRadioGroup* RGDateStyle;
-  TRadioGroup* RGSignNames;
-  TRadioGroup* RGLooseBondType;
+  // The birth data and listing settings.
+  TBirthDataPanel* BirthData() const { return FBirthData; }
+
+  // Commands, menus and dialogs, each named as its objectName.
   QFrame* Panel1;
   QPushButton* BtnCalculateOstrane;
   QPushButton* BtnClearList;
@@ -279,6 +251,16 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
   void BuildFileDialogs();
   void BuildChart();
 
+  // The listings shown: the main listing in the main list, with the
+  // commands enabled as a finished listing leaves them; the level 3/4
+  // listing in the level 3/4 list (ClearLevel34: none).
+  void ShowMainListing(std::shared_ptr<const TListing> listing);
+  void EnableListedCommands();
+  void ShowLevel34Listing(std::shared_ptr<const TListing> listing);
+  void ClearLevel34();
+  // Shows the level 3/4 window and marks its periods in force.
+  void ShowLevel3Window();
+
   void FormCreate();
   void FormShow();
   void FormDestroy();
@@ -329,21 +311,16 @@ class TFormZodiac : public QMainWindow, public IReleasingWindow {
 
   std::unique_ptr<TChronocrator> FChronocrator;
   std::unique_ptr<TDate> FDate;
-  TLineTables FTables;
-  std::unique_ptr<TReleasingListing> FListing;
+  // The main listing last listed, shared with the main list's model.
+  std::shared_ptr<const TListing> FMain = std::make_shared<const TListing>();
   // The settings of the listing on screen; nothing after Clear List or a
   // listing that failed.
   std::optional<ReleaseSettings> FListedSettings;
   // The notes of the last listing in the status line; empty when none.
   QString FNotesShown;
-  TNameLimit* FNameLimit = nullptr;
-  // The period of the line the listing adds next.
-  std::optional<TPeriodStep> FPendingPeriod;
-  // The level 3/4 listing last put into the level 3/4 list, for its marks
-  // in force (those of the main list come from FListing's MainListing).
-  TListing FLevel34Shown;
-  TInForce FInForce;
-  double FInForceMoment = 0.0;
+  TBirthDataPanel* FBirthData = nullptr;
+  // The periods in force shown, their marks and the text under the list.
+  TInForcePresenter* FInForcePresenter = nullptr;
 
   std::function<QDateTime()> FClock;
   QPointer<QWidget> FAbout;

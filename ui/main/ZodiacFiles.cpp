@@ -16,6 +16,7 @@
 #include "core/Errors.h"
 #include "storage/FileNames.h"
 #include "storage/SettingsFiles.h"
+#include "ui/main/BirthDataPanel.h"
 #include "ui/main/ZodiacF.h"
 #include "ui/widgets/ErrorBox.h"
 #include "ui/widgets/RadioGroup.h"
@@ -47,30 +48,6 @@ QFileDialog* UserDataDialog(QWidget* parent, const char* name, const char* title
   dialog->setDefaultSuffix("txt");
   dialog->setSizeGripEnabled(true);
   return dialog;
-}
-
-// Puts the value of `line` from `s` into its control.  Only the radio
-// groups run a handler on a change.
-void WriteControl(TFormZodiac& form, int line, const ReleaseSettings& s) {
-  switch (line) {
-    case kNameLine:
-      // A longer name read from a file is shown whole; typing does not
-      // lengthen it.
-      form.SetNameText(Q(s.Name));
-      break;
-    case kMonthLine: form.ComboBoxMonth->setCurrentIndex(s.MonthIndex); break;
-    case kDayLine: form.SpinEditDay->SetValue(s.Day); break;
-    case kYearLine: form.SpinEditYear->SetValue(s.Year); break;
-    case kTimeLine: form.EditTime->setText(Q(s.TimeText)); break;
-    case kJulianDateLine: form.EditJD->setText(Q(s.JulianDateText)); break;
-    case kStartSignLine: form.ComboBoxStartSign->setCurrentIndex(s.StartSign); break;
-    case kReleasingTypeLine: form.RGOstraneType->SetItemIndex(ToItemIndex(s.ReleasingType)); break;
-    case kGeneralPeriodsLine: form.SpinEditNumMajPeriods->SetValue(s.GeneralPeriods); break;
-    case kDateStyleLine: form.RGDateStyle->SetItemIndex(ToItemIndex(s.DateStyle)); break;
-    case kSignNamesLine: form.RGSignNames->SetItemIndex(ToItemIndex(s.SignNameStyle)); break;
-    case kLooseBondLine: form.RGLooseBondType->SetItemIndex(ToItemIndex(s.LooseBondType)); break;
-    default: break;
-  }
 }
 
 }  // namespace
@@ -105,7 +82,7 @@ void TFormZodiac::SaveSettings1Click() {
   box.setObjectName("InformationBox");
   RunModal(box);
   RestoreDefaults->setEnabled(true);
-  BtnRestoreDefaults->setEnabled(true);
+  FBirthData->BtnRestoreDefaults()->setEnabled(true);
 }
 
 void TFormZodiac::RestoreSettings1Click() {
@@ -140,7 +117,7 @@ std::optional<std::string> TFormZodiac::ApplyFileLine(int line, const std::strin
   }
   std::optional<std::string> handlerError;
   FHandlerError = &handlerError;
-  WriteControl(*this, line, settings);
+  FBirthData->ApplyFileLine(line, settings);
   FHandlerError = nullptr;
   return handlerError;
 }
@@ -149,7 +126,7 @@ void TFormZodiac::ApplyFileExtension(const TFileExtension& extension, int lineCo
   ReleaseSettings settings = ReadSettings();
   const TFileKind kind = lineCount >= kOptionsFileLineCount ? TFileKind::Options : TFileKind::Chart;
   ApplyExtension(settings, extension, kind);
-  SetFortuneSign(*ComboBoxFortune, settings.FortuneSign);
+  FBirthData->SetFortuneSign(settings.FortuneSign);
   (settings.AnglesFrom == TAnglesFrom::StartSign ? AnglesFromStartSign1 : AnglesFromFortune1)
       ->setChecked(true);
   SetPlace(settings.Place);
@@ -168,7 +145,7 @@ bool TFormZodiac::SaveUserDataAs() {
   SetInitialDirectory(*SaveDialog1);
   // The chart's name as a file name of the folder shown ("AC/DC" would
   // name a file in a folder "AC", "../x" one above it).
-  SaveDialog1->selectFile(Q(ProposedFileName(EditName->text().toStdString())));
+  SaveDialog1->selectFile(Q(ProposedFileName(FBirthData->EditName()->text().toStdString())));
   if (RunModal(*SaveDialog1) != QDialog::Accepted) return false;
   const QStringList chosen = SaveDialog1->selectedFiles();
   if (chosen.isEmpty()) return false;

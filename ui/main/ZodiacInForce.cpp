@@ -4,50 +4,27 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPointer>
 
 #include "listing/InForceText.h"
 #include "listing/Marks.h"
+#include "listing/Releasing.h"
 #include "ui/dialogs/GoToDate.h"
 #include "ui/main/BirthData.h"
+#include "ui/main/BirthDataPanel.h"
+#include "ui/main/InForcePresenter.h"
 #include "ui/main/ZodiacF.h"
 #include "ui/widgets/ErrorBox.h"
 #include "ui/widgets/ListBox.h"
 #include "ui/widgets/ListMarks.h"
+#include "ui/widgets/ListingModel.h"
 
 namespace ostrane {
-namespace {
-
-void ClearInForceMarks(QListWidget& list) {
-  for (int row = 0; row < list.count(); ++row) {
-    QListWidgetItem* item = list.item(row);
-    if (item->data(kPeriodInForceRole).toBool()) item->setData(kPeriodInForceRole, false);
-  }
-}
-
-// Marks the line of `period` as in force, when the listing `shown` that
-// `list` shows has it at its entry (a level 3/4 listing made with other
-// settings may not); returns that line.
-QListWidgetItem* MarkInForce(QListWidget& list, const TListing& shown,
-                             const TPeriodInForce& period) {
-  if (period.Entry < 0 || period.Entry >= static_cast<int>(shown.Lines.size())) return nullptr;
-  QListWidgetItem* item = list.item(period.Entry + kHeaderLines);
-  if (item == nullptr) return nullptr;
-  const TPeriodStep& listed = shown.Lines[static_cast<std::size_t>(period.Entry)].Period;
-  // A general line stands for its first sub period.
-  const bool level = listed.Level == period.Level || (period.Level == 2 && listed.Level == 1);
-  if (!level || listed.Counter != period.Counter || listed.Start != period.Start) return nullptr;
-  item->setData(kPeriodInForceRole, true);
-  return item;
-}
-
-}  // namespace
-
 void TFormZodiac::SetLevel3Window(TFormLevel3* level3) {
   FLevel3 = level3;
   if (level3 == nullptr) return;
-  QListWidget* list = level3->ListBoxLevel3;
+  QListView* list = level3->ListBoxLevel3;
   if (qobject_cast<TMarkDelegate*>(list->itemDelegate())) return;
   list->setUniformItemSizes(true);  // every line as wide as the widest
   list->setItemDelegate(new TMarkDelegate(
@@ -63,7 +40,7 @@ ReleaseSettings TFormZodiac::MarkSettings() const {
   // Read for every line painted: only the two controls when there is a
   // listing.
   ReleaseSettings s = FListedSettings ? *FListedSettings : ReadSettings();
-  s.FortuneSign = ComboBoxFortune->currentIndex() - 1;  // item 0 is "none"
+  s.FortuneSign = FBirthData->FortuneSign();
   s.AnglesFrom = AnglesFromStartSign1->isChecked() ? TAnglesFrom::StartSign : TAnglesFrom::Fortune;
   return s;
 }
@@ -81,59 +58,41 @@ double TFormZodiac::NowJulianDay() {
       now.time().msecsSinceStartOfDay() / static_cast<double>(kMillisecondsPerDay));
 }
 
+const TInForce& TFormZodiac::InForce() const {
+  return FInForcePresenter->InForce();
+}
+
 void TFormZodiac::ForgetListing() {
   FListedSettings.reset();
-  FInForce = TInForce{};
-  LabelInForce->clear();
+  FInForcePresenter->Forget();
 }
 
 void TFormZodiac::ShowInForce(double moment) {
-  FInForceMoment = moment;
-  FInForce = TInForce{};
-  ClearInForceMarks(*ListBoxOstrane);
-  if (!FListedSettings || FTables.Count == 0) {
-    LabelInForce->clear();
-    return;
-  }
-  const ReleaseSettings s = MarkSettings();
-  // The first line begins at the birth moment of the listing.
-  FInForce = PeriodsInForce(*FChronocrator, s, FTables.LineJulianDay[0], moment);
-  for (int level = 0; level < 2; ++level)
-    if (FInForce.Periods[level].Level == level + 1)
-      MarkInForce(*ListBoxOstrane, FListing->MainListing(), FInForce.Periods[level]);
-  FDate->JulianToDate(moment);
-  LabelInForce->setText(QString::fromStdString(
-      InForceText(FInForce, FormatDateStyle(*FDate, s.DateStyle), AngleReferenceName(s))));
+  FInForcePresenter->Show(*FChronocrator, ListBoxOstrane->Model(),
+                          FListedSettings ? std::optional(MarkSettings()) : std::nullopt, moment);
   ListBoxOstrane->viewport()->update();
 }
 
 void TFormZodiac::GoToMoment(double moment) {
   ShowInForce(moment);
-  const TPeriodInForce& sub = FInForce.Periods[1];
-  if (sub.Level != 2) return;
-  const int row = sub.Entry + kHeaderLines;
+  const int row = FInForcePresenter->SubPeriodRow();
+  if (row < 0) return;
   ListBoxOstrane->SetItemIndex(row);
-  ListBoxOstrane->scrollToItem(ListBoxOstrane->item(row), QAbstractItemView::PositionAtCenter);
+  ListBoxOstrane->scrollTo(ListBoxOstrane->Model().index(row), QAbstractItemView::PositionAtCenter);
   ListSubPeriods1->setEnabled(true);
   ListBoxOstraneDblClick();
 }
 
 void TFormZodiac::MarkLevel34InForce() {
   if (!FLevel3) return;
-  QListWidget* list = FLevel3->ListBoxLevel3;
-  const TPeriodInForce& sub = FInForce.Periods[1];
-  if (sub.Level != 2 || MainSelectedIndex() != sub.Entry + kHeaderLines) return;
-  QListWidgetItem* level3 = nullptr;
-  for (int level = 2; level < 4; ++level) {
-    if (FInForce.Periods[level].Level != level + 1) continue;
-    QListWidgetItem* marked = MarkInForce(*list, FLevel34Shown, FInForce.Periods[level]);
-    if (level == 2) level3 = marked;
-  }
-  if (level3) list->scrollToItem(level3, QAbstractItemView::PositionAtTop);
+  const int level3 = FInForcePresenter->MarkLevel34(FLevel3->Model(), MainSelectedIndex());
+  if (level3 >= 0)
+    FLevel3->ListBoxLevel3->scrollTo(FLevel3->Model().index(level3),
+                                     QAbstractItemView::PositionAtTop);
 }
 
 void TFormZodiac::RefreshMarks() {
-  if (FListedSettings) ShowInForce(FInForceMoment);
+  if (FListedSettings) ShowInForce(FInForcePresenter->Moment());
   ListBoxOstrane->viewport()->update();
   if (FLevel3) FLevel3->ListBoxLevel3->viewport()->update();
   NoteListing(false);

@@ -10,8 +10,10 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include "listing/Releasing.h"
 #include "ui/dialogs/BatchDialog.h"
 #include "ui/dialogs/CalendarExportDialog.h"
+#include "ui/main/BirthDataPanel.h"
 #include "ui/main/ZodiacF.h"
 #include "ui/printing/ListPrinting.h"
 #include "ui/widgets/ListBox.h"
@@ -166,28 +168,34 @@ void TFormZodiac::ConnectCommands() {
   connect(BtnCalculateOstrane, &QPushButton::clicked, this, &TFormZodiac::BtnCalculateOstraneClick);
   connect(BtnClearList, &QPushButton::clicked, this, &TFormZodiac::BtnClearListClick);
   connect(BtnExit, &QPushButton::clicked, this, &TFormZodiac::Exit1Click);
-  connect(BtnNow, &QPushButton::clicked, this, &TFormZodiac::BtnNowClick);
-  connect(BtnShowJulian, &QPushButton::clicked, this, &TFormZodiac::BtnShowJulianClick);
-  connect(BtnShowDate, &QPushButton::clicked, this, &TFormZodiac::BtnShowDateClick);
-  connect(BtnSaveSettings, &QPushButton::clicked, this, &TFormZodiac::SaveSettings1Click);
-  connect(BtnRestoreDefaults, &QPushButton::clicked, this, &TFormZodiac::RestoreSettings1Click);
+  connect(FBirthData->BtnNow(), &QPushButton::clicked, this, &TFormZodiac::BtnNowClick);
+  connect(FBirthData->BtnShowJulian(), &QPushButton::clicked, this,
+          &TFormZodiac::BtnShowJulianClick);
+  connect(FBirthData->BtnShowDate(), &QPushButton::clicked, this, &TFormZodiac::BtnShowDateClick);
+  connect(FBirthData->BtnSaveSettings(), &QPushButton::clicked, this,
+          &TFormZodiac::SaveSettings1Click);
+  connect(FBirthData->BtnRestoreDefaults(), &QPushButton::clicked, this,
+          &TFormZodiac::RestoreSettings1Click);
 
-  connect(SpinEditDay, &TSpinEdit::Entered, this, &TFormZodiac::SpinEditDayEnter);
+  connect(FBirthData->SpinEditDay(), &TSpinEdit::Entered, this, &TFormZodiac::SpinEditDayEnter);
 
   // Every change of a value a listing depends on.
-  for (QComboBox* box : {ComboBoxMonth, ComboBoxStartSign})
+  for (QComboBox* box : {FBirthData->ComboBoxMonth(), FBirthData->ComboBoxStartSign()})
     connect(box, &QComboBox::currentIndexChanged, this, &TFormZodiac::UpdateListingState);
-  for (TSpinEdit* field : {SpinEditDay, SpinEditYear, SpinEditNumMajPeriods})
+  for (TSpinEdit* field :
+       {FBirthData->SpinEditDay(), FBirthData->SpinEditYear(), FBirthData->SpinEditNumMajPeriods()})
     connect(field, &TSpinEdit::TextChanged, this, &TFormZodiac::UpdateListingState);
-  connect(EditTime, &QLineEdit::textChanged, this, &TFormZodiac::UpdateListingState);
-  for (TRadioGroup* group : {RGOstraneType, RGDateStyle, RGSignNames, RGLooseBondType})
+  connect(FBirthData->EditTime(), &QLineEdit::textChanged, this, &TFormZodiac::UpdateListingState);
+  for (TRadioGroup* group : {FBirthData->RGOstraneType(), FBirthData->RGDateStyle(),
+                             FBirthData->RGSignNames(), FBirthData->RGLooseBondType()})
     connect(group, &TRadioGroup::Click, this, &TFormZodiac::UpdateListingState);
-  connect(RGDateStyle, &TRadioGroup::Click, this, &TFormZodiac::RGDateStyleClick);
-  connect(RGSignNames, &TRadioGroup::Click, this, &TFormZodiac::RGSignNamesClick);
+  connect(FBirthData->RGDateStyle(), &TRadioGroup::Click, this, &TFormZodiac::RGDateStyleClick);
+  connect(FBirthData->RGSignNames(), &TRadioGroup::Click, this, &TFormZodiac::RGSignNamesClick);
   connect(ListBoxOstrane, &TListBox::DblClick, this, &TFormZodiac::ListBoxOstraneDblClick);
   connect(ListBoxOstrane, &TListBox::MouseMove, this, &TFormZodiac::ListBoxOstraneMouseMove);
   // The marks follow the Fortune sign and the angle choice.
-  connect(ComboBoxFortune, &QComboBox::currentIndexChanged, this, &TFormZodiac::RefreshMarks);
+  connect(FBirthData->ComboBoxFortune(), &QComboBox::currentIndexChanged, this,
+          &TFormZodiac::RefreshMarks);
   connect(AnglesFromFortune1, &QAction::toggled, this, &TFormZodiac::RefreshMarks);
 }
 

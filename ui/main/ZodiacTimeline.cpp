@@ -6,6 +6,7 @@
 #include "ui/main/ZodiacF.h"
 #include "ui/timeline/TimelineF.h"
 #include "ui/widgets/ListBox.h"
+#include "ui/widgets/ListingModel.h"
 
 namespace ostrane {
 
@@ -14,8 +15,8 @@ void TFormZodiac::NoteListing(bool newListing) {
   FTimelineSource.reset();
   // The settings of the marks (the Fortune field and the angle choice of
   // now); the first line begins at the birth moment of the listing.
-  if (FListedSettings && FTables.Count > 0)
-    FTimelineSource = TTimelineSource{MarkSettings(), FTables.LineJulianDay[0]};
+  if (FListedSettings && !FMain->Lines.empty())
+    FTimelineSource = TTimelineSource{MarkSettings(), FMain->Lines.front().Period.Start};
   emit ListingChanged();
 }
 
@@ -39,7 +40,7 @@ void TFormZodiac::SelectTimelinePeriod(int entry, int level) {
   const int index = entry + kHeaderLines;
   if (entry < 0 || index >= ListBoxOstrane->count()) return;
   ListBoxOstrane->SetItemIndex(index);
-  ListBoxOstrane->scrollToItem(ListBoxOstrane->item(index));
+  ListBoxOstrane->scrollTo(ListBoxOstrane->Model().index(index));
   ListBoxOstraneMouseMove();
   if (level == 2) ListBoxOstraneDblClick();
 }

@@ -1,7 +1,7 @@
 #include "ui/printing/ListPrinting.h"
 
 #include <QFileDialog>
-#include <QListWidget>
+#include <QListView>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
@@ -32,7 +32,7 @@ TPrintHooks& CurrentHooks() {
 
 // The list's text colour when the program gave it one; otherwise black, so
 // that a dark desktop theme does not print white text on white paper.
-QColor PrinterTextColor(const QListWidget& list) {
+QColor PrinterTextColor(const QListView& list) {
   const QPalette& palette = list.palette();
   if (palette.isBrushSet(QPalette::Active, QPalette::Text))
     return palette.color(QPalette::Active, QPalette::Text);
@@ -75,26 +75,26 @@ void SetPrintHooks(TPrintHooks hooks) {
   CurrentHooks() = std::move(hooks);
 }
 
-QFont PrinterFont(const QListWidget& list) {
+QFont PrinterFont(const QListView& list) {
   QFont font = list.font();
   if (font.pointSizeF() <= 0 && font.pixelSize() > 0)
     font.setPointSizeF(font.pixelSize() * 72.0 / list.logicalDpiY());
   return font;
 }
 
-void WriteListLines(TPrinterTextChannel& channel, const QListWidget& list) {
+void WriteListLines(TPrinterTextChannel& channel, const QListView& list) {
   channel.SetFont(PrinterFont(list), PrinterTextColor(list));
   const QString prefix = QString::fromLatin1(kLinePrefix);
   // The marks stay two spaces clear of the line's text.
   const int margin = channel.TextWidth(prefix) - channel.TextWidth(QStringLiteral("  "));
   const auto* marks = qobject_cast<const TMarkDelegate*>(list.itemDelegate());
-  for (int i = 0; i < list.count(); ++i) {
+  for (int i = 0; i < list.model()->rowCount(); ++i) {
     if (marks) channel.WriteInMargin(marks->PrintedMarks(list.model()->index(i, 0)), margin);
-    channel.WriteLine(prefix + list.item(i)->text());
+    channel.WriteLine(prefix + list.model()->index(i, 0).data().toString());
   }
 }
 
-void PrintListBox(QWidget* parent, QPrintDialog* dialog, const QListWidget* list) {
+void PrintListBox(QWidget* parent, QPrintDialog* dialog, const QListView* list) {
   if (dialog == nullptr || list == nullptr) return;
   const TPrintHooks& hooks = PrintHooks();
   if (!hooks.PrinterInstalled()) {
@@ -122,7 +122,7 @@ void PrintListBox(QWidget* parent, QPrintDialog* dialog, const QListWidget* list
   }
 }
 
-void WriteListBoxPdf(const QString& path, const QListWidget& list) {
+void WriteListBoxPdf(const QString& path, const QListView& list) {
   TSafeFile file(path.toStdString());
   if (file.Open()) {
     try {
@@ -151,7 +151,7 @@ void WriteListBoxPdf(const QString& path, const QListWidget& list) {
                       "\" could not be written: " + file.ErrorString().toStdString());
 }
 
-void SaveListBoxAsPdf(QWidget* parent, const QListWidget* list) {
+void SaveListBoxAsPdf(QWidget* parent, const QListView* list) {
   if (list == nullptr) return;
   const QString path = PrintHooks().AskPdfFileName(parent);
   if (path.isEmpty()) return;

@@ -8,7 +8,7 @@
 #include <functional>
 
 class QFont;
-class QListWidget;
+class QListView;
 class QPrintDialog;
 class QWidget;
 
@@ -41,29 +41,29 @@ void SetPrintHooks(TPrintHooks hooks);
 
 // The list's font as the printer gets it: same face and style, its size in
 // points (a font set in pixels is converted at the list's resolution).
-QFont PrinterFont(const QListWidget& list);
+QFont PrinterFont(const QListView& list);
 
 // Sets the channel's font to the list's and writes every list line with the
 // prefix, each ending its printed line; when the list's delegate is a
 // TMarkDelegate, a marked line's PrintedMarks go into the margin the prefix
 // leaves.  The channel must be open.
-void WriteListLines(TPrinterTextChannel& channel, const QListWidget& list);
+void WriteListLines(TPrinterTextChannel& channel, const QListView& list);
 
 // Runs `dialog` (page range, selection and printing to a file switched off);
 // when the user confirms, prints every line of `list` on the chosen printer.
 // Errors, a job that could not be completed among them, are shown in the
 // program's error box.
-void PrintListBox(QWidget* parent, QPrintDialog* dialog, const QListWidget* list);
+void PrintListBox(QWidget* parent, QPrintDialog* dialog, const QListView* list);
 
 // Writes the lines of `list` into the PDF file `path` as they would be
 // printed, through a temporary file that replaces `path` only when the whole
 // document was written (SafeFile.h).  Throws EPrinterError naming the file
 // and the reason when it cannot be written; `path` then keeps its old
 // content.
-void WriteListBoxPdf(const QString& path, const QListWidget& list);
+void WriteListBoxPdf(const QString& path, const QListView& list);
 
 // "Save as PDF ...": asks for a file name (suffix .pdf added when none is
 // given) and writes the list there.  Errors are shown in the error box.
-void SaveListBoxAsPdf(QWidget* parent, const QListWidget* list);
+void SaveListBoxAsPdf(QWidget* parent, const QListView* list);
 
 }  // namespace ostrane

@@ -2,24 +2,35 @@
 
 #include <QMouseEvent>
 
+#include "ui/widgets/ListingModel.h"
+
 namespace ostrane {
 
-TListBox::TListBox(QWidget* parent) : QListWidget(parent) {
+TListBox::TListBox(QWidget* parent) : QListView(parent), FModel(new TListingModel(this)) {
+  setModel(FModel);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setMouseTracking(true);
   viewport()->setMouseTracking(true);
 }
 
+int TListBox::count() const {
+  return FModel->rowCount();
+}
+
+QString TListBox::Text(int row) const {
+  return FModel->index(row).data().toString();
+}
+
 int TListBox::ItemIndex() const {
-  const QList<QListWidgetItem*> selected = selectedItems();
-  return selected.isEmpty() ? -1 : row(selected.first());
+  const QModelIndexList selected = selectionModel()->selectedIndexes();
+  return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 void TListBox::SetItemIndex(int index) {
   if (index < 0 || index >= count())
     clearSelection();
   else
-    setCurrentRow(index);
+    setCurrentIndex(FModel->index(index));
 }
 
 void TListBox::mousePressEvent(QMouseEvent* event) {
@@ -34,7 +45,7 @@ void TListBox::mousePressEvent(QMouseEvent* event) {
     event->accept();
     return;
   }
-  QListWidget::mousePressEvent(event);
+  QListView::mousePressEvent(event);
 }
 
 void TListBox::mouseReleaseEvent(QMouseEvent* event) {
@@ -42,16 +53,16 @@ void TListBox::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     return;
   }
-  QListWidget::mouseReleaseEvent(event);
+  QListView::mouseReleaseEvent(event);
 }
 
 void TListBox::mouseDoubleClickEvent(QMouseEvent* event) {
-  QListWidget::mouseDoubleClickEvent(event);
+  QListView::mouseDoubleClickEvent(event);
   if (event->button() == Qt::LeftButton) emit DblClick();
 }
 
 void TListBox::mouseMoveEvent(QMouseEvent* event) {
-  QListWidget::mouseMoveEvent(event);
+  QListView::mouseMoveEvent(event);
   emit MouseMove();
 }
 

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QListView>
-#include <QListWidgetItem>
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolTip>
@@ -93,14 +92,6 @@ void DrawLoosing(QPainter& painter, const QRect& row, const TMargin& m) {
 }
 
 }  // namespace
-
-void SetPeriodData(QListWidgetItem& item, const TPeriodStep& period) {
-  item.setData(kPeriodLevelRole, period.Level);
-  item.setData(kPeriodCounterRole, period.Counter);
-  item.setData(kPeriodStartRole, period.Start);
-  item.setData(kPeriodLoosingRole, period.Loosing);
-  item.setData(kPeriodInForceRole, false);
-}
 
 TMarkDelegate::TMarkDelegate(ReferenceFn reference, QObject* parent)
     : QStyledItemDelegate(parent), FReference(std::move(reference)) {}

@@ -1,5 +1,5 @@
 // The marks of the listed periods in both lists: each data line keeps its
-// period in item data roles (set when the listing tells of the period), and
+// period in item data roles (those of the listing model, ListingModel.h), and
 // an item delegate draws the marks in a narrow margin left of the line's
 // text, which stays as it is: the period in force, the angles counted from
 // Fortune or the start sign (the 10th strongest, then the 1st, 7th and 4th)
@@ -15,8 +15,6 @@
 
 #include "listing/PeriodWalk.h"
 
-class QListWidgetItem;
-
 namespace ostrane {
 
 struct TMargin;
@@ -29,9 +27,6 @@ enum TPeriodRole : int {
   kPeriodLoosingRole,                   // bool, a loosing of the bond
   kPeriodInForceRole,                   // bool, in force at the moment last shown
 };
-
-// Stores the period of a data line in its item.
-void SetPeriodData(QListWidgetItem& item, const TPeriodStep& period);
 
 // What the places are counted from, read when a line is painted.
 struct TMarkReference {

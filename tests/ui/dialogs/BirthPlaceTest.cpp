@@ -14,6 +14,7 @@
 #include "tests/support/FileTestSupport.h"
 #include "ui/dialogs/BirthPlaceDialog.h"
 #include "ui/dialogs/ChartPanel.h"
+#include "ui/main/BirthDataPanel.h"
 #include "ui/widgets/SpinEdit.h"
 
 namespace ostrane::uitest {
@@ -40,10 +41,10 @@ std::string Text(const QObject* root, const char* name) {
 class BirthPlace : public UserHomeTest {
  protected:
   void EnterBirth(int year, int month, int day, const char* time) {
-    Form->ComboBoxMonth->setCurrentIndex(month - 1);
-    Form->SpinEditDay->SetValue(day);
-    Form->SpinEditYear->SetValue(year);
-    Form->EditTime->setText(time);
+    Form->BirthData()->ComboBoxMonth()->setCurrentIndex(month - 1);
+    Form->BirthData()->SpinEditDay()->SetValue(day);
+    Form->BirthData()->SpinEditYear()->SetValue(year);
+    Form->BirthData()->EditTime()->setText(time);
   }
 
   // Opens the Birth Place dialog from the button and runs `fill` on it
@@ -187,7 +188,8 @@ TEST_F(BirthPlace, ChartPanelShowsTheLotsAndReleasesFromThem) {
   CreateWindows();
   EnterBirth(1990, 5, 17, "14:30");
   Form->SetPlace(Amsterdam());
-  EXPECT_EQ(Form->ComboBoxFortune->currentIndex(), 3) << "Gemini, without opening the chart";
+  EXPECT_EQ(Form->BirthData()->ComboBoxFortune()->currentIndex(), 3)
+      << "Gemini, without opening the chart";
   W<QAction>("Chart1")->trigger();
   ASSERT_TRUE(Panel()->isVisible());
   EXPECT_EQ(Value("ChartFortune"), kAmsterdamFortune);
@@ -199,11 +201,12 @@ TEST_F(BirthPlace, ChartPanelShowsTheLotsAndReleasesFromThem) {
   EXPECT_FALSE(Find<QLabel>(Panel(), "LabelChartStatus")->isVisible());
   for (const auto& [button, startSign] :
        {std::pair{"BtnReleaseSpirit", 8}, {"BtnReleaseFortune", 2}}) {
-    Form->ComboBoxStartSign->setCurrentIndex(0);
-    Form->ComboBoxFortune->setCurrentIndex(0);
+    Form->BirthData()->ComboBoxStartSign()->setCurrentIndex(0);
+    Form->BirthData()->ComboBoxFortune()->setCurrentIndex(0);
     Release(button)->click();
-    EXPECT_EQ(Form->ComboBoxStartSign->currentIndex(), startSign) << button;
-    EXPECT_EQ(Form->ComboBoxFortune->currentText().toStdString(), "Gemini") << button;
+    EXPECT_EQ(Form->BirthData()->ComboBoxStartSign()->currentIndex(), startSign) << button;
+    EXPECT_EQ(Form->BirthData()->ComboBoxFortune()->currentText().toStdString(), "Gemini")
+        << button;
   }
   // A new time computes the chart again: two hours later the Ascendant has
   // moved on, and with it Fortune.
@@ -211,7 +214,7 @@ TEST_F(BirthPlace, ChartPanelShowsTheLotsAndReleasesFromThem) {
   EXPECT_NE(Value("ChartFortune"), kAmsterdamFortune);
   EnterBirth(1990, 5, 17, "14:3x");
   EXPECT_TRUE(Find<QLabel>(Panel(), "LabelChartStatus")->isVisible()) << "a time that is none";
-  EXPECT_EQ(Form->ComboBoxFortune->currentIndex(), 0) << "no chart, Fortune unknown";
+  EXPECT_EQ(Form->BirthData()->ComboBoxFortune()->currentIndex(), 0) << "no chart, Fortune unknown";
   EXPECT_FALSE(Release("BtnReleaseSpirit")->isEnabled());
 }
 
@@ -237,8 +240,9 @@ TEST_F(BirthPlace, AClockTimeInAGapOrOverlapIsAskedAbout) {
     EnterBirth(2021, c.month, c.day, "02:30");
     Form->SetPlace(Amsterdam());
     EXPECT_TRUE(Panel()->Result().NeedsDstChoice);
-    EXPECT_EQ(Form->ComboBoxFortune->currentIndex(), 0) << "no chart yet, Fortune unknown";
-    Form->ComboBoxStartSign->setCurrentIndex(0);
+    EXPECT_EQ(Form->BirthData()->ComboBoxFortune()->currentIndex(), 0)
+        << "no chart yet, Fortune unknown";
+    Form->BirthData()->ComboBoxStartSign()->setCurrentIndex(0);
     DialogInterceptor boxes([&](QDialog& dialog) {
       EXPECT_EQ(dialog.objectName().toStdString(), "DstChoiceBox");
       if (c.button)
@@ -259,13 +263,13 @@ TEST_F(BirthPlace, AClockTimeInAGapOrOverlapIsAskedAbout) {
     ASSERT_EQ(boxes.Dialogs.size(), 1u);
     EXPECT_EQ(Form->ReadSettings().Place.Dst, c.dst) << "the answer is kept in the place";
     if (!c.button) {
-      EXPECT_EQ(Form->ComboBoxStartSign->currentIndex(), 0) << "nothing released";
+      EXPECT_EQ(Form->BirthData()->ComboBoxStartSign()->currentIndex(), 0) << "nothing released";
       continue;
     }
     ASSERT_TRUE(Panel()->Result().Value.has_value());
     const TChart& chart = Panel()->Result().Value->Chart;
-    EXPECT_EQ(Form->ComboBoxStartSign->currentIndex(), chart.SpiritSign);
-    EXPECT_EQ(Form->ComboBoxFortune->currentIndex(), chart.FortuneSign + 1);
+    EXPECT_EQ(Form->BirthData()->ComboBoxStartSign()->currentIndex(), chart.SpiritSign);
+    EXPECT_EQ(Form->BirthData()->ComboBoxFortune()->currentIndex(), chart.FortuneSign + 1);
     const std::string warnings = Value("LabelChartWarnings");
     EXPECT_NE(warnings.find(c.dst == TDstChoice::Later ? "the later offset" : "the earlier offset"),
               std::string::npos)
@@ -290,7 +294,7 @@ TEST_F(BirthPlace, TheFilesKeepThePlace) {
   }
   EXPECT_EQ(Form->Place().Name, "Amsterdam, North Holland, NL");
   EXPECT_EQ(Value("ChartFortune"), kAmsterdamFortune);
-  EXPECT_EQ(Form->ComboBoxFortune->currentIndex(), 3) << "Gemini";
+  EXPECT_EQ(Form->BirthData()->ComboBoxFortune()->currentIndex(), 3) << "Gemini";
   {
     DialogInterceptor save([&chart](QDialog& dialog) { return ConfirmFileDialog(dialog, chart); });
     ASSERT_TRUE(Form->SaveUserData());
@@ -318,21 +322,22 @@ TEST_F(BirthPlace, TheFilesKeepThePlace) {
 TEST_F(BirthPlace, WithoutAPlaceTheWindowWorksAsBefore) {
   CreateWindows();
   EnterWorkedExample();
-  Form->ComboBoxFortune->setCurrentIndex(5);
+  Form->BirthData()->ComboBoxFortune()->setCurrentIndex(5);
   W<QAction>("Chart1")->trigger();
   EXPECT_EQ(Value("LabelChartStatus"), "No birth place: enter one to compute the chart.");
   EXPECT_FALSE(Release("BtnReleaseFortune")->isEnabled());
   EXPECT_FALSE(Release("BtnReleaseSpirit")->isEnabled());
   EXPECT_FALSE(Find<QLabel>(Panel(), "ChartFortune")->isVisible());
   EnterBirth(1990, 5, 17, "14:30");
-  EXPECT_EQ(Form->ComboBoxFortune->currentIndex(), 5) << "no chart, Fortune left alone";
+  EXPECT_EQ(Form->BirthData()->ComboBoxFortune()->currentIndex(), 5)
+      << "no chart, Fortune left alone";
   EXPECT_FALSE(Form->ReadSettings().Place.Known());
 
   const QString chart = InDocuments("No place.txt");
   DialogInterceptor boxes([&chart](QDialog& dialog) { return ConfirmFileDialog(dialog, chart); });
   ASSERT_TRUE(Form->SaveUserDataAs());
   EXPECT_EQ(ReadBytes(chart).toStdString(), "Time Lords\r\n4\r\n17\r\n1990\r\n14:30\r\n" +
-                                                Form->EditJD->text().toStdString() +
+                                                Form->BirthData()->EditJD()->text().toStdString() +
                                                 "\r\n0\r\nfortune=4\r\n")
       << "no place lines";
 }

@@ -7,13 +7,14 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 
 #include "tests/support/UiTestSupport.h"
 #include "ui/dialogs/GoToDate.h"
+#include "ui/main/BirthDataPanel.h"
 #include "ui/widgets/ListBox.h"
 #include "ui/widgets/ListMarks.h"
 #include "ui/widgets/RadioGroup.h"
@@ -30,10 +31,10 @@ struct Moment {
   const char* time;
 };
 
-std::vector<int> InForceRows(const QListWidget* list) {
+std::vector<int> InForceRows(const QListView* list) {
   std::vector<int> rows;
-  for (int row = 0; row < list->count(); ++row)
-    if (list->item(row)->data(kPeriodInForceRole).toBool()) rows.push_back(row);
+  for (int row = 0; row < RowCount(list); ++row)
+    if (RowData(list, row, kPeriodInForceRole).toBool()) rows.push_back(row);
   return rows;
 }
 
@@ -46,7 +47,7 @@ class GoToDate : public WindowTest {
     SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), kCancer);
     W<QPushButton>("BtnCalculateOstrane")->click();
     List = W<TListBox>("ListBoxOstrane");
-    Level3List = Find<QListWidget>(Level3.get(), "ListBoxLevel3");
+    Level3List = Find<QListView>(Level3.get(), "ListBoxLevel3");
     Label = W<QLabel>("LabelInForce");
   }
 
@@ -67,12 +68,11 @@ class GoToDate : public WindowTest {
   }
 
   void DoubleClick(int row) {
-    QTest::mouseDClick(List->viewport(), Qt::LeftButton, {},
-                       List->visualItemRect(List->item(row)).center());
+    QTest::mouseDClick(List->viewport(), Qt::LeftButton, {}, RowRect(List, row).center());
   }
 
   TListBox* List = nullptr;
-  QListWidget* Level3List = nullptr;
+  QListView* Level3List = nullptr;
   QLabel* Label = nullptr;
 };
 
@@ -115,13 +115,13 @@ TEST_F(GoToDate, SelectsTheSubPeriodAndMarksEveryLevel) {
     std::string main = "row " + std::to_string(List->ItemIndex()) + ", in force", level34;
     for (const int row : InForceRows(List)) main += " " + std::to_string(row);
     for (const int row : InForceRows(Level3List))
-      level34 += Level3List->item(row)->text().toStdString() + "|";
+      level34 += RowText(Level3List, row).toStdString() + "|";
     EXPECT_EQ(main, c.main);
     EXPECT_EQ(level34, c.level34);
     EXPECT_EQ(Level3->isVisible(), *c.level34 != '\0');
     EXPECT_EQ(Label->text().toStdString(), c.label);
     if (*c.level34 == '\0') continue;
-    EXPECT_LT(Level3List->visualItemRect(Level3List->item(InForceRows(Level3List).back())).top(),
+    EXPECT_LT(RowRect(Level3List, InForceRows(Level3List).back()).top(),
               Level3List->viewport()->height())
         << "the level 4 line is scrolled into view";
   }
@@ -145,10 +145,10 @@ TEST_F(GoToDate, TheDateOfEveryLineSelectsThatLineInEitherCalendar) {
     W<TSpinEdit>("SpinEditYear")->SetValue(birthYear);
     W<QAction>("ClearList1")->trigger();
     W<QAction>("ListOstrane1")->trigger();
-    for (int row = 4; row < List->count(); ++row) {
-      GoTo(LineDate(List->item(row)->text(), "12:00"));
+    for (int row = 4; row < RowCount(List); ++row) {
+      GoTo(LineDate(RowText(List, row), "12:00"));
       EXPECT_EQ(List->ItemIndex(), row) << birthYear << ", row " << row;
-      GoTo(LineDate(List->item(row)->text(), "11:59:59"));
+      GoTo(LineDate(RowText(List, row), "11:59:59"));
       EXPECT_EQ(List->ItemIndex(), row - 1) << birthYear << ", row " << row << ", the day before";
     }
   }
@@ -198,8 +198,7 @@ TEST_F(GoToDate, TheSubPeriodInForceComesIntoViewAfterAListing) {
   const std::vector<int> rows = InForceRows(List);
   ASSERT_FALSE(rows.empty());
   ASSERT_GT(rows.back(), 100) << "far down the listing";
-  EXPECT_TRUE(
-      List->viewport()->rect().contains(List->visualItemRect(List->item(rows.back())).center()))
+  EXPECT_TRUE(List->viewport()->rect().contains(RowRect(List, rows.back()).center()))
       << "row " << rows.back() << " is in view";
   EXPECT_EQ(List->ItemIndex(), -1) << "and not selected";
 }

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include "tests/support/FileTestSupport.h"
+#include "ui/main/BirthDataPanel.h"
 #include "ui/widgets/ListBox.h"
 
 namespace ostrane::uitest {
@@ -82,7 +83,7 @@ TEST_F(UserDataDialog, SaveAsProposesTheNameFieldAnewEachTime) {
   CreateWindows();
   for (const char* name : {"First", "", "Second"}) {
     SCOPED_TRACE(std::string("name field \"") + name + "\"");
-    Form->EditName->setText(name);
+    Form->BirthData()->EditName()->setText(name);
     QString proposed = "not asked";
     DialogInterceptor boxes([&proposed](QDialog& dialog) {
       proposed = dialog.findChild<QLineEdit*>("fileNameEdit")->text();
@@ -131,7 +132,7 @@ TEST_F(UserDataDialog, SaveUserDataAsksForANameOnlyWhenThereIsNone) {
     EXPECT_TRUE(Form->SaveUserData());
     EXPECT_EQ(confirm.Dialogs.size(), 1u);
   }
-  Form->EditName->setText("Second Save");
+  Form->BirthData()->EditName()->setText("Second Save");
   DialogInterceptor none;
   EXPECT_TRUE(Form->SaveUserData());
   EXPECT_TRUE(none.Dialogs.empty()) << "saved under the name it has";

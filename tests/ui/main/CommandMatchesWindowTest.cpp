@@ -3,11 +3,12 @@
 #include <QDateTime>
 #include <QDir>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QProcess>
 #include <QPushButton>
 
 #include "tests/support/FileTestSupport.h"
+#include "ui/main/BirthDataPanel.h"
 
 namespace ostrane::uitest {
 namespace {
@@ -50,7 +51,7 @@ TEST_F(CommandMatchesWindow, OptionsFileListsTheSameInBoth) {
     WriteBytes(QDir::current().filePath("OptionsFile.txt"), CrLf(c.lines));
     CreateWindows();  // restores the file when the window is first shown
     ShowMainWindow();
-    const std::vector<std::string> window = Lines(W<QListWidget>("ListBoxOstrane"));
+    const std::vector<std::string> window = Lines(W<QListView>("ListBoxOstrane"));
     ASSERT_GT(window.size(), 3u);
     EXPECT_EQ(Listed(), window);
     Form.reset();
@@ -68,8 +69,9 @@ TEST_F(CommandMatchesWindow, AFileSavedUnderAFinnishLocaleListsTheSame) {
   Form->SetBeep([] {});
   W<QPushButton>("BtnNow")->click();
   W<QPushButton>("BtnShowJulian")->click();
-  ASSERT_EQ(Form->EditTime->text().toStdString(), "9.01.16");
-  ASSERT_TRUE(Form->EditJD->text().contains(',')) << Form->EditJD->text().toStdString();
+  ASSERT_EQ(Form->BirthData()->EditTime()->text().toStdString(), "9.01.16");
+  ASSERT_TRUE(Form->BirthData()->EditJD()->text().contains(','))
+      << Form->BirthData()->EditJD()->text().toStdString();
   {
     DialogInterceptor saved;
     W<QPushButton>("BtnSaveSettings")->click();

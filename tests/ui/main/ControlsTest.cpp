@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -15,6 +14,7 @@
 
 #include "tests/support/UiTestSupport.h"
 #include "ui/widgets/ListBox.h"
+#include "ui/widgets/ListingModel.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/SpinEdit.h"
 
@@ -30,7 +30,9 @@ class ControlsTest : public ::testing::Test {
     Other = new QLineEdit(Window.get());
     Group = new TRadioGroup("List Dates:", {"European", "American", "Scientific"}, 1, Window.get());
     List = new TListBox(Window.get());
-    for (int i = 0; i < 8; ++i) List->addItem(QString("line %1").arg(i));
+    auto lines = std::make_shared<TListing>();
+    for (int i = 0; i < 8; ++i) lines->Header.push_back("line " + std::to_string(i));
+    List->Model().SetListing(std::move(lines));
     layout->addWidget(Day);
     layout->addWidget(Other);
     layout->addWidget(Group);
@@ -143,20 +145,17 @@ TEST_F(ControlsTest, RadioGroupClicksOnEveryChangeToAnItem) {
 
 TEST_F(ControlsTest, ListBoxRightClickKeepsTheSelection) {
   List->SetItemIndex(3);
-  QTest::mouseClick(List->viewport(), Qt::RightButton, {},
-                    List->visualItemRect(List->item(6)).center());
+  QTest::mouseClick(List->viewport(), Qt::RightButton, {}, RowRect(List, 6).center());
   EXPECT_EQ(List->ItemIndex(), 3);
-  QTest::mouseClick(List->viewport(), Qt::LeftButton, {},
-                    List->visualItemRect(List->item(6)).center());
+  QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, RowRect(List, 6).center());
   EXPECT_EQ(List->ItemIndex(), 6) << "a left click selects";
 }
 
 TEST_F(ControlsTest, ListBoxReportsDoubleClicksAnywhere) {
   QSignalSpy doubleClicks(List, &TListBox::DblClick);
-  QTest::mouseDClick(List->viewport(), Qt::LeftButton, {},
-                     List->visualItemRect(List->item(2)).center());
+  QTest::mouseDClick(List->viewport(), Qt::LeftButton, {}, RowRect(List, 2).center());
   EXPECT_EQ(List->ItemIndex(), 2);
-  const QPoint belowLast(5, List->visualItemRect(List->item(7)).bottom() + 5);
+  const QPoint belowLast(5, RowRect(List, 7).bottom() + 5);
   ASSERT_LT(belowLast.y(), List->viewport()->height()) << "the list needs room below its last line";
   QTest::mouseDClick(List->viewport(), Qt::LeftButton, {}, belowLast);
   EXPECT_EQ(doubleClicks.count(), 2);

@@ -6,7 +6,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -27,25 +27,23 @@ class Level3Window : public WindowTest {
     EnterWorkedExample();
     W<QPushButton>("BtnCalculateOstrane")->click();
     List = W<TListBox>("ListBoxOstrane");
-    Level3List = Find<QListWidget>(Level3.get(), "ListBoxLevel3");
+    Level3List = Find<QListView>(Level3.get(), "ListBoxLevel3");
   }
 
   void DoubleClick(int row) {
-    QTest::mouseDClick(List->viewport(), Qt::LeftButton, {},
-                       List->visualItemRect(List->item(row)).center());
+    QTest::mouseDClick(List->viewport(), Qt::LeftButton, {}, RowRect(List, row).center());
   }
 
   void MoveOver(int row) {
-    QTest::mouseMove(List->viewport(), List->visualItemRect(List->item(row)).center());
-    QMouseEvent move(
-        QEvent::MouseMove, QPointF(List->visualItemRect(List->item(row)).center()),
-        List->viewport()->mapToGlobal(QPointF(List->visualItemRect(List->item(row)).center())),
-        Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QTest::mouseMove(List->viewport(), RowRect(List, row).center());
+    QMouseEvent move(QEvent::MouseMove, QPointF(RowRect(List, row).center()),
+                     List->viewport()->mapToGlobal(QPointF(RowRect(List, row).center())),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(List->viewport(), &move);
   }
 
   TListBox* List = nullptr;
-  QListWidget* Level3List = nullptr;
+  QListView* Level3List = nullptr;
 };
 
 TEST_F(Level3Window, WindowAsCreated) {
@@ -55,11 +53,11 @@ TEST_F(Level3Window, WindowAsCreated) {
   EXPECT_TRUE(Level3->windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(TFormLevel3().size(), QSize(310, 479));
   const int margin =
-      TMarkDelegate::MarginWidth(Find<QListWidget>(Level3.get(), "ListBoxLevel3")->font());
+      TMarkDelegate::MarginWidth(Find<QListView>(Level3.get(), "ListBoxLevel3")->font());
   EXPECT_EQ(Level3->size(), QSize(310 + margin, 479)) << "room for the marks' margin";
   EXPECT_EQ(Find<QAction>(Level3.get(), "Print1")->text().toStdString(), "&Print ...");
   EXPECT_EQ(Find<QAction>(Level3.get(), "Exit1")->text().toStdString(), "E&xit");
-  EXPECT_EQ(Find<QListWidget>(Level3.get(), "ListBoxLevel3")->font().pointSize(), 10);
+  EXPECT_EQ(Find<QListView>(Level3.get(), "ListBoxLevel3")->font().pointSize(), 10);
 }
 
 TEST_F(Level3Window, DoubleClickOnGeneralAndSubLines) {
@@ -91,37 +89,36 @@ TEST_F(Level3Window, DoubleClickOnHeaderLinesEmptiesTheListOnly) {
   ListWorkedExample();
   for (int row : {0, 1, 2}) {
     DoubleClick(row);
-    EXPECT_EQ(Level3List->count(), 0) << "row " << row;
+    EXPECT_EQ(RowCount(Level3List), 0) << "row " << row;
     EXPECT_FALSE(Level3->isVisible()) << "row " << row << ": a hidden window stays hidden";
   }
   DoubleClick(3);
   ASSERT_TRUE(Level3->isVisible());
   DoubleClick(1);
-  EXPECT_EQ(Level3List->count(), 0);
+  EXPECT_EQ(RowCount(Level3List), 0);
   EXPECT_TRUE(Level3->isVisible()) << "a shown window stays shown";
 }
 
 TEST_F(Level3Window, CloseEmptiesAndHidesThenDoubleClickRefills) {
   ListWorkedExample();
   DoubleClick(3);
-  const int lines = Level3List->count();
+  const int lines = RowCount(Level3List);
   ASSERT_GT(lines, 3);
   Level3->close();
   EXPECT_FALSE(Level3->isVisible());
-  EXPECT_EQ(Level3List->count(), 0);
+  EXPECT_EQ(RowCount(Level3List), 0);
   DoubleClick(3);
   EXPECT_TRUE(Level3->isVisible());
-  EXPECT_EQ(Level3List->count(), lines);
+  EXPECT_EQ(RowCount(Level3List), lines);
   Find<QAction>(Level3.get(), "Exit1")->trigger();
   EXPECT_FALSE(Level3->isVisible()) << "Exit closes";
-  EXPECT_EQ(Level3List->count(), 0) << "Exit empties";
+  EXPECT_EQ(RowCount(Level3List), 0) << "Exit empties";
 }
 
 TEST_F(Level3Window, PopUpListsTheLineSelectedLastNotTheOneRightClicked) {
   ListWorkedExample();
-  QTest::mouseClick(List->viewport(), Qt::LeftButton, {},
-                    List->visualItemRect(List->item(4)).center());
-  const QPoint onRow3 = List->visualItemRect(List->item(3)).center();
+  QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, RowRect(List, 4).center());
+  const QPoint onRow3 = RowRect(List, 3).center();
   QTest::mouseClick(List->viewport(), Qt::RightButton, {}, onRow3);
   EXPECT_EQ(List->ItemIndex(), 4) << "the right click keeps the selection";
   // The window system follows the right press with a context menu event.
@@ -133,7 +130,7 @@ TEST_F(Level3Window, PopUpListsTheLineSelectedLastNotTheOneRightClicked) {
   popup->close();
   W<QAction>("ListSubPeriods1")->trigger();
   ASSERT_TRUE(Level3->isVisible());
-  EXPECT_EQ(Level3List->item(3)->text().toStdString(), "Taurus L3 begins 3/26/2001, 12:00 pm");
+  EXPECT_EQ(RowText(Level3List, 3).toStdString(), "Taurus L3 begins 3/26/2001, 12:00 pm");
 }
 
 TEST_F(Level3Window, MouseMoveEnablesListSubPeriodsForDataLines) {
@@ -155,12 +152,10 @@ TEST_F(Level3Window, ChangedSettingsApplyToTheNextLevel3Listing) {
   W<QLineEdit>("EditName")->setText("Other");
   W<TRadioGroup>("RGOstraneType")->SetItemIndex(1);  // Egyptian: Capricorn's level 4 is 6.25 days
   DoubleClick(3);
-  ASSERT_GT(Level3List->count(), 14);
-  EXPECT_EQ(Level3List->item(1)->text().toStdString(), "Other");
-  EXPECT_EQ(Level3List->item(13)->text().toStdString(),
-            "     Capricorn L4 begins 1/31/2000, 02:00 am");
-  EXPECT_EQ(Level3List->item(14)->text().toStdString(),
-            "     Aquarius L4 begins 2/6/2000, 08:00 am")
+  ASSERT_GT(RowCount(Level3List), 14);
+  EXPECT_EQ(RowText(Level3List, 1).toStdString(), "Other");
+  EXPECT_EQ(RowText(Level3List, 13).toStdString(), "     Capricorn L4 begins 1/31/2000, 02:00 am");
+  EXPECT_EQ(RowText(Level3List, 14).toStdString(), "     Aquarius L4 begins 2/6/2000, 08:00 am")
       << "under Valens it begins 2/5/2000, 05:00 pm";
 }
 

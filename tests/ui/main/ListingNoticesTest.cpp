@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "tests/support/UiTestSupport.h"
+#include "ui/main/BirthDataPanel.h"
 #include "ui/widgets/ListBox.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/SpinEdit.h"
@@ -100,32 +101,39 @@ TEST_F(ListingNotices, ChangedSettingsAreToldUnderTheListUntilTheNextListing) {
     std::function<void(TFormZodiac&)> change;
     bool outOfDate;
   } cases[] = {
-      {"month", [](TFormZodiac& f) { f.ComboBoxMonth->setCurrentIndex(5); }, true},
-      {"day", [](TFormZodiac& f) { f.SpinEditDay->SetValue(2); }, true},
-      {"year", [](TFormZodiac& f) { f.SpinEditYear->SetValue(1999); }, true},
+      {"month", [](TFormZodiac& f) { f.BirthData()->ComboBoxMonth()->setCurrentIndex(5); }, true},
+      {"day", [](TFormZodiac& f) { f.BirthData()->SpinEditDay()->SetValue(2); }, true},
+      {"year", [](TFormZodiac& f) { f.BirthData()->SpinEditYear()->SetValue(1999); }, true},
       {"year no whole number",
-       [](TFormZodiac& f) { f.SpinEditYear->findChild<QLineEdit*>()->setText("2000."); }, true},
-      {"time", [](TFormZodiac& f) { f.EditTime->setText("13:00:00"); }, true},
-      {"start sign", [](TFormZodiac& f) { f.ComboBoxStartSign->setCurrentIndex(9); }, true},
-      {"type", [](TFormZodiac& f) { f.RGOstraneType->SetItemIndex(0); }, true},
-      {"general periods", [](TFormZodiac& f) { f.SpinEditNumMajPeriods->SetValue(3); }, true},
-      {"loose bond", [](TFormZodiac& f) { f.RGLooseBondType->SetItemIndex(0); }, true},
-      {"name", [](TFormZodiac& f) { f.EditName->setText("Another"); }, false},
-      {"Julian Date", [](TFormZodiac& f) { f.EditJD->setText("2451545"); }, false},
+       [](TFormZodiac& f) {
+         f.BirthData()->SpinEditYear()->findChild<QLineEdit*>()->setText("2000.");
+       },
+       true},
+      {"time", [](TFormZodiac& f) { f.BirthData()->EditTime()->setText("13:00:00"); }, true},
+      {"start sign", [](TFormZodiac& f) { f.BirthData()->ComboBoxStartSign()->setCurrentIndex(9); },
+       true},
+      {"type", [](TFormZodiac& f) { f.BirthData()->RGOstraneType()->SetItemIndex(0); }, true},
+      {"general periods",
+       [](TFormZodiac& f) { f.BirthData()->SpinEditNumMajPeriods()->SetValue(3); }, true},
+      {"loose bond", [](TFormZodiac& f) { f.BirthData()->RGLooseBondType()->SetItemIndex(0); },
+       true},
+      {"name", [](TFormZodiac& f) { f.BirthData()->EditName()->setText("Another"); }, false},
+      {"Julian Date", [](TFormZodiac& f) { f.BirthData()->EditJD()->setText("2451545"); }, false},
       {"a change undone",
        [](TFormZodiac& f) {
-         f.RGOstraneType->SetItemIndex(0);
-         f.RGOstraneType->SetItemIndex(2);
+         f.BirthData()->RGOstraneType()->SetItemIndex(0);
+         f.BirthData()->RGOstraneType()->SetItemIndex(2);
        },
        false},
-      {"date style (lists again)", [](TFormZodiac& f) { f.RGDateStyle->SetItemIndex(0); }, false},
+      {"date style (lists again)",
+       [](TFormZodiac& f) { f.BirthData()->RGDateStyle()->SetItemIndex(0); }, false},
   };
   auto* state = W<QLabel>("LabelListingState");
   const auto reset = [this] {
     EnterWorkedExample();
-    Form->EditName->setText("Time Lords");
-    Form->EditJD->clear();
-    Form->RGDateStyle->SetItemIndex(1);
+    Form->BirthData()->EditName()->setText("Time Lords");
+    Form->BirthData()->EditJD()->clear();
+    Form->BirthData()->RGDateStyle()->SetItemIndex(1);
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

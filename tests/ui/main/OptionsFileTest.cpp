@@ -14,6 +14,7 @@
 
 #include "tests/support/FileTestSupport.h"
 #include "tests/support/NamedPipe.h"
+#include "ui/main/BirthDataPanel.h"
 #include "ui/widgets/ListBox.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/SpinEdit.h"
@@ -38,18 +39,18 @@ class OptionsFile : public WindowTest {
 
   // Values that differ from the base file's in every control, listed.
   void EnterPrior() {
-    Form->EditName->setText("Prior Chart");
-    Form->ComboBoxMonth->setCurrentIndex(5);
-    Form->SpinEditDay->SetValue(20);
-    Form->SpinEditYear->SetValue(1975);
-    Form->EditTime->setText("06:30:00");
-    Form->EditJD->setText("prior jd");
-    Form->ComboBoxStartSign->setCurrentIndex(3);
-    Form->RGOstraneType->SetItemIndex(1);
-    Form->SpinEditNumMajPeriods->SetValue(4);
-    Form->RGDateStyle->SetItemIndex(0);
-    Form->RGSignNames->SetItemIndex(0);
-    Form->RGLooseBondType->SetItemIndex(0);
+    Form->BirthData()->EditName()->setText("Prior Chart");
+    Form->BirthData()->ComboBoxMonth()->setCurrentIndex(5);
+    Form->BirthData()->SpinEditDay()->SetValue(20);
+    Form->BirthData()->SpinEditYear()->SetValue(1975);
+    Form->BirthData()->EditTime()->setText("06:30:00");
+    Form->BirthData()->EditJD()->setText("prior jd");
+    Form->BirthData()->ComboBoxStartSign()->setCurrentIndex(3);
+    Form->BirthData()->RGOstraneType()->SetItemIndex(1);
+    Form->BirthData()->SpinEditNumMajPeriods()->SetValue(4);
+    Form->BirthData()->RGDateStyle()->SetItemIndex(0);
+    Form->BirthData()->RGSignNames()->SetItemIndex(0);
+    Form->BirthData()->RGLooseBondType()->SetItemIndex(0);
     FreshListing(*Form);
   }
 };
@@ -78,18 +79,18 @@ TEST_F(OptionsFile, SaveThenRestoreGivesEveryControlItsValueAndOneListing) {
   EXPECT_TRUE(W<QAction>("RestoreDefaults")->isEnabled()) << "enabled by the save";
 
   // Change everything, then restore through the menu item.
-  Form->EditName->setText("Changed");
-  Form->ComboBoxMonth->setCurrentIndex(11);
-  Form->SpinEditDay->SetValue(2);
-  Form->SpinEditYear->SetValue(-300);
-  Form->EditTime->setText("23:59:59");
-  Form->EditJD->setText("1");
-  Form->ComboBoxStartSign->setCurrentIndex(11);
-  Form->RGOstraneType->SetItemIndex(2);
-  Form->SpinEditNumMajPeriods->SetValue(200);
-  Form->RGDateStyle->SetItemIndex(2);
-  Form->RGSignNames->SetItemIndex(1);
-  Form->RGLooseBondType->SetItemIndex(1);
+  Form->BirthData()->EditName()->setText("Changed");
+  Form->BirthData()->ComboBoxMonth()->setCurrentIndex(11);
+  Form->BirthData()->SpinEditDay()->SetValue(2);
+  Form->BirthData()->SpinEditYear()->SetValue(-300);
+  Form->BirthData()->EditTime()->setText("23:59:59");
+  Form->BirthData()->EditJD()->setText("1");
+  Form->BirthData()->ComboBoxStartSign()->setCurrentIndex(11);
+  Form->BirthData()->RGOstraneType()->SetItemIndex(2);
+  Form->BirthData()->SpinEditNumMajPeriods()->SetValue(200);
+  Form->BirthData()->RGDateStyle()->SetItemIndex(2);
+  Form->BirthData()->RGSignNames()->SetItemIndex(1);
+  Form->BirthData()->RGLooseBondType()->SetItemIndex(1);
   ASSERT_NE(ControlValues(*Form), saved);
   W<QAction>("RestoreDefaults")->trigger();
 
@@ -183,8 +184,8 @@ TEST_F(OptionsFile, MonthWithoutSelectionIsSavedAsMinusOne) {
   WriteBytes("OptionsFile.txt", CrLf(file));
   CreateWindows();
   W<QPushButton>("BtnRestoreDefaults")->click();
-  ASSERT_EQ(Form->ComboBoxMonth->currentIndex(), -1);
-  EXPECT_TRUE(Form->ComboBoxMonth->currentText().isEmpty()) << "the field is blank";
+  ASSERT_EQ(Form->BirthData()->ComboBoxMonth()->currentIndex(), -1);
+  EXPECT_TRUE(Form->BirthData()->ComboBoxMonth()->currentText().isEmpty()) << "the field is blank";
   DialogInterceptor boxes;
   W<QPushButton>("BtnSaveSettings")->click();
   file[1] = "-1";

@@ -12,6 +12,7 @@
 
 #include "tests/support/FileTestSupport.h"
 #include "tests/support/NamedPipe.h"
+#include "ui/main/BirthDataPanel.h"
 #include "ui/widgets/ListBox.h"
 #include "ui/widgets/SpinEdit.h"
 
@@ -46,7 +47,7 @@ TEST_F(OptionsStartup, TheSavedSettingsAreRestoredAndListedBeforeTheWindowIsVisi
   WriteBytes("OptionsFile.txt", CrLf(kSaved));
   CreateWindows();
   // FormCreate took today's date; the file's replaces it only when shown.
-  ASSERT_NE(Form->SpinEditYear->Value(), 1990);
+  ASSERT_NE(Form->BirthData()->SpinEditYear()->Value(), 1990);
   AtVisible at;
   WatchVisible(*Form, at);
   ShowMainWindow();
@@ -56,7 +57,7 @@ TEST_F(OptionsStartup, TheSavedSettingsAreRestoredAndListedBeforeTheWindowIsVisi
                                       "time 13:45:10", "julian 2447966.07303", "sign 7", "type 0",
                                       "periods 3", "dates 2", "names 1", "bond 1"}));
   EXPECT_EQ(at.Listings, 1) << "listed before the window became visible";
-  EXPECT_EQ(Form->ListBoxOstrane->item(1)->text().toStdString(), "Saved Chart");
+  EXPECT_EQ(RowText(Form->ListBoxOstrane, 1).toStdString(), "Saved Chart");
 }
 
 TEST_F(OptionsStartup, AnErrorAtStartUpIsShownBeforeTheWindowWhichOpensAnyway) {
@@ -76,9 +77,9 @@ TEST_F(OptionsStartup, AnErrorAtStartUpIsShownBeforeTheWindowWhichOpensAnyway) {
   EXPECT_EQ(boxes.Dialogs[0].Title.toStdString(), "Ostrane");
   EXPECT_FALSE(windowVisibleAtBox);
   EXPECT_TRUE(Form->isVisible());
-  EXPECT_EQ(Form->EditName->text().toStdString(), "Saved Chart") << "line 1 applied";
-  EXPECT_EQ(Form->ComboBoxMonth->currentIndex(), 2) << "line 2 applied";
-  EXPECT_NE(Form->SpinEditYear->Value(), 1990) << "line 4 not applied";
+  EXPECT_EQ(Form->BirthData()->EditName()->text().toStdString(), "Saved Chart") << "line 1 applied";
+  EXPECT_EQ(Form->BirthData()->ComboBoxMonth()->currentIndex(), 2) << "line 2 applied";
+  EXPECT_NE(Form->BirthData()->SpinEditYear()->Value(), 1990) << "line 4 not applied";
   EXPECT_EQ(Lines(Form->ListBoxOstrane),
             std::vector<std::string>{"General and Sub Period Releasings:"})
       << "no listing";

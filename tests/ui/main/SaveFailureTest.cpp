@@ -12,6 +12,7 @@
 
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/FileTestSupport.h"
+#include "ui/main/BirthDataPanel.h"
 
 namespace ostrane::uitest {
 namespace {
@@ -53,7 +54,7 @@ TEST_F(SaveFailure, AWriteErrorLeavesTheOldFileAsItWas) {
   CreateWindows();
   int beeps = 0;
   Form->SetBeep([&beeps] { ++beeps; });
-  Form->EditName->setText("A name long enough to pass the limit of sixteen bytes");
+  Form->BirthData()->EditName()->setText("A name long enough to pass the limit of sixteen bytes");
   const QStringList before = QDir().entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
   {
     DialogInterceptor boxes;

@@ -10,6 +10,7 @@
 
 #include "tests/support/FileTestSupport.h"
 #include "tests/support/NamedPipe.h"
+#include "ui/main/BirthDataPanel.h"
 #include "ui/widgets/ListBox.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/SpinEdit.h"
@@ -35,7 +36,7 @@ TEST_F(UserDataFile, SaveAsProposesTheNameAndAddsTxt) {
     }
     CreateWindows();
     EnterWorkedExample();
-    Form->EditJD->setText("2451545");
+    Form->BirthData()->EditJD()->setText("2451545");
     Form->BtnCalculateOstraneClick();
     const std::vector<std::string> list = Lines(Form->ListBoxOstrane);
     const QString directory = QDir::currentPath();
@@ -82,7 +83,7 @@ TEST_F(UserDataFile, SaveAsProposesAFileInTheFolderShown) {
       QDir(Home->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Form->EditName->setText(c.name);
+    Form->BirthData()->EditName()->setText(c.name);
     QString proposed;
     DialogInterceptor boxes([&](QDialog& dialog) {
       if (auto* edit = dialog.findChild<QLineEdit*>("fileNameEdit")) proposed = edit->text();
@@ -104,13 +105,13 @@ TEST_F(UserDataFile, SaveAsProposesAFileInTheFolderShown) {
 TEST_F(UserDataFile, SavedThenOpenedGivesTheSevenValuesBackAndOneListing) {
   CreateWindows();
   EnterWorkedExample();
-  Form->EditName->setText("Round Trip");
-  Form->ComboBoxMonth->setCurrentIndex(8);
-  Form->SpinEditDay->SetValue(23);
-  Form->SpinEditYear->SetValue(-44);
-  Form->EditTime->setText("03:04:05");
-  Form->EditJD->setText("1705426.6");
-  Form->ComboBoxStartSign->setCurrentIndex(10);
+  Form->BirthData()->EditName()->setText("Round Trip");
+  Form->BirthData()->ComboBoxMonth()->setCurrentIndex(8);
+  Form->BirthData()->SpinEditDay()->SetValue(23);
+  Form->BirthData()->SpinEditYear()->SetValue(-44);
+  Form->BirthData()->EditTime()->setText("03:04:05");
+  Form->BirthData()->EditJD()->setText("1705426.6");
+  Form->BirthData()->ComboBoxStartSign()->setCurrentIndex(10);
   const std::vector<std::string> saved = ControlValues(*Form);
   const QString chart = InDocuments("round.txt");
   {
@@ -118,18 +119,18 @@ TEST_F(UserDataFile, SavedThenOpenedGivesTheSevenValuesBackAndOneListing) {
     W<QAction>("SaveFileAs")->trigger();
   }
   // Another chart and other listing options in the window.
-  Form->EditName->setText("Other");
-  Form->ComboBoxMonth->setCurrentIndex(1);
-  Form->SpinEditDay->SetValue(2);
-  Form->SpinEditYear->SetValue(2020);
-  Form->EditTime->setText("22:00:00");
-  Form->EditJD->setText("0");
-  Form->ComboBoxStartSign->setCurrentIndex(4);
-  Form->RGOstraneType->SetItemIndex(0);
-  Form->SpinEditNumMajPeriods->SetValue(3);
-  Form->RGDateStyle->SetItemIndex(0);
-  Form->RGSignNames->SetItemIndex(0);
-  Form->RGLooseBondType->SetItemIndex(0);
+  Form->BirthData()->EditName()->setText("Other");
+  Form->BirthData()->ComboBoxMonth()->setCurrentIndex(1);
+  Form->BirthData()->SpinEditDay()->SetValue(2);
+  Form->BirthData()->SpinEditYear()->SetValue(2020);
+  Form->BirthData()->EditTime()->setText("22:00:00");
+  Form->BirthData()->EditJD()->setText("0");
+  Form->BirthData()->ComboBoxStartSign()->setCurrentIndex(4);
+  Form->BirthData()->RGOstraneType()->SetItemIndex(0);
+  Form->BirthData()->SpinEditNumMajPeriods()->SetValue(3);
+  Form->BirthData()->RGDateStyle()->SetItemIndex(0);
+  Form->BirthData()->RGSignNames()->SetItemIndex(0);
+  Form->BirthData()->RGLooseBondType()->SetItemIndex(0);
   const std::vector<std::string> options = ListingOptions();
 
   DialogInterceptor boxes([&chart](QDialog& dialog) {
@@ -190,13 +191,13 @@ TEST_F(UserDataFile, EveryLineIsOpenedIntoItsControlAndABadNumberStopsThere) {
     SCOPED_TRACE(c.name);
     const QString chart = InDocuments("case.txt");
     WriteBytes(chart, c.file);
-    Form->EditName->setText("Prior");
-    Form->ComboBoxMonth->setCurrentIndex(5);
-    Form->SpinEditDay->SetValue(20);
-    Form->SpinEditYear->SetValue(1975);
-    Form->EditTime->setText("06:30:00");
-    Form->EditJD->setText("prior");
-    Form->ComboBoxStartSign->setCurrentIndex(3);
+    Form->BirthData()->EditName()->setText("Prior");
+    Form->BirthData()->ComboBoxMonth()->setCurrentIndex(5);
+    Form->BirthData()->SpinEditDay()->SetValue(20);
+    Form->BirthData()->SpinEditYear()->SetValue(1975);
+    Form->BirthData()->EditTime()->setText("06:30:00");
+    Form->BirthData()->EditJD()->setText("prior");
+    Form->BirthData()->ComboBoxStartSign()->setCurrentIndex(3);
     const std::vector<std::string> options = ListingOptions();
     const std::vector<std::string> priorList = FreshListing(*Form);
 

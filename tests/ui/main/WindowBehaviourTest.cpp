@@ -4,7 +4,7 @@
 #include <QAction>
 #include <QFontDialog>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -68,12 +68,11 @@ TEST_F(WindowBehaviour, AClickBelowTheLastLineKeepsTheSelection) {
   W<TSpinEdit>("SpinEditNumMajPeriods")->SetValue(1);
   W<QPushButton>("BtnCalculateOstrane")->click();
   auto* list = W<TListBox>("ListBoxOstrane");
-  const QRect last = list->visualItemRect(list->item(list->count() - 1));
+  const QRect last = RowRect(list, list->count() - 1);
   const QPoint below(last.center().x(), last.bottom() + 20);
   ASSERT_LT(below.y(), list->viewport()->height()) << "the list has room below its lines";
 
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                    list->visualItemRect(list->item(4)).center());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowRect(list, 4).center());
   ASSERT_EQ(list->ItemIndex(), 4);
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, below);
   EXPECT_EQ(list->ItemIndex(), 4) << "a click on no line";
@@ -81,7 +80,7 @@ TEST_F(WindowBehaviour, AClickBelowTheLastLineKeepsTheSelection) {
   EXPECT_EQ(list->ItemIndex(), 4) << "a double click on no line";
   W<QAction>("ListSubPeriods1")->trigger();
   ASSERT_TRUE(Level3->isVisible());
-  EXPECT_EQ(Find<QListWidget>(Level3.get(), "ListBoxLevel3")->item(3)->text().toStdString(),
+  EXPECT_EQ(RowText(Find<QListView>(Level3.get(), "ListBoxLevel3"), 3).toStdString(),
             "Taurus L3 begins 3/26/2001, 12:00 pm")
       << "the line selected last is listed";
 }

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <string>
 
 #include "tests/support/UiTestSupport.h"
 #include "ui/dialogs/HelpF.h"
@@ -40,7 +41,7 @@ TEST_F(ZodiacCommands, ListsTheWorkedExample) {
                                             "        Taurus sub begins 3/26/2001",
                                             "        Gemini sub begins 11/21/2001"}));
   EXPECT_EQ(lines[14], "Taurus major and sub begin 10/14/2014");
-  EXPECT_EQ(Form->LineTables().LineJulianDay[11], 2456945.0);
+  EXPECT_EQ(Form->MainListing().Lines[11].Period.Start, 2456945.0);
 }
 
 TEST_F(ZodiacCommands, TimeThatIsNoTimeStopsTheListingWithTheErrorBox) {
@@ -57,6 +58,11 @@ TEST_F(ZodiacCommands, TimeThatIsNoTimeStopsTheListingWithTheErrorBox) {
   EXPECT_EQ(W<TListBox>("ListBoxOstrane")->count(), 3) << "only the header";
   EXPECT_TRUE(W<QPushButton>("BtnCalculateOstrane")->isEnabled()) << "enabling unchanged";
   EXPECT_FALSE(W<QPushButton>("BtnClearList")->isEnabled()) << "enabling unchanged";
+  // The seven commands a listing switches stay as at start-up.
+  for (const char* name : {"ListOstrane1", "ClearList1", "ListSubPeriods1", "Print1", "Print2"}) {
+    const bool listing = std::string(name) == "ListOstrane1";
+    EXPECT_EQ(W<QAction>(name)->isEnabled(), listing) << name << ": enabling unchanged";
+  }
 }
 
 TEST_F(ZodiacCommands, StyleChangesListAgain) {
@@ -94,7 +100,7 @@ TEST_F(ZodiacCommands, StyleChangesListAgain) {
     auto* list = W<TListBox>("ListBoxOstrane");
     c.change(*this);
     ASSERT_GT(list->count(), 4) << c.name << ": listed from the empty list";
-    EXPECT_EQ(list->item(4)->text().toStdString(), c.firstSubLine) << c.name;
+    EXPECT_EQ(RowText(list, 4).toStdString(), c.firstSubLine) << c.name;
     EXPECT_EQ(W<QAction>("ShortSignNames2")->isChecked(), c.viewChecked == 0) << c.name;
     EXPECT_EQ(W<QAction>("LongSignNames2")->isChecked(), c.viewChecked == 1) << c.name;
     EXPECT_FALSE(W<QPushButton>("BtnCalculateOstrane")->isEnabled()) << c.name;
@@ -107,9 +113,9 @@ TEST_F(ZodiacCommands, StyleChangesListAgainAlsoAfterAListing) {
   auto* list = W<TListBox>("ListBoxOstrane");
   W<QPushButton>("BtnCalculateOstrane")->click();
   W<TRadioGroup>("RGDateStyle")->SetItemIndex(0);
-  EXPECT_EQ(list->item(4)->text().toStdString(), "        Taurus sub begins 26/3/2001");
+  EXPECT_EQ(RowText(list, 4).toStdString(), "        Taurus sub begins 26/3/2001");
   W<QAction>("ShortSignNames2")->trigger();
-  EXPECT_EQ(list->item(4)->text().toStdString(), "        Ta sub begins 26/3/2001");
+  EXPECT_EQ(RowText(list, 4).toStdString(), "        Ta sub begins 26/3/2001");
 
   W<QAction>("ClearList1")->trigger();
   W<TRadioGroup>("RGDateStyle")->SetItemIndex(-1);
@@ -298,7 +304,7 @@ TEST_F(ZodiacCommands, FontGoesToBothLists) {
       << "preset with the main list's font";
   EXPECT_EQ(preset.pointSize(), 10);
   EXPECT_EQ(W<TListBox>("ListBoxOstrane")->font().pointSize(), 14);
-  EXPECT_EQ(Find<QListWidget>(Level3.get(), "ListBoxLevel3")->font().pointSize(), 14);
+  EXPECT_EQ(Find<QListView>(Level3.get(), "ListBoxLevel3")->font().pointSize(), 14);
 }
 
 TEST_F(ZodiacCommands, FontDialogCancelledChangesNothing) {
@@ -307,7 +313,7 @@ TEST_F(ZodiacCommands, FontDialogCancelledChangesNothing) {
   W<QAction>("Font1")->trigger();
   ASSERT_EQ(dialogs.Dialogs.size(), 1u);
   EXPECT_EQ(W<TListBox>("ListBoxOstrane")->font().pointSize(), 10);
-  EXPECT_EQ(Find<QListWidget>(Level3.get(), "ListBoxLevel3")->font().pointSize(), 10);
+  EXPECT_EQ(Find<QListView>(Level3.get(), "ListBoxLevel3")->font().pointSize(), 10);
 }
 
 TEST_F(ZodiacCommands, ContentsOpensTheHelpAtItsFirstTopic) {

@@ -166,7 +166,7 @@ TEST_F(ZodiacStartup, CommandEnablingThroughAFullCycle) {
   // Changed birth data does not list again, and List Periods stays disabled.
   W<TSpinEdit>("SpinEditYear")->SetValue(1990);
   W<QAction>("ListOstrane1")->trigger();
-  EXPECT_EQ(list->item(3)->text().toStdString(), "Aries major and sub begin 1/1/2000")
+  EXPECT_EQ(RowText(list, 3).toStdString(), "Aries major and sub begin 1/1/2000")
       << "a disabled menu item does nothing";
 
   W<QAction>("ClearList1")->trigger();
@@ -175,7 +175,7 @@ TEST_F(ZodiacStartup, CommandEnablingThroughAFullCycle) {
 
   W<QAction>("ListOstrane1")->trigger();
   ExpectListingState(Form.get(), true, "after the second listing");
-  EXPECT_EQ(list->item(3)->text().toStdString(), "Aries major and sub begin 1/1/1990");
+  EXPECT_EQ(RowText(list, 3).toStdString(), "Aries major and sub begin 1/1/1990");
 }
 
 TEST_F(ZodiacStartup, RestoreDefaultsEnabledWhenTheOptionsFileExists) {

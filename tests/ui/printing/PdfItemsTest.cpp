@@ -2,11 +2,12 @@
 // and each window writes its own list.
 #include <QAction>
 #include <QFile>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 
 #include "tests/support/UiTestSupport.h"
 #include "ui/printing/ListPrinting.h"
+#include "ui/widgets/ListBox.h"
 
 namespace ostrane::uitest {
 namespace {
@@ -59,12 +60,12 @@ TEST_F(PdfItems, EachWindowWritesItsOwnList) {
   CreateWindows();
   EnterWorkedExample();
   W<QPushButton>("BtnCalculateOstrane")->click();
-  auto* main = W<QListWidget>("ListBoxOstrane");
-  main->setCurrentRow(3);
+  auto* main = W<TListBox>("ListBoxOstrane");
+  main->SetItemIndex(3);
   Form->ListBoxOstraneDblClick();
-  const auto* level3 = Find<QListWidget>(Level3.get(), "ListBoxLevel3");
-  ASSERT_GT(level3->count(), 150) << "the worked example's Aries sub period";
-  ASSERT_LT(main->count(), 30);
+  const auto* level3 = Find<QListView>(Level3.get(), "ListBoxLevel3");
+  ASSERT_GT(RowCount(level3), 150) << "the worked example's Aries sub period";
+  ASSERT_LT(RowCount(main), 30);
 
   NextName = "main.pdf";
   W<QAction>("SaveAsPdf1")->trigger();

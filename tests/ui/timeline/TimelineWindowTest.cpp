@@ -9,7 +9,7 @@
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 #include <QWheelEvent>
@@ -157,11 +157,11 @@ TEST_F(TimelineWindow, AClickSelectsThePeriodsLineAndASubPeriodListsItsLevels3An
     QTest::mouseClick(View, Qt::LeftButton, {}, item->Rect.center().toPoint());
     const int index = Form->ListBoxOstrane->ItemIndex();
     ASSERT_EQ(index, c.entry + kHeaderLines);
-    EXPECT_EQ(Form->ListBoxOstrane->item(index)->text().toStdString(), c.line);
+    EXPECT_EQ(RowText(Form->ListBoxOstrane, index).toStdString(), c.line);
     EXPECT_EQ(Level3->isVisible(), *c.level3 != '\0');
     if (Level3->isVisible()) {
-      ASSERT_GT(Level3->ListBoxLevel3->count(), kHeaderLines);
-      EXPECT_EQ(Level3->ListBoxLevel3->item(kHeaderLines)->text().toStdString(), c.level3);
+      ASSERT_GT(RowCount(Level3->ListBoxLevel3), kHeaderLines);
+      EXPECT_EQ(RowText(Level3->ListBoxLevel3, kHeaderLines).toStdString(), c.level3);
     }
   }
 }

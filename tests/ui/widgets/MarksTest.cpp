@@ -10,7 +10,7 @@
 #include <QHelpEvent>
 #include <QImage>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -19,6 +19,7 @@
 
 #include "tests/support/UiTestSupport.h"
 #include "ui/dialogs/HelpF.h"
+#include "ui/main/BirthDataPanel.h"
 #include "ui/printing/ListPrinting.h"
 #include "ui/printing/PrinterTextChannel.h"
 #include "ui/widgets/ListBox.h"
@@ -39,19 +40,19 @@ class Marks : public WindowTest {
     SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), fortune);
     W<QPushButton>("BtnCalculateOstrane")->click();
     List = W<TListBox>("ListBoxOstrane");
-    Level3List = Find<QListWidget>(Level3.get(), "ListBoxLevel3");
+    Level3List = Find<QListView>(Level3.get(), "ListBoxLevel3");
   }
 
-  static TMarkDelegate* Delegate(QListWidget* list) {
+  static TMarkDelegate* Delegate(QListView* list) {
     auto* delegate = qobject_cast<TMarkDelegate*>(list->itemDelegate());
     EXPECT_NE(delegate, nullptr) << list->objectName().toStdString() << " draws no marks";
     return delegate;
   }
 
   // The tooltip the list shows over `row`, as the view asks its delegate.
-  static std::string ToolTipOver(QListWidget* list, int row) {
+  static std::string ToolTipOver(QListView* list, int row) {
     QToolTip::hideText();
-    const QPoint at = list->visualItemRect(list->item(row)).center();
+    const QPoint at = RowRect(list, row).center();
     QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
     QApplication::sendEvent(list->viewport(), &help);
     // A hidden tip fades out, still visible for a while: only a tip the
@@ -65,7 +66,7 @@ class Marks : public WindowTest {
   }
 
   TListBox* List = nullptr;
-  QListWidget* Level3List = nullptr;
+  QListView* Level3List = nullptr;
 };
 
 TEST_F(Marks, PeriodsKeptInTheMainListsLines) {
@@ -80,15 +81,14 @@ TEST_F(Marks, PeriodsKeptInTheMainListsLines) {
       {14, 1, 1, 2456945.0},   // Taurus major and sub begin 10/14/2014
   };
   for (const auto& c : cases) {
-    const QListWidgetItem* item = List->item(c.row);
-    EXPECT_EQ(item->data(kPeriodLevelRole).toInt(), c.level) << "row " << c.row;
-    EXPECT_EQ(item->data(kPeriodCounterRole).toInt(), c.counter) << "row " << c.row;
-    EXPECT_EQ(item->data(kPeriodStartRole).toDouble(), c.start) << "row " << c.row;
-    EXPECT_FALSE(item->data(kPeriodLoosingRole).toBool()) << "row " << c.row;
+    EXPECT_EQ(RowData(List, c.row, kPeriodLevelRole).toInt(), c.level) << "row " << c.row;
+    EXPECT_EQ(RowData(List, c.row, kPeriodCounterRole).toInt(), c.counter) << "row " << c.row;
+    EXPECT_EQ(RowData(List, c.row, kPeriodStartRole).toDouble(), c.start) << "row " << c.row;
+    EXPECT_FALSE(RowData(List, c.row, kPeriodLoosingRole).toBool()) << "row " << c.row;
   }
   for (int row = 0; row < 3; ++row)
-    EXPECT_FALSE(List->item(row)->data(kPeriodLevelRole).isValid()) << "header row " << row;
-  EXPECT_EQ(List->item(3)->text().toStdString(), "Aries major and sub begin 1/1/2000")
+    EXPECT_FALSE(RowData(List, row, kPeriodLevelRole).isValid()) << "header row " << row;
+  EXPECT_EQ(RowText(List, 3).toStdString(), "Aries major and sub begin 1/1/2000")
       << "the text stays as it was";
 }
 
@@ -96,23 +96,22 @@ TEST_F(Marks, PeriodsKeptInTheMainListsLines) {
 // uniform sizes) and in a plain view that measures every line, both
 // narrower than the widest line: each line has the same place and size in
 // both, and the lists scroll as far sideways.
-void ExpectLaidOutAsLineByLine(const QListWidget* list, const std::string& what) {
-  QListWidget same, plain;
+void ExpectLaidOutAsLineByLine(const QListView* list, const std::string& what) {
+  QListView same, plain;
   same.setUniformItemSizes(list->uniformItemSizes());
-  for (QListWidget* view : {&same, &plain}) {
+  for (QListView* view : {&same, &plain}) {
     view->setFont(list->font());
     view->setItemDelegate(list->itemDelegate());
-    for (int row = 0; row < list->count(); ++row) view->addItem(list->item(row)->clone());
+    view->setModel(list->model());
     view->resize(120, 200);
     view->show();
   }
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&same));
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&plain));
-  ASSERT_GT(list->count(), 0) << what;
+  ASSERT_GT(RowCount(list), 0) << what;
   int differing = 0;
-  for (int row = 0; row < list->count(); ++row)
-    if (same.visualItemRect(same.item(row)) != plain.visualItemRect(plain.item(row)) &&
-        differing++ == 0)
+  for (int row = 0; row < RowCount(list); ++row)
+    if (RowRect(&same, row) != RowRect(&plain, row) && differing++ == 0)
       ADD_FAILURE() << what << ": row " << row << " is laid out otherwise";
   EXPECT_EQ(differing, 0) << what;
   EXPECT_GT(plain.horizontalScrollBar()->maximum(), 0) << what << ": wider than the view";
@@ -158,7 +157,7 @@ TEST_F(Marks, BothListsLayOutAsIfEveryLineWereMeasured) {
     if (c.refused) continue;
     list->SetItemIndex(4);
     Form->ListBoxOstraneDblClick();
-    ExpectLaidOutAsLineByLine(Find<QListWidget>(Level3.get(), "ListBoxLevel3"),
+    ExpectLaidOutAsLineByLine(Find<QListView>(Level3.get(), "ListBoxLevel3"),
                               std::string(c.name) + ", level 3/4 list");
   }
 }
@@ -211,9 +210,9 @@ TEST_F(Marks, LoosingOfTheBondInBothLists) {
   List = W<TListBox>("ListBoxOstrane");
   std::vector<int> loosing;
   for (int row = 0; row < List->count(); ++row)
-    if (List->item(row)->data(kPeriodLoosingRole).toBool()) loosing.push_back(row);
+    if (RowData(List, row, kPeriodLoosingRole).toBool()) loosing.push_back(row);
   ASSERT_EQ(loosing, std::vector<int>{15});
-  EXPECT_EQ(List->item(15)->text().toStdString().substr(0, 17), "        Leo sub b");
+  EXPECT_EQ(RowText(List, 15).toStdString().substr(0, 17), "        Leo sub b");
   EXPECT_EQ(ToolTipOver(List, 15), "Loosing of the bond") << "Fortune unknown";
   SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), kTaurus);
   EXPECT_EQ(ToolTipOver(List, 15), "4th from Fortune: peak period; Loosing of the bond");
@@ -221,25 +220,24 @@ TEST_F(Marks, LoosingOfTheBondInBothLists) {
   // Valens from Aries: the Gemini level 3 period's 13th level 4 period is
   // Sagittarius, the first loosing in the Aries sub period's listing.
   ListWorkedExample(kCancer);
-  QTest::mouseDClick(List->viewport(), Qt::LeftButton, {},
-                     List->visualItemRect(List->item(3)).center());
+  QTest::mouseDClick(List->viewport(), Qt::LeftButton, {}, RowRect(List, 3).center());
   ASSERT_TRUE(Level3->isVisible());
   int first = -1;
-  for (int row = 0; row < Level3List->count() && first < 0; ++row)
-    if (Level3List->item(row)->data(kPeriodLoosingRole).toBool()) first = row;
+  for (int row = 0; row < RowCount(Level3List) && first < 0; ++row)
+    if (RowData(Level3List, row, kPeriodLoosingRole).toBool()) first = row;
   ASSERT_GE(first, 3);
-  EXPECT_EQ(Level3List->item(first)->text().left(22).toStdString(), "     Sagittarius L4 be");
-  EXPECT_EQ(Level3List->item(first)->data(kPeriodLevelRole).toInt(), 4);
+  EXPECT_EQ(RowText(Level3List, first).left(22).toStdString(), "     Sagittarius L4 be");
+  EXPECT_EQ(RowData(Level3List, first, kPeriodLevelRole).toInt(), 4);
   EXPECT_EQ(ToolTipOver(Level3List, first), "Loosing of the bond")
       << "Sagittarius is the 6th from Cancer";
   EXPECT_EQ(ToolTipOver(Level3List, 3), "10th from Fortune: peak period") << "Aries L3";
-  EXPECT_EQ(Level3List->item(3)->data(kPeriodStartRole).toDouble(), 2451545.0);
+  EXPECT_EQ(RowData(Level3List, 3, kPeriodStartRole).toDouble(), 2451545.0);
 }
 
 // Whether the row's margin shows a pixel of the colour.
-bool MarginHasColour(QListWidget* list, int row, QColor colour) {
+bool MarginHasColour(QListView* list, int row, QColor colour) {
   const QImage shot = list->viewport()->grab().toImage();
-  const QRect rect = list->visualItemRect(list->item(row));
+  const QRect rect = RowRect(list, row);
   const int margin = TMarkDelegate::MarginWidth(list->font());
   for (int y = rect.top(); y <= rect.bottom(); ++y)
     for (int x = rect.left(); x < rect.left() + margin; ++x)
@@ -256,9 +254,9 @@ TEST_F(Marks, TheBadgeOfTheTenthIsDrawnWhileItIsTheTenth) {
   SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), kTaurus);
   EXPECT_FALSE(MarginHasColour(List, 3, tenth)) << "Aries, the 12th from Taurus";
   EXPECT_TRUE(MarginHasColour(List, 13, tenth)) << "Aquarius, the 10th from Taurus";
-  EXPECT_GE(List->visualItemRect(List->item(3)).width(),
+  EXPECT_GE(RowRect(List, 3).width(),
             TMarkDelegate::MarginWidth(List->font()) +
-                QFontMetrics(List->font()).horizontalAdvance(List->item(3)->text()))
+                QFontMetrics(List->font()).horizontalAdvance(RowText(List, 3)))
       << "the line is as wide as its margin and its text";
 }
 
@@ -276,7 +274,7 @@ TEST_F(Marks, TheHelpPageOfTheMarksIsLinked) {
 using Draws = std::vector<TPrinterTextChannel::DrawnText>;
 
 // Prints the list on an A4-sized image page at 150 dots per inch.
-Draws PrintOnImage(const QListWidget& list, QImage* page = nullptr) {
+Draws PrintOnImage(const QListView& list, QImage* page = nullptr) {
   QImage image(1240, 1754, QImage::Format_ARGB32);
   image.setDotsPerMeterX(5906);
   image.setDotsPerMeterY(5906);
@@ -312,7 +310,7 @@ TEST_F(Marks, PrintedMarksGoIntoTheMarginOfTheirLines) {
       continue;
     }
     ASSERT_LT(line, List->count());
-    EXPECT_EQ(drawn.Text, prefix + List->item(line)->text()) << "row " << line;
+    EXPECT_EQ(drawn.Text, prefix + RowText(List, line)) << "row " << line;
     EXPECT_GT(drawn.Position.y(), lastLineTop) << "row " << line << " on a line of its own";
     if (markTop >= 0) {
       EXPECT_EQ(drawn.Position.y(), markTop) << "row " << line << "'s marks";
@@ -337,7 +335,7 @@ TEST_F(Marks, FontColourGoesToBothListsAndToPrint) {
   });
   W<QAction>("FontColour1")->trigger();
   ASSERT_EQ(dialogs.Dialogs.size(), 1u);
-  Level3List = Find<QListWidget>(Level3.get(), "ListBoxLevel3");
+  Level3List = Find<QListView>(Level3.get(), "ListBoxLevel3");
   EXPECT_EQ(W<TListBox>("ListBoxOstrane")->palette().color(QPalette::Text), red);
   EXPECT_EQ(Level3List->palette().color(QPalette::Text), red);
 

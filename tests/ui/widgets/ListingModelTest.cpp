@@ -1,0 +1,144 @@
+// The rows of a listing value in the list views' model: texts, the roles the
+// marks are painted from, and the in-force flags; and the presenter that
+// finds the periods in force and marks them there.
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "listing/Releasing.h"
+#include "ui/main/InForcePresenter.h"
+#include "ui/widgets/ListMarks.h"
+#include "ui/widgets/ListingModel.h"
+
+namespace ostrane {
+namespace {
+
+std::shared_ptr<const TListing> WorkedExample() {
+  ReleaseSettings s;
+  s.Name = "Time Lords";
+  s.MonthIndex = 0;
+  s.Day = 1;
+  s.Year = 2000;
+  s.TimeText = "12:00";
+  s.StartSign = 0;
+  s.ReleasingType = TReleasingType::Valens;
+  s.GeneralPeriods = 2;
+  s.DateStyle = TDateStyle::American;
+  s.SignNameStyle = TSignNameStyle::Long;
+  s.LooseBondType = TLooseBond::Always;
+  return std::make_shared<const TListing>(ListGeneral(s, TimeLocale{}));
+}
+
+TEST(ListingModel, RowsAreTheHeaderThenTheDataLinesWithTheirPeriods) {
+  TListingModel model;
+  const auto listing = WorkedExample();
+  model.SetListing(listing);
+  ASSERT_EQ(model.rowCount(), kHeaderLines + static_cast<int>(listing->Lines.size()));
+  EXPECT_EQ(&model.Listing(), listing.get()) << "shared, not copied";
+  for (int row = 0; row < model.rowCount(); ++row) {
+    const QModelIndex index = model.index(row);
+    const int line = row - kHeaderLines;
+    EXPECT_EQ(model.DataLineOfRow(row), line < 0 ? -1 : line) << "row " << row;
+    if (line < 0) {
+      EXPECT_EQ(index.data().toString().toStdString(),
+                listing->Header[static_cast<std::size_t>(row)]);
+      for (int role : {kPeriodLevelRole, kPeriodCounterRole, kPeriodStartRole, kPeriodLoosingRole,
+                       kPeriodInForceRole})
+        EXPECT_FALSE(index.data(role).isValid()) << "header row " << row << ", role " << role;
+      continue;
+    }
+    const TListedLine& listed = listing->Lines[static_cast<std::size_t>(line)];
+    EXPECT_EQ(index.data().toString().toStdString(), listed.Text) << "row " << row;
+    EXPECT_EQ(index.data(kPeriodLevelRole).toInt(), listed.Period.Level) << "row " << row;
+    EXPECT_EQ(index.data(kPeriodCounterRole).toInt(), listed.Period.Counter) << "row " << row;
+    EXPECT_EQ(index.data(kPeriodStartRole).toDouble(), listed.Period.Start) << "row " << row;
+    EXPECT_EQ(index.data(kPeriodLoosingRole).toBool(), listed.Period.Loosing) << "row " << row;
+    EXPECT_FALSE(index.data(kPeriodInForceRole).toBool()) << "row " << row;
+  }
+  EXPECT_EQ(model.DataLineOfRow(-1), -1);
+  EXPECT_EQ(model.DataLineOfRow(model.rowCount()), -1);
+  EXPECT_FALSE(model.index(model.rowCount()).data().isValid());
+}
+
+TEST(ListingModel, InForceMarksChangeOnlyDataRowsAndSayWhichRowChanged) {
+  TListingModel model;
+  model.SetListing(WorkedExample());
+  std::vector<int> changed;
+  QObject::connect(&model, &QAbstractItemModel::dataChanged,
+                   [&](const QModelIndex& from, const QModelIndex& to, const QList<int>& roles) {
+                     EXPECT_EQ(from, to);
+                     EXPECT_EQ(roles, QList<int>{kPeriodInForceRole});
+                     changed.push_back(from.row());
+                   });
+  model.MarkInForce(1);  // a header row
+  model.MarkInForce(-1);
+  model.MarkInForce(model.rowCount());
+  EXPECT_TRUE(changed.empty());
+  model.MarkInForce(4);
+  model.MarkInForce(4);  // already in force
+  model.MarkInForce(14);
+  EXPECT_EQ(changed, (std::vector<int>{4, 14}));
+  EXPECT_TRUE(model.index(4).data(kPeriodInForceRole).toBool());
+  EXPECT_FALSE(model.index(5).data(kPeriodInForceRole).toBool());
+
+  changed.clear();
+  model.ClearInForce();
+  EXPECT_EQ(changed, (std::vector<int>{4, 14}));
+  EXPECT_FALSE(model.index(14).data(kPeriodInForceRole).toBool());
+
+  model.MarkInForce(4);
+  model.SetListing(WorkedExample());
+  EXPECT_FALSE(model.index(4).data(kPeriodInForceRole).toBool()) << "a new listing has none";
+  model.Clear();
+  EXPECT_EQ(model.rowCount(), 0);
+  EXPECT_TRUE(model.Listing().Lines.empty());
+  model.MarkInForce(4);  // no row: nothing
+  EXPECT_EQ(model.rowCount(), 0);
+}
+
+TEST(InForcePresenter, MarksThePeriodsInForceAndTellsTheirText) {
+  TListingModel main;
+  main.SetListing(WorkedExample());
+  TInForcePresenter presenter;
+  TChronocrator chronocrator;
+  QStringList texts;
+  QObject::connect(&presenter, &TInForcePresenter::TextChanged,
+                   [&](const QString& text) { texts << text; });
+  ReleaseSettings s;
+  s.ReleasingType = TReleasingType::Valens;
+  s.DateStyle = TDateStyle::American;
+  s.StartSign = 0;
+  s.GeneralPeriods = 2;
+  s.LooseBondType = TLooseBond::Always;
+  const double inTaurusSub = 2451995.0 + 10.0;  // ten days after Taurus sub begins 3/26/2001
+  presenter.Show(chronocrator, main, s, inTaurusSub);
+  EXPECT_EQ(presenter.Moment(), inTaurusSub);
+  EXPECT_EQ(presenter.SubPeriodRow(), 4) << "Taurus sub begins 3/26/2001";
+  EXPECT_TRUE(main.index(3).data(kPeriodInForceRole).toBool()) << "its general period";
+  EXPECT_TRUE(main.index(4).data(kPeriodInForceRole).toBool());
+  ASSERT_EQ(texts.size(), 1);
+  EXPECT_FALSE(texts.back().isEmpty());
+
+  TListingModel level34;
+  ReleaseSettings level34Settings = s;
+  level34Settings.Name = "Time Lords";
+  level34.SetListing(std::make_shared<const TListing>(
+      ListLevel34(level34Settings, main.Listing(), main.DataLineOfRow(4))));
+  EXPECT_EQ(presenter.MarkLevel34(level34, 3), -1) << "another row's listing";
+  const int level3 = presenter.MarkLevel34(level34, 4);
+  ASSERT_GE(level3, kHeaderLines);
+  EXPECT_TRUE(level34.index(level3).data(kPeriodInForceRole).toBool());
+
+  presenter.Show(chronocrator, main, std::nullopt, inTaurusSub);
+  EXPECT_EQ(presenter.SubPeriodRow(), -1) << "nothing listed";
+  EXPECT_FALSE(main.index(4).data(kPeriodInForceRole).toBool()) << "the marks are cleared";
+  EXPECT_TRUE(texts.back().isEmpty());
+  presenter.Show(chronocrator, main, s, inTaurusSub);
+  presenter.Forget();
+  EXPECT_EQ(presenter.SubPeriodRow(), -1);
+  EXPECT_EQ(presenter.Moment(), inTaurusSub) << "the moment stays";
+  EXPECT_TRUE(texts.back().isEmpty());
+}
+
+}  // namespace
+}  // namespace ostrane
