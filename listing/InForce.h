@@ -48,8 +48,11 @@ struct TInForce {
 // sub period in force, listed only as far as the moment).
 TInForce PeriodsInForce(const TListing& main, const ReleaseSettings& settings, double moment);
 
-// Kept for the main window: the periods in force of the listing of
-// `settings` from the birth moment `start`, listed with `chronocrator`.
+// The same without a listing at hand, or with places counted as `settings`
+// give them now rather than as the listing was made (the window's marks
+// follow Fortune's sign when the chart finds it after the listing): the
+// listing of `settings` from the birth moment `start`, made with
+// `chronocrator` only through the moment.
 TInForce PeriodsInForce(TChronocrator& chronocrator, const ReleaseSettings& settings, double start,
                         double moment);
 

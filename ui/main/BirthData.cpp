@@ -18,8 +18,7 @@ constexpr std::int32_t kGregorianReformYear = 1582;
 
 double BirthJulianDay(TDate& date, std::int32_t year, std::int32_t monthIndex, std::int32_t day,
                       double timeOfDay) {
-  date.DateToJulian(year, monthIndex + 1, static_cast<double>(day));
-  return date.GetJulianDay() + timeOfDay;
+  return date.MomentToJulian(year, monthIndex + 1, day, timeOfDay);
 }
 
 TBirthMoment BirthMomentOfJulianText(TDate& date, const std::string& text,
