@@ -144,50 +144,6 @@ class TFormZodiac : public QMainWindow {
   // The birth data and listing settings.
   TBirthDataPanel* BirthData() const { return FBirthData; }
 
-  // Commands, menus and dialogs, each named as its objectName.
-  QFrame* Panel1;
-  QPushButton* BtnCalculateOstrane;
-  QPushButton* BtnClearList;
-  QPushButton* BtnExit;
-  TListBox* ListBoxOstrane;
-  // Under the list, shown while the settings differ from those of the
-  // listing on screen (kSettingsChangedText).
-  QLabel* LabelListingState;
-  // Under the list: what is in force at the moment last shown; empty
-  // without a listing.
-  QLabel* LabelInForce;
-  QStatusBar* StatusBar1;
-
-  QAction* Open;
-  QAction* SaveFileAs;
-  QAction* BirthPlace1;
-  QAction* SaveSettings;
-  QAction* RestoreDefaults;
-  QAction* ListOstrane1;
-  QAction* ClearList1;
-  QAction* Print1;
-  QAction* Exit1;
-  QAction* Font1;
-  QAction* FontColour1;
-  QAction* ShortSignNames2;
-  QAction* LongSignNames2;
-  // "Count angles from": the Lot of Fortune or the starting sign.
-  QAction* AnglesFromFortune1;
-  QAction* AnglesFromStartSign1;
-  QAction* GoToDate1;
-  QAction* Timeline1;
-  QAction* Chart1;
-  QAction* Contents1;
-  QAction* About1;
-  QMenu* PopupMenu1;
-  QAction* ListSubPeriods1;
-  QAction* Print2;
-
-  QFontDialog* FontDialog1;
-  QPrintDialog* PrintDialog1;
-  QFileDialog* SaveDialog1;
-  QFileDialog* OpenDialog1;
-
  public slots:
   // The listings (errors are shown in the error box).
   void BtnCalculateOstraneClick();
@@ -249,6 +205,51 @@ class TFormZodiac : public QMainWindow {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // Commands, menus and dialogs, each named as its objectName: the window's
+  // own; tests and other windows find them by that name.
+  QFrame* Panel1;
+  QPushButton* BtnCalculateOstrane;
+  QPushButton* BtnClearList;
+  QPushButton* BtnExit;
+  TListBox* ListBoxOstrane;
+  // Under the list, shown while the settings differ from those of the
+  // listing on screen (kSettingsChangedText).
+  QLabel* LabelListingState;
+  // Under the list: what is in force at the moment last shown; empty
+  // without a listing.
+  QLabel* LabelInForce;
+  QStatusBar* StatusBar1;
+
+  QAction* Open;
+  QAction* SaveFileAs;
+  QAction* BirthPlace1;
+  QAction* SaveSettings;
+  QAction* RestoreDefaults;
+  QAction* ListOstrane1;
+  QAction* ClearList1;
+  QAction* Print1;
+  QAction* Exit1;
+  QAction* Font1;
+  QAction* FontColour1;
+  QAction* ShortSignNames2;
+  QAction* LongSignNames2;
+  // "Count angles from": the Lot of Fortune or the starting sign.
+  QAction* AnglesFromFortune1;
+  QAction* AnglesFromStartSign1;
+  QAction* GoToDate1;
+  QAction* Timeline1;
+  QAction* Chart1;
+  QAction* Contents1;
+  QAction* About1;
+  QMenu* PopupMenu1;
+  QAction* ListSubPeriods1;
+  QAction* Print2;
+
+  QFontDialog* FontDialog1;
+  QPrintDialog* PrintDialog1;
+  QFileDialog* SaveDialog1;
+  QFileDialog* OpenDialog1;
+
   void BuildControls();
   void BuildMenus();
   void ConnectCommands();
