@@ -49,7 +49,7 @@ class TWindows {
   }
 
   TFormZodiac& Form() { return *FForm; }
-  int Lines() const { return FForm->ListBoxOstrane->count(); }
+  int Lines() const { return FForm->findChild<TListBox*>("ListBoxOstrane")->count(); }
 
  private:
   QTemporaryDir FDirectory;

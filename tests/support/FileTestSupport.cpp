@@ -58,7 +58,7 @@ std::vector<std::string> ControlValues(const TFormZodiac& form) {
 }
 
 int ListingCount(const TFormZodiac& form) {
-  const std::vector<std::string> lines = Lines(form.ListBoxOstrane);
+  const std::vector<std::string> lines = Lines(Find<TListBox>(&form, "ListBoxOstrane"));
   return static_cast<int>(
       std::count(lines.begin(), lines.end(), "General and Sub Period Releasings For:"));
 }
@@ -66,7 +66,7 @@ int ListingCount(const TFormZodiac& form) {
 std::vector<std::string> FreshListing(TFormZodiac& form) {
   form.BtnClearListClick();
   form.BtnCalculateOstraneClick();
-  return Lines(form.ListBoxOstrane);
+  return Lines(Find<TListBox>(&form, "ListBoxOstrane"));
 }
 
 int ConfirmFileDialog(QDialog& dialog, const QString& name, QMessageBox::StandardButton overwrite,

@@ -89,9 +89,8 @@ TChartPanel::TChartPanel(TFormZodiac* form) : QWidget(form, Qt::Window), FForm(f
   connect(BtnChartPlace, &QPushButton::clicked, form, &TFormZodiac::BirthPlace1Click);
   connect(BtnReleaseFortune, &QPushButton::clicked, this, [this] { ReleaseFrom(TLot::Fortune); });
   connect(BtnReleaseSpirit, &QPushButton::clicked, this, [this] { ReleaseFrom(TLot::Spirit); });
-  // The place the chart is computed from; the window tells of the birth
-  // moment's changes.
-  connect(form, &TFormZodiac::PlaceChanged, this, &TChartPanel::Recompute);
+  // The chart presenter (ChartPresenter.h) computes it again as the birth
+  // moment and the place change.
   Recompute();
 }
 

@@ -1,5 +1,6 @@
 // The birth place of the main window and its chart: the Birth Place dialog
-// and the chart panel.
+// and the chart panel, which the chart presenter (ChartPresenter.h) keeps
+// in step with the birth data and the place.
 #include <QAction>
 #include <QComboBox>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include "ui/dialogs/BirthPlaceDialog.h"
 #include "ui/dialogs/ChartPanel.h"
 #include "ui/main/BirthDataPanel.h"
+#include "ui/main/ChartPresenter.h"
 #include "ui/main/ZodiacF.h"
 #include "ui/widgets/ErrorBox.h"
 
@@ -16,11 +18,8 @@ namespace ostrane {
 
 void TFormZodiac::BuildChart() {
   FChartPanel = new TChartPanel(this);
-  connect(FBirthData, &TBirthDataPanel::BirthMomentChanged, FChartPanel, &TChartPanel::Recompute);
-  connect(FChartPanel, &TChartPanel::FortuneSignFound, FBirthData,
-          &TBirthDataPanel::SetFortuneSign);
-  connect(FChartPanel, &TChartPanel::StartSignChosen, FBirthData,
-          [this](int sign) { FBirthData->ComboBoxStartSign()->setCurrentIndex(sign); });
+  auto* presenter = new TChartPresenter(FBirthData, FChartPanel, this);
+  connect(this, &TFormZodiac::PlaceChanged, presenter, &TChartPresenter::Recompute);
   connect(FBirthData->BtnBirthPlace(), &QPushButton::clicked, this, &TFormZodiac::BirthPlace1Click);
   connect(BirthPlace1, &QAction::triggered, this, &TFormZodiac::BirthPlace1Click);
   connect(Chart1, &QAction::triggered, this, &TFormZodiac::Chart1Click);

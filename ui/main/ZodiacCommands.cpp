@@ -17,6 +17,7 @@
 #include "ui/dialogs/HelpF.h"
 #include "ui/main/BirthData.h"
 #include "ui/main/BirthDataPanel.h"
+#include "ui/main/FilesPresenter.h"
 #include "ui/main/InForcePresenter.h"
 #include "ui/main/Level3F.h"
 #include "ui/main/ZodiacF.h"
@@ -35,10 +36,7 @@ void TFormZodiac::RunCommand(const std::function<void()>& command) {
   } catch (const EConvertError& error) {
     // A handler run by a line of a file being restored: the restore shows
     // the error and stops at that line.
-    if (FHandlerError) {
-      if (!*FHandlerError) *FHandlerError = error.what();
-      return;
-    }
+    if (FFiles && FFiles->KeepHandlerError(error.what())) return;
     ShowErrorBox(this, QString::fromStdString(error.what()));
   }
 }

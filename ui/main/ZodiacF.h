@@ -14,11 +14,13 @@
 //   ZodiacCommands.cpp  the command handlers
 //   ZodiacWindow.cpp    the listings shown in the lists, and the settings
 //                       read from and written into the controls
-//   ZodiacFiles.cpp     the options file and the chart files
+//   ZodiacFiles.cpp     the options file and the chart files, read and
+//                       written by TFilesPresenter (FilesPresenter.h)
 //   ZodiacInForce.cpp   the marks of the listed periods, the periods in
 //                       force and "Go to Date"
 //   ZodiacTimeline.cpp  the timeline window: opened, refreshed, its clicks
-//   ZodiacChart.cpp     the birth place and the chart panel
+//   ZodiacChart.cpp     the birth place and the chart panel, kept in step
+//                       by TChartPresenter (ChartPresenter.h)
 #pragma once
 
 #include <QDateTime>
@@ -58,6 +60,7 @@ namespace ostrane {
 
 class TBirthDataPanel;
 class TChartPanel;
+class TFilesPresenter;
 class TInForcePresenter;
 class THelpWindow;
 class THintTracker;
@@ -89,16 +92,17 @@ class TFormZodiac : public QMainWindow {
   // read; the system clock unless replaced.
   void SetClock(std::function<QDateTime()> clock) { FClock = std::move(clock); }
   // The sound of a saved options file; the system beep unless replaced.
-  void SetBeep(std::function<void()> beep) { FBeep = std::move(beep); }
+  void SetBeep(std::function<void()> beep);
 
-  // The chart files (ZodiacFiles.cpp).  SaveUserDataAs asks for a file name
-  // and saves: false when the dialog was cancelled.  SaveUserData writes the
-  // file FUserFileName names, asking for one when it is empty: false when
-  // the dialog was cancelled or the file could not be written.
+  // The chart files (ZodiacFiles.cpp, through TFilesPresenter).
+  // SaveUserDataAs asks for a file name and saves: false when the dialog was
+  // cancelled.  SaveUserData writes the file UserFileName names, asking for
+  // one when it is empty: false when the dialog was cancelled or the file
+  // could not be written.
   bool SaveUserDataAs();
   bool SaveUserData();
   // The full path of the current chart file; empty until one was chosen.
-  const std::string& UserFileName() const { return FUserFileName; }
+  const std::string& UserFileName() const;
 
   // Writes the values into the controls in the order of ReleaseSettings
   // (TBirthDataPanel::ApplySettings), then the angle choice and the place.
@@ -139,50 +143,6 @@ class TFormZodiac : public QMainWindow {
 
   // The birth data and listing settings.
   TBirthDataPanel* BirthData() const { return FBirthData; }
-
-  // Commands, menus and dialogs, each named as its objectName.
-  QFrame* Panel1;
-  QPushButton* BtnCalculateOstrane;
-  QPushButton* BtnClearList;
-  QPushButton* BtnExit;
-  TListBox* ListBoxOstrane;
-  // Under the list, shown while the settings differ from those of the
-  // listing on screen (kSettingsChangedText).
-  QLabel* LabelListingState;
-  // Under the list: what is in force at the moment last shown; empty
-  // without a listing.
-  QLabel* LabelInForce;
-  QStatusBar* StatusBar1;
-
-  QAction* Open;
-  QAction* SaveFileAs;
-  QAction* BirthPlace1;
-  QAction* SaveSettings;
-  QAction* RestoreDefaults;
-  QAction* ListOstrane1;
-  QAction* ClearList1;
-  QAction* Print1;
-  QAction* Exit1;
-  QAction* Font1;
-  QAction* FontColour1;
-  QAction* ShortSignNames2;
-  QAction* LongSignNames2;
-  // "Count angles from": the Lot of Fortune or the starting sign.
-  QAction* AnglesFromFortune1;
-  QAction* AnglesFromStartSign1;
-  QAction* GoToDate1;
-  QAction* Timeline1;
-  QAction* Chart1;
-  QAction* Contents1;
-  QAction* About1;
-  QMenu* PopupMenu1;
-  QAction* ListSubPeriods1;
-  QAction* Print2;
-
-  QFontDialog* FontDialog1;
-  QPrintDialog* PrintDialog1;
-  QFileDialog* SaveDialog1;
-  QFileDialog* OpenDialog1;
 
  public slots:
   // The listings (errors are shown in the error box).
@@ -245,6 +205,51 @@ class TFormZodiac : public QMainWindow {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // Commands, menus and dialogs, each named as its objectName: the window's
+  // own; tests and other windows find them by that name.
+  QFrame* Panel1;
+  QPushButton* BtnCalculateOstrane;
+  QPushButton* BtnClearList;
+  QPushButton* BtnExit;
+  TListBox* ListBoxOstrane;
+  // Under the list, shown while the settings differ from those of the
+  // listing on screen (kSettingsChangedText).
+  QLabel* LabelListingState;
+  // Under the list: what is in force at the moment last shown; empty
+  // without a listing.
+  QLabel* LabelInForce;
+  QStatusBar* StatusBar1;
+
+  QAction* Open;
+  QAction* SaveFileAs;
+  QAction* BirthPlace1;
+  QAction* SaveSettings;
+  QAction* RestoreDefaults;
+  QAction* ListOstrane1;
+  QAction* ClearList1;
+  QAction* Print1;
+  QAction* Exit1;
+  QAction* Font1;
+  QAction* FontColour1;
+  QAction* ShortSignNames2;
+  QAction* LongSignNames2;
+  // "Count angles from": the Lot of Fortune or the starting sign.
+  QAction* AnglesFromFortune1;
+  QAction* AnglesFromStartSign1;
+  QAction* GoToDate1;
+  QAction* Timeline1;
+  QAction* Chart1;
+  QAction* Contents1;
+  QAction* About1;
+  QMenu* PopupMenu1;
+  QAction* ListSubPeriods1;
+  QAction* Print2;
+
+  QFontDialog* FontDialog1;
+  QPrintDialog* PrintDialog1;
+  QFileDialog* SaveDialog1;
+  QFileDialog* OpenDialog1;
+
   void BuildControls();
   void BuildMenus();
   void ConnectCommands();
@@ -300,15 +305,6 @@ class TFormZodiac : public QMainWindow {
   // LabelInForce.
   void ForgetListing();
 
-  // Reads the first lineCount lines of a settings or chart file and applies
-  // them to the controls in file order, then lists anew (ZodiacFiles.cpp).
-  void RestoreFile(const std::string& fileName, int lineCount);
-  // Puts the key=value values of a file into their controls.
-  void ApplyFileExtension(const TFileExtension& extension, int lineCount);
-  // Applies one line to its control; the error that stops the restore there,
-  // or nothing.
-  std::optional<std::string> ApplyFileLine(int line, const std::string& text);
-
   std::unique_ptr<TChronocrator> FChronocrator;
   std::unique_ptr<TDate> FDate;
   // The main listing last listed, shared with the main list's model.
@@ -333,14 +329,9 @@ class TFormZodiac : public QMainWindow {
   THelpWindow* FHelp = nullptr;
   THintTracker* FHintTracker = nullptr;
   QActionGroup* FSignNameItems = nullptr;
-  std::function<void()> FBeep;
-  std::string FUserFileName;
-  // The file last chosen in OpenDialog1, shown there the next time.
-  QString FOpenDialogFileName;
-  // Set while a line of a file is applied: a conversion error of a handler
-  // the change runs (the listing after a new date style) is kept here for
-  // the restore to show and stop at, as if the handler had raised it there.
-  std::optional<std::string>* FHandlerError = nullptr;
+  // The options file and the chart files; it also keeps the error of a
+  // handler run by a line of a file being restored (RunCommand).
+  TFilesPresenter* FFiles = nullptr;
   TBirthPlace FPlace;
   TChartPanel* FChartPanel = nullptr;
 };

@@ -31,7 +31,7 @@ TEST_F(UserDataDialog, CancellingEitherDialogChangesNothing) {
     }
     const std::string fileName = Form->UserFileName();
     const std::vector<std::string> values = ControlValues(*Form);
-    const std::vector<std::string> list = Lines(Form->ListBoxOstrane);
+    const std::vector<std::string> list = Lines(W<TListBox>("ListBoxOstrane"));
     const QStringList files = QDir(Documents).entryList(QDir::Files);
 
     DialogInterceptor boxes;  // rejects every dialog
@@ -41,7 +41,7 @@ TEST_F(UserDataDialog, CancellingEitherDialogChangesNothing) {
     ASSERT_EQ(boxes.Dialogs.size(), 3u);
     EXPECT_EQ(Form->UserFileName(), fileName);
     EXPECT_EQ(ControlValues(*Form), values);
-    EXPECT_EQ(Lines(Form->ListBoxOstrane), list);
+    EXPECT_EQ(Lines(W<TListBox>("ListBoxOstrane")), list);
     EXPECT_EQ(QDir(Documents).entryList(QDir::Files), files) << "no file written";
     EXPECT_EQ(ReadBytes(InDocuments("first.txt")), kChart);
   }
@@ -105,7 +105,7 @@ TEST_F(UserDataDialog, SavingOverAnExistingFileAsksFirst) {
     QString question;
     DialogInterceptor boxes(
         [&](QDialog& dialog) { return ConfirmFileDialog(dialog, "chart", answer, &question); });
-    Form->SaveFileAs->trigger();
+    W<QAction>("SaveFileAs")->trigger();
     EXPECT_TRUE(question.contains("chart.txt already exists")) << question.toStdString();
     if (replace) {
       EXPECT_EQ(ReadBytes(InDocuments("chart.txt")).left(12), "Time Lords\r\n");
@@ -145,7 +145,7 @@ TEST_F(UserDataDialog, AChosenFileThatCannotBeReadChangesNothingButTheFileName) 
   EnterWorkedExample();
   Form->BtnCalculateOstraneClick();
   const std::vector<std::string> values = ControlValues(*Form);
-  const std::vector<std::string> list = Lines(Form->ListBoxOstrane);
+  const std::vector<std::string> list = Lines(W<TListBox>("ListBoxOstrane"));
   // The dialog takes the file; it is a directory by the time it is read.
   DialogInterceptor boxes([this](QDialog& dialog) {
     if (!qobject_cast<QFileDialog*>(&dialog)) return ConfirmFileDialog(dialog);
@@ -159,7 +159,7 @@ TEST_F(UserDataDialog, AChosenFileThatCannotBeReadChangesNothingButTheFileName) 
   EXPECT_EQ(boxes.Dialogs[1].Text.toStdString(),
             "Cannot open '" + InDocuments("chart.txt").toStdString() + "': Is a directory.");
   EXPECT_EQ(ControlValues(*Form), values);
-  EXPECT_EQ(Lines(Form->ListBoxOstrane), list);
+  EXPECT_EQ(Lines(W<TListBox>("ListBoxOstrane")), list);
   EXPECT_EQ(Form->UserFileName(), InDocuments("chart.txt").toStdString());
 }
 

@@ -39,7 +39,7 @@ class ListingNotices : public WindowTest {
   std::vector<std::string> ClearAndList() {
     W<QPushButton>("BtnClearList")->click();
     W<QPushButton>("BtnCalculateOstrane")->click();
-    return Lines(Form->ListBoxOstrane);
+    return Lines(W<TListBox>("ListBoxOstrane"));
   }
 
   std::string Status() { return W<QStatusBar>("StatusBar1")->currentMessage().toStdString(); }

@@ -96,7 +96,7 @@ TEST_F(OptionsFile, SaveThenRestoreGivesEveryControlItsValueAndOneListing) {
 
   EXPECT_EQ(ControlValues(*Form), saved);
   EXPECT_TRUE(W<QAction>("ShortSignNames2")->isChecked()) << "the sign-name handler ran";
-  const std::vector<std::string> restored = Lines(Form->ListBoxOstrane);
+  const std::vector<std::string> restored = Lines(W<TListBox>("ListBoxOstrane"));
   EXPECT_EQ(ListingCount(*Form), 1);
   EXPECT_FALSE(W<QPushButton>("BtnCalculateOstrane")->isEnabled()) << "enabling after a listing";
   EXPECT_EQ(restored, FreshListing(*Form)) << "one listing of the restored values";
@@ -150,7 +150,7 @@ TEST_F(OptionsFile, EveryLineIsRestoredIntoItsControlAndABadNumberStopsThere) {
     WriteBytes("OptionsFile.txt", CrLf(file));
     EnterPrior();
     const std::vector<std::string> prior = ControlValues(*Form);
-    const std::vector<std::string> priorList = Lines(Form->ListBoxOstrane);
+    const std::vector<std::string> priorList = Lines(W<TListBox>("ListBoxOstrane"));
 
     DialogInterceptor boxes;
     W<QPushButton>("BtnRestoreDefaults")->click();
@@ -163,7 +163,7 @@ TEST_F(OptionsFile, EveryLineIsRestoredIntoItsControlAndABadNumberStopsThere) {
       // Earlier lines keep their new values, this and later ones the old.
       std::copy(prior.begin() + (c.line - 1), prior.end(), expected.begin() + (c.line - 1));
       EXPECT_EQ(ControlValues(*Form), expected);
-      EXPECT_EQ(Lines(Form->ListBoxOstrane), priorList) << "neither cleared nor listed";
+      EXPECT_EQ(Lines(W<TListBox>("ListBoxOstrane")), priorList) << "neither cleared nor listed";
       continue;
     }
     EXPECT_TRUE(boxes.Dialogs.empty());
@@ -172,7 +172,7 @@ TEST_F(OptionsFile, EveryLineIsRestoredIntoItsControlAndABadNumberStopsThere) {
     else
       expected[0] = "name " + longName;
     EXPECT_EQ(ControlValues(*Form), expected);
-    const std::vector<std::string> restored = Lines(Form->ListBoxOstrane);
+    const std::vector<std::string> restored = Lines(W<TListBox>("ListBoxOstrane"));
     EXPECT_EQ(ListingCount(*Form), 1);
     EXPECT_EQ(restored, FreshListing(*Form));
   }
@@ -230,7 +230,7 @@ TEST_F(OptionsFile, ANewDateStyleListsOnceAndAnErrorThereEndsTheRestore) {
   EnterPrior();  // European dates, short names: lines 10 and 11 change both
   W<QPushButton>("BtnRestoreDefaults")->click();
   EXPECT_EQ(ListingCount(*Form), 1);
-  const std::vector<std::string> restored = Lines(Form->ListBoxOstrane);
+  const std::vector<std::string> restored = Lines(W<TListBox>("ListBoxOstrane"));
   EXPECT_EQ(restored, FreshListing(*Form));
 
   // The listing the new date style runs fails on the time of line 5: the
@@ -249,7 +249,7 @@ TEST_F(OptionsFile, ANewDateStyleListsOnceAndAnErrorThereEndsTheRestore) {
   expected[10] = prior[10];
   expected[11] = prior[11];
   EXPECT_EQ(ControlValues(*Form), expected) << "lines 11 and 12 are not applied";
-  EXPECT_EQ(Form->ListBoxOstrane->count(), 3) << "the header of the failed listing only";
+  EXPECT_EQ(W<TListBox>("ListBoxOstrane")->count(), 3) << "the header of the failed listing only";
 }
 
 TEST_F(OptionsFile, AFileThatCannotBeReadChangesNothing) {
@@ -291,14 +291,14 @@ TEST_F(OptionsFile, AFileThatCannotBeReadChangesNothing) {
     CreateWithOptionsFile();
     EnterPrior();
     const std::vector<std::string> prior = ControlValues(*Form);
-    const std::vector<std::string> priorList = Lines(Form->ListBoxOstrane);
+    const std::vector<std::string> priorList = Lines(W<TListBox>("ListBoxOstrane"));
     c.spoil();
     DialogInterceptor boxes;
     W<QPushButton>("BtnRestoreDefaults")->click();
     ASSERT_EQ(boxes.Dialogs.size(), 1u);
     EXPECT_EQ(boxes.Dialogs[0].Text.toStdString(), c.message);
     EXPECT_EQ(ControlValues(*Form), prior) << "not even the name line is applied";
-    EXPECT_EQ(Lines(Form->ListBoxOstrane), priorList);
+    EXPECT_EQ(Lines(W<TListBox>("ListBoxOstrane")), priorList);
     EXPECT_FALSE(pipe && pipe->BlockedAReader()) << "the restore waited for a writer";
   }
 }

@@ -57,7 +57,7 @@ TEST_F(OptionsStartup, TheSavedSettingsAreRestoredAndListedBeforeTheWindowIsVisi
                                       "time 13:45:10", "julian 2447966.07303", "sign 7", "type 0",
                                       "periods 3", "dates 2", "names 1", "bond 1"}));
   EXPECT_EQ(at.Listings, 1) << "listed before the window became visible";
-  EXPECT_EQ(RowText(Form->ListBoxOstrane, 1).toStdString(), "Saved Chart");
+  EXPECT_EQ(RowText(W<TListBox>("ListBoxOstrane"), 1).toStdString(), "Saved Chart");
 }
 
 TEST_F(OptionsStartup, AnErrorAtStartUpIsShownBeforeTheWindowWhichOpensAnyway) {
@@ -80,7 +80,7 @@ TEST_F(OptionsStartup, AnErrorAtStartUpIsShownBeforeTheWindowWhichOpensAnyway) {
   EXPECT_EQ(Form->BirthData()->EditName()->text().toStdString(), "Saved Chart") << "line 1 applied";
   EXPECT_EQ(Form->BirthData()->ComboBoxMonth()->currentIndex(), 2) << "line 2 applied";
   EXPECT_NE(Form->BirthData()->SpinEditYear()->Value(), 1990) << "line 4 not applied";
-  EXPECT_EQ(Lines(Form->ListBoxOstrane),
+  EXPECT_EQ(Lines(W<TListBox>("ListBoxOstrane")),
             std::vector<std::string>{"General and Sub Period Releasings:"})
       << "no listing";
 }

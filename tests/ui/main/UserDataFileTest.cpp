@@ -38,7 +38,7 @@ TEST_F(UserDataFile, SaveAsProposesTheNameAndAddsTxt) {
     EnterWorkedExample();
     Form->BirthData()->EditJD()->setText("2451545");
     Form->BtnCalculateOstraneClick();
-    const std::vector<std::string> list = Lines(Form->ListBoxOstrane);
+    const std::vector<std::string> list = Lines(W<TListBox>("ListBoxOstrane"));
     const QString directory = QDir::currentPath();
     QString proposed;
     DialogInterceptor boxes([&](QDialog& dialog) {
@@ -61,7 +61,7 @@ TEST_F(UserDataFile, SaveAsProposesTheNameAndAddsTxt) {
               "Time Lords\r\n0\r\n1\r\n2000\r\n12:00:00\r\n2451545\r\n0\r\nfortune=-1\r\n");
     EXPECT_EQ(Form->UserFileName(), saved.toStdString());
     EXPECT_EQ(QDir::currentPath(), directory) << "the current directory is left as it was";
-    EXPECT_EQ(Lines(Form->ListBoxOstrane), list) << "the window is left as it was";
+    EXPECT_EQ(Lines(W<TListBox>("ListBoxOstrane")), list) << "the window is left as it was";
     EXPECT_FALSE(W<QPushButton>("BtnRestoreDefaults")->isEnabled());
     QDir(folder).remove("Time Lords.txt");
     QDir(InDocuments("Ostrane")).removeRecursively();
@@ -149,7 +149,7 @@ TEST_F(UserDataFile, SavedThenOpenedGivesTheSevenValuesBackAndOneListing) {
   EXPECT_EQ(ControlValues(*Form), expected) << "seven values opened, the listing options kept";
   EXPECT_EQ(Form->UserFileName(), chart.toStdString());
   EXPECT_EQ(ListingCount(*Form), 1);
-  const std::vector<std::string> opened = Lines(Form->ListBoxOstrane);
+  const std::vector<std::string> opened = Lines(W<TListBox>("ListBoxOstrane"));
   EXPECT_EQ(opened, FreshListing(*Form));
 }
 
@@ -210,11 +210,11 @@ TEST_F(UserDataFile, EveryLineIsOpenedIntoItsControlAndABadNumberStopsThere) {
     if (c.error) {
       ASSERT_EQ(boxes.Dialogs.size(), 2u);
       EXPECT_EQ(boxes.Dialogs[1].Text.toStdString(), c.error);
-      EXPECT_EQ(Lines(Form->ListBoxOstrane), priorList) << "neither cleared nor listed";
+      EXPECT_EQ(Lines(W<TListBox>("ListBoxOstrane")), priorList) << "neither cleared nor listed";
       continue;
     }
     EXPECT_EQ(boxes.Dialogs.size(), 1u) << "the dialog only";
-    const std::vector<std::string> opened = Lines(Form->ListBoxOstrane);
+    const std::vector<std::string> opened = Lines(W<TListBox>("ListBoxOstrane"));
     EXPECT_EQ(ListingCount(*Form), 1);
     EXPECT_EQ(opened, FreshListing(*Form));
   }
@@ -238,7 +238,7 @@ TEST_F(UserDataFile, OpenOfANamedPipeIsRefusedWithoutWaiting) {
   EXPECT_EQ(boxes.Dialogs[1].Text.toStdString(),
             "Cannot open '" + pipe.Path() + "': Not a regular file.");
   EXPECT_EQ(ControlValues(*Form), prior);
-  EXPECT_EQ(Lines(Form->ListBoxOstrane), priorList);
+  EXPECT_EQ(Lines(W<TListBox>("ListBoxOstrane")), priorList);
 }
 
 }  // namespace

@@ -125,7 +125,7 @@ TEST_F(TimelineWindow, TheMenuItemOpensItAndEveryListingRedrawsIt) {
     const auto& spans = view->Model().Tracks[0].Spans;
     EXPECT_EQ(CountLevel(spans, 1), step.generalPeriods);
     // One sub period a data line: the main list's lines less its header.
-    EXPECT_EQ(CountLevel(spans, 2), Form->ListBoxOstrane->count() - kHeaderLines);
+    EXPECT_EQ(CountLevel(spans, 2), W<TListBox>("ListBoxOstrane")->count() - kHeaderLines);
     EXPECT_EQ(spans.front().Start, 2451545.0);
   }
 }
@@ -155,9 +155,9 @@ TEST_F(TimelineWindow, AClickSelectsThePeriodsLineAndASubPeriodListsItsLevels3An
     });
     ASSERT_TRUE(item);
     QTest::mouseClick(View, Qt::LeftButton, {}, item->Rect.center().toPoint());
-    const int index = Form->ListBoxOstrane->ItemIndex();
+    const int index = W<TListBox>("ListBoxOstrane")->ItemIndex();
     ASSERT_EQ(index, c.entry + kHeaderLines);
-    EXPECT_EQ(RowText(Form->ListBoxOstrane, index).toStdString(), c.line);
+    EXPECT_EQ(RowText(W<TListBox>("ListBoxOstrane"), index).toStdString(), c.line);
     EXPECT_EQ(Level3->isVisible(), *c.level3 != '\0');
     if (Level3->isVisible()) {
       ASSERT_GT(RowCount(Level3->ListBoxLevel3), kHeaderLines);
@@ -203,7 +203,7 @@ TEST_F(TimelineWindow, DraggingKeysAndTheWheelMoveAndZoom) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     View->ShowAll();
-    Form->ListBoxOstrane->SetItemIndex(-1);
+    W<TListBox>("ListBoxOstrane")->SetItemIndex(-1);
     c.act();
     const TTimelineScale& now = View->Scale();
     EXPECT_NEAR(now.PixelsPerDay, fitted.PixelsPerDay * c.zoom, 1e-12);
@@ -212,7 +212,7 @@ TEST_F(TimelineWindow, DraggingKeysAndTheWheelMoveAndZoom) {
     } else {
       EXPECT_NEAR(now.X(2456945.0) - fitted.X(2456945.0), c.shift, 1e-6);
     }
-    EXPECT_EQ(Form->ListBoxOstrane->ItemIndex(), -1) << "nothing selected";
+    EXPECT_EQ(W<TListBox>("ListBoxOstrane")->ItemIndex(), -1) << "nothing selected";
   }
   QTest::keyClick(View, Qt::Key_Home);
   EXPECT_EQ(View->Scale().PixelsPerDay, fitted.PixelsPerDay);
@@ -306,9 +306,9 @@ TEST_F(TimelineWindow, TheChartOfTheBirthPlaceGivesASpiritTrack) {
       const TPeriodSpan& span = track.Spans[item->Span];
       EXPECT_EQ(View->ToolTipAt(item->Rect.center()).toStdString(),
                 PeriodToolTip(View->Model(), track, span));
-      Form->ListBoxOstrane->SetItemIndex(-1);
+      W<TListBox>("ListBoxOstrane")->SetItemIndex(-1);
       QTest::mouseClick(View, Qt::LeftButton, {}, item->Rect.center().toPoint());
-      EXPECT_EQ(Form->ListBoxOstrane->ItemIndex(),
+      EXPECT_EQ(W<TListBox>("ListBoxOstrane")->ItemIndex(),
                 t == c.listedTrack ? span.Entry + kHeaderLines : -1);
     }
   }
