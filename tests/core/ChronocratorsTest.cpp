@@ -165,4 +165,25 @@ TEST(Chronocrator, LooseBondStepIsNotReduced) {
   EXPECT_EQ(ostrane::SignRow(24), 0);
 }
 
+// The rules hold in constant expressions, with the technique's own numbers:
+// the minor years of the signs times the year, a twelfth for a sub period.
+TEST(Chronocrator, LengthsAreConstantExpressions) {
+  using ostrane::TReleasingType;
+  static_assert(ostrane::PeriodLength(1, TReleasingType::Valens, 0) == 15 * 360.0);
+  static_assert(ostrane::PeriodLength(1, TReleasingType::Valens, 9) == 27 * 360.0);
+  static_assert(ostrane::PeriodLength(1, TReleasingType::Egyptian, 21) == 30 * 360.0);
+  static_assert(ostrane::PeriodLength(1, TReleasingType::Modern, 0) == 15 * 365.25);
+  static_assert(ostrane::PeriodLength(2, TReleasingType::Valens, 1) == 8 * 30.0);
+  static_assert(ostrane::Level3PeriodLength(TReleasingType::Valens, 0) == 37.5);
+  static_assert(ostrane::Level4PeriodLength(TReleasingType::Valens, 0) == 3.125);
+  static_assert(ostrane::PeriodLength(1, TReleasingType::Valens, -1) == 0.0);
+  static_assert(ostrane::OppositeSign(11) == 17);
+  // The same at run time, through the walks' object.
+  ostrane::TChronocrator c;
+  c.ComputePeriod(1, TReleasingType::Valens, 9);
+  EXPECT_EQ(c.GetPeriodLength(), ostrane::PeriodLength(1, TReleasingType::Valens, 9));
+  EXPECT_EQ(c.Level3Length(TReleasingType::Modern, 5),
+            ostrane::Level3PeriodLength(TReleasingType::Modern, 5));
+}
+
 }  // namespace
