@@ -7,25 +7,9 @@
 
 #include "listing/Listing.h"
 #include "listing/Releasing.h"
+#include "tests/support/WorkedExample.h"
 
 namespace ostrane::testing {
-
-// The birth data of the worked examples: 1 January 2000, 12:00.
-inline ReleaseSettings WorkedExample() {
-  ReleaseSettings s;
-  s.Name = "Time Lords";
-  s.MonthIndex = 0;
-  s.Day = 1;
-  s.Year = 2000;
-  s.TimeText = "12:00";
-  s.StartSign = 0;
-  s.ReleasingType = TReleasingType::Valens;
-  s.GeneralPeriods = 2;
-  s.DateStyle = TDateStyle::American;
-  s.SignNameStyle = TSignNameStyle::Long;
-  s.LooseBondType = TLooseBond::Always;
-  return s;
-}
 
 // The listings as the main window makes them: one calendar and one
 // chronocrator for all of them, the level 3/4 listing of a list row of the

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "listing/Releasing.h"
+#include "tests/support/WorkedExample.h"
 #include "ui/main/InForcePresenter.h"
 #include "ui/widgets/ListMarks.h"
 #include "ui/widgets/ListingModel.h"
@@ -14,19 +15,7 @@ namespace ostrane {
 namespace {
 
 std::shared_ptr<const TListing> WorkedExample() {
-  ReleaseSettings s;
-  s.Name = "Time Lords";
-  s.MonthIndex = 0;
-  s.Day = 1;
-  s.Year = 2000;
-  s.TimeText = "12:00";
-  s.StartSign = 0;
-  s.ReleasingType = TReleasingType::Valens;
-  s.GeneralPeriods = 2;
-  s.DateStyle = TDateStyle::American;
-  s.SignNameStyle = TSignNameStyle::Long;
-  s.LooseBondType = TLooseBond::Always;
-  return std::make_shared<const TListing>(ListGeneral(s, TimeLocale{}));
+  return std::make_shared<const TListing>(ListGeneral(testing::WorkedExample(), TimeLocale{}));
 }
 
 TEST(ListingModel, RowsAreTheHeaderThenTheDataLinesWithTheirPeriods) {
