@@ -17,7 +17,8 @@ TListingModel::TListingModel(QObject* parent)
 
 void TListingModel::SetListing(std::shared_ptr<const TListing> listing) {
   beginResetModel();
-  FListing = listing ? std::move(listing) : EmptyListing();
+  if (!listing) listing = EmptyListing();
+  FListing = std::move(listing);
   FInForce.assign(FListing->Lines.size(), false);
   endResetModel();
 }
