@@ -115,9 +115,13 @@ TListing NoLine() {
 
 }  // namespace
 
+TListing GeneralHeader(const std::string& name) {
+  return WithHeader("General and Sub Period Releasings For:", name);
+}
+
 TListing ListGeneral(TDate& date, TChronocrator& chronocrator, const ReleaseSettings& s,
                      const TimeLocale& locale) {
-  TListing listing = WithHeader("General and Sub Period Releasings For:", s.Name);
+  TListing listing = GeneralHeader(s.Name);
   double start = 0.0;
   try {
     start = ListingStart(date, s, locale);

@@ -82,6 +82,10 @@ struct TListing {
   std::string Refusal;  // TimeRefused: the error's message
 };
 
+// The three header lines of the general listing for the name `name`, and no
+// data line: what the main list holds before its first data line.
+TListing GeneralHeader(const std::string& name);
+
 // The general and sub-period listing of `settings` (birth date and time text
 // read with `locale`, start sign, releasing type, general periods, loose
 // bond, styles, name).

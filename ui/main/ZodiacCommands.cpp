@@ -47,6 +47,7 @@ void TFormZodiac::BtnCalculateOstraneClick() {
   const ReleaseSettings settings = ReadSettings();
   FListedSettings.reset();
   RunCommand([this, &settings] {
+    DoMajorHeader();
     ShowMainListing(std::make_shared<const TListing>(
         ListGeneral(*FDate, *FChronocrator, settings, ReadTimeLocale())));
     // A refused listing shows its header lines and no data lines.
@@ -62,6 +63,10 @@ void TFormZodiac::BtnCalculateOstraneClick() {
   NoteListing(true);
   ShowNotWholeNumberNotes();
   UpdateListingState();
+}
+
+void TFormZodiac::DoMajorHeader() {
+  ShowMainListing(std::make_shared<const TListing>(GeneralHeader(ReadSettings().Name)));
 }
 
 void TFormZodiac::ShowNotWholeNumberNotes() {

@@ -147,6 +147,8 @@ class TFormZodiac : public QMainWindow {
  public slots:
   // The listings (errors are shown in the error box).
   void BtnCalculateOstraneClick();
+  // Empties the main list and shows the general listing's header lines.
+  void DoMajorHeader();
   void BtnClearListClick();
   void ListBoxOstraneDblClick();
   void ListSubPeriods1Click();
