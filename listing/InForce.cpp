@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "listing/Marks.h"
+
 namespace ostrane {
 namespace {
 
@@ -39,7 +41,11 @@ TInForce PeriodsInForce(const TListing& main, const ReleaseSettings& settings, d
     result.Status = TInForceStatus::AfterLast;
     return result;
   }
+  // Places as `settings` count them: Fortune's sign may have become known
+  // after the listing was made.
+  const std::int32_t reference = AngleReference(settings);
   result.Periods[0] = PeriodOfLine(main, general, general);
+  result.Periods[0].Place = PlaceFrom(reference, result.Periods[0].Counter);
   const auto generalLine = static_cast<std::size_t>(general);
   int sub = -1;
   const std::size_t subsEnd = ChildrenEnd(main, generalLine);
@@ -54,6 +60,7 @@ TInForce PeriodsInForce(const TListing& main, const ReleaseSettings& settings, d
     return result;
   }
   result.Periods[1] = SubPeriodOf(main, sub);
+  result.Periods[1].Place = PlaceFrom(reference, result.Periods[1].Counter);
 
   // Levels 3 and 4 from the level 3/4 listing of that sub period.
   TChronocrator chronocrator;

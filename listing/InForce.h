@@ -44,15 +44,14 @@ struct TInForce {
 // The periods in force at the moment `moment` (a Julian Day in local clock
 // time, like the lines' starts) of the main listing `main` of `settings`
 // (its text, or ListGeneralPeriods at least through the moment; the
-// releasing type and places of `settings` give the level 3/4 periods of the
-// sub period in force, listed only as far as the moment).
+// releasing type of `settings` gives the level 3/4 periods of the sub
+// period in force, listed only as far as the moment).  Places are counted
+// as `settings` give them, which may differ from the listing's when
+// Fortune's sign became known after it was made.
 TInForce PeriodsInForce(const TListing& main, const ReleaseSettings& settings, double moment);
 
-// The same without a listing at hand, or with places counted as `settings`
-// give them now rather than as the listing was made (the window's marks
-// follow Fortune's sign when the chart finds it after the listing): the
-// listing of `settings` from the birth moment `start`, made with
-// `chronocrator` only through the moment.
+// The same without a listing at hand: the listing of `settings` from the
+// birth moment `start`, made with `chronocrator` only through the moment.
 TInForce PeriodsInForce(TChronocrator& chronocrator, const ReleaseSettings& settings, double start,
                         double moment);
 

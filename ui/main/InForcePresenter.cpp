@@ -29,8 +29,8 @@ int MarkInForce(TListingModel& model, const TPeriodInForce& period) {
 
 TInForcePresenter::TInForcePresenter(QObject* parent) : QObject(parent) {}
 
-void TInForcePresenter::Show(TChronocrator& chronocrator, TListingModel& main,
-                             const std::optional<ReleaseSettings>& settings, double moment) {
+void TInForcePresenter::Show(TListingModel& main, const std::optional<ReleaseSettings>& settings,
+                             double moment) {
   FMoment = moment;
   FInForce = TInForce{};
   main.ClearInForce();
@@ -39,8 +39,7 @@ void TInForcePresenter::Show(TChronocrator& chronocrator, TListingModel& main,
     emit TextChanged(QString());
     return;
   }
-  // The first line begins at the birth moment of the listing.
-  FInForce = PeriodsInForce(chronocrator, *settings, listing.Lines.front().Period.Start, moment);
+  FInForce = PeriodsInForce(listing, *settings, moment);
   for (int level = 0; level < 2; ++level)
     if (FInForce.Periods[level].Level == level + 1) MarkInForce(main, FInForce.Periods[level]);
   FDate.JulianToDate(moment);

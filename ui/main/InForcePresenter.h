@@ -25,10 +25,8 @@ class TInForcePresenter : public QObject {
   // in the listing `main` shows, whose first line begins at the birth
   // moment, under `settings` (the listing's, with the marks' Fortune sign
   // and angle choice), and marks their lines.  Without settings (nothing
-  // listed) or without lines: nothing in force, an empty text.  The walk
-  // uses `chronocrator`.
-  void Show(TChronocrator& chronocrator, TListingModel& main,
-            const std::optional<ReleaseSettings>& settings, double moment);
+  // listed) or without lines: nothing in force, an empty text.
+  void Show(TListingModel& main, const std::optional<ReleaseSettings>& settings, double moment);
   // Marks the level 3 and 4 periods in force in `level34` when it lists the
   // sub period in force, the one of main list row `selectedRow`; the row of
   // the level 3 period marked, or -1.

@@ -68,7 +68,7 @@ void TFormZodiac::ForgetListing() {
 }
 
 void TFormZodiac::ShowInForce(double moment) {
-  FInForcePresenter->Show(*FChronocrator, ListBoxOstrane->Model(),
+  FInForcePresenter->Show(ListBoxOstrane->Model(),
                           FListedSettings ? std::optional(MarkSettings()) : std::nullopt, moment);
   ListBoxOstrane->viewport()->update();
 }

@@ -89,7 +89,6 @@ TEST(InForcePresenter, MarksThePeriodsInForceAndTellsTheirText) {
   TListingModel main;
   main.SetListing(WorkedExample());
   TInForcePresenter presenter;
-  TChronocrator chronocrator;
   QStringList texts;
   QObject::connect(&presenter, &TInForcePresenter::TextChanged,
                    [&](const QString& text) { texts << text; });
@@ -100,7 +99,7 @@ TEST(InForcePresenter, MarksThePeriodsInForceAndTellsTheirText) {
   s.GeneralPeriods = 2;
   s.LooseBondType = TLooseBond::Always;
   const double inTaurusSub = 2451995.0 + 10.0;  // ten days after Taurus sub begins 3/26/2001
-  presenter.Show(chronocrator, main, s, inTaurusSub);
+  presenter.Show(main, s, inTaurusSub);
   EXPECT_EQ(presenter.Moment(), inTaurusSub);
   EXPECT_EQ(presenter.SubPeriodRow(), 4) << "Taurus sub begins 3/26/2001";
   EXPECT_TRUE(main.index(3).data(kPeriodInForceRole).toBool()) << "its general period";
@@ -118,15 +117,21 @@ TEST(InForcePresenter, MarksThePeriodsInForceAndTellsTheirText) {
   ASSERT_GE(level3, kHeaderLines);
   EXPECT_TRUE(level34.index(level3).data(kPeriodInForceRole).toBool());
 
-  presenter.Show(chronocrator, main, std::nullopt, inTaurusSub);
+  presenter.Show(main, std::nullopt, inTaurusSub);
   EXPECT_EQ(presenter.SubPeriodRow(), -1) << "nothing listed";
   EXPECT_FALSE(main.index(4).data(kPeriodInForceRole).toBool()) << "the marks are cleared";
   EXPECT_TRUE(texts.back().isEmpty());
-  presenter.Show(chronocrator, main, s, inTaurusSub);
+  presenter.Show(main, s, inTaurusSub);
   presenter.Forget();
   EXPECT_EQ(presenter.SubPeriodRow(), -1);
   EXPECT_EQ(presenter.Moment(), inTaurusSub) << "the moment stays";
   EXPECT_TRUE(texts.back().isEmpty());
+
+  // Fortune's sign found after the listing was made (no Fortune then):
+  // the places follow the settings, Aries the 10th from Cancer.
+  s.FortuneSign = 3;
+  presenter.Show(main, s, inTaurusSub);
+  EXPECT_TRUE(texts.back().contains("10th from Fortune")) << texts.back().toStdString();
 }
 
 }  // namespace
