@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/Ayanamsa.h"
 #include "astro/Positions.h"
 #include "astro/TimeScales.h"
 
@@ -13,6 +14,32 @@ TLots Lots(double ascendantDeg, double sunDeg, double moonDeg, TSect sect) {
   const double fortune = sect == TSect::Day ? ascendantDeg + moonAhead : ascendantDeg - moonAhead;
   const double spirit = sect == TSect::Day ? ascendantDeg - moonAhead : ascendantDeg + moonAhead;
   return {NormalizeDegrees(fortune), NormalizeDegrees(spirit)};
+}
+
+std::array<double, kLotCount> HermeticLots(double ascendantDeg,
+                                           const std::array<double, kPlanetCount>& planetsDeg,
+                                           bool byDay) {
+  const auto at = [&](TPlanet p) { return planetsDeg[static_cast<std::size_t>(Index(p))]; };
+  // Asc + a - b by day, Asc + b - a by night.
+  const auto lot = [&](double a, double b) {
+    return NormalizeDegrees(byDay ? ascendantDeg + a - b : ascendantDeg + b - a);
+  };
+  std::array<double, kLotCount> lots{};
+  const auto set = [&](TLot l, double v) { lots[static_cast<std::size_t>(Index(l))] = v; };
+  const double fortune = lot(at(TPlanet::Moon), at(TPlanet::Sun));
+  const double spirit = lot(at(TPlanet::Sun), at(TPlanet::Moon));
+  set(TLot::Fortune, fortune);
+  set(TLot::Spirit, spirit);
+  set(TLot::Eros, lot(at(TPlanet::Venus), spirit));
+  set(TLot::Necessity, lot(fortune, at(TPlanet::Mercury)));
+  set(TLot::Courage, lot(fortune, at(TPlanet::Mars)));
+  set(TLot::Victory, lot(at(TPlanet::Jupiter), spirit));
+  set(TLot::Nemesis, lot(fortune, at(TPlanet::Saturn)));
+  return lots;
+}
+
+double SectHorizonAltitudeDeg(TSectHorizon horizon) {
+  return horizon == TSectHorizon::Visible ? -0.833 : 0.0;
 }
 
 int SignOf(double longitudeDeg) {
@@ -35,7 +62,8 @@ double FromSignPosition(int sign, int degrees, int minutes) {
   return sign * 30.0 + degrees + minutes / 60.0;
 }
 
-TChartResult ComputeChart(double jdUtc, double latitudeDeg, double eastLongitudeDeg, TSect sect) {
+TChartResult ComputeChart(double jdUtc, double latitudeDeg, double eastLongitudeDeg, TSect sect,
+                          const TChartVariants& variants) {
   TChartResult result;
   if (!LatitudeAdmitted(latitudeDeg)) {
     result.Error = kLatitudeRefusedMessage;
@@ -56,25 +84,37 @@ TChartResult ComputeChart(double jdUtc, double latitudeDeg, double eastLongitude
   chart.JdTt = scales->JdTt;
   chart.DubiousYear = scales->DubiousYear;
 
+  chart.Variants = variants;
+
   const TSkyOfDate sky = ComputeSkyOfDate(chart.JdTt);
   const double obliquity = sky.TrueObliquityDeg;
   const double siderealTime = LocalSiderealTimeDeg(chart.JdUt1, sky, eastLongitudeDeg);
-  chart.AscendantDeg = *AscendantDeg(siderealTime, obliquity, latitudeDeg);
-  chart.SunDeg = SunLongitudeDeg(sky);
-  chart.MoonDeg = MoonLongitudeDeg(sky);
-  chart.SunAltitudeDeg = SunAltitudeDeg(chart.SunDeg, obliquity, siderealTime, latitudeDeg);
+  chart.Planets = PlanetPositions(sky);
+  // The altitude from the tropical Sun, before any ayanamsa.
+  chart.SunAltitudeDeg = SunAltitudeDeg(chart.Planets[Index(TPlanet::Sun)].LongitudeDeg, obliquity,
+                                        siderealTime, latitudeDeg);
+  chart.AyanamsaDeg = AyanamsaDeg(variants.Zodiac, chart.JdTt);
+  chart.AscendantDeg =
+      NormalizeDegrees(*AscendantDeg(siderealTime, obliquity, latitudeDeg) - chart.AyanamsaDeg);
+  for (TPlanetPosition& p : chart.Planets)
+    p.LongitudeDeg = NormalizeDegrees(p.LongitudeDeg - chart.AyanamsaDeg);
+  chart.SunDeg = chart.PlanetDeg(TPlanet::Sun);
+  chart.MoonDeg = chart.PlanetDeg(TPlanet::Moon);
 
-  chart.ComputedSect = chart.SunAltitudeDeg > 0.0 ? TSect::Day : TSect::Night;
+  const double horizon = SectHorizonAltitudeDeg(variants.SectHorizon);
+  chart.ComputedSect = chart.SunAltitudeDeg > horizon ? TSect::Day : TSect::Night;
   chart.Sect = sect == TSect::Computed ? chart.ComputedSect : sect;
-  chart.NearHorizon = std::fabs(chart.SunAltitudeDeg) < kNearHorizonDeg;
+  chart.NearHorizon = std::fabs(chart.SunAltitudeDeg - horizon) < kNearHorizonDeg;
 
-  const TLots lots = Lots(chart.AscendantDeg, chart.SunDeg, chart.MoonDeg, chart.Sect);
-  chart.FortuneDeg = lots.FortuneDeg;
-  chart.SpiritDeg = lots.SpiritDeg;
-  chart.FortuneSign = SignOf(lots.FortuneDeg);
-  chart.SpiritSign = SignOf(lots.SpiritDeg);
-  chart.FortuneNearBoundary = NearSignBoundary(lots.FortuneDeg);
-  chart.SpiritNearBoundary = NearSignBoundary(lots.SpiritDeg);
+  std::array<double, kPlanetCount> longitudes{};
+  for (std::size_t i = 0; i < longitudes.size(); ++i) longitudes[i] = chart.Planets[i].LongitudeDeg;
+  chart.LotsDeg = HermeticLots(chart.AscendantDeg, longitudes, chart.LotsByDay());
+  chart.FortuneDeg = chart.LotDeg(TLot::Fortune);
+  chart.SpiritDeg = chart.LotDeg(TLot::Spirit);
+  chart.FortuneSign = SignOf(chart.FortuneDeg);
+  chart.SpiritSign = SignOf(chart.SpiritDeg);
+  chart.FortuneNearBoundary = NearSignBoundary(chart.FortuneDeg);
+  chart.SpiritNearBoundary = NearSignBoundary(chart.SpiritDeg);
   result.Chart = chart;
   return result;
 }

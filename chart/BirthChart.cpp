@@ -70,8 +70,8 @@ TBirthChartResult ComputeBirthChart(const TBirthPlace& place, double localJulian
       return result;
     }
   }
-  const TChartResult chart =
-      ComputeChart(zone.UtcJulianDay, *place.Latitude, *place.Longitude, place.Sect);
+  const TChartResult chart = ComputeChart(zone.UtcJulianDay, *place.Latitude, *place.Longitude,
+                                          place.Sect, place.Variants);
   if (!chart.Chart) {
     result.Error = chart.Error;
     return result;

@@ -71,4 +71,15 @@ std::int32_t StrToInt(const std::string& text) {
   throw EConvertError(FormatMessage("'%s' is not a valid integer value", Shown(text)));
 }
 
+std::string Ordinal(int n) {
+  const int lastTwo = n % 100;
+  const char* suffix = "th";
+  if (lastTwo < 11 || lastTwo > 13) {
+    if (n % 10 == 1) suffix = "st";
+    if (n % 10 == 2) suffix = "nd";
+    if (n % 10 == 3) suffix = "rd";
+  }
+  return std::to_string(n) + suffix;
+}
+
 }  // namespace ostrane

@@ -19,4 +19,8 @@ std::int32_t StrToInt(const std::string& text);
 // The same conversion, with nothing for a text that is not such an integer.
 std::optional<std::int32_t> TryStrToInt(const std::string& text);
 
+// "1st", "2nd", "3rd", "4th" ... "12th", "21st": `n` (0 or more) as an
+// English ordinal.
+std::string Ordinal(int n);
+
 }  // namespace ostrane

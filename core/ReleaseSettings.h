@@ -51,6 +51,22 @@ enum class TDstChoice : std::int32_t { Ask = 0, Earlier = 1, Later = 2 };
 // Sun's altitude; a chart's sect is never Computed.
 enum class TSect : std::int32_t { Computed = 0, Day = 1, Night = 2 };
 
+// The doctrine's variants a chart is computed with; the defaults are the
+// program's.  Each value is what the chart and options files keep.
+// The zodiac: tropical, or sidereal through an ayanamsa.
+enum class TZodiac : std::int32_t { Tropical = 0, FaganBradley = 1, Lahiri = 2 };
+// The lots' formula: reversed by night (Sect) or the day formula always.
+enum class TLotFormula : std::int32_t { Sect = 0, Day = 1 };
+// Where the horizon lies for the sect: the Sun's centre above the geometric
+// horizon (altitude > 0) or above the visible one (altitude > -0.833).
+enum class TSectHorizon : std::int32_t { Geometric = 0, Visible = 1 };
+struct TChartVariants {
+  TZodiac Zodiac = TZodiac::Tropical;
+  TLotFormula LotFormula = TLotFormula::Sect;
+  TSectHorizon SectHorizon = TSectHorizon::Geometric;
+  bool operator==(const TChartVariants&) const = default;
+};
+
 // Where the birth took place, for the chart and the lots.  The program works
 // as before without one: nothing is computed while the coordinates are
 // unknown.
@@ -64,6 +80,9 @@ struct TBirthPlace {
   std::optional<std::int32_t> UtcOffsetSeconds;
   TDstChoice Dst = TDstChoice::Ask;
   TSect Sect = TSect::Computed;
+  // The variants the chart is computed with (kept with the place, which the
+  // chart needs anyway).
+  TChartVariants Variants{};
 
   bool Known() const { return Latitude.has_value() && Longitude.has_value(); }
 };

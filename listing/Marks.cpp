@@ -29,17 +29,6 @@ int AngleRank(int place) {
   }
 }
 
-std::string Ordinal(int place) {
-  const int lastTwo = place % 100;
-  const char* suffix = "th";
-  if (lastTwo < 11 || lastTwo > 13) {
-    if (place % 10 == 1) suffix = "st";
-    if (place % 10 == 2) suffix = "nd";
-    if (place % 10 == 3) suffix = "rd";
-  }
-  return std::to_string(place) + suffix;
-}
-
 std::string MarksText(int place, bool loosing, const std::string& referenceName) {
   std::string text;
   if (AngleRank(place) > 0) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/IntegerText.h"  // Ordinal
 #include "core/ReleaseSettings.h"
 
 namespace ostrane {
@@ -25,9 +26,6 @@ std::string AngleReferenceName(const ReleaseSettings& settings);
 // How strong a peak the place is: 1 for the 10th (the strongest), 2 for the
 // 1st, 3 for the 7th, 4 for the 4th, 0 for the places that are not angles.
 int AngleRank(int place);
-
-// "1st", "2nd", "3rd", "4th" ... "12th".
-std::string Ordinal(int place);
 
 // The marks of a period in words, for tooltips: "10th from Fortune: peak
 // period", "Loosing of the bond", both joined by "; ", or empty text when

@@ -153,7 +153,7 @@ bool TChartPanel::ReleaseFrom(TLot lot) {
   if (FResult.NeedsDstChoice && !AskDstChoice()) return false;
   if (!FResult.Value) return false;
   const TChart& chart = FResult.Value->Chart;
-  emit StartSignChosen(lot == TLot::Fortune ? chart.FortuneSign : chart.SpiritSign);
+  emit StartSignChosen(chart.LotSign(lot));
   return true;
 }
 

@@ -27,7 +27,6 @@ namespace ostrane {
 
 class TFormZodiac;
 
-enum class TLot { Fortune, Spirit };
 
 class TChartPanel : public QWidget {
   Q_OBJECT
