@@ -78,8 +78,8 @@ double FromSignPosition(int sign, int degrees, int minutes);
 inline constexpr double kNearHorizonDeg = 1.0;
 
 struct TChart {
-  TChartVariants Variants{};   // what the chart was computed with
-  double AyanamsaDeg = 0.0;  // subtracted from every tropical longitude; 0 tropical
+  TChartVariants Variants{};  // what the chart was computed with
+  double AyanamsaDeg = 0.0;   // subtracted from every tropical longitude; 0 tropical
   double AscendantDeg = 0.0;
   double SunDeg = 0.0;              // as Planets[Sun]
   double MoonDeg = 0.0;             // as Planets[Moon]

@@ -27,7 +27,6 @@ namespace ostrane {
 
 class TFormZodiac;
 
-
 class TChartPanel : public QWidget {
   Q_OBJECT
  public:
