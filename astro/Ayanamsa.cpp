@@ -1,5 +1,7 @@
 #include "astro/Ayanamsa.h"
 
+#include "astro/Positions.h"
+
 #include <erfa.h>
 #include <erfam.h>
 
@@ -30,7 +32,11 @@ double AyanamsaDeg(TZodiac zodiac, double jdTt) {
       break;
     default: return 0.0;
   }
-  return epochValueDeg + GeneralPrecessionDeg(jdTt) - GeneralPrecessionDeg(epochJdTt);
+  // The published values hold the nutation of their epoch: the mean
+  // ayanamsa there, carried by the precession, plus the nutation of date.
+  const double meanAtEpochDeg = epochValueDeg - ComputeNutation(epochJdTt).LongitudeDeg;
+  return meanAtEpochDeg + GeneralPrecessionDeg(jdTt) - GeneralPrecessionDeg(epochJdTt) +
+         ComputeNutation(jdTt).LongitudeDeg;
 }
 
 }  // namespace ostrane

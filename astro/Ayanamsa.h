@@ -6,8 +6,13 @@
 // general precession in longitude p_A (eraP06e):
 //   Fagan-Bradley  24.042044444 degrees at JD 2433282.42346 TT (1950.0)
 //   Lahiri         23 15' 00.658" at 1956-03-21 0h TT (JD 2435553.5)
-// The value is a mean one: the nutation stays in the tropical longitudes it
-// is taken from.
+// The values are true ones, holding the nutation in longitude of their
+// epoch, and so is the ayanamsa given here: the mean value carried by the
+// precession plus the nutation of date (IAU 2000B).  Taken from the apparent
+// tropical longitudes, it leaves the sidereal ones free of the nutation, as
+// the stars are.  So Lahiri's ayanamsa on 2000 January 1 is 23 51' 11", as
+// the ephemerides print it; carrying the epoch value by the precession alone
+// would give 23 51' 42".
 #pragma once
 
 #include "core/ReleaseSettings.h"

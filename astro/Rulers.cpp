@@ -34,14 +34,15 @@ std::string RulerReadingText(const TRulerReading& reading) {
     text += ", a benefic, out of sect";
   if (reading.SectRole == TSectRole::None && reading.Nature == TNature::Malefic)
     text += ", a malefic, out of sect";
-  if (!reading.PlanetsInSign.empty()) {
-    text += "; ";
-    for (std::size_t i = 0; i < reading.PlanetsInSign.size(); ++i) {
-      if (i > 0) text += i + 1 == reading.PlanetsInSign.size() ? " and " : ", ";
-      text += PlanetName(reading.PlanetsInSign[i]);
-    }
-    text += " in " + LongSignNameOf(reading.Sign);
+  // The others in the sign; the ruler at home is said above.
+  std::vector<TPlanet> others;
+  for (const TPlanet planet : reading.PlanetsInSign)
+    if (planet != reading.Ruler) others.push_back(planet);
+  for (std::size_t i = 0; i < others.size(); ++i) {
+    text += i == 0 ? "; " : i + 1 == others.size() ? " and " : ", ";
+    text += PlanetName(others[i]);
   }
+  if (!others.empty()) text += " in " + LongSignNameOf(reading.Sign);
   return text;
 }
 

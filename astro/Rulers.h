@@ -35,8 +35,9 @@ TRulerReading ReadRuler(std::int32_t sign, const TChart* chart);
 //   "Mercury" (without a chart)
 // The nature is given as "the sect benefic", "the sect malefic", "a benefic,
 // out of sect", "a malefic, out of sect", or not at all for the lights and
-// Mercury; the planets in the sign are joined with " and " ("; Sun and Mars
-// in Capricorn").
+// Mercury; the planets in the sign other than the ruler (which is named
+// where it stands) are joined with ", " and " and " ("; Sun and Mars in
+// Capricorn").
 std::string RulerReadingText(const TRulerReading& reading);
 
 // "Capricorn general: " + RulerReadingText, `periodName` the period's name

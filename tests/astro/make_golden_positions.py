@@ -137,4 +137,5 @@ def main():
                  eps, lst, ascendant(lst, eps, lat), topo.alt / D2R))
 
 
-main()
+if __name__ == "__main__":
+    main()
