@@ -34,69 +34,74 @@ void EarthPv(double jdTt, const double moonPv[2][3], double earth[2][3]) {
     for (int i = 0; i < 3; ++i) earth[k][i] = barycentre[k][i] - moonShare * moonPv[k][i];
 }
 
-// The planet's apparent direction (GCRS axes, unit vector) from the Earth
-// `earth` at jdTt: light time iterated, then annual aberration.
-void ApparentDirection(double jdTt, int number, double earth[2][3], double apparent[3]) {
-  double lightDays = 0.0;
-  double geocentric[3] = {};
-  for (int pass = 0; pass < 3; ++pass) {
-    double planet[2][3];
-    eraPlan94(ERFA_DJ00, jdTt - ERFA_DJ00 - lightDays, number, planet);
-    eraPmp(planet[0], earth[0], geocentric);
-    lightDays = eraPm(geocentric) * kLightDaysPerAu;
-  }
+// The planet's heliocentric position and velocity (au, au/day) when the
+// light that reaches the Earth `earth` at jdTt left it.  The light time is
+// taken from the distance at jdTt: the distance changes by under 0.03 au a
+// day, so the light time is off by under a second and the planet by under
+// 0.1" as seen from the Earth.
+void PlanetAsSeen(double jdTt, int number, double earth[2][3], double planet[2][3]) {
+  eraPlan94(ERFA_DJ00, jdTt - ERFA_DJ00, number, planet);
+  double geocentric[3];
+  eraPmp(planet[0], earth[0], geocentric);
+  const double lightDays = eraPm(geocentric) * kLightDaysPerAu;
+  eraPlan94(ERFA_DJ00, jdTt - ERFA_DJ00 - lightDays, number, planet);
+}
+
+// `gcrs` rotated into the frame of `sky` (the mean ecliptic and equinox of
+// date): x and y in the ecliptic.
+void ToEcliptic(const TSkyOfDate& sky, const double gcrs[3], double& x, double& y) {
+  const double(&rm)[3][3] = sky.GcrsToEcliptic;
+  x = rm[0][0] * gcrs[0] + rm[0][1] * gcrs[1] + rm[0][2] * gcrs[2];
+  y = rm[1][0] * gcrs[0] + rm[1][1] * gcrs[1] + rm[1][2] * gcrs[2];
+}
+
+TPlanetPosition Position(const TSkyOfDate& sky, TPlanet planet, double earth[2][3]) {
+  double seen[2][3];
+  PlanetAsSeen(sky.JdTt, Plan94Number(planet), earth, seen);
+  double geocentric[2][3];
+  eraPvmpv(seen, earth, geocentric);
+
   double direction[3];
   double distance = 0.0;
-  eraPn(geocentric, &distance, direction);
+  eraPn(geocentric[0], &distance, direction);
   double velocity[3];
   eraSxp(kLightDaysPerAu, earth[1], velocity);
   const double bm1 = std::sqrt(1.0 - eraPdp(velocity, velocity));
-  eraAb(direction, velocity, eraPm(earth[0]), bm1, apparent);
-}
-
-// Longitude (degrees, not reduced) of a GCRS direction in the frame of `sky`,
-// without the nutation.
-double EclipticLongitudeDeg(const TSkyOfDate& sky, const double gcrs[3]) {
-  const double(&rm)[3][3] = sky.GcrsToEcliptic;
-  const double x = rm[0][0] * gcrs[0] + rm[0][1] * gcrs[1] + rm[0][2] * gcrs[2];
-  const double y = rm[1][0] * gcrs[0] + rm[1][1] * gcrs[1] + rm[1][2] * gcrs[2];
-  return std::atan2(y, x) * kRadToDeg;
-}
-
-// The planet's longitude seen from the Earth at jdTt, in the frame of `sky`.
-double LongitudeAt(const TSkyOfDate& sky, double jdTt, int number, const double moonPv[2][3]) {
-  double earth[2][3];
-  EarthPv(jdTt, moonPv, earth);
   double apparent[3];
-  ApparentDirection(jdTt, number, earth, apparent);
-  return EclipticLongitudeDeg(sky, apparent);
+  eraAb(direction, velocity, eraPm(earth[0]), bm1, apparent);
+
+  TPlanetPosition position;
+  double x = 0.0, y = 0.0;
+  ToEcliptic(sky, apparent, x, y);
+  position.LongitudeDeg =
+      NormalizeDegrees(std::atan2(y, x) * kRadToDeg + sky.Nutation.LongitudeDeg);
+  // The longitude's rate has the sign of the geocentric angular momentum's
+  // ecliptic component, x vy - y vx.
+  double vx = 0.0, vy = 0.0;
+  ToEcliptic(sky, geocentric[1], vx, vy);
+  double gx = 0.0, gy = 0.0;
+  ToEcliptic(sky, geocentric[0], gx, gy);
+  position.Retrograde = gx * vy - gy * vx < 0.0;
+  return position;
 }
 
 }  // namespace
 
 TPlanetPosition PlanetPosition(const TSkyOfDate& sky, TPlanet planet) {
-  const int number = Plan94Number(planet);
-  TPlanetPosition position;
-  position.LongitudeDeg =
-      NormalizeDegrees(LongitudeAt(sky, sky.JdTt, number, sky.MoonPv) + sky.Nutation.LongitudeDeg);
-  double before[2][3];
-  double after[2][3];
-  eraMoon98(ERFA_DJ00, sky.JdTt - 0.5 - ERFA_DJ00, before);
-  eraMoon98(ERFA_DJ00, sky.JdTt + 0.5 - ERFA_DJ00, after);
-  const double motion = LongitudeAt(sky, sky.JdTt + 0.5, number, after) -
-                        LongitudeAt(sky, sky.JdTt - 0.5, number, before);
-  // A day's motion stays far under 180 degrees: reduce it to (-180, 180].
-  position.Retrograde = std::remainder(motion, 360.0) < 0.0;
-  return position;
+  double earth[2][3];
+  EarthPv(sky.JdTt, sky.MoonPv, earth);
+  return Position(sky, planet, earth);
 }
 
 std::array<TPlanetPosition, kPlanetCount> PlanetPositions(const TSkyOfDate& sky) {
   std::array<TPlanetPosition, kPlanetCount> positions{};
   positions[Index(TPlanet::Sun)].LongitudeDeg = SunLongitudeDeg(sky);
   positions[Index(TPlanet::Moon)].LongitudeDeg = MoonLongitudeDeg(sky);
+  double earth[2][3];
+  EarthPv(sky.JdTt, sky.MoonPv, earth);
   for (const TPlanet planet : kPlanets) {
     if (planet == TPlanet::Sun || planet == TPlanet::Moon) continue;
-    positions[static_cast<std::size_t>(Index(planet))] = PlanetPosition(sky, planet);
+    positions[static_cast<std::size_t>(Index(planet))] = Position(sky, planet, earth);
   }
   return positions;
 }

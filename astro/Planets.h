@@ -5,8 +5,8 @@
 //                 fitted 1000-3000, smooth beyond
 //   the Earth     eraPlan94's Earth-Moon barycentre less the Moon's
 //                 geocentric vector / (1 + 81.30057), as for the Sun
-//   light time    the planet taken where it was when its light left it,
-//                 iterated three times (under 1e-9 au left)
+//   light time    the planet taken where it was when its light left it, the
+//                 light time from its distance at the instant (under 0.1")
 //   aberration    annual, from the Earth's heliocentric velocity (eraAb)
 //   frame         rotated to the mean ecliptic and equinox of date and the
 //                 nutation in longitude added, as the Sun (Positions.h)
@@ -23,13 +23,15 @@ namespace ostrane {
 
 struct TPlanetPosition {
   double LongitudeDeg = 0.0;  // apparent, of date, [0, 360)
-  bool Retrograde = false;    // the longitude falling over the day around the instant
+  bool Retrograde = false;    // the geocentric longitude falling at the instant
 };
 
 // The position of `planet` (Mercury .. Saturn; the Sun and the Moon are
 // computed by SunLongitudeDeg and MoonLongitudeDeg) at sky.JdTt.  The motion
-// compares the apparent longitudes half a day before and after, both in the
-// frame of the instant.
+// is the sign of the longitude's rate at the instant, from eraPlan94's
+// velocities: the planet's less the Earth's, in the ecliptic of date.  It
+// agrees with comparing the longitudes half a day before and after except
+// within hours of a station, where the planet barely moves.
 TPlanetPosition PlanetPosition(const TSkyOfDate& sky, TPlanet planet);
 
 // The apparent longitudes of all seven planets (kPlanets' order) at
