@@ -54,4 +54,5 @@ def main():
         print('    {"%s", %.9f, %.9f, {%s}, {%s}},' % (name, jd_ut, jd_tt, ", ".join(values), ", ".join(flags)))
 
 
-main()
+if __name__ == "__main__":
+    main()
