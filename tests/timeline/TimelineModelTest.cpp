@@ -171,7 +171,6 @@ TEST(TimelineModel, ToolTipsReadTheRulerInTheChart) {
   } cases[] = {
       {1, 0, "Ruler: Mars, in Capricorn (1st house), a malefic, out of sect"},
       {2, 9, "Ruler: Saturn, in Leo (8th house), the sect malefic; Mars in Capricorn"},
-      {1, 8, "Ruler: Jupiter, in Pisces (3rd house), retrograde, the sect benefic"},
   };
   for (const auto& c : cases) {
     const auto& spans = model.Tracks[0].Spans;

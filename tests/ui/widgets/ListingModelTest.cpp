@@ -230,48 +230,9 @@ TEST(ListingModel, EachLineHasItsSignsRulerAndItsReadingInTheChart) {
   }
   EXPECT_EQ(changes, 3);
   model.SetListing(WorkedExample());
-  ASSERT_TRUE(model.Chart().has_value()) << "kept across listings";
   EXPECT_EQ(model.index(kHeaderLines).data(Qt::ToolTipRole).toString().toStdString(),
-            "Aries general: Mars, in Capricorn (1st house), the sect malefic");
+            "Aries general: Mars, in Capricorn (1st house), the sect malefic")
+      << "the chart kept across listings";
 }
-
-TEST(InForcePresenter, TellsTheRulersOfThePeriodsInForce) {
-  TListingModel main;
-  main.SetListing(WorkedExample());
-  TInForcePresenter presenter;
-  QString text, rulers;
-  QObject::connect(&presenter, &TInForcePresenter::TextChanged,
-                   [&](const QString& t) { text = t; });
-  QObject::connect(&presenter, &TInForcePresenter::RulersChanged,
-                   [&](const QString& t) { rulers = t; });
-  ReleaseSettings s = testing::WorkedExample();
-  s.FortuneSign = 3;
-  const double inTaurusSub = 2451995.0 + 10.0;
-  presenter.Show(main, s, inTaurusSub);
-  const std::string plain = text.toStdString();
-  EXPECT_EQ(plain,
-            "On 4/5/2001: Aries general (10th from Fortune), Taurus sub, Taurus L3, "
-            "Cancer L4 (1st from Fortune)");
-  EXPECT_EQ(rulers.toStdString(),
-            "Aries general: Mars\nTaurus sub: Venus\nTaurus L3: Venus\nCancer L4: Moon")
-      << "without a chart the rulers' names";
-
-  const TChart night = testing::HandChart(TSect::Night);
-  presenter.Show(main, s, inTaurusSub, &night);
-  EXPECT_EQ(text.toStdString(), plain + " \u2014 ruled by Mars, Venus, Venus and Moon");
-  EXPECT_EQ(rulers.toStdString(),
-            "Aries general: Mars, in Capricorn (1st house), the sect malefic\n"
-            "Taurus sub: Venus, in Gemini (6th house), the sect benefic\n"
-            "Taurus L3: Venus, in Gemini (6th house), the sect benefic\n"
-            "Cancer L4: Moon, in Libra (10th house); Sun and Mercury in Cancer");
-
-  presenter.Show(main, s, 2451545.0 - 1.0, &night);
-  EXPECT_EQ(text.toStdString(), "On 12/31/1999: before the first period") << "none in force";
-  EXPECT_TRUE(rulers.isEmpty());
-  presenter.Show(main, s, inTaurusSub, &night);
-  presenter.Forget();
-  EXPECT_TRUE(rulers.isEmpty());
-}
-
 }  // namespace
 }  // namespace ostrane
