@@ -9,6 +9,8 @@
 #include <libical/ical.h>
 
 #include "Version.h"
+#include "astro/Rulers.h"
+#include "chart/BirthChart.h"
 #include "core/Chronocrators.h"
 #include "core/DateTime.h"
 #include "listing/Marks.h"
@@ -163,7 +165,8 @@ std::string CalendarValueText(std::string text) {
 
 }  // namespace
 
-std::string PeriodDescription(const ReleaseSettings& settings, const TPeriodSpan& period) {
+std::string PeriodDescription(const ReleaseSettings& settings, const TPeriodSpan& period,
+                              const TChart* chart) {
   std::string place = "unknown";
   if (period.Place > 0) {
     place = Ordinal(period.Place);
@@ -172,7 +175,8 @@ std::string PeriodDescription(const ReleaseSettings& settings, const TPeriodSpan
   return "Level " + std::to_string(period.Level) + " (" + LevelName(period.Level) + ") of " +
          CalendarValueText(settings.Name) + "\nSign: " + LongSignNameOf(period.Counter) +
          "\nPlace from " + AngleReferenceName(settings) + ": " + place +
-         "\nLoosing of the bond: " + (period.Loosing ? "yes" : "no");
+         "\nLoosing of the bond: " + (period.Loosing ? "yes" : "no") +
+         (chart ? "\nRuler: " + RulerReadingText(ReadRuler(period.Counter, chart)) : "");
 }
 
 std::string PeriodUid(const TCalendarRequest& request, const TPeriodSpan& period) {
@@ -203,6 +207,12 @@ TCalendarText CalendarText(const TCalendarRequest& request) {
   const std::time_t now = request.Stamp != 0 ? request.Stamp : std::time(nullptr);
   const icaltimetype stamp = icaltime_from_timet_with_zone(now, 0, icaltimezone_get_utc_timezone());
 
+  std::optional<TChart> chart;
+  if (request.Settings.Place.Known()) {
+    TBirthChartResult birth = ComputeBirthChart(request.Settings.Place, request.Start);
+    if (birth.Value) chart = std::move(birth.Value->Chart);
+  }
+
   TChronocrator chronocrator;
   const TListing main =
       ListGeneralPeriods(chronocrator, request.Settings, request.Start, request.To);
@@ -226,7 +236,8 @@ TCalendarText CalendarText(const TCalendarRequest& request) {
     icalcomponent_add_property(
         event, icalproperty_new_summary(PeriodSummary(request.Settings, period).c_str()));
     icalcomponent_add_property(
-        event, icalproperty_new_description(PeriodDescription(request.Settings, period).c_str()));
+        event, icalproperty_new_description(
+                   PeriodDescription(request.Settings, period, chart ? &*chart : nullptr).c_str()));
     // Periods last years: they keep the time free.
     icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     icalcomponent_add_component(calendar.get(), event);

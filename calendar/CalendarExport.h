@@ -26,6 +26,7 @@
 #include <string>
 #include <string_view>
 
+#include "astro/Lots.h"
 #include "core/ReleaseSettings.h"
 #include "listing/PeriodSpans.h"
 
@@ -78,8 +79,11 @@ std::string CalendarTimeText(const TCalendarTime& time);
 
 // What to export.
 struct TCalendarRequest {
-  ReleaseSettings Settings;  // the listing's settings and birth data
-  double Start = 0.0;        // the birth moment, Julian Day (ListingStart)
+  // The listing's settings and birth data; with a known birth place the
+  // descriptions read each period's ruler in the chart of the birth there
+  // (ComputeBirthChart at Start).
+  ReleaseSettings Settings;
+  double Start = 0.0;  // the birth moment, Julian Day (ListingStart)
   TCalendarLevels Levels = kDefaultCalendarLevels;
   // Only the periods that overlap [From, To) (Julian Days, local clock
   // time); each is written whole.
@@ -98,8 +102,11 @@ std::string PeriodSummary(const ReleaseSettings& settings, const TPeriodSpan& pe
 // The description: the level (with the chart's name, its control
 // characters but the tab as spaces: iCalendar text holds none), the sign,
 // the place (or "unknown") and whether it is the loosing of the bond, one
-// per line.
-std::string PeriodDescription(const ReleaseSettings& settings, const TPeriodSpan& period);
+// per line; with the birth chart `chart` (may be null) last the ruler read
+// in it: "Ruler: Saturn, in Leo (8th house), the sect malefic; Mars in
+// Capricorn".
+std::string PeriodDescription(const ReleaseSettings& settings, const TPeriodSpan& period,
+                              const TChart* chart = nullptr);
 
 // The event's UID: the same for the same period of the same chart, so that
 // a calendar updates the event on a new export instead of adding it again.

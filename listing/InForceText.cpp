@@ -10,7 +10,7 @@ const char* const kLevelNames[4] = {"general", "sub", "L3", "L4"};
 
 // "Capricorn general (10th from Fortune, loosing of the bond)".
 std::string PeriodText(const TPeriodInForce& period, const std::string& referenceName) {
-  std::string text = LongSignNameOf(period.Counter) + " " + kLevelNames[period.Level - 1];
+  std::string text = PeriodName(period.Counter, period.Level);
   std::string notes;
   if (AngleRank(period.Place) > 0) notes = Ordinal(period.Place) + " from " + referenceName;
   if (period.Loosing) notes += (notes.empty() ? "" : ", ") + std::string("loosing of the bond");
@@ -19,6 +19,12 @@ std::string PeriodText(const TPeriodInForce& period, const std::string& referenc
 }
 
 }  // namespace
+
+std::string PeriodName(std::int32_t counter, int level) {
+  std::string name = LongSignNameOf(counter);
+  if (level >= 1 && level <= 4) name += std::string(" ") + kLevelNames[level - 1];
+  return name;
+}
 
 std::string InForceText(const TInForce& inForce, const std::string& dateText,
                         const std::string& referenceName) {

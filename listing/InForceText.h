@@ -2,6 +2,7 @@
 // short marks of a listed period as they are printed beside its line.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "listing/InForce.h"
@@ -18,6 +19,11 @@ namespace ostrane {
 // the status is given in words (InForceStatusText).
 std::string InForceText(const TInForce& inForce, const std::string& dateText,
                         const std::string& referenceName);
+
+// A period's name as the line under the list gives it: the long name of the
+// sign of `counter` (any sign counter) and the level (1 .. 4): "Capricorn
+// general", "Leo sub", "Leo L3", "Leo L4"; the sign alone for another level.
+std::string PeriodName(std::int32_t counter, int level);
 
 // The marks printed in the left margin of a listed period's line, separated
 // by single spaces: "▶" (UTF-8) when it is in force, the place "10", "1",

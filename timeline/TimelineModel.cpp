@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "astro/Rulers.h"
 #include "chart/BirthChart.h"
 #include "core/Chronocrators.h"
 #include "core/DateTime.h"
@@ -58,11 +59,16 @@ TTimelineModel BuildTimelineModel(const TTimelineSource& source, std::int32_t sp
 }
 
 std::int32_t ChartSpiritSign(const TTimelineSource& source) {
-  const ReleaseSettings& s = source.Settings;
-  if (!s.Place.Known()) return -1;
-  const TBirthChartResult chart = ComputeBirthChart(s.Place, source.Start);
-  if (!chart.Value || chart.Value->Chart.FortuneSign != s.FortuneSign) return -1;
-  return chart.Value->Chart.SpiritSign;
+  const std::optional<TChart> chart = SourceChart(source);
+  if (!chart || chart->FortuneSign != source.Settings.FortuneSign) return -1;
+  return chart->SpiritSign;
+}
+
+std::optional<TChart> SourceChart(const TTimelineSource& source) {
+  if (!source.Settings.Place.Known()) return std::nullopt;
+  const TBirthChartResult chart = ComputeBirthChart(source.Settings.Place, source.Start);
+  if (!chart.Value) return std::nullopt;
+  return chart.Value->Chart;
 }
 
 std::string SignName(std::int32_t counter, TSignNameStyle signNameStyle) {
@@ -104,6 +110,7 @@ std::string PeriodToolTip(const TTimelineModel& model, const TTimelineTrack& tra
           TimelineDateText(span.End, s.DateStyle);
   text += '\n';
   text += PlaceText(span.Place, s);
+  if (model.Chart) text += "\nRuler: " + RulerReadingText(ReadRuler(span.Counter, &*model.Chart));
   if (span.Loosing) text += "\nLoosing of the bond";
   return text;
 }

@@ -7,9 +7,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "astro/Lots.h"
 #include "core/ReleaseSettings.h"
 #include "listing/PeriodSpans.h"
 
@@ -39,6 +41,8 @@ struct TTimelineModel {
   // The Julian Days the tracks cover: the earliest start and the latest end;
   // both 0 when there are no tracks.
   double First = 0.0, Last = 0.0;
+  // The birth chart the periods' rulers are read in, when known.
+  std::optional<TChart> Chart;
 
   bool Empty() const { return Tracks.empty(); }
 };
@@ -55,6 +59,10 @@ TTimelineModel BuildTimelineModel(const TTimelineSource& source, std::int32_t sp
 // Fortune is the settings' FortuneSign; -1 otherwise: no place, no chart (a
 // clock time that waits for its daylight-saving choice), another Fortune.
 std::int32_t ChartSpiritSign(const TTimelineSource& source);
+// The chart of the source's birth at the settings' birth place
+// (ComputeBirthChart at the source's Start), whatever its Fortune; nothing
+// without a place or a chart.
+std::optional<TChart> SourceChart(const TTimelineSource& source);
 
 // The sign of a sign counter (reduced modulo 12) in the settings' style of
 // names, the long names when no style is selected.
@@ -71,8 +79,9 @@ std::string TimelineDateText(double julianDay, TDateStyle dateStyle);
 std::string PlaceText(int place, const ReleaseSettings& settings);
 
 // The tooltip of a period of a track, one fact a line: the sign and level,
-// "from <start> to <end>" in the settings' date style, the place, and the
-// loosing of the bond when the period begins one.
+// "from <start> to <end>" in the settings' date style, the place, with the
+// model's chart the ruler read in it ("Ruler: Saturn, in Leo (8th house),
+// the sect malefic"), and the loosing of the bond when the period begins one.
 std::string PeriodToolTip(const TTimelineModel& model, const TTimelineTrack& track,
                           const TPeriodSpan& span);
 

@@ -10,6 +10,7 @@
 #include "Version.h"
 #include "calendar/CalendarExport.h"
 #include "tests/support/CalendarTestSupport.h"
+#include "tests/support/HandChart.h"
 #include "tests/support/TestFiles.h"
 
 using namespace ostrane;
@@ -150,6 +151,48 @@ TEST(CalendarExport, Summaries) {
         << description;
     EXPECT_NE(description.find(c.loosing ? "bond: yes" : "bond: no"), std::string::npos)
         << description;
+  }
+}
+
+TEST(CalendarExport, DescriptionsEndWithTheRulerReadInTheChart) {
+  const TChart day = HandChart(TSect::Day), night = HandChart(TSect::Night);
+  const struct {
+    const char* name;
+    const TChart* chart;
+    int counter;
+    const char* ruler;  // the last line; nullptr for none
+  } cases[] = {
+      {"no chart", nullptr, 9, nullptr},
+      {"Capricorn by day", &day, 9,
+       "Ruler: Saturn, in Leo (8th house), the sect malefic; Mars in Capricorn"},
+      {"Taurus (unreduced) by night", &night, 13,
+       "Ruler: Venus, in Gemini (6th house), the sect benefic"},
+  };
+  for (const auto& c : cases) {
+    const TPeriodSpan period{1, c.counter, 0, 1, 5, false};
+    const std::string plain = PeriodDescription(ReleaseSettings{}, period);
+    const std::string description = PeriodDescription(ReleaseSettings{}, period, c.chart);
+    EXPECT_EQ(description, c.ruler ? plain + "\n" + c.ruler : plain) << c.name;
+  }
+
+  // Exported with a birth place the chart of the birth there is read: each
+  // description as without one, then its ruler.
+  TempDir dir;
+  const ReadCalendar plain = Export(WorkedExample(), dir);
+  TCalendarRequest request = WorkedExample();
+  request.Settings.Place.Latitude = 52.37403;
+  request.Settings.Place.Longitude = 4.88969;
+  request.Settings.Place.TimeZone = "Europe/Amsterdam";
+  const ReadCalendar read = Export(request, dir);
+  ASSERT_EQ(read.Events.size(), plain.Events.size());
+  for (std::size_t i = 0; i < read.Events.size(); ++i) {
+    const std::string& before = plain.Events[i].Description;
+    const char* ruler = before.find("\nSign: Aries\n") != std::string::npos    ? "Mars"
+                        : before.find("\nSign: Taurus\n") != std::string::npos ? "Venus"
+                                                                               : "";
+    const std::string expected = before + "\nRuler: " + ruler;
+    EXPECT_EQ(read.Events[i].Description.substr(0, expected.size()), expected) << i;
+    EXPECT_NE(read.Events[i].Description.find(" house)", expected.size()), std::string::npos) << i;
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/IsoDateText.h"
 #include "listing/Releasing.h"
+#include "tests/support/HandChart.h"
 #include "tests/support/TimelineTestSupport.h"
 #include "timeline/TimelineModel.h"
 
@@ -155,6 +156,40 @@ TEST(TimelineModel, TheLotOfSpiritFromTheChartOfTheBirthPlace) {
     source.Start = CivilJulianDay(TCivilMoment{1980, 4, 12, (14 * 60 + 30) * 60000});
     EXPECT_EQ(ChartSpiritSign(source), c.spirit) << c.name;
   }
+}
+
+TEST(TimelineModel, ToolTipsReadTheRulerInTheChart) {
+  // Loosing in Leo: the tooltip of each period with the chart is the one
+  // without, the ruler's line before the loosing of the bond.
+  TTimelineModel model = BuildTimelineModel(WorkedExample(14, 3));
+  const TTimelineModel plain = model;
+  model.Chart = testing::HandChart(TSect::Day);
+  const struct {
+    int level;
+    std::int32_t counter;
+    const char* ruler;
+  } cases[] = {
+      {1, 0, "Ruler: Mars, in Capricorn (1st house), a malefic, out of sect"},
+      {2, 9, "Ruler: Saturn, in Leo (8th house), the sect malefic; Mars in Capricorn"},
+  };
+  for (const auto& c : cases) {
+    const auto& spans = model.Tracks[0].Spans;
+    const auto span = std::find_if(spans.begin(), spans.end(), [&](const TPeriodSpan& s) {
+      return s.Level == c.level && s.Counter == c.counter;
+    });
+    ASSERT_NE(span, spans.end()) << c.ruler;
+    EXPECT_EQ(PeriodToolTip(model, model.Tracks[0], *span),
+              PeriodToolTip(plain, plain.Tracks[0], *span) + "\n" + c.ruler);
+  }
+  int loosings = 0;
+  for (const TPeriodSpan& span : model.Tracks[0].Spans) {
+    if (!span.Loosing) continue;
+    ++loosings;
+    const std::string text = PeriodToolTip(model, model.Tracks[0], span);
+    EXPECT_TRUE(text.ends_with("\nLoosing of the bond")) << text;
+    EXPECT_NE(text.find("\nRuler: "), std::string::npos) << text;
+  }
+  EXPECT_GT(loosings, 0);
 }
 
 TEST(TimelineModel, SignGlyphs) {

@@ -1,7 +1,10 @@
 #include "ui/main/InForcePresenter.h"
 
 #include <cstddef>
+#include <string_view>
+#include <vector>
 
+#include "astro/Rulers.h"
 #include "listing/InForceText.h"
 #include "listing/Marks.h"
 #include "listing/Releasing.h"
@@ -25,26 +28,60 @@ int MarkInForce(TListingModel& model, const TPeriodInForce& period) {
   return row;
 }
 
+// The periods InForceText names: those known at their level.
+template <typename Fn>
+void ForEachNamed(const TInForce& inForce, Fn fn) {
+  for (const TPeriodInForce& period : inForce.Periods)
+    if (period.Level >= 1 && period.Level <= 4) fn(period);
+}
+
 }  // namespace
+
+std::string RulersInForceText(const TInForce& inForce) {
+  std::vector<std::string_view> names;
+  ForEachNamed(inForce, [&names](const TPeriodInForce& period) {
+    names.push_back(PlanetName(DomicileRuler(period.Counter)));
+  });
+  if (names.empty()) return {};
+  std::string text = " \u2014 ruled by ";
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) text += i + 1 == names.size() ? " and " : ", ";
+    text += names[i];
+  }
+  return text;
+}
+
+std::string RulersInForceReading(const TInForce& inForce, const TChart* chart) {
+  std::string text;
+  ForEachNamed(inForce, [&](const TPeriodInForce& period) {
+    text += (text.empty() ? "" : "\n") + PeriodRulerText(PeriodName(period.Counter, period.Level),
+                                                         ReadRuler(period.Counter, chart));
+  });
+  return text;
+}
 
 TInForcePresenter::TInForcePresenter(QObject* parent) : QObject(parent) {}
 
 void TInForcePresenter::Show(TListingModel& main, const std::optional<ReleaseSettings>& settings,
-                             double moment) {
+                             double moment, const TChart* chart) {
   FMoment = moment;
   FInForce = TInForce{};
   main.ClearInForce();
   const TListing& listing = main.Listing();
   if (!settings || listing.Lines.empty()) {
     emit TextChanged(QString());
+    emit RulersChanged(QString());
     return;
   }
   FInForce = PeriodsInForce(listing, *settings, moment);
   for (int level = 0; level < 2; ++level)
     if (FInForce.Periods[level].Level == level + 1) MarkInForce(main, FInForce.Periods[level]);
   FDate.JulianToDate(moment);
-  emit TextChanged(QString::fromStdString(InForceText(
-      FInForce, FormatDateStyle(FDate, settings->DateStyle), AngleReferenceName(*settings))));
+  std::string text = InForceText(FInForce, FormatDateStyle(FDate, settings->DateStyle),
+                                 AngleReferenceName(*settings));
+  if (chart) text += RulersInForceText(FInForce);
+  emit TextChanged(QString::fromStdString(text));
+  emit RulersChanged(QString::fromStdString(RulersInForceReading(FInForce, chart)));
 }
 
 int TInForcePresenter::MarkLevel34(TListingModel& level34, int selectedRow) const {
@@ -62,6 +99,7 @@ int TInForcePresenter::MarkLevel34(TListingModel& level34, int selectedRow) cons
 void TInForcePresenter::Forget() {
   FInForce = TInForce{};
   emit TextChanged(QString());
+  emit RulersChanged(QString());
 }
 
 int TInForcePresenter::SubPeriodRow() const {

@@ -1,12 +1,14 @@
 // The periods in force at the moment last shown, for the main window: found
 // in the listing its main list shows, marked in the lists' models, and told
-// as the text under the list (InForceText.h).
+// as the text under the list (InForceText.h) with their rulers.
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <optional>
+#include <string>
 
+#include "astro/Lots.h"
 #include "core/Chronocrators.h"
 #include "core/DateTime.h"
 #include "core/ReleaseSettings.h"
@@ -15,6 +17,15 @@
 namespace ostrane {
 
 class TListingModel;
+
+// The rulers of the periods in force, after the text of the line under the
+// list: " — ruled by Mars, Venus, Mercury and Saturn", one for each period in
+// the order InForceText names them; empty text when none is in force.
+std::string RulersInForceText(const TInForce& inForce);
+// Each period in force with its ruler read in `chart` (may be null), one a
+// line: "Capricorn general: Saturn, in Leo (8th house), the sect malefic;
+// Mars in Capricorn" (PeriodRulerText); empty text when none is in force.
+std::string RulersInForceReading(const TInForce& inForce, const TChart* chart);
 
 class TInForcePresenter : public QObject {
   Q_OBJECT
@@ -25,8 +36,12 @@ class TInForcePresenter : public QObject {
   // in the listing `main` shows, whose first line begins at the birth
   // moment, under `settings` (the listing's, with the marks' Fortune sign
   // and angle choice), and marks their lines.  Without settings (nothing
-  // listed) or without lines: nothing in force, an empty text.
-  void Show(TListingModel& main, const std::optional<ReleaseSettings>& settings, double moment);
+  // listed) or without lines: nothing in force, an empty text.  With the
+  // birth chart `chart` the text ends with the periods' rulers
+  // (RulersInForceText); their readings (RulersInForceReading) go to
+  // RulersChanged with a chart or without.
+  void Show(TListingModel& main, const std::optional<ReleaseSettings>& settings, double moment,
+            const TChart* chart = nullptr);
   // Marks the level 3 and 4 periods in force in `level34` when it lists the
   // sub period in force, the one of main list row `selectedRow`; the row of
   // the level 3 period marked, or -1.
@@ -43,6 +58,9 @@ class TInForcePresenter : public QObject {
  signals:
   // The text under the list: empty without a listing.
   void TextChanged(const QString& text);
+  // The rulers of the periods in force in words, the line's tooltip; empty
+  // when nothing is in force.
+  void RulersChanged(const QString& reading);
 
  private:
   TDate FDate;

@@ -11,8 +11,11 @@
 #include "ui/dialogs/ChartPanel.h"
 #include "ui/main/BirthDataPanel.h"
 #include "ui/main/ChartPresenter.h"
+#include "ui/main/InForcePresenter.h"
 #include "ui/main/ZodiacF.h"
 #include "ui/widgets/ErrorBox.h"
+#include "ui/widgets/ListBox.h"
+#include "ui/widgets/ListingModel.h"
 
 namespace ostrane {
 
@@ -20,9 +23,24 @@ void TFormZodiac::BuildChart() {
   FChartPanel = new TChartPanel(this);
   auto* presenter = new TChartPresenter(FBirthData, FChartPanel, this);
   connect(this, &TFormZodiac::PlaceChanged, presenter, &TChartPresenter::Recompute);
+  // After the presenter's: the chart is then the new place's.
+  connect(this, &TFormZodiac::PlaceChanged, this, &TFormZodiac::ShowChartRulers);
+  connect(FChartPanel, &TChartPanel::FortuneSignFound, this, &TFormZodiac::ShowChartRulers);
   connect(FBirthData->BtnBirthPlace(), &QPushButton::clicked, this, &TFormZodiac::BirthPlace1Click);
   connect(BirthPlace1, &QAction::triggered, this, &TFormZodiac::BirthPlace1Click);
   connect(Chart1, &QAction::triggered, this, &TFormZodiac::Chart1Click);
+}
+
+const TChart* TFormZodiac::Chart() const {
+  if (FChartPanel == nullptr) return nullptr;
+  const auto& value = FChartPanel->Result().Value;
+  return value ? &value->Chart : nullptr;
+}
+
+void TFormZodiac::ShowChartRulers() {
+  ListBoxOstrane->Model().SetChart(Chart());
+  if (FLevel3) FLevel3->Model().SetChart(Chart());
+  if (FListedSettings) ShowInForce(FInForcePresenter->Moment());
 }
 
 void TFormZodiac::SetPlace(const TBirthPlace& place) {

@@ -65,6 +65,7 @@ class TInForcePresenter;
 class THelpWindow;
 class THintTracker;
 class TListBox;
+struct TChart;
 struct TMarkReference;
 class TRadioGroup;
 class TSpinEdit;
@@ -140,6 +141,9 @@ class TFormZodiac : public QMainWindow {
   // when the time text is not a time of day.
   std::optional<double> BirthLocalJulianDay(std::string* error = nullptr) const;
   TChartPanel* ChartPanel() const { return FChartPanel; }
+  // The birth chart the chart panel computed last, or null while there is
+  // none (no place, an error, a daylight-saving choice awaited).
+  const TChart* Chart() const;
 
   // The birth data and listing settings.
   TBirthDataPanel* BirthData() const { return FBirthData; }
@@ -306,6 +310,9 @@ class TFormZodiac : public QMainWindow {
   // After Clear List: no listing's settings, nothing in force, an empty
   // LabelInForce.
   void ForgetListing();
+  // Gives both lists' models the chart panel's chart for their rulers and
+  // rewrites LabelInForce: whenever the chart is computed or lost.
+  void ShowChartRulers();
 
   std::unique_ptr<TChronocrator> FChronocrator;
   std::unique_ptr<TDate> FDate;

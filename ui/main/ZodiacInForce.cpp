@@ -24,6 +24,7 @@ namespace ostrane {
 void TFormZodiac::SetLevel3Window(TFormLevel3* level3) {
   FLevel3 = level3;
   if (level3 == nullptr) return;
+  level3->Model().SetChart(Chart());
   QListView* list = level3->ListBoxLevel3;
   if (qobject_cast<TMarkDelegate*>(list->itemDelegate())) return;
   list->setUniformItemSizes(true);  // every line as wide as the widest
@@ -69,7 +70,8 @@ void TFormZodiac::ForgetListing() {
 
 void TFormZodiac::ShowInForce(double moment) {
   FInForcePresenter->Show(ListBoxOstrane->Model(),
-                          FListedSettings ? std::optional(MarkSettings()) : std::nullopt, moment);
+                          FListedSettings ? std::optional(MarkSettings()) : std::nullopt, moment,
+                          Chart());
   ListBoxOstrane->viewport()->update();
 }
 

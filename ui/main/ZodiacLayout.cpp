@@ -85,6 +85,7 @@ void TFormZodiac::BuildControls() {
   LabelInForce->setTextInteractionFlags(Qt::TextSelectableByMouse);
   FInForcePresenter = new TInForcePresenter(this);
   connect(FInForcePresenter, &TInForcePresenter::TextChanged, LabelInForce, &QLabel::setText);
+  connect(FInForcePresenter, &TInForcePresenter::RulersChanged, LabelInForce, &QLabel::setToolTip);
   // The list column: the list, and under it the periods in force.
   auto* listColumn = new QVBoxLayout;
   listColumn->setSpacing(4);

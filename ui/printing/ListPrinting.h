@@ -46,7 +46,8 @@ QFont PrinterFont(const QListView& list);
 // Sets the channel's font to the list's and writes every list line with the
 // prefix, each ending its printed line; when the list's delegate is a
 // TMarkDelegate, a marked line's PrintedMarks go into the margin the prefix
-// leaves.  The channel must be open.
+// leaves, with the glyph of its ruler while the list's model reads the
+// rulers in a chart.  The channel must be open.
 void WriteListLines(TPrinterTextChannel& channel, const QListView& list);
 
 // Runs `dialog` (page range, selection and printing to a file switched off);

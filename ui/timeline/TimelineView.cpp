@@ -40,6 +40,7 @@ TTimelineView::TTimelineView(QWidget* parent) : QWidget(parent) {
 void TTimelineView::SetSource(const std::optional<TTimelineSource>& source) {
   const bool sameSpan = SameSpan(FSource, source);
   FSource = source;
+  FChart = FSource ? SourceChart(*FSource) : std::nullopt;
   Rebuild(!sameSpan);
 }
 
@@ -56,6 +57,7 @@ void TTimelineView::SetMoment(std::optional<double> julianDay, const std::string
 
 void TTimelineView::Rebuild(bool showAll) {
   FModel = FSource ? BuildTimelineModel(*FSource, FSpirit) : TTimelineModel{};
+  FModel.Chart = FChart;
   if (showAll) FFitting = true;
   if (FFitting) ShowAll();
   setMinimumHeight(static_cast<int>(std::ceil(Layout().Height())));

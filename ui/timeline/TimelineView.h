@@ -21,7 +21,8 @@ class TTimelineView : public QWidget {
 
   // The listing to draw, or none for an empty view.  A listing of another
   // time span (another birth moment, start sign, type or number of periods)
-  // is shown whole; otherwise the zoom and offset stay.
+  // is shown whole; otherwise the zoom and offset stay.  The tooltips read
+  // the periods' rulers in the chart of the source's birth and place.
   void SetSource(const std::optional<TTimelineSource>& source);
   // The sign of the Lot of Spirit, SignIndex 0 .. 11, or -1 when unknown.
   // Known together with Fortune's sign (in the source's settings), it gives
@@ -70,6 +71,7 @@ class TTimelineView : public QWidget {
   void Click(QPointF point);
 
   std::optional<TTimelineSource> FSource;
+  std::optional<TChart> FChart;  // the source's (SourceChart), for the rulers
   std::int32_t FSpirit = -1;
   TTimelineModel FModel;
   TTimelineScale FScale;

@@ -11,6 +11,7 @@
 #include <array>
 #include <vector>
 
+#include "core/Planets.h"
 #include "listing/InForceText.h"
 #include "listing/Marks.h"
 
@@ -22,6 +23,8 @@ struct TMargin {
   int ArrowLeft = 0, ArrowWidth = 0;
   int BadgeLeft = 0, BadgeWidth = 0;
   int LoosingLeft = 0, LoosingWidth = 0;
+  QFont RulerFont;  // the list's font, for the planets' glyphs
+  int RulerLeft = 0, RulerWidth = 0;
   int Width = 0;
 };
 
@@ -36,6 +39,13 @@ const QColor kLoosing(123, 31, 162);
 // and the 4th outlined.
 const QColor kAngleColours[4] = {QColor(179, 38, 30), QColor(232, 113, 10), QColor(26, 115, 232),
                                  QColor(95, 99, 104)};
+// The ruler's badge: a dark glyph on a pale chip.
+const QColor kRulerGlyph(55, 65, 81);
+const QColor kRulerChip(229, 231, 235);
+
+QString GlyphOf(int planet) {
+  return QString::fromUtf8(PlanetGlyph(kPlanets[static_cast<std::size_t>(planet)]));
+}
 
 TMargin MarginOf(const QFont& font) {
   TMargin m;
@@ -53,7 +63,14 @@ TMargin MarginOf(const QFont& font) {
   m.BadgeWidth = marks.horizontalAdvance(QStringLiteral("10")) + marks.height() / 3;
   m.LoosingLeft = m.BadgeLeft + m.BadgeWidth + 2;
   m.LoosingWidth = marks.horizontalAdvance(QStringLiteral("LB"));
-  m.Width = m.LoosingLeft + m.LoosingWidth + 4;
+  m.RulerFont = font;
+  const QFontMetrics glyphs(m.RulerFont);
+  int widest = 0;
+  for (int planet = 0; planet < kPlanetCount; ++planet)
+    widest = std::max(widest, glyphs.horizontalAdvance(GlyphOf(planet)));
+  m.RulerLeft = m.LoosingLeft + m.LoosingWidth + 3;
+  m.RulerWidth = std::max(widest + 4, height * 4 / 5);
+  m.Width = m.RulerLeft + m.RulerWidth + 4;
   return m;
 }
 
@@ -91,6 +108,19 @@ void DrawLoosing(QPainter& painter, const QRect& row, const TMargin& m) {
                    Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("LB"));
 }
 
+// The ruler's glyph on its chip, centred in its column.
+void DrawRuler(QPainter& painter, const QRect& row, const TMargin& m, int planet) {
+  const int height = std::min(row.height() - 2, QFontMetrics(m.RulerFont).height());
+  const QRectF chip(row.left() + m.RulerLeft + 0.5, row.top() + (row.height() - height) / 2 + 0.5,
+                    m.RulerWidth - 1, height - 1);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(kRulerChip);
+  painter.drawRoundedRect(chip, height / 2.0, height / 2.0);
+  painter.setFont(m.RulerFont);
+  painter.setPen(kRulerGlyph);
+  painter.drawText(chip, Qt::AlignCenter, GlyphOf(planet));
+}
+
 }  // namespace
 
 TMarkDelegate::TMarkDelegate(ReferenceFn reference, QObject* parent)
@@ -117,6 +147,9 @@ TLineMarks TMarkDelegate::Marks(const QModelIndex& index) const {
   marks.Place = PlaceFrom(FReference().Sign, index.data(kPeriodCounterRole).toInt());
   marks.Loosing = index.data(kPeriodLoosingRole).toBool();
   marks.InForce = index.data(kPeriodInForceRole).toBool();
+  const QVariant ruler = index.data(kPeriodRulerRole);
+  if (ruler.isValid() && ruler.toInt() >= 0 && ruler.toInt() < kPlanetCount)
+    marks.Ruler = ruler.toInt();
   return marks;
 }
 
@@ -125,13 +158,19 @@ QString TMarkDelegate::ToolTip(const QModelIndex& index) const {
   if (!marks.Period) return {};
   QString text = QString::fromStdString(MarksText(marks.Place, marks.Loosing, FReference().Name));
   if (marks.InForce) text += QString(text.isEmpty() ? "" : "; ") + "In force";
+  const QString reading = index.data(kPeriodRulerReadingRole).toString();
+  if (!reading.isEmpty()) text += (text.isEmpty() ? "" : "\n") + reading;
   return text;
 }
 
 QString TMarkDelegate::PrintedMarks(const QModelIndex& index) const {
   const TLineMarks marks = Marks(index);
   if (!marks.Period) return {};
-  return QString::fromStdString(ostrane::PrintedMarks(marks.Place, marks.Loosing, marks.InForce));
+  QString printed =
+      QString::fromStdString(ostrane::PrintedMarks(marks.Place, marks.Loosing, marks.InForce));
+  if (marks.Ruler >= 0 && index.data(kPeriodRulerReadingRole).isValid())
+    printed += (printed.isEmpty() ? "" : " ") + GlyphOf(marks.Ruler);
+  return printed;
 }
 
 int TMarkDelegate::MarginWidth(const QFont& font) {
@@ -169,6 +208,7 @@ void TMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   if (marks.InForce) DrawArrow(*painter, row, margin);
   if (AngleRank(marks.Place) > 0) DrawBadge(*painter, row, margin, marks.Place);
   if (marks.Loosing) DrawLoosing(*painter, row, margin);
+  if (marks.Ruler >= 0) DrawRuler(*painter, row, margin, marks.Ruler);
   painter->restore();
 }
 

@@ -3,8 +3,9 @@
 // an item delegate draws the marks in a narrow margin left of the line's
 // text, which stays as it is: the period in force, the angles counted from
 // Fortune or the start sign (the 10th strongest, then the 1st, 7th and 4th)
-// and the loosing of the bond.  The places are counted when a line is
-// painted, so the marks follow the current reference.
+// and the loosing of the bond; last the glyph of the sign's ruler.  The
+// places are counted when a line is painted, so the marks follow the
+// current reference.
 #pragma once
 
 #include <QStyledItemDelegate>
@@ -26,6 +27,11 @@ enum TPeriodRole : int {
   kPeriodStartRole,                     // double, Julian Day in local clock time
   kPeriodLoosingRole,                   // bool, a loosing of the bond
   kPeriodInForceRole,                   // bool, in force at the moment last shown
+  kPeriodRulerRole,                     // int, the sign's domicile ruler: Index(TPlanet)
+  // QString, the ruler read in the birth chart (PeriodRulerText, Rulers.h):
+  // "Capricorn general: Saturn, in Leo (8th house), the sect malefic"; only
+  // while the model has a chart.
+  kPeriodRulerReadingRole,
 };
 
 // What the places are counted from, read when a line is painted.
@@ -40,6 +46,7 @@ struct TLineMarks {
   int Place = 0;        // 1 .. 12 from the reference, 0 when unknown
   bool Loosing = false;
   bool InForce = false;
+  int Ruler = -1;  // Index(TPlanet) of the sign's ruler, -1 on a header line
 };
 
 class TMarkDelegate : public QStyledItemDelegate {
@@ -52,10 +59,12 @@ class TMarkDelegate : public QStyledItemDelegate {
 
   TLineMarks Marks(const QModelIndex& index) const;
   // The marks in words, the line's tooltip: "10th from Fortune: peak
-  // period", "Loosing of the bond", "In force", joined by "; "; empty text
-  // for a line without marks.
+  // period", "Loosing of the bond", "In force", joined by "; "; then, on a
+  // line of its own, the ruler read in the chart (kPeriodRulerReadingRole)
+  // when the model has one.  Empty text for a line without either.
   QString ToolTip(const QModelIndex& index) const;
-  // The marks as they are printed in the line's margin (PrintedMarks).
+  // The marks as they are printed in the line's margin (PrintedMarks), and
+  // the ruler's glyph after them when the model reads it in a chart.
   QString PrintedMarks(const QModelIndex& index) const;
   // The width in pixels of the margin in front of every line, for `font`.
   static int MarginWidth(const QFont& font);

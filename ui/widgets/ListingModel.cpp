@@ -1,5 +1,7 @@
 #include "ui/widgets/ListingModel.h"
 
+#include "astro/Rulers.h"
+#include "listing/InForceText.h"
 #include "ui/widgets/ListMarks.h"
 
 namespace ostrane {
@@ -49,6 +51,16 @@ void TListingModel::ClearInForce() {
   }
 }
 
+void TListingModel::SetChart(const TChart* chart) {
+  if (chart)
+    FChart = *chart;
+  else
+    FChart.reset();
+  const int rows = rowCount();
+  if (rows > 0)
+    emit dataChanged(index(0), index(rows - 1), {Qt::ToolTipRole, kPeriodRulerReadingRole});
+}
+
 int TListingModel::rowCount(const QModelIndex& parent) const {
   if (parent.isValid()) return 0;
   return static_cast<int>(FListing->Header.size() + FListing->Lines.size());
@@ -70,6 +82,14 @@ QVariant TListingModel::data(const QModelIndex& index, int role) const {
     case kPeriodStartRole: return listed.Period.Start;
     case kPeriodLoosingRole: return listed.Period.Loosing;
     case kPeriodInForceRole: return static_cast<bool>(FInForce[static_cast<std::size_t>(line)]);
+    case kPeriodRulerRole: return Index(DomicileRuler(listed.Period.Counter));
+    case Qt::ToolTipRole:
+    case kPeriodRulerReadingRole: {
+      if (!FChart) return {};
+      const TPeriodStep& period = listed.Period;
+      return QString::fromStdString(PeriodRulerText(PeriodName(period.Counter, period.Level),
+                                                    ReadRuler(period.Counter, &*FChart)));
+    }
     default: return {};
   }
 }

@@ -7,8 +7,10 @@
 
 #include <QAbstractListModel>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "astro/Lots.h"
 #include "listing/Listing.h"
 
 namespace ostrane {
@@ -31,16 +33,22 @@ class TListingModel : public QAbstractListModel {
   // data line is left as it is.
   void MarkInForce(int row);
   void ClearInForce();
+  // The birth chart the rulers of the lines are read in (a copy), or none
+  // (null); kept across listings.
+  void SetChart(const TChart* chart);
+  const std::optional<TChart>& Chart() const { return FChart; }
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   // Qt::DisplayRole the line's text; on a data line the period's roles
-  // (TPeriodRole); nothing else.
+  // (TPeriodRole) and, with a chart, Qt::ToolTipRole the ruler's reading
+  // (as kPeriodRulerReadingRole); nothing else.
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
  private:
   std::shared_ptr<const TListing> FListing;
   // One flag for each data line.
   std::vector<bool> FInForce;
+  std::optional<TChart> FChart;
 };
 
 }  // namespace ostrane

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "listing/Releasing.h"
+#include "tests/support/HandChart.h"
 #include "tests/support/WorkedExample.h"
 #include "ui/main/InForcePresenter.h"
 #include "ui/widgets/ListMarks.h"
@@ -134,5 +135,104 @@ TEST(InForcePresenter, MarksThePeriodsInForceAndTellsTheirText) {
   EXPECT_TRUE(texts.back().contains("10th from Fortune")) << texts.back().toStdString();
 }
 
+// A listing of one line for each row of `periods` (level, counter), after
+// one header line.
+std::shared_ptr<const TListing> ListingOf(const std::vector<std::pair<int, int>>& periods) {
+  auto listing = std::make_shared<TListing>();
+  listing->Header = {"header"};
+  for (const auto& [level, counter] : periods) {
+    TListedLine line;
+    line.Text = "line " + std::to_string(counter);
+    line.Period.Level = level;
+    line.Period.Counter = counter;
+    listing->Lines.push_back(line);
+  }
+  return listing;
+}
+
+TEST(ListingModel, EachLineHasItsSignsRulerAndItsReadingInTheChart) {
+  // Nullptr: only the ruler's name is checked at the start of the reading.
+  const struct {
+    int level, counter;
+    TPlanet ruler;
+    const char* day;  // the tooltip in the day chart
+    const char* night;
+  } cases[] = {
+      {1, 0, TPlanet::Mars, nullptr, nullptr},
+      {4, 1, TPlanet::Venus, "Taurus L4: Venus, in Gemini (6th house), a benefic, out of sect",
+       "Taurus L4: Venus, in Gemini (6th house), the sect benefic"},
+      {2, 2, TPlanet::Mercury, "Gemini sub: Mercury, in Cancer (7th house); Venus in Gemini",
+       nullptr},
+      {3, 3, TPlanet::Moon, "Cancer L3: Moon, in Libra (10th house); Sun and Mercury in Cancer",
+       nullptr},
+      {1, 4, TPlanet::Sun, nullptr, nullptr},
+      {2, 5, TPlanet::Mercury, nullptr, nullptr},
+      {2, 6, TPlanet::Venus, nullptr, nullptr},
+      {2, 7, TPlanet::Mars, nullptr, nullptr},
+      {2, 8, TPlanet::Jupiter,
+       "Sagittarius sub: Jupiter, in Pisces (3rd house), retrograde, the sect benefic",
+       "Sagittarius sub: Jupiter, in Pisces (3rd house), retrograde, a benefic, out of sect"},
+      {1, 9, TPlanet::Saturn,
+       "Capricorn general: Saturn, in Leo (8th house), the sect malefic; Mars in Capricorn",
+       "Capricorn general: Saturn, in Leo (8th house), a malefic, out of sect; Mars in "
+       "Capricorn"},
+      {2, 10, TPlanet::Saturn, nullptr, nullptr},
+      {2, 11, TPlanet::Jupiter, nullptr, nullptr},
+      {2, 12, TPlanet::Mars, "Aries sub: Mars, in Capricorn (1st house), a malefic, out of sect",
+       "Aries sub: Mars, in Capricorn (1st house), the sect malefic"},
+      {4, 21, TPlanet::Saturn, nullptr, nullptr},
+  };
+  std::vector<std::pair<int, int>> periods;
+  for (const auto& c : cases) periods.emplace_back(c.level, c.counter);
+  TListingModel model;
+  model.SetListing(ListingOf(periods));
+  int changes = 0;
+  QObject::connect(&model, &QAbstractItemModel::dataChanged,
+                   [&](const QModelIndex& from, const QModelIndex& to, const QList<int>& roles) {
+                     EXPECT_EQ(from.row(), 0);
+                     EXPECT_EQ(to.row(), model.rowCount() - 1);
+                     EXPECT_TRUE(roles.contains(Qt::ToolTipRole));
+                     ++changes;
+                   });
+  const TChart day = testing::HandChart(TSect::Day), night = testing::HandChart(TSect::Night);
+  TMarkDelegate delegate([] { return TMarkReference{}; }, nullptr);
+  for (const TChart* chart : {static_cast<const TChart*>(nullptr), &day, &night}) {
+    model.SetChart(chart);
+    const std::string when = chart == nullptr ? "no chart" : chart == &day ? "day" : "night";
+    EXPECT_FALSE(model.index(0).data(kPeriodRulerRole).isValid()) << "a header line";
+    EXPECT_FALSE(model.index(0).data(Qt::ToolTipRole).isValid()) << "a header line";
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+      const auto& c = cases[i];
+      const QModelIndex index = model.index(static_cast<int>(i) + 1);
+      const std::string name = when + ", counter " + std::to_string(c.counter);
+      EXPECT_EQ(index.data(kPeriodRulerRole).toInt(), Index(c.ruler)) << name;
+      EXPECT_EQ(index.data().toString().toStdString(), "line " + std::to_string(c.counter)) << name;
+      const std::string tip = index.data(Qt::ToolTipRole).toString().toStdString();
+      EXPECT_EQ(index.data(kPeriodRulerReadingRole).toString().toStdString(), tip) << name;
+      // The delegate's tooltip: no marks (no reference, no loosing), the
+      // reading alone; the printed margin the ruler's glyph.
+      EXPECT_EQ(delegate.ToolTip(index).toStdString(), tip) << name;
+      EXPECT_EQ(delegate.PrintedMarks(index).toStdString(),
+                chart ? std::string(PlanetGlyph(c.ruler)) : "")
+          << name;
+      if (chart == nullptr) {
+        EXPECT_EQ(tip, "") << name;
+        continue;
+      }
+      const char* expected = chart == &day ? c.day : c.night;
+      if (expected)
+        EXPECT_EQ(tip, expected) << name;
+      else
+        EXPECT_TRUE(tip.find(": " + std::string(PlanetName(c.ruler)) + ", in ") !=
+                    std::string::npos)
+            << name << ": " << tip;
+    }
+  }
+  EXPECT_EQ(changes, 3);
+  model.SetListing(WorkedExample());
+  EXPECT_EQ(model.index(kHeaderLines).data(Qt::ToolTipRole).toString().toStdString(),
+            "Aries general: Mars, in Capricorn (1st house), the sect malefic")
+      << "the chart kept across listings";
+}
 }  // namespace
 }  // namespace ostrane

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QHelpEvent>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include <QTextBrowser>
 #include <QToolTip>
 
+#include "core/Planets.h"
 #include "tests/support/UiTestSupport.h"
 #include "ui/dialogs/HelpF.h"
 #include "ui/main/BirthDataPanel.h"
@@ -232,6 +234,51 @@ TEST_F(Marks, LoosingOfTheBondInBothLists) {
       << "Sagittarius is the 6th from Cancer";
   EXPECT_EQ(ToolTipOver(Level3List, 3), "10th from Fortune: peak period") << "Aries L3";
   EXPECT_EQ(RowData(Level3List, 3, kPeriodStartRole).toDouble(), 2451545.0);
+}
+
+TEST_F(Marks, RulersAreReadInTheChartWhileThePlaceIsKnown) {
+  CreateWindows();
+  Form->SetClock([] { return QDateTime(QDate(2001, 6, 1), QTime(12, 0)); });
+  EnterWorkedExample();
+  SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), kCancer);
+  W<QPushButton>("BtnCalculateOstrane")->click();
+  List = W<TListBox>("ListBoxOstrane");
+  Level3List = Find<QListView>(Level3.get(), "ListBoxLevel3");
+  auto* label = W<QLabel>("LabelInForce");
+  const std::string line = label->text().toStdString();
+  const std::string tip = ToolTipOver(List, 3);
+  ASSERT_EQ(tip, "10th from Fortune: peak period; In force") << "no place, no chart";
+  EXPECT_EQ(label->toolTip().toStdString(),
+            "Aries general: Mars\nTaurus sub: Venus\nGemini L3: Mercury\nCapricorn L4: Saturn");
+  QTest::mouseDClick(List->viewport(), Qt::LeftButton, {}, RowRect(List, 3).center());
+  ASSERT_GT(RowCount(Level3List), 3);
+  const std::string level3Tip = ToolTipOver(Level3List, 3);
+  EXPECT_EQ(level3Tip, "10th from Fortune: peak period") << "Aries L3";
+  const auto startsWith = [](const std::string& text, const std::string& start) {
+    return text.compare(0, start.size(), start) == 0;
+  };
+
+  TBirthPlace amsterdam;
+  amsterdam.Latitude = 52.37403;
+  amsterdam.Longitude = 4.88969;
+  amsterdam.TimeZone = "Europe/Amsterdam";
+  Form->SetPlace(amsterdam);
+  ASSERT_NE(Form->Chart(), nullptr);
+  SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), kCancer);  // as before, whatever the chart's
+  const std::string read = ToolTipOver(List, 3), level3 = ToolTipOver(Level3List, 3);
+  EXPECT_TRUE(startsWith(read, tip + "\nAries general: Mars, in ")) << read;
+  EXPECT_TRUE(startsWith(level3, level3Tip + "\nAries L3: Mars, in ")) << level3;
+  EXPECT_EQ(Delegate(List)->PrintedMarks(List->model()->index(3, 0)).toStdString(),
+            "\u25B6 10 " + std::string(PlanetGlyph(TPlanet::Mars)));
+  EXPECT_EQ(label->text().toStdString(), line + " \u2014 ruled by Mars, Venus, Mercury and Saturn");
+  EXPECT_EQ(label->toolTip().count('\n'), 3);
+  EXPECT_NE(label->toolTip().toStdString().find("\nCapricorn L4: Saturn, in "), std::string::npos);
+
+  Form->SetPlace(TBirthPlace());  // the chart lost
+  EXPECT_EQ(Form->Chart(), nullptr);
+  EXPECT_EQ(ToolTipOver(List, 3), tip);
+  EXPECT_EQ(ToolTipOver(Level3List, 3), level3Tip);
+  EXPECT_EQ(label->text().toStdString(), line);
 }
 
 // Whether the row's margin shows a pixel of the colour.
