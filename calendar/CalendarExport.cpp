@@ -176,7 +176,7 @@ std::string PeriodDescription(const ReleaseSettings& settings, const TPeriodSpan
          CalendarValueText(settings.Name) + "\nSign: " + LongSignNameOf(period.Counter) +
          "\nPlace from " + AngleReferenceName(settings) + ": " + place +
          "\nLoosing of the bond: " + (period.Loosing ? "yes" : "no") +
-         (chart ? "\nRuler: " + RulerReadingText(ReadRuler(period.Counter, chart)) : "");
+         "\nRuler: " + RulerReadingText(ReadRuler(period.Counter, chart));
 }
 
 std::string PeriodUid(const TCalendarRequest& request, const TPeriodSpan& period) {

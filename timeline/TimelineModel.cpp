@@ -110,7 +110,8 @@ std::string PeriodToolTip(const TTimelineModel& model, const TTimelineTrack& tra
           TimelineDateText(span.End, s.DateStyle);
   text += '\n';
   text += PlaceText(span.Place, s);
-  if (model.Chart) text += "\nRuler: " + RulerReadingText(ReadRuler(span.Counter, &*model.Chart));
+  text += "\nRuler: " +
+          RulerReadingText(ReadRuler(span.Counter, model.Chart ? &*model.Chart : nullptr));
   if (span.Loosing) text += "\nLoosing of the bond";
   return text;
 }

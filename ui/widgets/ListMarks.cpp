@@ -168,8 +168,7 @@ QString TMarkDelegate::PrintedMarks(const QModelIndex& index) const {
   if (!marks.Period) return {};
   QString printed =
       QString::fromStdString(ostrane::PrintedMarks(marks.Place, marks.Loosing, marks.InForce));
-  if (marks.Ruler >= 0 && index.data(kPeriodRulerReadingRole).isValid())
-    printed += (printed.isEmpty() ? "" : " ") + GlyphOf(marks.Ruler);
+  if (marks.Ruler >= 0) printed += (printed.isEmpty() ? "" : " ") + GlyphOf(marks.Ruler);
   return printed;
 }
 

@@ -85,10 +85,10 @@ QVariant TListingModel::data(const QModelIndex& index, int role) const {
     case kPeriodRulerRole: return Index(DomicileRuler(listed.Period.Counter));
     case Qt::ToolTipRole:
     case kPeriodRulerReadingRole: {
-      if (!FChart) return {};
       const TPeriodStep& period = listed.Period;
-      return QString::fromStdString(PeriodRulerText(PeriodName(period.Counter, period.Level),
-                                                    ReadRuler(period.Counter, &*FChart)));
+      return QString::fromStdString(
+          PeriodRulerText(PeriodName(period.Counter, period.Level),
+                          ReadRuler(period.Counter, FChart ? &*FChart : nullptr)));
     }
     default: return {};
   }

@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolTip>
+#include <map>
+#include <string>
 
 #include "core/Planets.h"
 #include "tests/support/UiTestSupport.h"
@@ -65,6 +67,12 @@ class Marks : public WindowTest {
         << "row " << row << ": the tip shown is the delegate's";
     QToolTip::hideText();
     return shown;
+  }
+  // The marks' part of a period line's tooltip: its last line reads the
+  // ruler.
+  static std::string MarksOf(const std::string& tip) {
+    const std::size_t last = tip.rfind('\n');
+    return last == std::string::npos ? "" : tip.substr(0, last);
   }
 
   TListBox* List = nullptr;
@@ -196,7 +204,7 @@ TEST_F(Marks, PlacesAndTooltipsFollowTheReferenceOfTheMoment) {
   for (const auto& c : cases) {
     c.change(*this);
     EXPECT_EQ(delegate->Marks(List->model()->index(c.row, 0)).Place, c.place) << c.name;
-    EXPECT_EQ(ToolTipOver(List, c.row), c.tip) << c.name;
+    EXPECT_EQ(MarksOf(ToolTipOver(List, c.row)), c.tip) << c.name;
   }
 }
 
@@ -215,9 +223,9 @@ TEST_F(Marks, LoosingOfTheBondInBothLists) {
     if (RowData(List, row, kPeriodLoosingRole).toBool()) loosing.push_back(row);
   ASSERT_EQ(loosing, std::vector<int>{15});
   EXPECT_EQ(RowText(List, 15).toStdString().substr(0, 17), "        Leo sub b");
-  EXPECT_EQ(ToolTipOver(List, 15), "Loosing of the bond") << "Fortune unknown";
+  EXPECT_EQ(ToolTipOver(List, 15), "Loosing of the bond\nLeo sub: Sun") << "Fortune unknown";
   SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), kTaurus);
-  EXPECT_EQ(ToolTipOver(List, 15), "4th from Fortune: peak period; Loosing of the bond");
+  EXPECT_EQ(MarksOf(ToolTipOver(List, 15)), "4th from Fortune: peak period; Loosing of the bond");
 
   // Valens from Aries: the Gemini level 3 period's 13th level 4 period is
   // Sagittarius, the first loosing in the Aries sub period's listing.
@@ -230,9 +238,10 @@ TEST_F(Marks, LoosingOfTheBondInBothLists) {
   ASSERT_GE(first, 3);
   EXPECT_EQ(RowText(Level3List, first).left(22).toStdString(), "     Sagittarius L4 be");
   EXPECT_EQ(RowData(Level3List, first, kPeriodLevelRole).toInt(), 4);
-  EXPECT_EQ(ToolTipOver(Level3List, first), "Loosing of the bond")
+  EXPECT_EQ(MarksOf(ToolTipOver(Level3List, first)), "Loosing of the bond")
       << "Sagittarius is the 6th from Cancer";
-  EXPECT_EQ(ToolTipOver(Level3List, 3), "10th from Fortune: peak period") << "Aries L3";
+  EXPECT_EQ(ToolTipOver(Level3List, 3), "10th from Fortune: peak period\nAries L3: Mars")
+      << "Aries L3";
   EXPECT_EQ(RowData(Level3List, 3, kPeriodStartRole).toDouble(), 2451545.0);
 }
 
@@ -247,13 +256,14 @@ TEST_F(Marks, RulersAreReadInTheChartWhileThePlaceIsKnown) {
   auto* label = W<QLabel>("LabelInForce");
   const std::string line = label->text().toStdString();
   const std::string tip = ToolTipOver(List, 3);
-  ASSERT_EQ(tip, "10th from Fortune: peak period; In force") << "no place, no chart";
+  ASSERT_EQ(tip, "10th from Fortune: peak period; In force\nAries general: Mars")
+      << "no place, no chart";
   EXPECT_EQ(label->toolTip().toStdString(),
             "Aries general: Mars\nTaurus sub: Venus\nGemini L3: Mercury\nCapricorn L4: Saturn");
   QTest::mouseDClick(List->viewport(), Qt::LeftButton, {}, RowRect(List, 3).center());
   ASSERT_GT(RowCount(Level3List), 3);
   const std::string level3Tip = ToolTipOver(Level3List, 3);
-  EXPECT_EQ(level3Tip, "10th from Fortune: peak period") << "Aries L3";
+  EXPECT_EQ(level3Tip, "10th from Fortune: peak period\nAries L3: Mars");
   const auto startsWith = [](const std::string& text, const std::string& start) {
     return text.compare(0, start.size(), start) == 0;
   };
@@ -266,8 +276,8 @@ TEST_F(Marks, RulersAreReadInTheChartWhileThePlaceIsKnown) {
   ASSERT_NE(Form->Chart(), nullptr);
   SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), kCancer);  // as before, whatever the chart's
   const std::string read = ToolTipOver(List, 3), level3 = ToolTipOver(Level3List, 3);
-  EXPECT_TRUE(startsWith(read, tip + "\nAries general: Mars, in ")) << read;
-  EXPECT_TRUE(startsWith(level3, level3Tip + "\nAries L3: Mars, in ")) << level3;
+  EXPECT_TRUE(startsWith(read, tip + ", in ")) << read;
+  EXPECT_TRUE(startsWith(level3, level3Tip + ", in ")) << level3;
   EXPECT_EQ(Delegate(List)->PrintedMarks(List->model()->index(3, 0)).toStdString(),
             "\u25B6 10 " + std::string(PlanetGlyph(TPlanet::Mars)));
   EXPECT_EQ(label->text().toStdString(), line + " \u2014 ruled by Mars, Venus, Mercury and Saturn");
@@ -367,8 +377,21 @@ TEST_F(Marks, PrintedMarksGoIntoTheMarginOfTheirLines) {
     ++line;
   }
   EXPECT_EQ(line, List->count());
-  // Row 16 is the Cancer sub period of Taurus.
-  EXPECT_EQ(marks, "3:\u25B6 10|4:\u25B6|6:1|9:4|12:7|16:1|19:4|");
+  // Row 16 is the Cancer sub period of Taurus.  Every period line ends with
+  // its ruler's glyph.
+  const std::map<int, std::string> shown{{3, "\u25B6 10"}, {4, "\u25B6"}, {6, "1"}, {9, "4"},
+                                         {12, "7"},        {16, "1"},     {19, "4"}};
+  std::string expected;
+  for (int row = 0; row < List->count(); ++row) {
+    if (!RowData(List, row, kPeriodLevelRole).isValid()) continue;
+    const auto it = shown.find(row);
+    const std::string before = it == shown.end() ? "" : it->second + " ";
+    expected +=
+        std::to_string(row) + ":" + before +
+        std::string(PlanetGlyph(DomicileRuler(RowData(List, row, kPeriodCounterRole).toInt()))) +
+        "|";
+  }
+  EXPECT_EQ(marks, expected);
 }
 
 TEST_F(Marks, FontColourGoesToBothListsAndToPrint) {
