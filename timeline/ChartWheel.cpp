@@ -186,8 +186,10 @@ class TWheel {
     const double a = Angle(C.AscendantDeg);
     const QColor red(0xb0, 0x20, 0x20);
     Pen(red, 0.009);
-    P.drawLine(At(a, kInner), At(a, 1.06));
-    // The arrowhead outside the outer circle, pointing out.
+    // Across the houses and again outside the signs, leaving their glyphs
+    // clear, with its head outside the outer circle, pointing out.
+    P.drawLine(At(a, kInner), At(a, kSignInner));
+    P.drawLine(At(a, 0.985), At(a, 1.06));
     QPainterPath head;
     head.moveTo(At(a, 1.10));
     head.lineTo(At(a + 2.2, 1.04));
@@ -197,7 +199,7 @@ class TWheel {
     P.setPen(red);
     Font(kAscFont, true);
     // Above the arrow, in the margin left of the outer circle.
-    Text(At(a, 1.08) - QPointF(0.0, kAscFont * R), "Asc");
+    Text(At(a, 1.08) - QPointF(0.0, 1.3 * kAscFont * R), "Asc");
   }
 
   void Centre() {

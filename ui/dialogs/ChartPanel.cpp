@@ -95,7 +95,10 @@ TChartPanel::TChartPanel(TFormZodiac* form) : QWidget(form, Qt::Window), FForm(f
   variants->addRow("&Zodiac:", ComboZodiac);
   variants->addRow("&Lots:", ComboLotFormula);
   variants->addRow("S&ect:", ComboSectHorizon);
-  auto* text = new QVBoxLayout;
+  auto* column = new QWidget(this);  // wide enough that the values seldom wrap
+  column->setMinimumWidth(370);
+  auto* text = new QVBoxLayout(column);
+  text->setContentsMargins(0, 0, 0, 0);
   text->addWidget(LabelChartStatus);
   text->addLayout(rows);
   text->addWidget(LabelChartWarnings);
@@ -105,7 +108,7 @@ TChartPanel::TChartPanel(TFormZodiac* form) : QWidget(form, Qt::Window), FForm(f
   wheel->addWidget(ChartWheel, 1);
   wheel->addWidget(BtnExportWheel, 0, Qt::AlignRight);
   auto* body = new QHBoxLayout;
-  body->addLayout(text, 0);
+  body->addWidget(column, 0);
   body->addLayout(wheel, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(BtnChartPlace);
@@ -203,7 +206,7 @@ void TChartPanel::OpenPanel() {
     // screen's right edge.
     FPlaced = true;
     adjustSize();
-    resize(std::max(width(), 960), std::max(height(), 640));
+    resize(std::max(width(), 980), std::max(height(), 660));
     const QRect form = FForm->frameGeometry();
     QRect area(form.topRight(), size());
     if (const QScreen* screen = FForm->screen()) area = screen->availableGeometry();
