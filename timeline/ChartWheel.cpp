@@ -16,8 +16,8 @@ namespace {
 // Radii as fractions of the outer circle's: the sign ring, the planets'
 // ring (ticks, glyphs, degrees), the lots' ring and the inner circle.
 constexpr double kSignInner = 0.84, kSignGlyph = 0.92;
-constexpr double kPlanetTick = 0.80, kPlanetGlyph = 0.735, kPlanetDegree = 0.655;
-constexpr double kLotCircle = 0.59, kLotTick = 0.555, kLotLabel = 0.50, kLotDegree = 0.43;
+constexpr double kPlanetTick = 0.80, kPlanetGlyph = 0.735, kPlanetDegree = 0.645;
+constexpr double kLotCircle = 0.59, kLotTick = 0.555, kLotLabel = 0.505, kLotDegree = 0.42;
 constexpr double kInner = 0.37, kHouseNumber = 0.325;
 // Text heights as fractions of the outer radius.
 constexpr double kSignFont = 0.085, kPlanetFont = 0.075, kLotFont = 0.042, kDegreeFont = 0.034;
@@ -53,9 +53,10 @@ class TWheel {
   void Paint() {
     Signs();
     Circles();
+    AscendantLine();
     Planets();
     Lots();
-    Ascendant();
+    AscendantArrow();
     Centre();
   }
 
@@ -182,13 +183,17 @@ class TWheel {
     Ring(marks, kLotGapDeg, kLotCircle, kLotTick, kLotLabel, kLotFont, kLotDegree);
   }
 
-  void Ascendant() {
+  // The Ascendant's degree: a light line across the houses, under the
+  // labels, and outside the signs (leaving their glyphs clear) an arrow
+  // pointing out, over all.
+  void AscendantLine() {
+    Pen(QColor(0xb0, 0x20, 0x20, 0x90), 0.005);
+    P.drawLine(At(Angle(C.AscendantDeg), kInner), At(Angle(C.AscendantDeg), kSignInner));
+  }
+  void AscendantArrow() {
     const double a = Angle(C.AscendantDeg);
     const QColor red(0xb0, 0x20, 0x20);
     Pen(red, 0.009);
-    // Across the houses and again outside the signs, leaving their glyphs
-    // clear, with its head outside the outer circle, pointing out.
-    P.drawLine(At(a, kInner), At(a, kSignInner));
     P.drawLine(At(a, 0.985), At(a, 1.06));
     QPainterPath head;
     head.moveTo(At(a, 1.10));
