@@ -141,12 +141,60 @@ TChartView ChartView(const TBirthPlace& place, const TBirthChartResult& result) 
   view.Rows.emplace_back("Ascendant", SignPositionText(c.AscendantDeg));
   view.Rows.emplace_back("Sun", SignPositionText(c.SunDeg));
   view.Rows.emplace_back("Moon", SignPositionText(c.MoonDeg));
+  for (TPlanet planet :
+       {TPlanet::Mercury, TPlanet::Venus, TPlanet::Mars, TPlanet::Jupiter, TPlanet::Saturn})
+    view.Rows.emplace_back(PlanetName(planet),
+                           PlanetPositionText(c.Planets[static_cast<std::size_t>(Index(planet))]));
   view.Rows.emplace_back("Lot of Fortune", SignPositionText(c.FortuneDeg));
   view.Rows.emplace_back("Lot of Spirit", SignPositionText(c.SpiritDeg));
+  for (TLot lot : {TLot::Eros, TLot::Necessity, TLot::Courage, TLot::Victory, TLot::Nemesis})
+    view.Rows.emplace_back("Lot of " + std::string(LotName(lot)), SignPositionText(c.LotDeg(lot)));
   view.Rows.emplace_back("Sect", SectText(c));
+  view.Rows.emplace_back("Zodiac", ZodiacText(c));
+  view.Rows.emplace_back("Variants", VariantsText(c.Variants));
   view.Warnings = ChartWarnings(*result.Value);
   view.CanRelease = true;
   return view;
+}
+
+std::string PlanetPositionText(const TPlanetPosition& position) {
+  return SignPositionText(position.LongitudeDeg) + (position.Retrograde ? " \u211E" : "");
+}
+
+std::string ZodiacName(TZodiac zodiac) {
+  switch (zodiac) {
+    case TZodiac::Tropical: return "Tropical";
+    case TZodiac::FaganBradley: return "Fagan\u2013Bradley";
+    case TZodiac::Lahiri: return "Lahiri";
+  }
+  return {};
+}
+
+std::string LotFormulaName(TLotFormula formula) {
+  return formula == TLotFormula::Day ? "Day formula always" : "Reversed by night";
+}
+
+std::string SectHorizonName(TSectHorizon horizon) {
+  return horizon == TSectHorizon::Visible ? "Visible horizon (\u22120.833\u00B0)"
+                                          : "Geometric horizon";
+}
+
+std::string ZodiacText(const TChart& chart) {
+  if (chart.Variants.Zodiac == TZodiac::Tropical) return ZodiacName(TZodiac::Tropical);
+  // Whole minutes, a hair below one counted as it (as ToSignPosition does).
+  const auto minutes = static_cast<long>(std::floor(std::fabs(chart.AyanamsaDeg) * 60.0 + 1e-7));
+  char text[32];
+  std::snprintf(text, sizeof text, "%s%ld\u00B0%02ld\u2032", chart.AyanamsaDeg < 0 ? "-" : "",
+                minutes / 60, minutes % 60);
+  return "Sidereal, " + ZodiacName(chart.Variants.Zodiac) + " (ayanamsa " + text + ")";
+}
+
+std::string VariantsText(const TChartVariants& variants) {
+  return std::string(variants.LotFormula == TLotFormula::Day ? "Lots by the day formula always"
+                                                             : "Lots reversed by night") +
+         "; sect by the " +
+         (variants.SectHorizon == TSectHorizon::Visible ? "visible horizon (\u22120.833\u00B0)"
+                                                        : "geometric horizon");
 }
 
 TDstQuestion DstQuestion(const std::string& zoneId, const TZoneResolution& zone) {

@@ -40,10 +40,12 @@ struct TChartView {
   // Empty when the chart is shown; else why not, in a sentence: "No birth
   // place: enter one to compute the chart." or the chart's error.
   std::string Status;
-  // Label and value, in order: Place, Coordinates, Time zone (with the
-  // offset taken when there is a chart), Ascendant, Sun, Moon, Lot of
-  // Fortune, Lot of Spirit, Sect.  Without a chart only the place's rows
-  // (Place "none" when there is no place at all).
+  // Label and value, in the order of kChartRows: Place, Coordinates, Time
+  // zone (with the offset taken when there is a chart), Ascendant, Sun,
+  // Moon, Mercury .. Saturn (with " ℞" when retrograde), Lot of Fortune,
+  // Lot of Spirit, Lot of Eros .. Lot of Nemesis, Sect, Zodiac, Variants.
+  // Without a chart only the place's rows (Place "none" when there is no
+  // place at all).
   std::vector<std::pair<std::string, std::string>> Rows;
   // The doubtful points of the chart, one sentence each.
   std::vector<std::string> Warnings;
@@ -51,6 +53,34 @@ struct TChartView {
   // daylight-saving choice.
   bool CanRelease = false;
 };
+
+// The rows a TChartView may hold, in its order, and the objectNames the
+// chart panel gives their values.
+struct TChartRowName {
+  const char* Caption;
+  const char* Name;
+};
+inline constexpr TChartRowName kChartRows[] = {{"Place", "ChartPlace"},
+                                               {"Coordinates", "ChartCoordinates"},
+                                               {"Time zone", "ChartZone"},
+                                               {"Ascendant", "ChartAscendant"},
+                                               {"Sun", "ChartSun"},
+                                               {"Moon", "ChartMoon"},
+                                               {"Mercury", "ChartMercury"},
+                                               {"Venus", "ChartVenus"},
+                                               {"Mars", "ChartMars"},
+                                               {"Jupiter", "ChartJupiter"},
+                                               {"Saturn", "ChartSaturn"},
+                                               {"Lot of Fortune", "ChartFortune"},
+                                               {"Lot of Spirit", "ChartSpirit"},
+                                               {"Lot of Eros", "ChartEros"},
+                                               {"Lot of Necessity", "ChartNecessity"},
+                                               {"Lot of Courage", "ChartCourage"},
+                                               {"Lot of Victory", "ChartVictory"},
+                                               {"Lot of Nemesis", "ChartNemesis"},
+                                               {"Sect", "ChartSect"},
+                                               {"Zodiac", "ChartZodiac"},
+                                               {"Variants", "ChartVariants"}};
 
 inline constexpr const char* kNoPlaceText = "No birth place: enter one to compute the chart.";
 // Added to the status of a chart that waits for the daylight-saving choice.
@@ -76,6 +106,25 @@ std::vector<std::string> ChartNotes(const TBirthChart& chart);
 // 0.4° below the horizon: near it, the sect depends on the exact birth
 // time)", "Night, set by hand (the Sun 12.0° above the horizon)".
 std::string SectText(const TChart& chart);
+
+// A planet's position: "Taurus 26°05′", "Virgo 3°12′ ℞" when retrograde.
+std::string PlanetPositionText(const TPlanetPosition& position);
+
+// The choices of the chart's variants as the chart panel offers them:
+// "Tropical", "Fagan–Bradley", "Lahiri"; "Reversed by night", "Day formula
+// always"; "Geometric horizon", "Visible horizon (−0.833°)".
+std::string ZodiacName(TZodiac zodiac);
+std::string LotFormulaName(TLotFormula formula);
+std::string SectHorizonName(TSectHorizon horizon);
+
+// The zodiac line: "Tropical", "Sidereal, Lahiri (ayanamsa 23°43′)", the
+// ayanamsa in whole degrees and minutes, truncated.
+std::string ZodiacText(const TChart& chart);
+
+// The variants line: "Lots reversed by night; sect by the geometric
+// horizon", "Lots by the day formula always; sect by the visible horizon
+// (−0.833°)".
+std::string VariantsText(const TChartVariants& variants);
 
 // The question of the daylight-saving choice, for a zone resolved to a gap
 // or an overlap at the birth's clock time.

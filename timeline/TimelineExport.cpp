@@ -30,12 +30,12 @@ QSize PixelSize(const TTimelineScene& scene) {
                static_cast<int>(std::ceil(scene.Layout.Height())));
 }
 
-QByteArray RenderPng(const TTimelineModel& model, const TTimelineScene& scene) {
-  QImage image(PixelSize(scene), QImage::Format_RGB32);
+QByteArray RenderPng(QSize size, const TDrawing& draw) {
+  QImage image(size, QImage::Format_RGB32);
   image.fill(Qt::white);
   {
     QPainter painter(&image);
-    DrawTimeline(painter, model, scene);
+    draw(painter);
   }
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -44,35 +44,32 @@ QByteArray RenderPng(const TTimelineModel& model, const TTimelineScene& scene) {
   return bytes;
 }
 
-QByteArray RenderSvg(const TTimelineModel& model, const TTimelineScene& scene) {
+QByteArray RenderSvg(QSize size, const QString& title, const QString& description,
+                     const TDrawing& draw) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QSvgGenerator generator;
   generator.setOutputDevice(&buffer);
-  const QSize size = PixelSize(scene);
   generator.setSize(size);
   generator.setResolution(kResolution);
   generator.setViewBox(QRect(QPoint(0, 0), size));
   // The generator writes the title and the description as they are, not as
   // XML text: escaped here.  Its drawn text it escapes itself.
-  generator.setTitle("Ostrane timeline");
-  generator.setDescription(
-      XmlCharacters(QString::fromStdString("Releasing periods of " + model.Settings.Name))
-          .toHtmlEscaped());
+  generator.setTitle(XmlCharacters(title).toHtmlEscaped());
+  generator.setDescription(XmlCharacters(description).toHtmlEscaped());
   QPainter painter(&generator);
-  DrawTimeline(painter, model, scene);
+  draw(painter);
   painter.end();
   return bytes;
 }
 
-QByteArray RenderPdf(const TTimelineModel& model, const TTimelineScene& scene) {
+QByteArray RenderPdf(QSize size, const QString& title, const TDrawing& draw) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   {
     QPdfWriter writer(&buffer);
-    const QSize size = PixelSize(scene);
     const double points = 72.0 / kResolution;
     writer.setResolution(kResolution);
     writer.setPageLayout(
@@ -80,10 +77,10 @@ QByteArray RenderPdf(const TTimelineModel& model, const TTimelineScene& scene) {
                               QPageSize::Point, QString(), QPageSize::ExactMatch),
                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     writer.setCreator(kNameVersion);
-    writer.setTitle("Ostrane timeline");
+    writer.setTitle(title);
     QPainter painter;
     if (!painter.begin(&writer)) throw ETimelineExportError("The PDF page could not be started.");
-    DrawTimeline(painter, model, scene);
+    draw(painter);
     painter.end();
   }
   return bytes;
@@ -99,25 +96,35 @@ TTimelineFormat TimelineFormatOf(const QString& fileName) {
   Fail(fileName, "the name must end in .png, .svg or .pdf");
 }
 
-QByteArray RenderTimeline(const TTimelineModel& model, const TTimelineScene& scene,
-                          TTimelineFormat format) {
+QByteArray RenderDrawing(QSize size, const QString& title, const QString& description,
+                         const TDrawing& draw, TTimelineFormat format) {
   switch (format) {
-    case TTimelineFormat::Png: return RenderPng(model, scene);
-    case TTimelineFormat::Svg: return RenderSvg(model, scene);
-    case TTimelineFormat::Pdf: return RenderPdf(model, scene);
+    case TTimelineFormat::Png: return RenderPng(size, draw);
+    case TTimelineFormat::Svg: return RenderSvg(size, title, description, draw);
+    case TTimelineFormat::Pdf: return RenderPdf(size, title, draw);
   }
   return {};
 }
 
-void ExportTimeline(const QString& fileName, const TTimelineModel& model,
-                    const TTimelineScene& scene) {
-  const TTimelineFormat format = TimelineFormatOf(fileName);
-  const QByteArray bytes = RenderTimeline(model, scene, format);
+QByteArray RenderTimeline(const TTimelineModel& model, const TTimelineScene& scene,
+                          TTimelineFormat format) {
+  return RenderDrawing(
+      PixelSize(scene), "Ostrane timeline",
+      QString::fromStdString("Releasing periods of " + model.Settings.Name),
+      [&](QPainter& painter) { DrawTimeline(painter, model, scene); }, format);
+}
+
+void WriteDrawing(const QString& fileName, const QByteArray& bytes) {
   const QString reason = WriteFileSafely(fileName.toStdString(), [&bytes](QIODevice& device) {
     device.write(bytes);
     return QString();  // a failed write fails the file itself
   });
   if (!reason.isEmpty()) Fail(fileName, reason);
+}
+
+void ExportTimeline(const QString& fileName, const TTimelineModel& model,
+                    const TTimelineScene& scene) {
+  WriteDrawing(fileName, RenderTimeline(model, scene, TimelineFormatOf(fileName)));
 }
 
 TTimelineScene FittedScene(const TTimelineModel& model, double width, std::optional<double> from,

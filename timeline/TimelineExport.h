@@ -6,7 +6,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 
@@ -25,6 +27,20 @@ class ETimelineExportError : public std::runtime_error {
 // The format of the file name's extension (.png, .svg, .pdf, in any case).
 // Throws ETimelineExportError for any other extension.
 TTimelineFormat TimelineFormatOf(const QString& fileName);
+
+// What paints a drawing, on a surface whose pixels are its coordinates.
+using TDrawing = std::function<void(QPainter&)>;
+
+// A drawing of `size` pixels in the format: a PNG image on white, an SVG
+// drawing or a PDF page of that size at 96 pixels per inch, the title and
+// the description (plain text) in the SVG, the title in the PDF.  Needs a
+// QGuiApplication.
+QByteArray RenderDrawing(QSize size, const QString& title, const QString& description,
+                         const TDrawing& draw, TTimelineFormat format);
+
+// Writes a rendered drawing to the file, replacing it only when all of it
+// was written.  Throws ETimelineExportError "Cannot save '<file>': <reason>".
+void WriteDrawing(const QString& fileName, const QByteArray& bytes);
 
 // The scene drawn in the format: Layout.Width by Layout.Height() pixels (an
 // SVG and a PDF page of that size at 96 pixels per inch).  Needs a

@@ -135,6 +135,12 @@ TEST(ChartText, ChartViewShowsTheChartOrWhyThereIsNone) {
   TBirthChartResult computed, failed, waiting;
   computed.Value = SampleChart();
   computed.Value->Chart.SpiritNearBoundary = true;
+  // Mercury .. Saturn and Eros .. Nemesis, Saturn retrograde.
+  for (int i = 2; i < kPlanetCount; ++i)
+    computed.Value->Chart.Planets[static_cast<std::size_t>(i)] = {
+        FromSignPosition(i + 3, 2 * i, 59 - i), i == 6};
+  for (int i = 2; i < kLotCount; ++i)
+    computed.Value->Chart.LotsDeg[static_cast<std::size_t>(i)] = FromSignPosition(11 - i, i, i);
   failed.Error = waiting.Error = "The clock time did not exist.";
   waiting.NeedsDstChoice = true;
   const struct {
@@ -173,8 +179,14 @@ TEST(ChartText, ChartViewShowsTheChartOrWhyThereIsNone) {
       {"a chart", amsterdam, &computed, "",
        place +
            ", +02:00 CEST|Ascendant=Virgo 3\u00B012\u2032|Sun=Taurus 26\u00B005\u2032|"
-           "Moon=Libra 0\u00B059\u2032|Lot of Fortune=Gemini 10\u00B034\u2032|Lot of "
-           "Spirit=Sagittarius 17\u00B051\u2032|Sect=Day (the Sun 35.2\u00B0 above the horizon)|",
+           "Moon=Libra 0\u00B059\u2032|Mercury=Virgo 4\u00B057\u2032|Venus=Libra "
+           "6\u00B056\u2032|Mars=Scorpio 8\u00B055\u2032|Jupiter=Sagittarius 10\u00B054\u2032|"
+           "Saturn=Capricorn 12\u00B053\u2032 \u211E|Lot of Fortune=Gemini 10\u00B034\u2032|Lot "
+           "of Spirit=Sagittarius 17\u00B051\u2032|Lot of Eros=Capricorn 2\u00B002\u2032|Lot of "
+           "Necessity=Sagittarius 3\u00B003\u2032|Lot of Courage=Scorpio 4\u00B004\u2032|Lot of "
+           "Victory=Libra 5\u00B005\u2032|Lot of Nemesis=Virgo 6\u00B006\u2032|Sect=Day (the Sun "
+           "35.2\u00B0 above the horizon)|Zodiac=Tropical|Variants=Lots reversed by night; sect by "
+           "the geometric horizon|",
        1, true},
   };
   for (const auto& c : cases) {
@@ -185,6 +197,37 @@ TEST(ChartText, ChartViewShowsTheChartOrWhyThereIsNone) {
     EXPECT_EQ(rows, c.rows) << c.what;
     EXPECT_EQ(view.Warnings.size(), c.warnings) << c.what;
     EXPECT_EQ(view.CanRelease, c.canRelease) << c.what;
+  }
+}
+
+// The zodiac with its ayanamsa truncated to the minute, and the variants.
+TEST(ChartText, ZodiacAndVariantsLines) {
+  const struct {
+    TChartVariants variants;
+    double ayanamsa;
+    const char* zodiac;
+    const char* line;
+  } cases[] = {
+      {{}, 0.0, "Tropical", "Lots reversed by night; sect by the geometric horizon"},
+      {{TZodiac::Lahiri, TLotFormula::Day, TSectHorizon::Geometric},
+       23.7237,
+       "Sidereal, Lahiri (ayanamsa 23\u00B043\u2032)",
+       "Lots by the day formula always; sect by the geometric horizon"},
+      {{TZodiac::FaganBradley, TLotFormula::Sect, TSectHorizon::Visible},
+       25.0 - 1e-12,
+       "Sidereal, Fagan\u2013Bradley (ayanamsa 25\u00B000\u2032)",
+       "Lots reversed by night; sect by the visible horizon (\u22120.833\u00B0)"},
+      {{TZodiac::Lahiri, TLotFormula::Sect, TSectHorizon::Geometric},
+       24.9999,
+       "Sidereal, Lahiri (ayanamsa 24\u00B059\u2032)",
+       "Lots reversed by night; sect by the geometric horizon"},
+  };
+  for (const auto& c : cases) {
+    TChart chart;
+    chart.Variants = c.variants;
+    chart.AyanamsaDeg = c.ayanamsa;
+    EXPECT_EQ(ZodiacText(chart), c.zodiac) << c.zodiac;
+    EXPECT_EQ(VariantsText(c.variants), c.line) << c.zodiac;
   }
 }
 

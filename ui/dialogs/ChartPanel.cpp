@@ -1,6 +1,8 @@
 #include "ui/dialogs/ChartPanel.h"
 
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,30 +10,22 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "timeline/ChartWheel.h"
 #include "ui/main/ZodiacF.h"
+#include "ui/widgets/ChartWheelView.h"
 #include "ui/widgets/ErrorBox.h"
 #include "ui/widgets/SpinEdit.h"
 
 namespace ostrane {
 namespace {
 
-// The rows of TChartView and the objectNames of their values.
-struct TChartRow {
-  const char* Caption;
-  const char* Name;
-};
-constexpr TChartRow kChartRows[] = {{"Place", "ChartPlace"},
-                                    {"Coordinates", "ChartCoordinates"},
-                                    {"Time zone", "ChartZone"},
-                                    {"Ascendant", "ChartAscendant"},
-                                    {"Sun", "ChartSun"},
-                                    {"Moon", "ChartMoon"},
-                                    {"Lot of Fortune", "ChartFortune"},
-                                    {"Lot of Spirit", "ChartSpirit"},
-                                    {"Sect", "ChartSect"}};
+constexpr const char* kWheelFilters[3] = {"PNG image (*.png)", "SVG drawing (*.svg)",
+                                          "PDF document (*.pdf)"};
+constexpr int kWheelExportSize = 800;  // pixels a side
 
 QString Q(const std::string& text) {
   return QString::fromStdString(text);
@@ -44,6 +38,20 @@ QLabel* WrappingLabel(const char* name, QWidget* parent) {
   label->setTextFormat(Qt::PlainText);
   return label;
 }
+
+// A list of choices named `name`, its items the names of the values 0 .. n-1.
+template <typename T, std::size_t N>
+QComboBox* Choices(const char* name, const T (&values)[N], std::string (*text)(T),
+                   QWidget* parent) {
+  auto* combo = new QComboBox(parent);
+  combo->setObjectName(name);
+  for (T value : values) combo->addItem(Q(text(value)));
+  return combo;
+}
+
+constexpr TZodiac kZodiacs[] = {TZodiac::Tropical, TZodiac::FaganBradley, TZodiac::Lahiri};
+constexpr TLotFormula kFormulas[] = {TLotFormula::Sect, TLotFormula::Day};
+constexpr TSectHorizon kHorizons[] = {TSectHorizon::Geometric, TSectHorizon::Visible};
 
 }  // namespace
 
@@ -60,10 +68,20 @@ TChartPanel::TChartPanel(TFormZodiac* form) : QWidget(form, Qt::Window), FForm(f
   BtnReleaseSpirit = new QPushButton("Release from S&pirit", this);
   BtnReleaseSpirit->setObjectName("BtnReleaseSpirit");
 
+  ComboZodiac = Choices("ComboZodiac", kZodiacs, ZodiacName, this);
+  ComboLotFormula = Choices("ComboLotFormula", kFormulas, LotFormulaName, this);
+  ComboSectHorizon = Choices("ComboSectHorizon", kHorizons, SectHorizonName, this);
+  ComboReleaseFrom = new QComboBox(this);
+  ComboReleaseFrom->setObjectName("ComboReleaseFrom");
+  for (TLot lot : kLots) ComboReleaseFrom->addItem(Q(std::string(LotName(lot))));
+  ChartWheel = new TChartWheelView(this);
+  BtnExportWheel = new QPushButton("E&xport Wheel\u2026", this);
+  BtnExportWheel->setObjectName("BtnExportWheel");
+
   auto* rows = new QGridLayout;
   rows->setHorizontalSpacing(10);
   rows->setVerticalSpacing(3);
-  for (const TChartRow& row : kChartRows) {
+  for (const TChartRowName& row : kChartRows) {
     auto* caption = new QLabel(QString(row.Caption) + ":", this);
     auto* value = WrappingLabel(row.Name, this);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -73,22 +91,48 @@ TChartPanel::TChartPanel(TFormZodiac* form) : QWidget(form, Qt::Window), FForm(f
     FRows.emplace_back(caption, value);
   }
   rows->setColumnStretch(1, 1);
+  auto* variants = new QFormLayout;
+  variants->addRow("&Zodiac:", ComboZodiac);
+  variants->addRow("&Lots:", ComboLotFormula);
+  variants->addRow("S&ect:", ComboSectHorizon);
+  auto* column = new QWidget(this);  // wide enough that the values seldom wrap
+  column->setMinimumWidth(370);
+  auto* text = new QVBoxLayout(column);
+  text->setContentsMargins(0, 0, 0, 0);
+  text->addWidget(LabelChartStatus);
+  text->addLayout(rows);
+  text->addWidget(LabelChartWarnings);
+  text->addStretch(1);
+  text->addLayout(variants);
+  auto* wheel = new QVBoxLayout;
+  wheel->addWidget(ChartWheel, 1);
+  wheel->addWidget(BtnExportWheel, 0, Qt::AlignRight);
+  auto* body = new QHBoxLayout;
+  body->addWidget(column, 0);
+  body->addLayout(wheel, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(BtnChartPlace);
   buttons->addStretch(1);
+  auto* from = new QLabel("&Release from:", this);
+  from->setBuddy(ComboReleaseFrom);
+  buttons->addWidget(from);
+  buttons->addWidget(ComboReleaseFrom);
   buttons->addWidget(BtnReleaseFortune);
   buttons->addWidget(BtnReleaseSpirit);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(LabelChartStatus);
-  layout->addLayout(rows);
-  layout->addWidget(LabelChartWarnings);
-  layout->addStretch(1);
+  layout->addLayout(body, 1);
   layout->addLayout(buttons);
   setMinimumWidth(440);
 
   connect(BtnChartPlace, &QPushButton::clicked, form, &TFormZodiac::BirthPlace1Click);
   connect(BtnReleaseFortune, &QPushButton::clicked, this, [this] { ReleaseFrom(TLot::Fortune); });
   connect(BtnReleaseSpirit, &QPushButton::clicked, this, [this] { ReleaseFrom(TLot::Spirit); });
+  connect(ComboReleaseFrom, &QComboBox::activated, this, [this](int index) {
+    if (index >= 0 && index < kLotCount) ReleaseFrom(kLots[static_cast<std::size_t>(index)]);
+  });
+  for (QComboBox* combo : {ComboZodiac, ComboLotFormula, ComboSectHorizon})
+    connect(combo, &QComboBox::currentIndexChanged, this, &TChartPanel::VariantChosen);
+  connect(BtnExportWheel, &QPushButton::clicked, this, &TChartPanel::ExportWheelClick);
   // The chart presenter (ChartPresenter.h) computes it again as the birth
   // moment and the place change.
   Recompute();
@@ -104,6 +148,7 @@ void TChartPanel::Recompute() {
     else
       FResult.Error = error;
   }
+  ShowVariants(place.Variants);
   // With a place Fortune's sign is the chart's: unknown while there is none.
   if (place.Known()) emit FortuneSignFound(FResult.Value ? FResult.Value->Chart.FortuneSign : -1);
   Show(ChartView(place, FResult));
@@ -127,6 +172,32 @@ void TChartPanel::Show(const TChartView& view) {
   LabelChartWarnings->setVisible(!warnings.isEmpty());
   BtnReleaseFortune->setEnabled(view.CanRelease);
   BtnReleaseSpirit->setEnabled(view.CanRelease);
+  ComboReleaseFrom->setEnabled(view.CanRelease);
+  const TChart* chart = FResult.Value ? &FResult.Value->Chart : nullptr;
+  for (TLot lot : kLots) {
+    std::string item(LotName(lot));
+    if (chart) item += " (" + LongSignNameOf(chart->LotSign(lot)) + ")";
+    ComboReleaseFrom->setItemText(Index(lot), Q(item));
+  }
+  ChartWheel->SetChart(chart ? std::optional<TChart>(*chart) : std::nullopt);
+  BtnExportWheel->setEnabled(chart != nullptr);
+}
+
+void TChartPanel::ShowVariants(const TChartVariants& variants) {
+  const QSignalBlocker zodiac(ComboZodiac), formula(ComboLotFormula), horizon(ComboSectHorizon);
+  ComboZodiac->setCurrentIndex(static_cast<int>(variants.Zodiac));
+  ComboLotFormula->setCurrentIndex(static_cast<int>(variants.LotFormula));
+  ComboSectHorizon->setCurrentIndex(static_cast<int>(variants.SectHorizon));
+}
+
+void TChartPanel::VariantChosen() {
+  TBirthPlace place = FForm->Place();
+  const TChartVariants chosen{static_cast<TZodiac>(ComboZodiac->currentIndex()),
+                              static_cast<TLotFormula>(ComboLotFormula->currentIndex()),
+                              static_cast<TSectHorizon>(ComboSectHorizon->currentIndex())};
+  if (chosen == place.Variants) return;
+  place.Variants = chosen;
+  FForm->SetPlace(place);  // computes the chart again
 }
 
 void TChartPanel::OpenPanel() {
@@ -135,6 +206,7 @@ void TChartPanel::OpenPanel() {
     // screen's right edge.
     FPlaced = true;
     adjustSize();
+    resize(std::max(width(), 980), std::max(height(), 660));
     const QRect form = FForm->frameGeometry();
     QRect area(form.topRight(), size());
     if (const QScreen* screen = FForm->screen()) area = screen->availableGeometry();
@@ -155,6 +227,33 @@ bool TChartPanel::ReleaseFrom(TLot lot) {
   const TChart& chart = FResult.Value->Chart;
   emit StartSignChosen(chart.LotSign(lot));
   return true;
+}
+
+bool TChartPanel::ExportWheelTo(const QString& fileName) {
+  try {
+    if (!FResult.Value)
+      throw ETimelineExportError("Cannot save '" + fileName.toStdString() +
+                                 "': there is no chart to draw.");
+    ExportChartWheel(fileName, FResult.Value->Chart, kWheelExportSize);
+  } catch (const ETimelineExportError& error) {
+    ShowErrorBox(this, QString::fromStdString(error.what()));
+    return false;
+  }
+  return true;
+}
+
+void TChartPanel::ExportWheelClick() {
+  QFileDialog dialog(this, "Export the Chart Wheel");
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters({kWheelFilters[0], kWheelFilters[1], kWheelFilters[2]});
+  dialog.setDefaultSuffix("png");
+  connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+    for (const char* suffix : {"png", "svg", "pdf"})
+      if (filter.contains(QString("*.") + suffix)) dialog.setDefaultSuffix(suffix);
+  });
+  if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  ExportWheelTo(dialog.selectedFiles().constFirst());
 }
 
 bool TChartPanel::AskDstChoice() {

@@ -1,7 +1,8 @@
-// The "Chart" window: the birth place, the Ascendant, the Sun, the Moon and
-// the Lots of Fortune and Spirit of the main window's birth data, the sect
-// and the chart's warnings, and the commands that start the releasing from
-// a lot.
+// The "Chart" window: the birth place, the Ascendant, the seven planets and
+// the seven lots of the main window's birth data, the sect, the zodiac and
+// the variants, the chart's warnings and its whole-sign wheel (with its
+// export), the switches of the variants and the commands that start the
+// releasing from a lot.
 //
 // It follows the main window: the chart is computed again whenever the
 // date, the time or the place change, whether the panel is shown or not,
@@ -10,7 +11,9 @@
 // is computed and the list is left alone.  A clock time in a
 // daylight-saving gap or overlap whose place holds no choice is asked about
 // (DstChoiceBox) when the panel is opened or a release is asked for; the
-// answer is kept in the place.
+// answer is kept in the place.  So are the variants (the zodiac, the lots'
+// formula and the sect's horizon): the switches show the place's and a
+// change sets them there, which computes the chart again.
 #pragma once
 
 #include <QWidget>
@@ -20,11 +23,13 @@
 #include "chart/BirthChart.h"
 #include "chart/ChartText.h"
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 
 namespace ostrane {
 
+class TChartWheelView;
 class TFormZodiac;
 
 class TChartPanel : public QWidget {
@@ -44,24 +49,38 @@ class TChartPanel : public QWidget {
   // there is no chart (the place unknown, the question cancelled, an
   // error).
   bool ReleaseFrom(TLot lot);
+  // Writes the wheel of the chart shown to the file, in the format of its
+  // extension (.png, .svg, .pdf).  False, after the error box, when there
+  // is no chart or the file could not be written.
+  bool ExportWheelTo(const QString& fileName);
 
   const TBirthChartResult& Result() const { return FResult; }
 
   // Each named as its objectName.
-  // The value of each row of TChartView: ChartPlace, ChartCoordinates, ChartZone,
-  // ChartAscendant, ChartSun, ChartMoon, ChartFortune, ChartSpirit,
-  // ChartSect; a row the view leaves out is hidden with its caption.
+  // The value of each row of TChartView, named as kChartRows (ChartPlace,
+  // ChartCoordinates, ... ChartVariants); a row the view leaves out is
+  // hidden with its caption.
   QLabel* LabelChartStatus;
   QLabel* LabelChartWarnings;
   QPushButton* BtnChartPlace;
   QPushButton* BtnReleaseFortune;
   QPushButton* BtnReleaseSpirit;
+  // The variants, in the order of TZodiac, TLotFormula and TSectHorizon.
+  QComboBox* ComboZodiac;
+  QComboBox* ComboLotFormula;
+  QComboBox* ComboSectHorizon;
+  // The seven lots in kLots' order, "Eros (Leo)" (the name alone without a
+  // chart); choosing one releases from it.
+  QComboBox* ComboReleaseFrom;
+  TChartWheelView* ChartWheel;
+  QPushButton* BtnExportWheel;
 
  signals:
   // The sign of the Lot of Fortune of the chart just computed: SignIndex
   // 0 .. 11, -1 while the chart cannot be had.  Only with a known place.
   void FortuneSignFound(int sign);
-  // The sign a listing is to start from, chosen with a lot's button.
+  // The sign a listing is to start from, chosen with a lot's button or in
+  // ComboReleaseFrom.
   void StartSignChosen(int sign);
 
  private:
@@ -69,6 +88,11 @@ class TChartPanel : public QWidget {
   // form's place (which computes the chart again).  False when cancelled.
   bool AskDstChoice();
   void Show(const TChartView& view);
+  // The switches set to the place's variants, and the place's variants to
+  // the switches (a change computes the chart again).
+  void ShowVariants(const TChartVariants& variants);
+  void VariantChosen();
+  void ExportWheelClick();
 
   TFormZodiac* FForm;
   std::vector<std::pair<QLabel*, QLabel*>> FRows;  // caption and value, as kChartRows

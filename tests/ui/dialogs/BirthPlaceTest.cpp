@@ -6,15 +6,18 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCompleter>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "tests/support/FileTestSupport.h"
 #include "ui/dialogs/BirthPlaceDialog.h"
 #include "ui/dialogs/ChartPanel.h"
 #include "ui/main/BirthDataPanel.h"
+#include "ui/widgets/ChartWheelView.h"
 #include "ui/widgets/SpinEdit.h"
 
 namespace ostrane::uitest {
@@ -216,6 +219,69 @@ TEST_F(BirthPlace, ChartPanelShowsTheLotsAndReleasesFromThem) {
   EXPECT_TRUE(Find<QLabel>(Panel(), "LabelChartStatus")->isVisible()) << "a time that is none";
   EXPECT_EQ(Form->BirthData()->ComboBoxFortune()->currentIndex(), 0) << "no chart, Fortune unknown";
   EXPECT_FALSE(Release("BtnReleaseSpirit")->isEnabled());
+}
+
+// The variants' switches set the place's and compute the chart again (the
+// Lahiri Fortune is the tropical one, Gemini 10°34′, less the ayanamsa,
+// 23°43′ in 1990), a place read back shows its own, and any lot releases.
+TEST_F(BirthPlace, TheChartWindowSwitchesVariantsAndReleasesFromEveryLot) {
+  CreateWindows();
+  EnterBirth(1990, 5, 17, "14:30");
+  Form->SetPlace(Amsterdam());
+  W<QAction>("Chart1")->trigger();
+  auto* zodiac = Find<QComboBox>(Panel(), "ComboZodiac");
+  EXPECT_EQ(zodiac->currentText().toStdString(), "Tropical");
+  EXPECT_EQ(Value("ChartZodiac"), "Tropical");
+  for (const char* row : {"ChartMercury", "ChartSaturn", "ChartEros", "ChartNemesis"})
+    EXPECT_NE(Value(row).find("\u00B0"), std::string::npos) << row;
+  EXPECT_TRUE(Find<TChartWheelView>(Panel(), "ChartWheel")->Chart().has_value());
+
+  zodiac->setCurrentIndex(2);
+  EXPECT_EQ(Form->Place().Variants.Zodiac, TZodiac::Lahiri);
+  EXPECT_EQ(Value("ChartFortune"), "Taurus 16\u00B050\u2032");
+  EXPECT_EQ(Form->BirthData()->ComboBoxFortune()->currentText().toStdString(), "Taurus");
+  EXPECT_EQ(Value("ChartZodiac").substr(0, 31), "Sidereal, Lahiri (ayanamsa 23\u00B0")
+      << Value("ChartZodiac");
+  Find<QComboBox>(Panel(), "ComboLotFormula")->setCurrentIndex(1);
+  EXPECT_EQ(Form->Place().Variants,
+            (TChartVariants{TZodiac::Lahiri, TLotFormula::Day, TSectHorizon::Geometric}));
+
+  TBirthPlace restored = Amsterdam();
+  restored.Variants = {TZodiac::FaganBradley, TLotFormula::Sect, TSectHorizon::Visible};
+  Form->SetPlace(restored);
+  EXPECT_EQ(zodiac->currentText().toStdString(), "Fagan\u2013Bradley");
+  EXPECT_EQ(Find<QComboBox>(Panel(), "ComboLotFormula")->currentIndex(), 0);
+  EXPECT_EQ(Find<QComboBox>(Panel(), "ComboSectHorizon")->currentText().toStdString(),
+            "Visible horizon (\u22120.833\u00B0)");
+  EXPECT_EQ(Form->Place().Variants, restored.Variants) << "showing them sets nothing";
+  EXPECT_EQ(Value("ChartVariants"),
+            "Lots reversed by night; sect by the visible horizon (\u22120.833\u00B0)");
+
+  // Each lot of the list releases from its sign, the one its item names.
+  const TBirthChartResult chart = ComputeBirthChart(restored, *Form->BirthLocalJulianDay());
+  ASSERT_TRUE(chart.Value);
+  auto* from = Find<QComboBox>(Panel(), "ComboReleaseFrom");
+  ASSERT_EQ(from->count(), kLotCount);
+  QSignalSpy chosen(Panel(), &TChartPanel::StartSignChosen);
+  for (TLot lot : kLots) {
+    const int sign = chart.Value->Chart.LotSign(lot);
+    const std::string name(LotName(lot));
+    EXPECT_EQ(from->itemText(Index(lot)).toStdString(), name + " (" + LongSignNameOf(sign) + ")");
+    Form->BirthData()->ComboBoxStartSign()->setCurrentIndex((sign + 5) % 12);
+    emit from->activated(Index(lot));
+    ASSERT_EQ(chosen.count(), Index(lot) + 1) << name;
+    EXPECT_EQ(chosen.last().at(0).toInt(), sign) << name;
+    EXPECT_EQ(Form->BirthData()->ComboBoxStartSign()->currentIndex(), sign) << name;
+  }
+
+  // The wheel's export, and its failure in the error box.
+  EXPECT_TRUE(Panel()->ExportWheelTo(InDocuments("wheel.svg")));
+  EXPECT_GT(QFileInfo(InDocuments("wheel.svg")).size(), 1000);
+  DialogInterceptor boxes;
+  EXPECT_FALSE(Panel()->ExportWheelTo(InDocuments("wheel.txt")));
+  ASSERT_EQ(boxes.Dialogs.size(), 1u);
+  EXPECT_TRUE(boxes.Dialogs[0].Text.startsWith("Cannot save '"))
+      << boxes.Dialogs[0].Text.toStdString();
 }
 
 // 2021-03-28 02:30 did not exist in Amsterdam; 2021-10-31 02:30 occurred
