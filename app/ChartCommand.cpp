@@ -44,14 +44,16 @@ std::vector<std::pair<std::string, std::string>> LotsRows(const TBirthPlace& pla
       {"ascendant", SixDecimals(c.AscendantDeg)},
       {"sun_altitude", SixDecimals(c.SunAltitudeDeg)}};
   for (auto& value : LotsValues(c)) rows.push_back(std::move(value));
+  for (auto& value : PlanetsAndLotsValues(c)) rows.push_back(std::move(value));
   return rows;
 }
 
 int ApplyBirthChart(TListRequest& request, std::ostream& err) {
   ReleaseSettings& s = request.Settings;
-  const bool fromLot = request.ReleaseFrom != TReleaseFrom::Sign;
+  const bool fromLot = request.ReleaseFrom.has_value();
   const bool forMarks = !request.FortuneGiven && s.FortuneSign < 0 && s.Place.Known();
-  if (!fromLot && !forMarks) return 0;
+  const bool forRulers = (request.Csv || request.At) && s.Place.Known();
+  if (!fromLot && !forMarks && !forRulers) return 0;
   TBirthChartResult result;
   try {
     result = RequestChart(request);
@@ -66,15 +68,15 @@ int ApplyBirthChart(TListRequest& request, std::ostream& err) {
       return 1;
     }
     err << "ostrane-list: note: " << PrintableText(result.Error)
-        << " Fortune's sign stays unknown.\n";
+        << (forMarks ? " Fortune's sign stays unknown.\n" : " The rulers' places stay unknown.\n");
     return 0;
   }
   const TChart& c = result.Value->Chart;
   for (const std::string& note : ChartNotes(*result.Value))
     err << "ostrane-list: note: " << note << "\n";
-  if (s.FortuneSign < 0 || fromLot) s.FortuneSign = c.FortuneSign;
-  if (request.ReleaseFrom == TReleaseFrom::Fortune) s.StartSign = c.FortuneSign;
-  if (request.ReleaseFrom == TReleaseFrom::Spirit) s.StartSign = c.SpiritSign;
+  if (forMarks || fromLot) s.FortuneSign = c.FortuneSign;
+  if (request.ReleaseFrom) s.StartSign = c.LotSign(*request.ReleaseFrom);
+  request.Chart = c;
   return 0;
 }
 

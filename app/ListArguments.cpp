@@ -9,6 +9,7 @@
 #include <map>
 
 #include "Version.h"
+#include "chart/BirthChart.h"
 #include "chart/BuiltInPlaces.h"
 #include "chart/PlaceFields.h"
 #include "chart/TimeZones.h"
@@ -36,7 +37,8 @@ constexpr const char* kUsage =
     "Listing settings:\n"
     "  --start-sign S         0 .. 11 or a sign name (default aries), or fortune or\n"
     "                         spirit: the sign of that lot, computed from the birth\n"
-    "                         data and place (Fortune's sign is then set as well)\n"
+    "                         data and place (Fortune's sign is then set as well);\n"
+    "                         likewise eros, necessity, courage, victory or nemesis\n"
     "  --type T               0/modern, 1/egyptian or 2/valens (default valens)\n"
     "  --periods N            number of general periods, 1 .. 200 (default 6)\n"
     "  --date-style S         european, american (default) or scientific\n"
@@ -49,11 +51,15 @@ constexpr const char* kUsage =
     "  --level34 K            the level 3 and 4 periods of the K-th data line instead\n"
     "  --csv                  one CSV row per period instead of the list texts; columns\n"
     "                         level,sign,counter,julian_day,year,month,day,time,\n"
-    "                         place_from_fortune,loosing_of_the_bond\n"
+    "                         place_from_fortune,loosing_of_the_bond, then ruler,\n"
+    "                         ruler_sign,ruler_house,planets_in_sign: the sign's\n"
+    "                         domicile ruler, its sign and whole-sign house in the\n"
+    "                         chart and the planets in the sign (names separated by\n"
+    "                         spaces; the last three empty without a place)\n"
     "  --at DATETIME          the periods in force at [-]YYYY-MM-DD[THH:MM[:SS]] (local\n"
     "                         clock time, astronomical years, Julian calendar before\n"
-    "                         1582-10-15): the CSV columns plus end_julian_day, one\n"
-    "                         row per level 1 .. 4\n"
+    "                         1582-10-15): the CSV columns with end_julian_day\n"
+    "                         before ruler, one row per level 1 .. 4\n"
     "  --ics FILE             write the periods to FILE as an iCalendar file instead,\n"
     "                         one event per period, times as floating local clock\n"
     "                         times; dates before 1582-10-15 written as the Gregorian\n"
@@ -84,11 +90,21 @@ constexpr const char* kUsage =
     "  --dst-choice W         earlier or later: the offset of a clock time that the\n"
     "                         clocks skipped or showed twice\n"
     "  --sect S               day or night in place of the Sun's altitude\n"
+    "  --zodiac Z             tropical (default), fagan-bradley or lahiri: sidereal\n"
+    "                         longitudes are the tropical ones less that ayanamsa\n"
+    "  --lot-formula F        sect (default: the lots reversed by night) or day (the\n"
+    "                         day formula always)\n"
+    "  --sect-horizon H       geometric (default: the Sun's centre above altitude 0)\n"
+    "                         or visible (above -0.833, refraction and the Sun's radius)\n"
     "  --lots                 print the chart and the lots as CSV (key,value) instead of\n"
     "                         a listing: latitude, longitude, time_zone,\n"
     "                         utc_offset_seconds, julian_day_ut, julian_day_tt, sun, moon,\n"
     "                         ascendant, sun_altitude, sect, fortune, spirit,\n"
-    "                         fortune_sign, spirit_sign\n"
+    "                         fortune_sign, spirit_sign, mercury, venus, mars, jupiter,\n"
+    "                         saturn, eros, necessity, courage, victory, nemesis,\n"
+    "                         eros_sign, necessity_sign, courage_sign, victory_sign,\n"
+    "                         nemesis_sign, zodiac, ayanamsa, lot_formula, sect_horizon;\n"
+    "                         longitudes in the chosen zodiac\n"
     "A whole collection of charts:\n"
     "  --batch IN.csv         the lots and the periods in force at each row's event, as\n"
     "                         CSV (- for standard input); see the manual page for the\n"
@@ -195,7 +211,7 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
       {"--start-sign",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
          const std::string lower = LowerAscii(v);
-         if (lower == "fortune" || lower == "spirit") return;  // resolved from the chart
+         if (LotOfText(v)) return;  // resolved from the chart
          s.StartSign = ChoiceValue(f, v, SignKeys(), true);
        }},
       {"--place",
@@ -236,6 +252,20 @@ const std::map<std::string, SettingFlag>& SettingFlags() {
        [](ReleaseSettings& s, const auto& f, const auto& v) {
          s.FortuneSign =
              LowerAscii(v) == "none" ? kNoSelection : ChoiceValue(f, v, SignKeys(), true);
+       }},
+      {"--zodiac",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.Place.Variants.Zodiac = FromItemIndex<TZodiac>(ChoiceValue(f, v, ZodiacKeys(), false));
+       }},
+      {"--lot-formula",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.Place.Variants.LotFormula =
+             FromItemIndex<TLotFormula>(ChoiceValue(f, v, LotFormulaKeys(), false));
+       }},
+      {"--sect-horizon",
+       [](ReleaseSettings& s, const auto& f, const auto& v) {
+         s.Place.Variants.SectHorizon =
+             FromItemIndex<TSectHorizon>(ChoiceValue(f, v, SectHorizonKeys(), false));
        }},
       {"--angles-from",
        [](ReleaseSettings& s, const auto& f, const auto& v) {
@@ -278,6 +308,13 @@ std::pair<std::string, std::optional<std::string>> SplitFlag(const std::string& 
   return {argument.substr(0, eq), argument.substr(eq + 1)};
 }
 
+std::optional<TLot> LotOfText(const std::string& text) {
+  const std::string lower = LowerAscii(text);
+  for (const TLot lot : kLots)
+    if (lower == LotKey(lot)) return lot;
+  return std::nullopt;
+}
+
 const char* ListUsage() {
   return kUsage;
 }
@@ -307,12 +344,7 @@ void ReadValue(TListRequest& r, const std::string& flag, const std::string& valu
     SettingFlags().at(flag)(r.Settings, flag, value);  // checks the value
     r.SettingFlags.emplace_back(flag, value);
     if (flag == "--fortune") r.FortuneGiven = true;
-    if (flag == "--start-sign") {
-      const std::string lower = LowerAscii(value);
-      r.ReleaseFrom = lower == "fortune"  ? TReleaseFrom::Fortune
-                      : lower == "spirit" ? TReleaseFrom::Spirit
-                                          : TReleaseFrom::Sign;
-    }
+    if (flag == "--start-sign") r.ReleaseFrom = LotOfText(value);
   }
 }
 

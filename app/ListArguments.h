@@ -9,7 +9,9 @@
 
 #include "app/CalendarCommand.h"
 #include "app/TimelineCommand.h"
+#include "astro/Lots.h"
 #include "core/IsoDateText.h"
+#include "core/Planets.h"
 #include "core/ReleaseSettings.h"
 
 namespace ostrane {
@@ -18,9 +20,6 @@ namespace ostrane {
 struct TUsageError {
   std::string Message;
 };
-
-// What the starting sign is taken from.
-enum class TReleaseFrom { Sign, Fortune, Spirit };
 
 struct TListRequest {
   ReleaseSettings Settings;
@@ -31,7 +30,8 @@ struct TListRequest {
   std::string Output = "-";          // --output of --batch
   bool Quiet =
       false;  // --quiet: no progress line  // --lots: the chart and the lots instead of a listing
-  TReleaseFrom ReleaseFrom = TReleaseFrom::Sign;
+  // The lot whose sign --start-sign releases from; none for a sign given.
+  std::optional<TLot> ReleaseFrom;
   bool FortuneGiven = false;       // --fortune was given
   std::optional<TCivilMoment> At;  // --at: the periods in force instead
   std::string AtText;
@@ -41,7 +41,14 @@ struct TListRequest {
   TTimelineOptions Timeline;             // --timeline and its options
   // The setting options in command-line order, applied again over the files.
   std::vector<std::pair<std::string, std::string>> SettingFlags;
+  // The birth chart once ApplyBirthChart has computed it (for the rulers of
+  // --csv and --at).
+  std::optional<TChart> Chart;
 };
+
+// The lot a --start-sign value names (fortune .. nemesis, any letter case),
+// or none.
+std::optional<TLot> LotOfText(const std::string& text);
 
 // An argument as flag and value: "--year=2000" gives "--year" and "2000";
 // any other argument gives itself and no value.

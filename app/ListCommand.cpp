@@ -34,7 +34,7 @@ int WriteInForce(const TListRequest& request, const TListing& main, std::ostream
         << InForceStatusText(inForce.Status) << "\n";
     return 1;
   }
-  WriteInForceCsv(out, inForce);
+  WriteInForceCsv(out, inForce, request.Chart ? &*request.Chart : nullptr);
   return 0;
 }
 
@@ -73,10 +73,10 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
                                        [](const auto& f) { return f.first == "--time"; });
     if (!timeGiven && !request.ChartFile && !request.OptionsFile)
       options.Defaults.Settings.TimeText = "12:00";
-    if (request.ReleaseFrom == TReleaseFrom::Fortune) options.Defaults.ReleaseFrom = "fortune";
+    if (request.ReleaseFrom) options.Defaults.ReleaseFrom = LotKey(*request.ReleaseFrom);
     if (std::any_of(request.SettingFlags.begin(), request.SettingFlags.end(),
                     [](const auto& f) { return f.first == "--start-sign"; }) &&
-        request.ReleaseFrom == TReleaseFrom::Sign)
+        !request.ReleaseFrom)
       options.Defaults.ReleaseFrom = std::to_string(request.Settings.StartSign);
     options.Progress = !request.Quiet && isatty(2);
     return RunBatchCommand(*request.Batch, request.Output, options, out, err);
@@ -114,7 +114,7 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
     shown = &level34;
   }
   if (request.Csv) {
-    WriteCsv(text, *shown);
+    WriteCsv(text, *shown, request.Chart ? &*request.Chart : nullptr);
   } else {
     // The name line comes from a file or the command line: shown, not acted on.
     for (const auto& l : shown->Header) text << PrintableText(l) << '\n';

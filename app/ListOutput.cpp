@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "astro/Rulers.h"
 #include "core/Chronocrators.h"
 #include "core/DateTime.h"
+#include "core/Planets.h"
 #include "core/TimeText.h"
 #include "listing/Releasing.h"
 
@@ -25,18 +27,31 @@ std::string CsvRow(int level, std::int32_t counter, double julianDay, int place,
          (loosing ? '1' : '0');
 }
 
-void WriteCsv(std::ostream& out, const TListing& listing) {
-  out << kCsvHeader << '\n';
-  for (const TListedLine& l : listing.Lines)
-    out << CsvRow(l.Period.Level, l.Period.Counter, l.Period.Start, l.Place, l.Period.Loosing)
-        << '\n';
+std::string RulerColumns(std::int32_t counter, const TChart* chart) {
+  const TRulerReading r = ReadRuler(counter, chart);
+  std::string columns(PlanetName(r.Ruler));
+  if (!r.WithChart) return columns + ",,,";
+  std::string planets;
+  for (const TPlanet planet : r.PlanetsInSign) {
+    if (!planets.empty()) planets += ' ';
+    planets += PlanetName(planet);
+  }
+  return columns + ',' + LongSignNameOf(r.RulerSign) + ',' + std::to_string(r.RulerHouse) + ',' +
+         planets;
 }
 
-void WriteInForceCsv(std::ostream& out, const TInForce& inForce) {
-  out << kCsvHeader << ",end_julian_day\n";
+void WriteCsv(std::ostream& out, const TListing& listing, const TChart* chart) {
+  out << kCsvHeader << ',' << kRulerCsvHeader << '\n';
+  for (const TListedLine& l : listing.Lines)
+    out << CsvRow(l.Period.Level, l.Period.Counter, l.Period.Start, l.Place, l.Period.Loosing)
+        << ',' << RulerColumns(l.Period.Counter, chart) << '\n';
+}
+
+void WriteInForceCsv(std::ostream& out, const TInForce& inForce, const TChart* chart) {
+  out << kCsvHeader << ",end_julian_day," << kRulerCsvHeader << '\n';
   for (const TPeriodInForce& p : inForce.Periods)
-    out << CsvRow(p.Level, p.Counter, p.Start, p.Place, p.Loosing) << ',' << ExactReal(p.End)
-        << '\n';
+    out << CsvRow(p.Level, p.Counter, p.Start, p.Place, p.Loosing) << ',' << ExactReal(p.End) << ','
+        << RulerColumns(p.Counter, chart) << '\n';
 }
 
 }  // namespace ostrane

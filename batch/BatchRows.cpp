@@ -14,6 +14,7 @@
 #include "core/Errors.h"
 #include "core/IntegerText.h"
 #include "core/IsoDateText.h"
+#include "core/Planets.h"
 #include "core/PrintableText.h"
 #include "listing/InForce.h"
 #include "listing/Marks.h"
@@ -33,8 +34,8 @@ std::string Field(const std::vector<std::string>& fields, int column) {
 }
 
 int Choice(const std::string& column, const std::string& text,
-           const std::vector<std::string>& names) {
-  if (const auto index = ChoiceIndex(text, names, true)) return *index;
+           const std::vector<std::string>& names, bool numbersToo = true) {
+  if (const auto index = ChoiceIndex(text, names, numbersToo)) return *index;
   throw TRowError{column + " is one of " + ChoiceList(names) + ", not '" + text + "'"};
 }
 
@@ -105,6 +106,16 @@ ReleaseSettings RowSettings(const TBatchColumns& c, const std::vector<std::strin
     }
   }
   if (!Field(f, c.Latitude).empty() || !Field(f, c.Longitude).empty()) placeFound.clear();
+  // The variants, by name only, as the options take them.
+  TChartVariants& v = p.Variants;
+  if (const std::string zodiac = Field(f, c.Zodiac); !zodiac.empty())
+    v.Zodiac = FromItemIndex<TZodiac>(Choice("zodiac", zodiac, ZodiacKeys(), false));
+  if (const std::string formula = Field(f, c.LotFormula); !formula.empty())
+    v.LotFormula =
+        FromItemIndex<TLotFormula>(Choice("lot_formula", formula, LotFormulaKeys(), false));
+  if (const std::string horizon = Field(f, c.SectHorizon); !horizon.empty())
+    v.SectHorizon =
+        FromItemIndex<TSectHorizon>(Choice("sect_horizon", horizon, SectHorizonKeys(), false));
   return s;
 }
 
@@ -157,7 +168,10 @@ std::optional<std::string> ReadBatchHeader(const std::vector<std::string>& heade
       {"loose_bond", &c.LooseBond},
       {"periods", &c.Periods},
       {"event_date", &c.EventDate},
-      {"event_time", &c.EventTime}};
+      {"event_time", &c.EventTime},
+      {"zodiac", &c.Zodiac},
+      {"lot_formula", &c.LotFormula},
+      {"sect_horizon", &c.SectHorizon}};
   c = TBatchColumns();
   // UTF-16 puts a NUL byte beside every ASCII letter.
   const bool utf16 = std::any_of(header.begin(), header.end(), [](const std::string& name) {
@@ -184,7 +198,7 @@ const std::vector<std::string>& BatchComputedColumns() {
     std::vector<std::string> names = {"sect",         "fortune",     "spirit",
                                       "fortune_sign", "spirit_sign", "start_sign"};
     for (int level = 1; level <= 4; ++level)
-      for (const char* part : {"sign", "start", "end", "place", "loosing"})
+      for (const char* part : {"sign", "start", "end", "place", "loosing", "ruler"})
         names.push_back("l" + std::to_string(level) + "_" + part);
     for (const char* resolved :
          {"place_found", "latitude_used", "longitude_used", "time_zone_used", "utc_offset_used",
@@ -204,6 +218,9 @@ const TBirthChartResult& TChartCache::Get(const TBirthPlace& p, double localJuli
                 p.UtcOffsetSeconds.value_or(1 << 30),
                 ToItemIndex(p.Dst),
                 ToItemIndex(p.Sect),
+                ToItemIndex(p.Variants.Zodiac),
+                ToItemIndex(p.Variants.LotFormula),
+                ToItemIndex(p.Variants.SectHorizon),
                 p.TimeZone};
   if (auto found = FCharts.find(key); found != FCharts.end()) return found->second;
   // The rows of one chart come together.
@@ -243,7 +260,10 @@ std::vector<std::string> ComputeBatchRow(const TBatchColumns& c, const std::vect
     // The lots, when there is a place.
     std::string releaseFrom = LowerAscii(Field(f, c.ReleaseFrom));
     if (releaseFrom.empty()) releaseFrom = d.ReleaseFrom;
-    const bool fromLot = releaseFrom == "fortune" || releaseFrom == "spirit";
+    std::optional<TLot> lot;
+    for (const TLot each : kLots)
+      if (releaseFrom == LotKey(each)) lot = each;
+    const bool fromLot = lot.has_value();
     if (!fromLot) {
       const auto sign = ChoiceIndex(releaseFrom, SignKeys(), true);
       if (!sign)
@@ -266,8 +286,7 @@ std::vector<std::string> ComputeBatchRow(const TBatchColumns& c, const std::vect
       for (const std::string& note : ChartNotes(*chart.Value))
         notes += (notes.empty() ? "" : "; ") + note;
       out[out.size() - 2] = std::move(notes);
-      if (releaseFrom == "fortune") s.StartSign = ch.FortuneSign;
-      if (releaseFrom == "spirit") s.StartSign = ch.SpiritSign;
+      if (lot) s.StartSign = ch.LotSign(*lot);
     }
     out[5] = LongSignNameOf(s.StartSign);
 
@@ -289,6 +308,7 @@ std::vector<std::string> ComputeBatchRow(const TBatchColumns& c, const std::vect
         out[at++] = FormatIsoDateTime(ShownMoment(p.Level, p.End));
         out[at++] = p.Place > 0 ? std::to_string(p.Place) : std::string();
         out[at++] = p.Loosing ? "1" : "0";
+        out[at++] = PlanetName(DomicileRuler(p.Counter));
       }
     }
   } catch (const TRowError& e) {

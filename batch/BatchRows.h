@@ -4,8 +4,10 @@
 // Input columns, named in a header row, in any order:
 //   name, date ([-]YYYY-MM-DD), time (as the time field takes it),
 //   place, or latitude and longitude, with time_zone and utc_offset,
-//   release_from (fortune, spirit or a sign; default spirit),
-//   type, loose_bond, periods, event_date, event_time.
+//   release_from (a lot, fortune .. nemesis, or a sign; default spirit),
+//   type, loose_bond, periods, event_date, event_time,
+//   zodiac, lot_formula, sect_horizon (the chart's variants, as the options
+//   --zodiac, --lot-formula and --sect-horizon take them).
 // Other columns are carried through unchanged.  A value missing from a row
 // (or a column missing from the file) takes the default the command line's
 // options give.
@@ -13,7 +15,8 @@
 // Computed columns, after the input's:
 //   sect, fortune, spirit, fortune_sign, spirit_sign (as --lots gives them),
 //   start_sign, then for each level N of 1 .. 4: lN_sign, lN_start, lN_end
-//   (ISO date-times to the second, local clock time), lN_place, lN_loosing;
+//   (ISO date-times to the second, local clock time), lN_place, lN_loosing,
+//   lN_ruler (the English name of the sign's domicile ruler);
 //   notes (the chart's doubtful points as --lots notes them, joined by "; ");
 //   then error (empty when the row succeeded).
 // Dates lie in the years kMinYear .. kMaxYear (-4712 .. 10000).
@@ -36,7 +39,7 @@ namespace ostrane {
 struct TBatchColumns {
   int Name = -1, Date = -1, Time = -1, Place = -1, Latitude = -1, Longitude = -1, TimeZone = -1,
       UtcOffset = -1, ReleaseFrom = -1, Type = -1, LooseBond = -1, Periods = -1, EventDate = -1,
-      EventTime = -1;
+      EventTime = -1, Zodiac = -1, LotFormula = -1, SectHorizon = -1;
 };
 
 // Finds the known columns in the header; the message of a header that
@@ -67,16 +70,18 @@ class TChartCache {
   const TPlace* Place(const std::string& name);
 
  private:
-  // What decides a chart: the clock time and the place as the row gave them,
-  // the numbers by their bits (so that any value, NaN too, orders).
+  // What decides a chart: the clock time, the place as the row gave them and
+  // the variants, the numbers by their bits (so that any value, NaN too,
+  // orders).
   struct TChartKey {
     std::uint64_t LocalJulianDay, Latitude, Longitude;
-    std::int32_t UtcOffset, Dst, Sect;
+    std::int32_t UtcOffset, Dst, Sect, Zodiac, LotFormula, SectHorizon;
     std::string TimeZone;
     bool operator<(const TChartKey& o) const {
-      return std::tie(LocalJulianDay, Latitude, Longitude, UtcOffset, Dst, Sect, TimeZone) <
-             std::tie(o.LocalJulianDay, o.Latitude, o.Longitude, o.UtcOffset, o.Dst, o.Sect,
-                      o.TimeZone);
+      return std::tie(LocalJulianDay, Latitude, Longitude, UtcOffset, Dst, Sect, Zodiac, LotFormula,
+                      SectHorizon, TimeZone) < std::tie(o.LocalJulianDay, o.Latitude, o.Longitude,
+                                                        o.UtcOffset, o.Dst, o.Sect, o.Zodiac,
+                                                        o.LotFormula, o.SectHorizon, o.TimeZone);
     }
   };
   std::map<TChartKey, TBirthChartResult> FCharts;

@@ -1,5 +1,6 @@
 #include "chart/BirthChart.h"
 
+#include <array>
 #include <charconv>
 #include <cstdio>
 #include <string>
@@ -95,6 +96,61 @@ std::vector<std::pair<std::string, std::string>> LotsValues(const TChart& c) {
           {"spirit", SixDecimals(c.SpiritDeg)},
           {"fortune_sign", LongSignNameOf(c.FortuneSign)},
           {"spirit_sign", LongSignNameOf(c.SpiritSign)}};
+}
+
+std::vector<std::pair<std::string, std::string>> PlanetsAndLotsValues(const TChart& c) {
+  std::vector<std::pair<std::string, std::string>> values;
+  for (const TPlanet planet : kPlanets)
+    if (planet != TPlanet::Sun && planet != TPlanet::Moon)
+      values.emplace_back(PlanetKey(planet), SixDecimals(c.PlanetDeg(planet)));
+  constexpr std::array<TLot, 5> kLater{TLot::Eros, TLot::Necessity, TLot::Courage, TLot::Victory,
+                                       TLot::Nemesis};
+  for (const TLot lot : kLater) values.emplace_back(LotKey(lot), SixDecimals(c.LotDeg(lot)));
+  for (const TLot lot : kLater)
+    values.emplace_back(std::string(LotKey(lot)) + "_sign", LongSignNameOf(c.LotSign(lot)));
+  values.emplace_back("zodiac", VariantKey(c.Variants.Zodiac));
+  values.emplace_back("ayanamsa", SixDecimals(c.AyanamsaDeg));
+  values.emplace_back("lot_formula", VariantKey(c.Variants.LotFormula));
+  values.emplace_back("sect_horizon", VariantKey(c.Variants.SectHorizon));
+  return values;
+}
+
+const std::vector<std::string>& ZodiacKeys() {
+  static const std::vector<std::string> keys{"tropical", "fagan-bradley", "lahiri"};
+  return keys;
+}
+
+const std::vector<std::string>& LotFormulaKeys() {
+  static const std::vector<std::string> keys{"sect", "day"};
+  return keys;
+}
+
+const std::vector<std::string>& SectHorizonKeys() {
+  static const std::vector<std::string> keys{"geometric", "visible"};
+  return keys;
+}
+
+namespace {
+
+// The name of item `index` of `keys`; empty for a value outside them.
+std::string KeyOf(const std::vector<std::string>& keys, std::int32_t index) {
+  return index >= 0 && static_cast<std::size_t>(index) < keys.size()
+             ? keys[static_cast<std::size_t>(index)]
+             : std::string();
+}
+
+}  // namespace
+
+std::string VariantKey(TZodiac zodiac) {
+  return KeyOf(ZodiacKeys(), ToItemIndex(zodiac));
+}
+
+std::string VariantKey(TLotFormula formula) {
+  return KeyOf(LotFormulaKeys(), ToItemIndex(formula));
+}
+
+std::string VariantKey(TSectHorizon horizon) {
+  return KeyOf(SectHorizonKeys(), ToItemIndex(horizon));
 }
 
 std::string SignPositionText(double longitudeDeg) {

@@ -47,4 +47,22 @@ std::string SixDecimals(double degrees);
 // spirit_sign (long names).
 std::vector<std::pair<std::string, std::string>> LotsValues(const TChart& chart);
 
+// The rest of the chart as --lots writes it after LotsValues, in this order:
+// mercury, venus, mars, jupiter, saturn, eros, necessity, courage, victory,
+// nemesis (SixDecimals), eros_sign, necessity_sign, courage_sign,
+// victory_sign, nemesis_sign (long names), zodiac (a ZodiacKeys name),
+// ayanamsa (SixDecimals; 0.000000 tropical), lot_formula and sect_horizon
+// (LotFormulaKeys, SectHorizonKeys).
+std::vector<std::pair<std::string, std::string>> PlanetsAndLotsValues(const TChart& chart);
+
+// The names of the chart's variants as the command line, the batch and the
+// files spell them, indexed by the enumerators' values:
+// tropical, fagan-bradley, lahiri; sect, day; geometric, visible.
+const std::vector<std::string>& ZodiacKeys();
+const std::vector<std::string>& LotFormulaKeys();
+const std::vector<std::string>& SectHorizonKeys();
+std::string VariantKey(TZodiac zodiac);
+std::string VariantKey(TLotFormula formula);
+std::string VariantKey(TSectHorizon horizon);
+
 }  // namespace ostrane

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "chart/BirthChart.h"
 #include "chart/PlaceFields.h"
 #include "chart/TimeZones.h"
 #include "core/Coordinates.h"
@@ -16,6 +17,9 @@ namespace {
 
 constexpr const char* kFortuneKey = "fortune";
 constexpr const char* kAnglesFromKey = "angles-from";
+constexpr const char* kZodiacKey = "zodiac";
+constexpr const char* kLotFormulaKey = "lot-formula";
+constexpr const char* kSectHorizonKey = "sect-horizon";
 
 }  // namespace
 
@@ -57,19 +61,14 @@ std::vector<std::string> UserDataLines(const ReleaseSettings& settings) {
   return lines;
 }
 
-std::vector<std::string> ExtensionLines(const ReleaseSettings& s, TFileKind kind) {
-  std::vector<std::string> lines;
-  lines.push_back(std::string(kFortuneKey) + "=" +
-                  std::to_string(ComboBoxIndex(s.FortuneSign, kSignItems)));
-  if (kind == TFileKind::Options)
-    lines.push_back(std::string(kAnglesFromKey) + "=" +
-                    (s.AnglesFrom == TAnglesFrom::StartSign ? "start" : "fortune"));
-  // The place lines only once there is a place, so that the files of charts
-  // without one stay as short as they were.
-  const TBirthPlace& p = s.Place;
+namespace {
+
+// The place lines, none when there is no place, so that the files of charts
+// without one stay as short as they were.
+void AddPlaceLines(std::vector<std::string>& lines, const TBirthPlace& p) {
   if (p.Name.empty() && !p.Latitude && !p.Longitude && p.TimeZone.empty() && !p.UtcOffsetSeconds &&
       p.Dst == TDstChoice::Ask && p.Sect == TSect::Computed)
-    return lines;
+    return;
   // The first choice is written as the empty value.
   const auto choice = [](TPlaceField field, std::int32_t index) {
     const std::vector<std::string>& names = PlaceFieldInfo(field).Choices;
@@ -90,6 +89,23 @@ std::vector<std::string> ExtensionLines(const ReleaseSettings& s, TFileKind kind
     }
     lines.push_back(std::string(info.FileKey) + "=" + value);
   }
+}
+
+}  // namespace
+
+std::vector<std::string> ExtensionLines(const ReleaseSettings& s, TFileKind kind) {
+  std::vector<std::string> lines;
+  lines.push_back(std::string(kFortuneKey) + "=" +
+                  std::to_string(ComboBoxIndex(s.FortuneSign, kSignItems)));
+  if (kind == TFileKind::Options)
+    lines.push_back(std::string(kAnglesFromKey) + "=" +
+                    (s.AnglesFrom == TAnglesFrom::StartSign ? "start" : "fortune"));
+  AddPlaceLines(lines, s.Place);
+  // The variants always, last.
+  const TChartVariants& v = s.Place.Variants;
+  lines.push_back(std::string(kZodiacKey) + "=" + VariantKey(v.Zodiac));
+  lines.push_back(std::string(kLotFormulaKey) + "=" + VariantKey(v.LotFormula));
+  lines.push_back(std::string(kSectHorizonKey) + "=" + VariantKey(v.SectHorizon));
   return lines;
 }
 
@@ -107,6 +123,24 @@ void ReadPlaceLine(TBirthPlace& place, const std::string& key, const std::string
       ReadPlaceField(place, info.Field, value);
     return;
   }
+}
+
+}  // namespace
+
+namespace {
+
+// The index of a variant's value among its names, exactly as written;
+// throws bad(message) otherwise.
+template <class TBad>
+std::int32_t VariantIndex(const std::string& value, const std::vector<std::string>& names,
+                          const TBad& bad) {
+  const auto found = std::find(names.begin(), names.end(), value);
+  if (found == names.end()) {
+    std::string list;
+    for (const std::string& name : names) list += (list.empty() ? "" : ", ") + name;
+    throw bad(FormatMessage("'%s' is not one of ", value) + list);
+  }
+  return static_cast<std::int32_t>(found - names.begin());
 }
 
 }  // namespace
@@ -135,6 +169,15 @@ TFileExtension ParseExtensionLines(const std::vector<std::string>& lines, int fi
       if (value != "fortune" && value != "start")
         throw bad(FormatMessage("'%s' is neither fortune nor start", value));
       extension.AnglesFrom = value == "start" ? TAnglesFrom::StartSign : TAnglesFrom::Fortune;
+    } else if (key == kZodiacKey) {
+      extension.Place.Variants.Zodiac =
+          FromItemIndex<TZodiac>(VariantIndex(value, ZodiacKeys(), bad));
+    } else if (key == kLotFormulaKey) {
+      extension.Place.Variants.LotFormula =
+          FromItemIndex<TLotFormula>(VariantIndex(value, LotFormulaKeys(), bad));
+    } else if (key == kSectHorizonKey) {
+      extension.Place.Variants.SectHorizon =
+          FromItemIndex<TSectHorizon>(VariantIndex(value, SectHorizonKeys(), bad));
     } else {
       try {
         ReadPlaceLine(extension.Place, key, value);

@@ -24,6 +24,10 @@
 //                    a daylight-saving gap or overlap; empty to ask
 //   sect=W           day or night in place of the Sun's altitude; empty for
 //                    the computed sect
+//   zodiac=W         tropical, fagan-bradley or lahiri (both files, always
+//                    written, as are the next two)
+//   lot-formula=W    sect or day: the lots reversed by night, or by day always
+//   sect-horizon=W   geometric or visible: the horizon of the chart's sect
 // A reader looks for these lines among the lines after the fixed ones, so an
 // options file still opens as a chart file; lines it does not know are
 // ignored, and a value that is missing takes its default.  A bad value

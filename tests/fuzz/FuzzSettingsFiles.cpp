@@ -1,7 +1,7 @@
 // The options-file and chart-file readers, fed arbitrary bytes.  Properties:
 // a file that reads gives exactly the lines asked for, each valid UTF-8; and
-// settings that load save to a file that loads back to the same settings,
-// their text values as PlainText makes them (a file keeps no control
+// settings that load save to a file that loads back to the same settings
+// (the chart's variants too), their text values as PlainText makes them (a file keeps no control
 // characters).
 #include <unistd.h>
 
@@ -29,7 +29,8 @@ bool SameSettings(const ReleaseSettings& a, const ReleaseSettings& b) {
          a.TimeText == b.TimeText && a.JulianDateText == b.JulianDateText &&
          a.StartSign == b.StartSign && a.ReleasingType == b.ReleasingType &&
          a.GeneralPeriods == b.GeneralPeriods && a.DateStyle == b.DateStyle &&
-         a.SignNameStyle == b.SignNameStyle && a.LooseBondType == b.LooseBondType;
+         a.SignNameStyle == b.SignNameStyle && a.LooseBondType == b.LooseBondType &&
+         a.Place.Variants == b.Place.Variants;
 }
 
 bool Load(const std::string& name, int lines, ReleaseSettings& settings) {

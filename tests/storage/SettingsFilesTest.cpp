@@ -52,7 +52,12 @@ void ExpectEqual(const ReleaseSettings& a, const ReleaseSettings& b) {
   EXPECT_EQ(a.LooseBondType, b.LooseBondType);
   EXPECT_EQ(a.FortuneSign, b.FortuneSign);
   EXPECT_EQ(a.AnglesFrom, b.AnglesFrom);
+  EXPECT_EQ(a.Place.Variants, b.Place.Variants);
 }
+
+// The variant lines of the default variants, as every file ends.
+const char* const kDefaultVariants =
+    "zodiac=tropical\r\nlot-formula=sect\r\nsect-horizon=geometric\r\n";
 
 TEST(SettingsFiles, WrittenByteExact) {
   TempDir dir;
@@ -60,10 +65,27 @@ TEST(SettingsFiles, WrittenByteExact) {
   ASSERT_TRUE(SaveOptionsFile(options, Custom()).Ok);
   ASSERT_TRUE(SaveUserDataFile(chart, Custom()).Ok);
   // The lines of the first program versions, then the key=value lines.
-  EXPECT_EQ(ReadBytes(options), std::string(kCustomFile) + "fortune=-1\r\nangles-from=fortune\r\n");
-  EXPECT_EQ(ReadBytes(chart),
-            "Ren\xC3\xA9"
-            "e Dupr\xC3\xA9\r\n10\r\n45\r\n-300\r\n2:30 pm\r\n1611859.5\r\n9\r\nfortune=-1\r\n");
+  EXPECT_EQ(ReadBytes(options),
+            std::string(kCustomFile) + "fortune=-1\r\nangles-from=fortune\r\n" + kDefaultVariants);
+  EXPECT_EQ(ReadBytes(chart), std::string("Ren\xC3\xA9"
+                                          "e Dupr\xC3\xA9\r\n10\r\n45\r\n-300\r\n2:30 "
+                                          "pm\r\n1611859.5\r\n9\r\nfortune=-1\r\n") +
+                                  kDefaultVariants);
+  // Other variants: the same fixed lines, the variant lines last.
+  ReleaseSettings sidereal = Custom();
+  sidereal.Place.Variants = {TZodiac::FaganBradley, TLotFormula::Day, TSectHorizon::Visible};
+  sidereal.Place.TimeZone = "Europe/Rome";
+  ASSERT_TRUE(SaveUserDataFile(chart, sidereal).Ok);
+  const std::string bytes = ReadBytes(chart);
+  EXPECT_EQ(bytes.rfind(
+                "Ren\xC3\xA9"
+                "e Dupr\xC3\xA9\r\n10\r\n45\r\n-300\r\n2:30 pm\r\n1611859.5\r\n9\r\nfortune=-1\r\n",
+                0),
+            0u)
+      << bytes;
+  const std::string tail =
+      "\r\nsect=\r\nzodiac=fagan-bradley\r\nlot-formula=day\r\nsect-horizon=visible\r\n";
+  EXPECT_EQ(bytes.substr(bytes.size() - tail.size()), tail) << bytes;
 
   ReleaseSettings none;
   none.MonthIndex = kNoSelection;
@@ -336,6 +358,8 @@ TEST(SettingsFileExtension, ReadBothWaysAndRefusedWhole) {
   ReleaseSettings withFortune = Custom();
   withFortune.FortuneSign = 4;
   withFortune.AnglesFrom = TAnglesFrom::StartSign;
+  // Not the defaults: a file without the lines sets the defaults.
+  withFortune.Place.Variants = {TZodiac::Lahiri, TLotFormula::Day, TSectHorizon::Visible};
   const std::string chartLines =
       "Ren\xC3\xA9"
       "e Dupr\xC3\xA9\r\n10\r\n45\r\n-300\r\n2:30 pm\r\n1611859.5\r\n9\r\n";
@@ -343,9 +367,10 @@ TEST(SettingsFileExtension, ReadBothWaysAndRefusedWhole) {
     const char* name;
     std::string bytes;
     int lineCount;
-    std::int32_t fortune;    // expected after loading over withFortune
-    TAnglesFrom anglesFrom;  // expected after loading over withFortune
-    const char* error;       // expected message, or nullptr
+    std::int32_t fortune;       // expected after loading over withFortune
+    TAnglesFrom anglesFrom;     // expected after loading over withFortune
+    const char* error;          // expected message, or nullptr
+    TChartVariants variants{};  // expected after loading over withFortune
   };
   const Case cases[] = {
       {"options file of the first versions", kCustomFile, kOptionsFileLineCount, -1,
@@ -375,6 +400,34 @@ TEST(SettingsFileExtension, ReadBothWaysAndRefusedWhole) {
       {"bad angles line refuses the file", std::string(kCustomFile) + "angles-from=sun\r\n",
        kOptionsFileLineCount, 4, TAnglesFrom::StartSign,
        "Line 13 of '%s': 'sun' is neither fortune nor start"},
+      {"chart file with a place, before the variants",
+       chartLines + "fortune=3\r\nplace=Amsterdam, North Holland, NL\r\nlatitude=52.37403\r\n"
+                    "longitude=4.88969\r\ntime-zone=Europe/Amsterdam\r\nutc-offset=\r\n"
+                    "dst-choice=\r\nsect=\r\n",
+       kUserDataLineCount, 3, TAnglesFrom::StartSign, nullptr},
+      {"variants read",
+       chartLines + "fortune=3\r\nzodiac=fagan-bradley\r\nlot-formula=day\r\n",
+       kUserDataLineCount,
+       3,
+       TAnglesFrom::StartSign,
+       nullptr,
+       {TZodiac::FaganBradley, TLotFormula::Day, TSectHorizon::Geometric}},
+      {"options file with the variants",
+       std::string(kCustomFile) + "fortune=7\r\nangles-from=start\r\nsect-horizon=visible\r\n" +
+           "zodiac=lahiri\r\n",
+       kOptionsFileLineCount,
+       7,
+       TAnglesFrom::StartSign,
+       nullptr,
+       {TZodiac::Lahiri, TLotFormula::Sect, TSectHorizon::Visible}},
+      {"bad zodiac refuses the file", chartLines + "fortune=1\r\nzodiac=Lahiri\r\n",
+       kUserDataLineCount, 4, TAnglesFrom::StartSign,
+       "Line 9 of '%s': 'Lahiri' is not one of tropical, fagan-bradley, lahiri"},
+      {"bad lot formula refuses the file", std::string(kCustomFile) + "lot-formula=night\r\n",
+       kOptionsFileLineCount, 4, TAnglesFrom::StartSign,
+       "Line 13 of '%s': 'night' is not one of sect, day"},
+      {"bad horizon refuses the file", chartLines + "sect-horizon=\r\n", kUserDataLineCount, 4,
+       TAnglesFrom::StartSign, "Line 8 of '%s': '' is not one of geometric, visible"},
   };
   for (const Case& c : cases) {
     TempDir dir;
@@ -396,6 +449,7 @@ TEST(SettingsFileExtension, ReadBothWaysAndRefusedWhole) {
     EXPECT_EQ(s.FortuneSign, c.fortune) << c.name;
     EXPECT_EQ(s.AnglesFrom, c.anglesFrom) << c.name;
     EXPECT_EQ(s.StartSign, 9) << c.name;
+    EXPECT_EQ(s.Place.Variants, c.variants) << c.name;
   }
 
   // Saved and loaded again, and the first lines as the first versions read them.
@@ -423,10 +477,11 @@ TEST(SettingsFileExtension, ReadBothWaysAndRefusedWhole) {
   EXPECT_EQ(back.Place.UtcOffsetSeconds, withFortune.Place.UtcOffsetSeconds);
   EXPECT_EQ(back.Place.Dst, TDstChoice::Later);
   EXPECT_EQ(back.Place.Sect, TSect::Night);
-  // A chart opened from it takes the place too.
+  // A chart opened from it takes the place and the variants too.
   ReleaseSettings chart;
   LoadSettingsFile(path, kUserDataLineCount, chart);
   EXPECT_EQ(chart.Place.TimeZone, "Europe/Amsterdam");
+  EXPECT_EQ(chart.Place.Variants, withFortune.Place.Variants);
 }
 
 }  // namespace

@@ -351,7 +351,8 @@ TEST_F(BirthPlace, TheFilesKeepThePlace) {
   const QByteArray lines =
       CrLf({"Born in Amsterdam", "4", "17", "1990", "14:30", "", "0", "fortune=2",
             "place=Amsterdam, North Holland, NL", "latitude=52.37403", "longitude=4.88969",
-            "time-zone=Europe/Amsterdam", "utc-offset=", "dst-choice=", "sect="});
+            "time-zone=Europe/Amsterdam", "utc-offset=", "dst-choice=", "sect=", "zodiac=tropical",
+            "lot-formula=sect", "sect-horizon=geometric"});
   WriteBytes(chart, QByteArray(lines).replace("fortune=2", "fortune=-1"));
   {
     DialogInterceptor boxes([&chart](QDialog& dialog) { return ConfirmFileDialog(dialog, chart); });
@@ -402,9 +403,11 @@ TEST_F(BirthPlace, WithoutAPlaceTheWindowWorksAsBefore) {
   const QString chart = InDocuments("No place.txt");
   DialogInterceptor boxes([&chart](QDialog& dialog) { return ConfirmFileDialog(dialog, chart); });
   ASSERT_TRUE(Form->SaveUserDataAs());
-  EXPECT_EQ(ReadBytes(chart).toStdString(), "Time Lords\r\n4\r\n17\r\n1990\r\n14:30\r\n" +
-                                                Form->BirthData()->EditJD()->text().toStdString() +
-                                                "\r\n0\r\nfortune=4\r\n")
+  EXPECT_EQ(
+      ReadBytes(chart).toStdString(),
+      "Time Lords\r\n4\r\n17\r\n1990\r\n14:30\r\n" +
+          Form->BirthData()->EditJD()->text().toStdString() +
+          "\r\n0\r\nfortune=4\r\nzodiac=tropical\r\nlot-formula=sect\r\nsect-horizon=geometric\r\n")
       << "no place lines";
 }
 

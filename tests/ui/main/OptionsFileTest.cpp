@@ -74,7 +74,8 @@ TEST_F(OptionsFile, SaveThenRestoreGivesEveryControlItsValueAndOneListing) {
   EXPECT_EQ(
       ReadBytes("OptionsFile.txt").toStdString(),
       "Prior Chart\r\n5\r\n20\r\n1975\r\n06:30:00\r\nprior jd\r\n3\r\n1\r\n4\r\n0\r\n0\r\n0\r\n"
-      "fortune=-1\r\nangles-from=fortune\r\n");
+      "fortune=-1\r\nangles-from=fortune\r\n"
+      "zodiac=tropical\r\nlot-formula=sect\r\nsect-horizon=geometric\r\n");
   EXPECT_TRUE(W<QPushButton>("BtnRestoreDefaults")->isEnabled()) << "enabled by the save";
   EXPECT_TRUE(W<QAction>("RestoreDefaults")->isEnabled()) << "enabled by the save";
 
@@ -191,6 +192,7 @@ TEST_F(OptionsFile, MonthWithoutSelectionIsSavedAsMinusOne) {
   file[1] = "-1";
   file.emplace_back("fortune=-1");
   file.emplace_back("angles-from=fortune");
+  file.insert(file.end(), {"zodiac=tropical", "lot-formula=sect", "sect-horizon=geometric"});
   EXPECT_EQ(ReadBytes("OptionsFile.txt"), CrLf(file));
 }
 

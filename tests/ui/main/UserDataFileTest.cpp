@@ -58,7 +58,8 @@ TEST_F(UserDataFile, SaveAsProposesTheNameAndAddsTxt) {
     EXPECT_EQ(proposed.toStdString(), "Time Lords");
     const QString saved = QDir(folder).filePath("Time Lords.txt");
     EXPECT_EQ(ReadBytes(saved).toStdString(),
-              "Time Lords\r\n0\r\n1\r\n2000\r\n12:00:00\r\n2451545\r\n0\r\nfortune=-1\r\n");
+              "Time Lords\r\n0\r\n1\r\n2000\r\n12:00:00\r\n2451545\r\n0\r\nfortune=-1\r\n"
+              "zodiac=tropical\r\nlot-formula=sect\r\nsect-horizon=geometric\r\n");
     EXPECT_EQ(Form->UserFileName(), saved.toStdString());
     EXPECT_EQ(QDir::currentPath(), directory) << "the current directory is left as it was";
     EXPECT_EQ(Lines(W<TListBox>("ListBoxOstrane")), list) << "the window is left as it was";
