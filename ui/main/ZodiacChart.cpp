@@ -22,6 +22,9 @@ namespace ostrane {
 void TFormZodiac::BuildChart() {
   FChartPanel = new TChartPanel(this);
   auto* presenter = new TChartPresenter(FBirthData, FChartPanel, this);
+  // A lot chosen to release from lists at once (after the presenter has put
+  // its sign into the start sign).
+  connect(FChartPanel, &TChartPanel::StartSignChosen, this, [this] { BtnCalculateOstraneClick(); });
   connect(this, &TFormZodiac::PlaceChanged, presenter, &TChartPresenter::Recompute);
   // After the presenter's: the chart is then the new place's.
   connect(this, &TFormZodiac::PlaceChanged, this, &TFormZodiac::ShowChartRulers);

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -18,6 +19,7 @@
 #include "ui/dialogs/ChartPanel.h"
 #include "ui/main/BirthDataPanel.h"
 #include "ui/widgets/ChartWheelView.h"
+#include "ui/widgets/ListMarks.h"
 #include "ui/widgets/SpinEdit.h"
 
 namespace ostrane::uitest {
@@ -272,6 +274,10 @@ TEST_F(BirthPlace, TheChartWindowSwitchesVariantsAndReleasesFromEveryLot) {
     ASSERT_EQ(chosen.count(), Index(lot) + 1) << name;
     EXPECT_EQ(chosen.last().at(0).toInt(), sign) << name;
     EXPECT_EQ(Form->BirthData()->ComboBoxStartSign()->currentIndex(), sign) << name;
+    // and lists from it at once.
+    const QAbstractItemModel* list = Find<QListView>(Form.get(), "ListBoxOstrane")->model();
+    ASSERT_GT(list->rowCount(), kHeaderLines) << name;
+    EXPECT_EQ(list->index(kHeaderLines, 0).data(kPeriodCounterRole).toInt(), sign) << name;
   }
 
   // The wheel's export, and its failure in the error box.
