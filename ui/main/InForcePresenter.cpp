@@ -79,7 +79,7 @@ void TInForcePresenter::Show(TListingModel& main, const std::optional<ReleaseSet
   FDate.JulianToDate(moment);
   std::string text = InForceText(FInForce, FormatDateStyle(FDate, settings->DateStyle),
                                  AngleReferenceName(*settings));
-  if (chart) text += RulersInForceText(FInForce);
+  text += RulersInForceText(FInForce);
   emit TextChanged(QString::fromStdString(text));
   emit RulersChanged(QString::fromStdString(RulersInForceReading(FInForce, chart)));
 }

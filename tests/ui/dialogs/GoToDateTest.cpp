@@ -86,19 +86,22 @@ TEST_F(GoToDate, SelectsTheSubPeriodAndMarksEveryLevel) {
   } cases[] = {
       {"the listing by the window's clock", nullptr, "row -1, in force 3 4", "",
        "On 6/1/2001: Aries general (10th from Fortune), Taurus sub, Gemini L3, Capricorn L4 (7th "
-       "from Fortune)"},
+       "from Fortune) \u2014 ruled by Mars, Venus, Mercury and Saturn"},
       {"half a day after the birth", "2000-01-02 00:00", "row 3, in force 3",
        "Aries L3 begins 1/1/2000, 12:00 pm|     Aries L4 begins 1/1/2000, 12:00 pm|",
        "On 1/2/2000: Aries general (10th from Fortune), Aries sub (10th from Fortune), Aries L3 "
-       "(10th from Fortune), Aries L4 (10th from Fortune)"},
+       "(10th from Fortune), Aries L4 (10th from Fortune) \u2014 ruled by Mars, Mars, Mars and "
+       "Mars"},
       {"the Taurus sub period, after the 13th level 4 period", "2001-06-01 12:00",
        "row 4, in force 3 4",
        "Gemini L3 begins 4/15/2001, 12:00 pm|     Capricorn L4 begins 5/31/2001, 11:00 pm|",
        "On 6/1/2001: Aries general (10th from Fortune), Taurus sub, Gemini L3, Capricorn L4 (7th "
-       "from Fortune)"},
+       "from Fortune) \u2014 ruled by Mars, Venus, Mercury and Saturn"},
       {"the Taurus general period", "2015-01-01 6:00", "row 14, in force 14",
        "Cancer L3 begins 12/23/2014, 12:00 pm|     Leo L4 begins 12/28/2014, 05:00 pm|",
-       "On 1/1/2015: Taurus general, Taurus sub, Cancer L3 (1st from Fortune), Leo L4"},
+       "On 1/1/2015: Taurus general, Taurus sub, Cancer L3 (1st from Fortune), Leo L4 \u2014 ruled "
+       "by "
+       "Venus, Venus, Moon and Sun"},
       {"before the birth", "1999-12-31 12:00", "row -1, in force", "",
        "On 12/31/1999: before the first period"},
       {"after the last listed period", "2030-01-01 12:00", "row -1, in force", "",
@@ -159,11 +162,14 @@ TEST_F(GoToDate, TheLineUnderTheListFollowsTheSettings) {
   // The places follow the Fortune field and the angle choice.
   SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), -1);
   EXPECT_EQ(Label->text().toStdString(),
-            "On 6/1/2001: Aries general, Taurus sub, Gemini L3, Capricorn L4");
+            "On 6/1/2001: Aries general, Taurus sub, Gemini L3, Capricorn L4 \u2014 ruled by Mars, "
+            "Venus, "
+            "Mercury and Saturn");
   W<QAction>("AnglesFromStartSign1")->trigger();
-  EXPECT_EQ(Label->text().toStdString(),
-            "On 6/1/2001: Aries general (1st from the start sign), Taurus sub, Gemini L3, "
-            "Capricorn L4 (10th from the start sign)");
+  EXPECT_EQ(
+      Label->text().toStdString(),
+      "On 6/1/2001: Aries general (1st from the start sign), Taurus sub, Gemini L3, "
+      "Capricorn L4 (10th from the start sign) \u2014 ruled by Mars, Venus, Mercury and Saturn");
 
   // A double click on the line in force marks its level 3 and 4 periods.
   DoubleClick(4);
@@ -175,7 +181,9 @@ TEST_F(GoToDate, TheLineUnderTheListFollowsTheSettings) {
   Form->SetClock([] { return QDateTime(QDate(2014, 10, 14), QTime(12, 0)); });
   W<TRadioGroup>("RGDateStyle")->SetItemIndex(0);
   EXPECT_EQ(Label->text().toStdString(),
-            "On 14/10/2014: Taurus general, Taurus sub, Taurus L3, Taurus L4");
+            "On 14/10/2014: Taurus general, Taurus sub, Taurus L3, Taurus L4 \u2014 ruled by "
+            "Venus, Venus, "
+            "Venus and Venus");
   EXPECT_EQ(InForceRows(List), std::vector<int>{14});
 
   W<QAction>("ClearList1")->trigger();

@@ -280,7 +280,8 @@ TEST_F(Marks, RulersAreReadInTheChartWhileThePlaceIsKnown) {
   EXPECT_TRUE(startsWith(level3, level3Tip + ", in ")) << level3;
   EXPECT_EQ(Delegate(List)->PrintedMarks(List->model()->index(3, 0)).toStdString(),
             "\u25B6 10 " + std::string(PlanetGlyph(TPlanet::Mars)));
-  EXPECT_EQ(label->text().toStdString(), line + " \u2014 ruled by Mars, Venus, Mercury and Saturn");
+  EXPECT_EQ(line, label->text().toStdString()) << "the rulers are named with and without a chart";
+  EXPECT_TRUE(line.ends_with(" \u2014 ruled by Mars, Venus, Mercury and Saturn")) << line;
   EXPECT_EQ(label->toolTip().count('\n'), 3);
   EXPECT_NE(label->toolTip().toStdString().find("\nCapricorn L4: Saturn, in "), std::string::npos);
 
