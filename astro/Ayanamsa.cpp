@@ -1,9 +1,9 @@
 #include "astro/Ayanamsa.h"
 
-#include "astro/Positions.h"
-
 #include <erfa.h>
 #include <erfam.h>
+
+#include "astro/Positions.h"
 
 namespace ostrane {
 namespace {

@@ -1,7 +1,6 @@
 #include "ui/dialogs/ChartPanel.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,14 +16,13 @@
 #include "timeline/ChartWheel.h"
 #include "ui/main/ZodiacF.h"
 #include "ui/widgets/ChartWheelView.h"
+#include "ui/widgets/DrawingFileDialog.h"
 #include "ui/widgets/ErrorBox.h"
 #include "ui/widgets/SpinEdit.h"
 
 namespace ostrane {
 namespace {
 
-constexpr const char* kWheelFilters[3] = {"PNG image (*.png)", "SVG drawing (*.svg)",
-                                          "PDF document (*.pdf)"};
 constexpr int kWheelExportSize = 800;  // pixels a side
 
 QString Q(const std::string& text) {
@@ -243,17 +241,8 @@ bool TChartPanel::ExportWheelTo(const QString& fileName) {
 }
 
 void TChartPanel::ExportWheelClick() {
-  QFileDialog dialog(this, "Export the Chart Wheel");
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters({kWheelFilters[0], kWheelFilters[1], kWheelFilters[2]});
-  dialog.setDefaultSuffix("png");
-  connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-    for (const char* suffix : {"png", "svg", "pdf"})
-      if (filter.contains(QString("*.") + suffix)) dialog.setDefaultSuffix(suffix);
-  });
-  if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  ExportWheelTo(dialog.selectedFiles().constFirst());
+  const QString fileName = AskDrawingFileName(this, "Export the Chart Wheel");
+  if (!fileName.isEmpty()) ExportWheelTo(fileName);
 }
 
 bool TChartPanel::AskDstChoice() {

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -13,17 +12,13 @@
 #include "core/Chronocrators.h"
 #include "timeline/TimelineExport.h"
 #include "ui/timeline/TimelineView.h"
+#include "ui/widgets/DrawingFileDialog.h"
 #include "ui/widgets/ErrorBox.h"
 #include "ui/widgets/Placement.h"
 #include "ui/widgets/WindowFonts.h"
 
 namespace ostrane {
-namespace {
-
-constexpr const char* kFilters[3] = {"PNG image (*.png)", "SVG drawing (*.svg)",
-                                     "PDF document (*.pdf)"};
-
-}  // namespace
+namespace {}  // namespace
 
 TFormTimeline::TFormTimeline(QWidget* parent)
     : QMainWindow(parent), FClock([] { return QDateTime::currentDateTime(); }) {
@@ -135,17 +130,8 @@ bool TFormTimeline::ExportTo(const QString& fileName) {
 }
 
 void TFormTimeline::Export1Click() {
-  QFileDialog dialog(this, "Export the Timeline");
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters({kFilters[0], kFilters[1], kFilters[2]});
-  dialog.setDefaultSuffix("png");
-  connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-    for (const char* suffix : {"png", "svg", "pdf"})
-      if (filter.contains(QString("*.") + suffix)) dialog.setDefaultSuffix(suffix);
-  });
-  if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  ExportTo(dialog.selectedFiles().constFirst());
+  const QString fileName = AskDrawingFileName(this, "Export the Timeline");
+  if (!fileName.isEmpty()) ExportTo(fileName);
 }
 
 }  // namespace ostrane
