@@ -11,19 +11,13 @@
 #include "app/BatchCommand.h"
 #include "app/ListCommand.h"
 #include "core/CsvText.h"
+#include "tests/support/CsvRecords.h"
 
 using namespace ostrane;
 
 namespace {
 
-std::vector<std::vector<std::string>> Records(const std::string& text) {
-  std::istringstream in(text);
-  TCsvReader reader(in);
-  std::vector<std::vector<std::string>> records;
-  std::vector<std::string> fields;
-  while (reader.Next(fields)) records.push_back(fields);
-  return records;
-}
+using ostrane::testing::Records;
 
 TBatchOutcome Batch(const std::string& input, std::string& output, unsigned threads = 2) {
   std::istringstream in(input);
