@@ -209,8 +209,8 @@ TCalendarText CalendarText(const TCalendarRequest& request) {
 
   std::optional<TChart> chart;
   if (request.Settings.Place.Known()) {
-    TBirthChartResult birth = ComputeBirthChart(request.Settings.Place, request.Start);
-    if (birth.Value) chart = std::move(birth.Value->Chart);
+    const TBirthChartResult birth = ComputeBirthChart(request.Settings.Place, request.Start);
+    if (birth.Value) chart = birth.Value->Chart;
   }
 
   TChronocrator chronocrator;

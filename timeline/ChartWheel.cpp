@@ -138,6 +138,7 @@ class TWheel {
   void Ring(const std::vector<TMark>& marks, double gapDeg, double tickFrom, double tickTo,
             double labelAt, double labelFont, double degreeAt) {
     std::vector<double> angles;
+    angles.reserve(marks.size());
     for (const TMark& mark : marks) angles.push_back(Angle(mark.LongitudeDeg));
     const std::vector<double> spread = SpreadAngles(angles, gapDeg);
     for (std::size_t i = 0; i < marks.size(); ++i) {
@@ -163,6 +164,7 @@ class TWheel {
 
   void Planets() {
     std::vector<TMark> marks;
+    marks.reserve(kPlanets.size());
     for (TPlanet planet : kPlanets) {
       const TPlanetPosition& at = C.Planets[static_cast<std::size_t>(Index(planet))];
       const TNature nature = NatureOf(planet);
@@ -177,6 +179,7 @@ class TWheel {
 
   void Lots() {
     std::vector<TMark> marks;
+    marks.reserve(kLots.size());
     for (TLot lot : kLots)
       marks.push_back({C.LotDeg(lot), Q(LotWheelLabel(lot)), DegreeText(C.LotDeg(lot), false),
                        QColor(0x3a, 0x2f, 0x8c)});

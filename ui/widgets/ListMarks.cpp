@@ -111,7 +111,7 @@ void DrawLoosing(QPainter& painter, const QRect& row, const TMargin& m) {
 // The ruler's glyph on its chip, centred in its column.
 void DrawRuler(QPainter& painter, const QRect& row, const TMargin& m, int planet) {
   const int height = std::min(row.height() - 2, QFontMetrics(m.RulerFont).height());
-  const QRectF chip(row.left() + m.RulerLeft + 0.5, row.top() + (row.height() - height) / 2 + 0.5,
+  const QRectF chip(row.left() + m.RulerLeft + 0.5, row.top() + (row.height() - height) / 2.0 + 0.5,
                     m.RulerWidth - 1, height - 1);
   painter.setPen(Qt::NoPen);
   painter.setBrush(kRulerChip);
