@@ -35,16 +35,17 @@ void EarthPv(double jdTt, const double moonPv[2][3], double earth[2][3]) {
 }
 
 // The planet's heliocentric position and velocity (au, au/day) when the
-// light that reaches the Earth `earth` at jdTt left it.  The light time is
-// taken from the distance at jdTt: the distance changes by under 0.03 au a
-// day, so the light time is off by under a second and the planet by under
-// 0.1" as seen from the Earth.
+// light that reaches the Earth `earth` at jdTt left it: its position at jdTt
+// taken back along its velocity by the light time.  The light time comes from
+// the distance at jdTt (off by under a second: the distance changes by under
+// 0.03 au a day), and the path is straight over those minutes (Mercury's
+// curves away by under 1e-7 au): together under 0.1" as seen from the Earth.
 void PlanetAsSeen(double jdTt, int number, double earth[2][3], double planet[2][3]) {
   eraPlan94(ERFA_DJ00, jdTt - ERFA_DJ00, number, planet);
   double geocentric[3];
   eraPmp(planet[0], earth[0], geocentric);
   const double lightDays = eraPm(geocentric) * kLightDaysPerAu;
-  eraPlan94(ERFA_DJ00, jdTt - ERFA_DJ00 - lightDays, number, planet);
+  for (int i = 0; i < 3; ++i) planet[0][i] -= lightDays * planet[1][i];
 }
 
 // `gcrs` rotated into the frame of `sky` (the mean ecliptic and equinox of

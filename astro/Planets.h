@@ -5,8 +5,8 @@
 //                 fitted 1000-3000, smooth beyond
 //   the Earth     eraPlan94's Earth-Moon barycentre less the Moon's
 //                 geocentric vector / (1 + 81.30057), as for the Sun
-//   light time    the planet taken where it was when its light left it, the
-//                 light time from its distance at the instant (under 0.1")
+//   light time    the planet taken back along its velocity by the light time
+//                 of its distance at the instant (under 0.1")
 //   aberration    annual, from the Earth's heliocentric velocity (eraAb)
 //   frame         rotated to the mean ecliptic and equinox of date and the
 //                 nutation in longitude added, as the Sun (Positions.h)

@@ -23,8 +23,9 @@
 // eraGst06 far from J2000), the Ascendant 26" (to 60) and 150" (at 66).
 // Against an independent ephemeris (PyEphem, tests/astro/GoldenPositions.h)
 // the positions stay within 0.01 degree from 1800, 0.05 from 1000 and 0.2
-// back to -500.  A chart costs about 5 us of CPU time (bench/AstroBench.cpp),
-// 62-64 us with the full models.
+// back to -500.  The lights of a chart cost about 5 us of CPU time
+// (bench/AstroBench.cpp), 62-64 us with the full models; the five planets
+// (Planets.h) add about 40 percent.
 //
 // Conventions:
 //   jdTt, jdUt1   Julian Days on the TT and UT1 scales (TimeScales.h); passed

@@ -1,8 +1,10 @@
-// How long the chart of one birth takes: time scales, Sun, Moon, Ascendant,
-// Sun's altitude and the two lots.  About 5 us of CPU time with the light
-// models of Positions.h (IAU 2000B nutation, eraPlan94 and eraMoon98 for the
-// Earth); 62-64 us with IAU 2000A nutation and eraEpv00, most of it in their
-// sines and cosines.  It should stay well under 100 us.
+// How long the chart of one birth takes: time scales, the seven planets,
+// the Ascendant, the Sun's altitude and the seven lots.  About 5 us of CPU
+// time for the lights alone with the light models of Positions.h (IAU 2000B
+// nutation, eraPlan94 and eraMoon98 for the Earth), 1.4 times that with the
+// five planets of Planets.h (one eraPlan94 call each); 62-64 us for the
+// lights with IAU 2000A nutation and eraEpv00.  It should stay well under
+// 100 us.
 #include <benchmark/benchmark.h>
 
 #include "astro/Lots.h"
