@@ -330,6 +330,8 @@ void ReadValue(TListRequest& r, const std::string& flag, const std::string& valu
   } else if (flag == "--at") {
     r.At = MomentValue(flag, value);
     r.AtText = value;
+  } else if (flag == "--next") {
+    r.Next = IntegerValue(flag, value, 1, kMaxNextChanges);
   } else if (flag == "--batch") {
     r.Batch = value;
   } else if (flag == "--output") {
@@ -356,6 +358,10 @@ void CheckCombinations(const TListRequest& r) {
     throw TUsageError{"--lots prints the chart; it does not combine with --at, --level34 or --csv"};
   if (r.At && r.Level34Line)
     throw TUsageError{"--at lists the periods in force; it does not combine with --level34"};
+  if (r.Next && (r.Batch || r.Lots || r.Level34Line || r.Calendar.File || r.Timeline.File))
+    throw TUsageError{
+        "--next lists the coming periods; it does not combine with --batch, --lots, --level34, "
+        "--ics or --timeline"};
   CheckCalendarOptions(r);
   CheckTimelineOptions(r);
 }
@@ -398,8 +404,8 @@ TListRequest ParseListArguments(const std::vector<std::string>& allArgs, std::os
     const auto handler = SettingFlags().find(flag);
     const bool known = handler != SettingFlags().end() || flag == "--level34" ||
                        flag == "--options" || flag == "--chart" || flag == "--at" ||
-                       flag == "--find-place" || flag == "--batch" || flag == "--output" ||
-                       IsCalendarFlag(flag);
+                       flag == "--next" || flag == "--find-place" || flag == "--batch" ||
+                       flag == "--output" || IsCalendarFlag(flag);
     if (!known) throw TUsageError{"unknown option '" + EchoedText(flag) + "'"};
     if (!value) {
       if (i + 1 >= args.size()) throw TUsageError{flag + " needs a value"};
