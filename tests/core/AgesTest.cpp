@@ -65,7 +65,9 @@ TEST_P(AgesTest, CountsBirthdayDates) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, AgesTest, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<TAgeCase>& row) {
+                           return std::string(row.param.name);
+                         });
 
 // Within half a millisecond of midnight counts as midnight.
 TEST(Ages, HalfAMillisecondBeforeMidnightIsMidnight) {
