@@ -50,6 +50,8 @@ std::vector<std::pair<std::string, std::string>> LotsRows(const TBirthPlace& pla
 
 int ApplyBirthChart(TListRequest& request, std::ostream& err) {
   ReleaseSettings& s = request.Settings;
+  // An offset given overrides the zone: known without a chart.
+  request.UtcOffsetSeconds = s.Place.UtcOffsetSeconds;
   const bool fromLot = request.ReleaseFrom.has_value();
   const bool forMarks = !request.FortuneGiven && s.FortuneSign < 0 && s.Place.Known();
   const bool forRulers = (request.Csv || request.At) && s.Place.Known();
@@ -77,6 +79,7 @@ int ApplyBirthChart(TListRequest& request, std::ostream& err) {
   if (forMarks || fromLot) s.FortuneSign = c.FortuneSign;
   if (request.ReleaseFrom) s.StartSign = c.LotSign(*request.ReleaseFrom);
   request.Chart = c;
+  request.UtcOffsetSeconds = result.Value->Zone.Offset.Seconds;
   return 0;
 }
 

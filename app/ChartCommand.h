@@ -24,7 +24,8 @@ std::vector<std::pair<std::string, std::string>> LotsRows(const TBirthPlace& pla
 // Puts the lots into the request's settings: the starting sign when it is
 // released from a lot, and Fortune's sign when it was not given and a place
 // is known; keeps the chart in the request (for --csv and --at, computed
-// whenever a place is known).  Writes messages to `err`; returns 0, or the exit status of a
+// whenever a place is known) and the birth's UTC offset (the chart's, or
+// the one given with --utc-offset).  Writes messages to `err`; returns 0, or the exit status of a
 // chart that could not be computed (1).  With a place and nothing asked of
 // it, a failed chart is only a note and Fortune stays unknown.
 int ApplyBirthChart(TListRequest& request, std::ostream& err);

@@ -60,6 +60,15 @@ constexpr const char* kUsage =
     "                         clock time, astronomical years, Julian calendar before\n"
     "                         1582-10-15): the CSV columns with end_julian_day\n"
     "                         before ruler, one row per level 1 .. 4\n"
+    "                         --csv and --at end with start,end (ISO local date-times\n"
+    "                         to the second), age_at_start (completed years) and\n"
+    "                         julian_day_ut (julian_day less the birth's UTC offset;\n"
+    "                         empty without a place or offset); julian_day stays\n"
+    "                         the local clock time\n"
+    "  --next N               the next N (1 .. 1000) period beginnings of levels 1 .. 4\n"
+    "                         after --at (default now), in time order, as CSV:\n"
+    "                         moment,level,sign,end,age,place_from_fortune,\n"
+    "                         loosing_of_the_bond,ruler\n"
     "  --ics FILE             write the periods to FILE as an iCalendar file instead,\n"
     "                         one event per period, times as floating local clock\n"
     "                         times; dates before 1582-10-15 written as the Gregorian\n"
@@ -330,6 +339,8 @@ void ReadValue(TListRequest& r, const std::string& flag, const std::string& valu
   } else if (flag == "--at") {
     r.At = MomentValue(flag, value);
     r.AtText = value;
+  } else if (flag == "--next") {
+    r.Next = IntegerValue(flag, value, 1, kMaxNextChanges);
   } else if (flag == "--batch") {
     r.Batch = value;
   } else if (flag == "--output") {
@@ -356,6 +367,10 @@ void CheckCombinations(const TListRequest& r) {
     throw TUsageError{"--lots prints the chart; it does not combine with --at, --level34 or --csv"};
   if (r.At && r.Level34Line)
     throw TUsageError{"--at lists the periods in force; it does not combine with --level34"};
+  if (r.Next && (r.Batch || r.Lots || r.Level34Line || r.Calendar.File || r.Timeline.File))
+    throw TUsageError{
+        "--next lists the coming periods; it does not combine with --batch, --lots, --level34, "
+        "--ics or --timeline"};
   CheckCalendarOptions(r);
   CheckTimelineOptions(r);
 }
@@ -398,8 +413,8 @@ TListRequest ParseListArguments(const std::vector<std::string>& allArgs, std::os
     const auto handler = SettingFlags().find(flag);
     const bool known = handler != SettingFlags().end() || flag == "--level34" ||
                        flag == "--options" || flag == "--chart" || flag == "--at" ||
-                       flag == "--find-place" || flag == "--batch" || flag == "--output" ||
-                       IsCalendarFlag(flag);
+                       flag == "--next" || flag == "--find-place" || flag == "--batch" ||
+                       flag == "--output" || IsCalendarFlag(flag);
     if (!known) throw TUsageError{"unknown option '" + EchoedText(flag) + "'"};
     if (!value) {
       if (i + 1 >= args.size()) throw TUsageError{flag + " needs a value"};

@@ -35,6 +35,8 @@ struct TListRequest {
   bool FortuneGiven = false;       // --fortune was given
   std::optional<TCivilMoment> At;  // --at: the periods in force instead
   std::string AtText;
+  // --next: the next N period beginnings after --at (or now) instead, 1 .. 1000.
+  std::optional<int> Next;
   std::optional<std::string> OptionsFile, ChartFile;
   std::optional<std::string> FindPlace;  // --find-place: search the places instead
   TCalendarOptions Calendar;             // --ics and its options
@@ -44,7 +46,13 @@ struct TListRequest {
   // The birth chart once ApplyBirthChart has computed it (for the rulers of
   // --csv and --at).
   std::optional<TChart> Chart;
+  // The birth's UTC offset in seconds east, once ApplyBirthChart knows it (a
+  // chart computed, or --utc-offset given), for julian_day_ut.
+  std::optional<std::int32_t> UtcOffsetSeconds;
 };
+
+// The largest count --next takes.
+inline constexpr int kMaxNextChanges = 1000;
 
 // The lot a --start-sign value names (fortune .. nemesis, any letter case),
 // or none.

@@ -4,6 +4,8 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <chrono>
+#include <ctime>
 #include <ostream>
 #include <sstream>
 
@@ -19,11 +21,40 @@
 #include "core/PrintableText.h"
 #include "listing/InForce.h"
 #include "listing/Listing.h"
+#include "listing/NextChanges.h"
 #include "listing/Releasing.h"
 #include "storage/SettingsFiles.h"
 
 namespace ostrane {
 namespace {
+
+// What the columns after the ruler's are read from.
+TSpanColumnsBirth SpanBirth(const TListRequest& request) {
+  const ReleaseSettings& s = request.Settings;
+  return TSpanColumnsBirth{s.Year, s.MonthIndex + 1, s.Day, request.UtcOffsetSeconds};
+}
+
+// The present moment as a Julian Day of the system's local clock time.
+double NowJulianDay() {
+  const auto now = std::chrono::system_clock::now();
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  const std::int64_t ms = ((local.tm_hour * 60 + local.tm_min) * 60 + local.tm_sec) * 1000;
+  return CivilJulianDay(TCivilMoment{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, ms});
+}
+
+// The next period beginnings after the request's moment (or now) in the
+// listing `main`, as CSV; a note when the listing ends before the count.
+void WriteNext(const TListRequest& request, const TListing& main, std::ostream& out,
+               std::ostream& err) {
+  const double moment = request.At ? CivilJulianDay(*request.At) : NowJulianDay();
+  const TNextChanges next = NextChanges(main, request.Settings, moment, *request.Next);
+  WriteNextCsv(out, next.Periods, SpanBirth(request));
+  if (next.ListingEnded)
+    err << "ostrane-list: note: the listed general periods end after " << next.Periods.size()
+        << " of the " << *request.Next << " beginnings asked for; list more with --periods\n";
+}
 
 // The periods in force at the request's moment in the listing `main`, as CSV.
 int WriteInForce(const TListRequest& request, const TListing& main, std::ostream& out,
@@ -34,7 +65,7 @@ int WriteInForce(const TListRequest& request, const TListing& main, std::ostream
         << InForceStatusText(inForce.Status) << "\n";
     return 1;
   }
-  WriteInForceCsv(out, inForce, request.Chart ? &*request.Chart : nullptr);
+  WriteInForceCsv(out, inForce, request.Chart ? &*request.Chart : nullptr, SpanBirth(request));
   return 0;
 }
 
@@ -94,6 +125,11 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
     return 1;
   }
   std::ostringstream text;
+  if (request.Next) {
+    WriteNext(request, main, text, err);
+    out << text.str();
+    return 0;
+  }
   if (request.At) {
     const int status = WriteInForce(request, main, text, err);
     if (status != 0) return status;
@@ -114,7 +150,7 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
     shown = &level34;
   }
   if (request.Csv) {
-    WriteCsv(text, *shown, request.Chart ? &*request.Chart : nullptr);
+    WriteCsv(text, *shown, request.Chart ? &*request.Chart : nullptr, SpanBirth(request));
   } else {
     // The name line comes from a file or the command line: shown, not acted on.
     for (const auto& l : shown->Header) text << PrintableText(l) << '\n';

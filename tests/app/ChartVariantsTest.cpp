@@ -187,13 +187,16 @@ TEST(ChartOnTheCommandLine, CsvReadsEachSignsRulerInTheChart) {
                              "--periods", "12", "--csv"});
   ASSERT_EQ(rows.size(), bare.size());
   ASSERT_GT(rows.size(), 12u);
-  EXPECT_EQ(rows[0].size(), 14u);
+  // The ruler's columns, then the start, end, age and UT start after them.
+  EXPECT_EQ(rows[0].size(), 18u);
   EXPECT_EQ(rows[0][10], "ruler");
   EXPECT_EQ(rows[0][13], "planets_in_sign");
+  EXPECT_EQ(rows[0][14], "start");
+  EXPECT_EQ(rows[0][17], "julian_day_ut");
   std::set<std::string> seen;
   for (std::size_t i = 1; i < rows.size(); ++i) {
     const auto& r = rows[i];
-    ASSERT_EQ(r.size(), 14u) << i;
+    ASSERT_EQ(r.size(), 18u) << i;
     const std::string& sign = r[1];
     seen.insert(sign);
     EXPECT_EQ(r[10], kRuler.at(sign)) << sign;
@@ -211,9 +214,14 @@ TEST(ChartOnTheCommandLine, CsvReadsEachSignsRulerInTheChart) {
     EXPECT_EQ(r[13], company) << sign;
     // Without a place: the same ruler, nothing read in a chart.
     const auto& b = bare[i];
-    ASSERT_EQ(b.size(), 14u) << i;
+    ASSERT_EQ(b.size(), 18u) << i;
     EXPECT_EQ(b[10], r[10]) << sign;
     EXPECT_EQ(b[11] + b[12] + b[13], "") << sign;
+    // The start in UT: two hours (CEST) before the local clock time, and
+    // nothing without a place; the other columns do not need one.
+    EXPECT_NEAR(std::stod(r[17]), std::stod(r[3]) - 2.0 / 24.0, 1e-9) << i;
+    EXPECT_EQ(b[17], "") << i;
+    EXPECT_EQ(b[14] + b[15] + b[16], r[14] + r[15] + r[16]) << i;
   }
   EXPECT_EQ(seen.size(), 12u);
 
@@ -222,8 +230,13 @@ TEST(ChartOnTheCommandLine, CsvReadsEachSignsRulerInTheChart) {
   ASSERT_EQ(at.size(), 5u);
   EXPECT_EQ(at[0][10], "end_julian_day");
   EXPECT_EQ(at[0][11], "ruler");
-  EXPECT_EQ(at[1].size(), 15u);
-  for (std::size_t i = 1; i < at.size(); ++i) EXPECT_FALSE(at[i][12].empty()) << i;
+  EXPECT_EQ(at[0][15], "start");
+  EXPECT_EQ(at[0][18], "julian_day_ut");
+  EXPECT_EQ(at[1].size(), 19u);
+  for (std::size_t i = 1; i < at.size(); ++i) {
+    EXPECT_FALSE(at[i][12].empty()) << i;
+    EXPECT_NEAR(std::stod(at[i][18]), std::stod(at[i][3]) - 2.0 / 24.0, 1e-9) << i;
+  }
 }
 
 // The batch: each level's ruler for all twelve signs, the variants per row.
