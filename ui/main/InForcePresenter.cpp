@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "astro/Rulers.h"
+#include "core/Ages.h"
 #include "listing/InForceText.h"
 #include "listing/Marks.h"
 #include "listing/Releasing.h"
@@ -60,6 +61,19 @@ std::string RulersInForceReading(const TInForce& inForce, const TChart* chart) {
   return text;
 }
 
+std::string NextChangeText(const TNextChanges& next, const ReleaseSettings& settings) {
+  if (next.Periods.empty()) return {};
+  const TListedPeriod& period = next.Periods.front();
+  TDate date;
+  StoreShownMoment(date, period.Start);
+  const TDateStyle style =
+      settings.DateStyle == TDateStyle::None ? TDateStyle::Scientific : settings.DateStyle;
+  const std::int32_t age =
+      CompletedYears(settings.Year, settings.MonthIndex + 1, settings.Day, period.Start);
+  return ", next: " + PeriodName(period.Counter, period.Level) + " on " +
+         FormatDateStyle(date, style) + ", at " + std::to_string(age);
+}
+
 TInForcePresenter::TInForcePresenter(QObject* parent) : QObject(parent) {}
 
 void TInForcePresenter::Show(TListingModel& main, const std::optional<ReleaseSettings>& settings,
@@ -80,6 +94,7 @@ void TInForcePresenter::Show(TListingModel& main, const std::optional<ReleaseSet
   std::string text = InForceText(FInForce, FormatDateStyle(FDate, settings->DateStyle),
                                  AngleReferenceName(*settings));
   text += RulersInForceText(FInForce);
+  text += NextChangeText(NextChanges(listing, *settings, moment, 1), *settings);
   emit TextChanged(QString::fromStdString(text));
   emit RulersChanged(QString::fromStdString(RulersInForceReading(FInForce, chart)));
 }

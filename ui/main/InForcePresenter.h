@@ -13,6 +13,7 @@
 #include "core/DateTime.h"
 #include "core/ReleaseSettings.h"
 #include "listing/InForce.h"
+#include "listing/NextChanges.h"
 
 namespace ostrane {
 
@@ -27,6 +28,13 @@ std::string RulersInForceText(const TInForce& inForce);
 // Mars in Capricorn" (PeriodRulerText); empty text when none is in force.
 std::string RulersInForceReading(const TInForce& inForce, const TChart* chart);
 
+// The next change after the periods in force, for the end of the line under
+// the list: ", next: Aquarius sub on 6/13/2027, at 40", the first period of
+// `next` (NextChanges) with its start's date in the style of `settings` (in
+// year/month/day with none selected) and the age then in completed years
+// from the birth date of `settings`; empty text when `next` has none.
+std::string NextChangeText(const TNextChanges& next, const ReleaseSettings& settings);
+
 class TInForcePresenter : public QObject {
   Q_OBJECT
  public:
@@ -38,8 +46,8 @@ class TInForcePresenter : public QObject {
   // and angle choice), and marks their lines.  Without settings (nothing
   // listed) or without lines: nothing in force, an empty text.  With the
   // birth chart `chart` the text ends with the periods' rulers
-  // (RulersInForceText); their readings (RulersInForceReading) go to
-  // RulersChanged with a chart or without.
+  // (RulersInForceText), then the next change (NextChangeText); their readings
+  // (RulersInForceReading) go to RulersChanged with a chart or without.
   void Show(TListingModel& main, const std::optional<ReleaseSettings>& settings, double moment,
             const TChart* chart = nullptr);
   // Marks the level 3 and 4 periods in force in `level34` when it lists the

@@ -48,6 +48,7 @@ void TFormZodiac::BtnCalculateOstraneClick() {
   FListedSettings.reset();
   RunCommand([this, &settings] {
     DoMajorHeader();
+    ListBoxOstrane->Model().SetLineDates(LineDatesOf(settings));
     ShowMainListing(std::make_shared<const TListing>(
         ListGeneral(*FDate, *FChronocrator, settings, ReadTimeLocale())));
     // A refused listing shows its header lines and no data lines.
@@ -114,8 +115,15 @@ void TFormZodiac::ListBoxOstraneDblClick() {
   ClearLevel34();
   const int line = DataLineOfRow(*FMain, MainSelectedIndex());
   if (line < 0) return;  // not a line of the current listing
+  const ReleaseSettings settings = ReadSettings();
+  if (FLevel3) {
+    // The ages count from the birth the main listing was made of.
+    TLineDates dates = LineDatesOf(FListedSettings ? *FListedSettings : settings);
+    dates.Style = settings.DateStyle;
+    FLevel3->Model().SetLineDates(dates);
+  }
   ShowLevel34Listing(std::make_shared<const TListing>(
-      ListLevel34(*FDate, *FChronocrator, ReadSettings(), *FMain, line)));
+      ListLevel34(*FDate, *FChronocrator, settings, *FMain, line)));
   ShowLevel3Window();
 }
 

@@ -9,6 +9,7 @@
 #include <QToolTip>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <vector>
 
 #include "core/Planets.h"
@@ -42,6 +43,42 @@ const QColor kAngleColours[4] = {QColor(179, 38, 30), QColor(232, 113, 10), QCol
 // The ruler's badge: a dark glyph on a pale chip.
 const QColor kRulerGlyph(55, 65, 81);
 const QColor kRulerChip(229, 231, 235);
+
+// The sum of the advances of the characters of each row's text in `role`
+// into `sums`; returns the largest.
+qreal AdvanceSums(const QFontMetricsF& metrics, const QAbstractItemModel& model, int role,
+                  std::vector<qreal>& sums) {
+  std::array<qreal, 128> ascii;
+  ascii.fill(-1.0);
+  const int rows = model.rowCount();
+  sums.assign(static_cast<std::size_t>(rows), 0.0);
+  qreal widest = 0.0;
+  for (int row = 0; row < rows; ++row) {
+    const QString text = model.index(row, 0).data(role).toString();
+    qreal sum = 0.0;
+    for (const QChar c : text) {
+      if (c.unicode() >= ascii.size()) {
+        sum += metrics.horizontalAdvance(c);
+        continue;
+      }
+      qreal& advance = ascii[c.unicode()];
+      if (advance < 0.0) advance = metrics.horizontalAdvance(c);
+      sum += advance;
+    }
+    sums[static_cast<std::size_t>(row)] = sum;
+    widest = std::max(widest, sum);
+  }
+  return widest;
+}
+
+// The widest text of the rows in `role`, in whole pixels, from the sums of
+// the advances (the ends are short: shaping moves them by a pixel or two,
+// which the rounding up and the gap take in).
+int WidestAdvance(const QFontMetricsF& metrics, const QAbstractItemModel& model, int role) {
+  std::vector<qreal> sums;
+  const qreal widest = AdvanceSums(metrics, model, role, sums);
+  return widest > 0.0 ? static_cast<int>(std::ceil(widest)) + 2 : 0;
+}
 
 QString GlyphOf(int planet) {
   return QString::fromUtf8(PlanetGlyph(kPlanets[static_cast<std::size_t>(planet)]));
@@ -158,6 +195,8 @@ QString TMarkDelegate::ToolTip(const QModelIndex& index) const {
   if (!marks.Period) return {};
   QString text = QString::fromStdString(MarksText(marks.Place, marks.Loosing, FReference().Name));
   if (marks.InForce) text += QString(text.isEmpty() ? "" : "; ") + "In force";
+  const QString span = index.data(kPeriodSpanTextRole).toString();
+  if (!span.isEmpty()) text += (text.isEmpty() ? "" : "\n") + span;
   const QString reading = index.data(kPeriodRulerReadingRole).toString();
   if (!reading.isEmpty()) text += (text.isEmpty() ? "" : "\n") + reading;
   return text;
@@ -170,6 +209,38 @@ QString TMarkDelegate::PrintedMarks(const QModelIndex& index) const {
       QString::fromStdString(ostrane::PrintedMarks(marks.Place, marks.Loosing, marks.InForce));
   if (marks.Ruler >= 0) printed += (printed.isEmpty() ? "" : " ") + GlyphOf(marks.Ruler);
   return printed;
+}
+
+int TMarkDelegate::EndsGap(const QFont& font) {
+  return QFontMetrics(font).horizontalAdvance(QStringLiteral("MM"));
+}
+
+QRect TMarkDelegate::EndsRect(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  // Where the style puts the text, then past the text's own width.
+  QStyleOptionViewItem text = option;
+  initStyleOption(&text, index);
+  const QWidget* widget = option.widget;
+  QStyle* style = widget ? widget->style() : QApplication::style();
+  const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &text, widget);
+  const int left = textRect.left() + QFontMetrics(option.font).horizontalAdvance(text.text) +
+                   EndsGap(option.font);
+  return {left, option.rect.top(), std::max(0, option.rect.right() + 1 - left),
+          option.rect.height()};
+}
+
+void TMarkDelegate::DrawEnds(QPainter& painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const {
+  const QString ends = index.data(kPeriodEndsTextRole).toString();
+  if (ends.isEmpty()) return;
+  const QRect rect = EndsRect(option, index);
+  if (rect.width() <= 0) return;
+  const bool selected = option.state.testFlag(QStyle::State_Selected);
+  painter.save();
+  painter.setFont(option.font);
+  painter.setPen(
+      option.palette.color(selected ? QPalette::HighlightedText : QPalette::PlaceholderText));
+  painter.drawText(rect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, ends);
+  painter.restore();
 }
 
 int TMarkDelegate::MarginWidth(const QFont& font) {
@@ -201,6 +272,7 @@ void TMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   QStyledItemDelegate::paint(painter, text, index);
 
   if (!marks.Period) return;
+  DrawEnds(*painter, text, index);
   painter->save();
   painter->setRenderHint(QPainter::Antialiasing);
   painter->setFont(margin.MarkFont);
@@ -213,10 +285,17 @@ void TMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
 
 QSize TMarkDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
   const auto* view = qobject_cast<const QListView*>(option.widget);
-  const QSize size = view && view->uniformItemSizes() && index.model()
-                         ? WidestLineSize(option, *index.model())
-                         : QStyledItemDelegate::sizeHint(option, index);
-  return {size.width() + Margin(option.font).Width, size.height()};
+  const bool uniform = view && view->uniformItemSizes() && index.model();
+  const QSize size = uniform ? WidestLineSize(option, *index.model())
+                             : QStyledItemDelegate::sizeHint(option, index);
+  // The ends right of the text, so that the list scrolls to them.
+  int ends = 0;
+  if (uniform)
+    ends = WidestAdvance(QFontMetricsF(option.font), *index.model(), kPeriodEndsTextRole);
+  else if (const QString text = index.data(kPeriodEndsTextRole).toString(); !text.isEmpty())
+    ends = QFontMetrics(option.font).horizontalAdvance(text);
+  if (ends > 0) ends += EndsGap(option.font);
+  return {size.width() + Margin(option.font).Width + ends, size.height()};
 }
 
 QSize TMarkDelegate::WidestLineSize(const QStyleOptionViewItem& option,
@@ -226,26 +305,9 @@ QSize TMarkDelegate::WidestLineSize(const QStyleOptionViewItem& option,
   // ranks the lines instead; only those within a line height of the widest
   // sum (kerning and shaping stay far inside that) are measured.
   const QFontMetricsF metrics(option.font);
-  std::array<qreal, 128> ascii;
-  ascii.fill(-1.0);
+  std::vector<qreal> sums;
+  const qreal widest = AdvanceSums(metrics, model, Qt::DisplayRole, sums);
   const int rows = model.rowCount();
-  std::vector<qreal> sums(static_cast<std::size_t>(rows), 0.0);
-  qreal widest = 0.0;
-  for (int row = 0; row < rows; ++row) {
-    const QString text = model.index(row, 0).data(Qt::DisplayRole).toString();
-    qreal sum = 0.0;
-    for (const QChar c : text) {
-      if (c.unicode() >= ascii.size()) {
-        sum += metrics.horizontalAdvance(c);
-        continue;
-      }
-      qreal& advance = ascii[c.unicode()];
-      if (advance < 0.0) advance = metrics.horizontalAdvance(c);
-      sum += advance;
-    }
-    sums[static_cast<std::size_t>(row)] = sum;
-    widest = std::max(widest, sum);
-  }
   QSize size;
   for (int row = 0; row < rows; ++row) {
     if (sums[static_cast<std::size_t>(row)] < widest - metrics.height()) continue;

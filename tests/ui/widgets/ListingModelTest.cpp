@@ -1,10 +1,13 @@
 // The rows of a listing value in the list views' model: texts, the roles the
 // marks are painted from, and the in-force flags; and the presenter that
 // finds the periods in force and marks them there.
+#include <iterator>
 #include <memory>
+#include <optional>
 
 #include <gtest/gtest.h>
 
+#include "core/IsoDateText.h"
 #include "listing/Releasing.h"
 #include "tests/support/HandChart.h"
 #include "tests/support/WorkedExample.h"
@@ -233,5 +236,115 @@ TEST(ListingModel, EachLineHasItsSignsRulerAndItsReadingInTheChart) {
             "Aries general: Mars, in Capricorn (1st house), the sect malefic")
       << "the chart kept across listings";
 }
+// A birth on 29 February 2000: the birthday comes on 1 March in common
+// years, and the ages and ends are read at the periods' own moments.
+ReleaseSettings LeapDayBirth() {
+  ReleaseSettings s = testing::WorkedExample();
+  s.MonthIndex = 1;
+  s.Day = 29;
+  return s;
+}
+
+double At(const char* moment) {
+  const std::optional<TCivilMoment> civil = ParseIsoDateTime(moment);
+  EXPECT_TRUE(civil) << moment;
+  return civil ? CivilJulianDay(*civil) : 0.0;
+}
+
+TEST(ListingModel, EachLineTellsItsEndAndTheAgesItSpans) {
+  const struct {
+    const char* name;
+    const char* start;
+    double end;
+    TDateStyle style;
+    int age;
+    const char* ends;
+    const char* span;
+  } cases[] = {
+      {"the eve of the common year's birthday", "2001-02-28T23:00", At("2001-03-01T00:00"),
+       TDateStyle::American, 0, "ends 3/1/2001 \u00B7 age 0",
+       "From 2/28/2001 to 3/1/2001 (1 day), aged 0 to 1"},
+      {"the common year's birthday", "2001-03-01T00:00", At("2004-02-29T00:00"),
+       TDateStyle::European, 1, "ends 29/2/2004 \u00B7 age 1",
+       "From 1/3/2001 to 29/2/2004 (2 years, 11 months, 28 days), aged 1 to 4"},
+      {"an end half a millisecond before midnight", "2004-02-28T12:00",
+       At("2004-03-01T00:00") - 0.0004 / 86400.0, TDateStyle::Scientific, 3,
+       "ends 2004/3/1 \u00B7 age 3", "From 2004/2/28 to 2004/3/1 (2 days), aged 3 to 4"},
+      {"no style chosen", "2030-07-02T09:30", At("2031-01-13T00:00"), TDateStyle::None, 30,
+       "ends 2031/1/13 \u00B7 age 30",
+       "From 2030/7/2 to 2031/1/13 (6 months, 11 days), aged 30 to 30"},
+  };
+  auto listing = std::make_shared<TListing>();
+  listing->Header = {"header"};
+  for (const auto& c : cases) {
+    TListedLine line;
+    line.Text = c.name;
+    line.Period.Level = 2;
+    line.Period.Start = At(c.start);
+    line.End = c.end;
+    listing->Lines.push_back(line);
+  }
+  TListingModel model;
+  model.SetListing(listing);
+  ASSERT_FALSE(model.LineDates());
+  EXPECT_EQ(model.index(1).data(kPeriodEndRole).toDouble(), cases[0].end) << "ends without dates";
+  for (int role : {kPeriodAgeRole, kPeriodEndsTextRole, kPeriodSpanTextRole})
+    EXPECT_FALSE(model.index(1).data(role).isValid()) << "role " << role << " without a birth date";
+
+  int changes = 0;
+  QObject::connect(&model, &QAbstractItemModel::dataChanged, [&] { ++changes; });
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const auto& c = cases[i];
+    TLineDates dates = LineDatesOf(LeapDayBirth());
+    dates.Style = c.style;
+    model.SetLineDates(dates);
+    const QModelIndex index = model.index(1 + static_cast<int>(i));
+    EXPECT_EQ(index.data().toString().toStdString(), c.name) << "the text stays";
+    EXPECT_EQ(index.data(kPeriodEndRole).toDouble(), c.end) << c.name;
+    EXPECT_EQ(index.data(kPeriodAgeRole).toInt(), c.age) << c.name;
+    EXPECT_EQ(index.data(kPeriodEndsTextRole).toString().toStdString(), c.ends) << c.name;
+    EXPECT_EQ(index.data(kPeriodSpanTextRole).toString().toStdString(), c.span) << c.name;
+  }
+  EXPECT_EQ(changes, static_cast<int>(std::size(cases))) << "the views repaint";
+  for (int role : {kPeriodEndRole, kPeriodAgeRole, kPeriodEndsTextRole})
+    EXPECT_FALSE(model.index(0).data(role).isValid()) << "header row, role " << role;
+}
+
+TEST(ListingModel, TheTooltipTellsTheSpanBeforeTheRuler) {
+  TListingModel model;
+  model.SetLineDates(LineDatesOf(LeapDayBirth()));
+  model.SetListing(std::make_shared<const TListing>(ListGeneral(LeapDayBirth(), TimeLocale{})));
+  model.MarkInForce(4);
+  TMarkDelegate delegate([] { return TMarkReference{}; }, nullptr);
+  EXPECT_EQ(model.index(4).data().toString().toStdString(), "        Taurus sub begins 5/24/2001");
+  EXPECT_EQ(delegate.ToolTip(model.index(4)).toStdString(),
+            "In force\nFrom 5/24/2001 to 1/19/2002 (7 months, 26 days), aged 1 to 1\n"
+            "Taurus sub: Venus");
+}
+
+TEST(InForcePresenter, TheLineEndsWithTheNextChange) {
+  const ReleaseSettings s = LeapDayBirth();
+  TListingModel main;
+  main.SetListing(std::make_shared<const TListing>(ListGeneral(s, TimeLocale{})));
+  TInForcePresenter presenter;
+  QString text;
+  QObject::connect(&presenter, &TInForcePresenter::TextChanged,
+                   [&](const QString& shown) { text = shown; });
+  // Cancer L4 (from 4/3/2001) is in force; Leo L4 of the level 3/4 listing
+  // of the Aries sub period begins 4/8/2001, 04:00 pm; the birthday came
+  // on 1 March.
+  presenter.Show(main, s, At("2001-04-05T12:00"));
+  EXPECT_EQ(text.toStdString(),
+            "On 4/5/2001: Aries general, Aries sub, Capricorn L3, Cancer L4 (loosing of the bond) "
+            "\u2014 ruled by Mars, Mars, Saturn and Moon, next: Leo L4 on 4/8/2001, at 1");
+  presenter.Show(main, s, At("2000-02-28T00:00"));
+  EXPECT_EQ(text.toStdString(),
+            "On 2/28/2000: before the first period, next: Aries general on 2/29/2000, at 0");
+  presenter.Show(main, s, At("2030-01-01T00:00"));
+  EXPECT_EQ(text.toStdString(),
+            "On 1/1/2030: after the last listed general period: list more general periods")
+      << "no next change in the listing";
+}
+
 }  // namespace
 }  // namespace ostrane
