@@ -9,7 +9,6 @@
 #include <QToolTip>
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <vector>
 
 #include "core/Planets.h"
@@ -45,14 +44,13 @@ const QColor kRulerGlyph(55, 65, 81);
 const QColor kRulerChip(229, 231, 235);
 
 // The sum of the advances of the characters of each row's text in `role`
-// into `sums`; returns the largest.
-qreal AdvanceSums(const QFontMetricsF& metrics, const QAbstractItemModel& model, int role,
-                  std::vector<qreal>& sums) {
+// into `sums`.
+void AdvanceSums(const QFontMetricsF& metrics, const QAbstractItemModel& model, int role,
+                 std::vector<qreal>& sums) {
   std::array<qreal, 128> ascii;
   ascii.fill(-1.0);
   const int rows = model.rowCount();
   sums.assign(static_cast<std::size_t>(rows), 0.0);
-  qreal widest = 0.0;
   for (int row = 0; row < rows; ++row) {
     const QString text = model.index(row, 0).data(role).toString();
     qreal sum = 0.0;
@@ -66,18 +64,7 @@ qreal AdvanceSums(const QFontMetricsF& metrics, const QAbstractItemModel& model,
       sum += advance;
     }
     sums[static_cast<std::size_t>(row)] = sum;
-    widest = std::max(widest, sum);
   }
-  return widest;
-}
-
-// The widest text of the rows in `role`, in whole pixels, from the sums of
-// the advances (the ends are short: shaping moves them by a pixel or two,
-// which the rounding up and the gap take in).
-int WidestAdvance(const QFontMetricsF& metrics, const QAbstractItemModel& model, int role) {
-  std::vector<qreal> sums;
-  const qreal widest = AdvanceSums(metrics, model, role, sums);
-  return widest > 0.0 ? static_cast<int>(std::ceil(widest)) + 2 : 0;
 }
 
 QString GlyphOf(int planet) {
@@ -283,35 +270,46 @@ void TMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   painter->restore();
 }
 
+int TMarkDelegate::EndsWidth(const QFont& font, const QModelIndex& index) {
+  const QString ends = index.data(kPeriodEndsTextRole).toString();
+  return ends.isEmpty() ? 0 : EndsGap(font) + QFontMetrics(font).horizontalAdvance(ends);
+}
+
 QSize TMarkDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
   const auto* view = qobject_cast<const QListView*>(option.widget);
-  const bool uniform = view && view->uniformItemSizes() && index.model();
-  const QSize size = uniform ? WidestLineSize(option, *index.model())
-                             : QStyledItemDelegate::sizeHint(option, index);
-  // The ends right of the text, so that the list scrolls to them.
-  int ends = 0;
-  if (uniform)
-    ends = WidestAdvance(QFontMetricsF(option.font), *index.model(), kPeriodEndsTextRole);
-  else if (const QString text = index.data(kPeriodEndsTextRole).toString(); !text.isEmpty())
-    ends = QFontMetrics(option.font).horizontalAdvance(text);
-  if (ends > 0) ends += EndsGap(option.font);
-  return {size.width() + Margin(option.font).Width + ends, size.height()};
+  QSize size;
+  if (view && view->uniformItemSizes() && index.model()) {
+    size = WidestLineSize(option, *index.model());
+  } else {
+    size = QStyledItemDelegate::sizeHint(option, index);
+    size.rwidth() += EndsWidth(option.font, index);
+  }
+  return {size.width() + Margin(option.font).Width, size.height()};
 }
 
 QSize TMarkDelegate::WidestLineSize(const QStyleOptionViewItem& option,
                                     const QAbstractItemModel& model) const {
   // Measuring a line as the style does lays its text out, too slow for
   // thousands of lines.  The sum of the advances of a line's characters
-  // ranks the lines instead; only those within a line height of the widest
-  // sum (kerning and shaping stay far inside that) are measured.
+  // (and of its ends' with the gap) ranks the lines instead; only those
+  // within a line height of the widest sum (kerning and shaping stay far
+  // inside that) are measured.
   const QFontMetricsF metrics(option.font);
-  std::vector<qreal> sums;
-  const qreal widest = AdvanceSums(metrics, model, Qt::DisplayRole, sums);
-  const int rows = model.rowCount();
+  std::vector<qreal> sums, ends;
+  AdvanceSums(metrics, model, Qt::DisplayRole, sums);
+  AdvanceSums(metrics, model, kPeriodEndsTextRole, ends);
+  const qreal gap = EndsGap(option.font);
+  qreal widest = 0.0;
+  for (std::size_t row = 0; row < sums.size(); ++row) {
+    if (ends[row] > 0.0) sums[row] += gap + ends[row];
+    widest = std::max(widest, sums[row]);
+  }
   QSize size;
-  for (int row = 0; row < rows; ++row) {
+  for (int row = 0; row < static_cast<int>(sums.size()); ++row) {
     if (sums[static_cast<std::size_t>(row)] < widest - metrics.height()) continue;
-    const QSize line = QStyledItemDelegate::sizeHint(option, model.index(row, 0));
+    const QModelIndex index = model.index(row, 0);
+    QSize line = QStyledItemDelegate::sizeHint(option, index);
+    line.rwidth() += EndsWidth(option.font, index);
     if (!size.isValid() || line.width() > size.width()) size = line;
   }
   return size;

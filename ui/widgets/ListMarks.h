@@ -83,6 +83,9 @@ class TMarkDelegate : public QStyledItemDelegate {
   static int MarginWidth(const QFont& font);
   // The room in pixels between a line's text and its ends (kPeriodEndsTextRole).
   static int EndsGap(const QFont& font);
+  // The width the ends of a line take after its text, with the gap; 0 for
+  // a line without them.
+  static int EndsWidth(const QFont& font, const QModelIndex& index);
   // Where the ends of the line are painted: from the end of its text (as the
   // style lays the text out in `option`, the line without its margin) and
   // the gap to the right of the row.
@@ -93,12 +96,11 @@ class TMarkDelegate : public QStyledItemDelegate {
   // In a list view of uniform item sizes (as both lists are) every line is
   // as large as the widest line of the list (WidestLineSize), so that the
   // list lays out as it would line by line; otherwise the line's own size.
-  // Both with the margin, and with the ends after a gap (the widest ends
-  // of the list with uniform sizes).
+  // Both with the margin and the ends (EndsWidth).
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   // The size, without the margin, of the widest line of `model` as the
-  // style measures it; the lines have one font, one line of text each and
-  // so one height.  Invalid for a model without lines.
+  // style measures it, with its ends (EndsWidth); the lines have one font, one line of text each
+  // and so one height.  Invalid for a model without lines.
   QSize WidestLineSize(const QStyleOptionViewItem& option, const QAbstractItemModel& model) const;
   bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                  const QModelIndex& index) override;

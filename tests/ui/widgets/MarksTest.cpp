@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolTip>
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -28,6 +29,7 @@
 #include "ui/printing/PrinterTextChannel.h"
 #include "ui/widgets/ListBox.h"
 #include "ui/widgets/ListMarks.h"
+#include "ui/widgets/ListingModel.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/SpinEdit.h"
 
@@ -68,11 +70,12 @@ class Marks : public WindowTest {
     QToolTip::hideText();
     return shown;
   }
-  // The marks' part of a period line's tooltip: its last line reads the
-  // ruler.
+  // The marks' part of a period line's tooltip: its last two lines tell
+  // the period's span and read the ruler.
   static std::string MarksOf(const std::string& tip) {
-    const std::size_t last = tip.rfind('\n');
-    return last == std::string::npos ? "" : tip.substr(0, last);
+    if (tip.starts_with("From ")) return "";
+    const std::size_t span = tip.find("\nFrom ");
+    return span == std::string::npos ? "" : tip.substr(0, span);
   }
 
   TListBox* List = nullptr;
@@ -223,7 +226,10 @@ TEST_F(Marks, LoosingOfTheBondInBothLists) {
     if (RowData(List, row, kPeriodLoosingRole).toBool()) loosing.push_back(row);
   ASSERT_EQ(loosing, std::vector<int>{15});
   EXPECT_EQ(RowText(List, 15).toStdString().substr(0, 17), "        Leo sub b");
-  EXPECT_EQ(ToolTipOver(List, 15), "Loosing of the bond\nLeo sub: Sun") << "Fortune unknown";
+  EXPECT_EQ(ToolTipOver(List, 15),
+            "Loosing of the bond\nFrom 7/30/2017 to 2/20/2019 (1 year, 6 months, 21 days), aged 17 "
+            "to 19\nLeo sub: Sun")
+      << "Fortune unknown";
   SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), kTaurus);
   EXPECT_EQ(MarksOf(ToolTipOver(List, 15)), "4th from Fortune: peak period; Loosing of the bond");
 
@@ -240,7 +246,10 @@ TEST_F(Marks, LoosingOfTheBondInBothLists) {
   EXPECT_EQ(RowData(Level3List, first, kPeriodLevelRole).toInt(), 4);
   EXPECT_EQ(MarksOf(ToolTipOver(Level3List, first)), "Loosing of the bond")
       << "Sagittarius is the 6th from Cancer";
-  EXPECT_EQ(ToolTipOver(Level3List, 3), "10th from Fortune: peak period\nAries L3: Mars")
+  EXPECT_EQ(
+      ToolTipOver(Level3List, 3),
+      "10th from Fortune: peak period\nFrom 1/1/2000 to 2/8/2000 (1 month, 7 days), aged 0 to "
+      "0\nAries L3: Mars")
       << "Aries L3";
   EXPECT_EQ(RowData(Level3List, 3, kPeriodStartRole).toDouble(), 2451545.0);
 }
@@ -256,14 +265,19 @@ TEST_F(Marks, RulersAreReadInTheChartWhileThePlaceIsKnown) {
   auto* label = W<QLabel>("LabelInForce");
   const std::string line = label->text().toStdString();
   const std::string tip = ToolTipOver(List, 3);
-  ASSERT_EQ(tip, "10th from Fortune: peak period; In force\nAries general: Mars")
+  ASSERT_EQ(tip,
+            "10th from Fortune: peak period; In force\nFrom 1/1/2000 to 10/14/2014 (14 years, 9 "
+            "months, 13 days), aged 0 to 14\nAries general: Mars")
       << "no place, no chart";
   EXPECT_EQ(label->toolTip().toStdString(),
             "Aries general: Mars\nTaurus sub: Venus\nGemini L3: Mercury\nCapricorn L4: Saturn");
   QTest::mouseDClick(List->viewport(), Qt::LeftButton, {}, RowRect(List, 3).center());
   ASSERT_GT(RowCount(Level3List), 3);
   const std::string level3Tip = ToolTipOver(Level3List, 3);
-  EXPECT_EQ(level3Tip, "10th from Fortune: peak period\nAries L3: Mars");
+  EXPECT_EQ(
+      level3Tip,
+      "10th from Fortune: peak period\nFrom 1/1/2000 to 2/8/2000 (1 month, 7 days), aged 0 to "
+      "0\nAries L3: Mars");
   const auto startsWith = [](const std::string& text, const std::string& start) {
     return text.compare(0, start.size(), start) == 0;
   };
@@ -281,7 +295,9 @@ TEST_F(Marks, RulersAreReadInTheChartWhileThePlaceIsKnown) {
   EXPECT_EQ(Delegate(List)->PrintedMarks(List->model()->index(3, 0)).toStdString(),
             "\u25B6 10 " + std::string(PlanetGlyph(TPlanet::Mars)));
   EXPECT_EQ(line, label->text().toStdString()) << "the rulers are named with and without a chart";
-  EXPECT_TRUE(line.ends_with(" \u2014 ruled by Mars, Venus, Mercury and Saturn")) << line;
+  EXPECT_TRUE(line.ends_with(
+      " \u2014 ruled by Mars, Venus, Mercury and Saturn, next: Cancer L3 on 6/4/2001, at 1"))
+      << line;
   EXPECT_EQ(label->toolTip().count('\n'), 3);
   EXPECT_NE(label->toolTip().toStdString().find("\nCapricorn L4: Saturn, in "), std::string::npos);
 
@@ -316,6 +332,52 @@ TEST_F(Marks, TheBadgeOfTheTenthIsDrawnWhileItIsTheTenth) {
             TMarkDelegate::MarginWidth(List->font()) +
                 QFontMetrics(List->font()).horizontalAdvance(RowText(List, 3)))
       << "the line is as wide as its margin and its text";
+}
+
+// The end and the age are painted right of the line's text, never over it:
+// the viewport painted with them invisible differs from the one painted with
+// them only past the text, and the list scrolls far enough for them.
+TEST_F(Marks, TheEndsArePaintedRightOfTheText) {
+  ListWorkedExample(kCancer);
+  ShowMainWindow();
+  ASSERT_TRUE(List->Model().LineDates());
+  const int row = 4;
+  const QString ends = RowData(List, row, kPeriodEndsTextRole).toString();
+  ASSERT_TRUE(ends.startsWith("ends ")) << ends.toStdString();
+  // Scrolled as far right as the list goes: the ends come into view.
+  List->horizontalScrollBar()->setValue(List->horizontalScrollBar()->maximum());
+  ASSERT_GT(List->horizontalScrollBar()->value(), 0) << "the window is narrower than the lines";
+  const QImage with = List->viewport()->grab().toImage();
+  // The same with the ends painted in the colour of the ground: the lines
+  // keep their size and the list its place.
+  const QPalette palette = List->palette();
+  QPalette hidden = palette;
+  hidden.setColor(QPalette::PlaceholderText, palette.color(QPalette::Base));
+  List->setPalette(hidden);
+  const QImage without = List->viewport()->grab().toImage();
+  List->setPalette(palette);
+  ASSERT_EQ(with.size(), without.size());
+  ASSERT_EQ(List->horizontalScrollBar()->value(), List->horizontalScrollBar()->maximum());
+
+  const QRect rect = RowRect(List, row);
+  const QFontMetrics metrics(List->font());
+  const int textEnd = rect.left() + TMarkDelegate::MarginWidth(List->font()) +
+                      metrics.horizontalAdvance(RowText(List, row));
+  const qreal ratio = with.devicePixelRatio();
+  int leftmost = -1, rightmost = -1;
+  for (int y = rect.top(); y <= rect.bottom(); ++y)
+    for (int x = 0; x < with.width(); ++x) {
+      const QPoint at(x, static_cast<int>(y * ratio));
+      if (with.pixel(at) == without.pixel(at)) continue;
+      if (leftmost < 0 || x < leftmost) leftmost = x;
+      rightmost = std::max(rightmost, x);
+    }
+  ASSERT_GE(leftmost, 0) << "the ends are painted in view";
+  EXPECT_GT(leftmost / ratio, textEnd + metrics.horizontalAdvance('M'))
+      << "after the text and a gap, not over it";
+  EXPECT_GT(rightmost - leftmost, metrics.horizontalAdvance(ends) / 2) << "the whole text";
+  EXPECT_GE(RowRect(List, row).width(), textEnd + metrics.horizontalAdvance(ends))
+      << "the line (and so the scrolled list) reaches past the ends";
 }
 
 TEST_F(Marks, TheHelpPageOfTheMarksIsLinked) {
