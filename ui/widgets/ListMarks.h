@@ -99,8 +99,9 @@ class TMarkDelegate : public QStyledItemDelegate {
   // Both with the margin and the ends (EndsWidth).
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   // The size, without the margin, of the widest line of `model` as the
-  // style measures it, with its ends (EndsWidth); the lines have one font, one line of text each
-  // and so one height.  Invalid for a model without lines.
+  // style measures it, with its ends (EndsWidth); the lines have one
+  // font, one line of text each and so one height.  Invalid for a model
+  // without lines.
   QSize WidestLineSize(const QStyleOptionViewItem& option, const QAbstractItemModel& model) const;
   bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                  const QModelIndex& index) override;
