@@ -20,6 +20,15 @@
 
 namespace ostrane {
 
+// A calendar date of the program's calendar.
+struct TCivilDay {
+  std::int32_t Year, Month, Day;  // astronomical year; month 1 .. 12; day 1 .. 31
+};
+// The date of the day `julianDay` falls in (a day runs from .5 to the next
+// .5); a moment within half a millisecond of midnight counts as that
+// midnight.
+TCivilDay CivilDayOf(double julianDay);
+
 struct TDateSpan {
   std::int32_t Years = 0;   // 0 .. about 2.7 million
   std::int32_t Months = 0;  // 0 .. 11
