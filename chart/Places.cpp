@@ -41,7 +41,9 @@ bool IsCountryCode(std::string_view code) {
 std::string ReadPlace(const std::vector<std::string_view>& f, TPlace& place) {
   if (f.size() != kFields)
     return std::to_string(f.size()) + " fields instead of " + std::to_string(kFields);
-  if (f[0].empty()) return "no name";
+  // A name of nothing but spaces and control characters could not be
+  // searched for: no name either.
+  if (FoldForSearch(f[0]).empty()) return "no name";
   if (!IsCountryCode(f[3])) return "the country is not a two-letter code";
   if (!ReadDegrees(f[4], 90, place.Latitude)) return "the latitude is not a number from -90 to 90";
   if (!ReadDegrees(f[5], 180, place.Longitude))

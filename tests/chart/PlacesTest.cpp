@@ -64,6 +64,7 @@ TEST(PlaceTable, SkipsInvalidLinesAndNamesTheFirst) {
   } cases[] = {
       {"A\tA\tR\tNL\t52\t4\tEurope/Amsterdam", "7 fields instead of 8"},
       {"\tA\tR\tNL\t52\t4\tEurope/Amsterdam\t1", "no name"},
+      {" \x0f \tA\tR\tNL\t52\t4\tEurope/Amsterdam\t1", "no name"},
       {"A\tA\tR\tNLD\t52\t4\tEurope/Amsterdam\t1", "two-letter code"},
       {"A\tA\tR\tNL\t90.5\t4\tEurope/Amsterdam\t1", "latitude"},
       {"A\tA\tR\tNL\t52n\t4\tEurope/Amsterdam\t1", "latitude"},
