@@ -40,8 +40,11 @@ constexpr int kCancer = 3, kTaurus = 1;
 
 class Marks : public WindowTest {
  public:
-  void ListWorkedExample(std::int32_t fortune) {
+  // Lists the worked example with Fortune's sign, by the window's clock set
+  // to `now` when it is given.
+  void ListWorkedExample(std::int32_t fortune, const QDateTime& now = {}) {
     CreateWindows();
+    if (now.isValid()) Form->SetClock([now] { return now; });
     EnterWorkedExample();
     SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), fortune);
     W<QPushButton>("BtnCalculateOstrane")->click();
@@ -255,13 +258,7 @@ TEST_F(Marks, LoosingOfTheBondInBothLists) {
 }
 
 TEST_F(Marks, RulersAreReadInTheChartWhileThePlaceIsKnown) {
-  CreateWindows();
-  Form->SetClock([] { return QDateTime(QDate(2001, 6, 1), QTime(12, 0)); });
-  EnterWorkedExample();
-  SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), kCancer);
-  W<QPushButton>("BtnCalculateOstrane")->click();
-  List = W<TListBox>("ListBoxOstrane");
-  Level3List = Find<QListView>(Level3.get(), "ListBoxLevel3");
+  ListWorkedExample(kCancer, QDateTime(QDate(2001, 6, 1), QTime(12, 0)));
   auto* label = W<QLabel>("LabelInForce");
   const std::string line = label->text().toStdString();
   const std::string tip = ToolTipOver(List, 3);
@@ -411,12 +408,7 @@ Draws PrintOnImage(const QListView& list, QImage* page = nullptr) {
 }
 
 TEST_F(Marks, PrintedMarksGoIntoTheMarginOfTheirLines) {
-  CreateWindows();
-  Form->SetClock([] { return QDateTime(QDate(2001, 6, 1), QTime(12, 0)); });
-  EnterWorkedExample();
-  SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), kCancer);
-  W<QPushButton>("BtnCalculateOstrane")->click();
-  List = W<TListBox>("ListBoxOstrane");
+  ListWorkedExample(kCancer, QDateTime(QDate(2001, 6, 1), QTime(12, 0)));
   // The lines as before, one draw each at the left edge; a marked line's
   // marks drawn first, at the same place.
   const QString prefix = QString::fromLatin1(kLinePrefix);
