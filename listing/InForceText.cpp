@@ -8,12 +8,14 @@ namespace {
 
 const char* const kLevelNames[4] = {"general", "sub", "L3", "L4"};
 
-// "Capricorn general (10th from Fortune, loosing of the bond)".
+// "Capricorn general (10th from Fortune: the peak; the loosing of the bond
+// (LB))".
 std::string PeriodText(const TPeriodInForce& period, const std::string& referenceName) {
   std::string text = PeriodName(period.Counter, period.Level);
   std::string notes;
-  if (AngleRank(period.Place) > 0) notes = Ordinal(period.Place) + " from " + referenceName;
-  if (period.Loosing) notes += (notes.empty() ? "" : ", ") + std::string("loosing of the bond");
+  if (AngleRank(period.Place) > 0)
+    notes = Ordinal(period.Place) + " from " + referenceName + ": " + PlaceWord(period.Place);
+  if (period.Loosing) notes += (notes.empty() ? "" : "; ") + std::string(kLoosingWords);
   if (!notes.empty()) text += " (" + notes + ")";
   return text;
 }

@@ -9,14 +9,14 @@
 
 namespace ostrane {
 
-// "On 12/9/2026: Capricorn general (10th from Fortune), Libra sub, Leo L3,
-// Virgo L4": the date text `dateText` as the listing writes dates (no "On
-// ...: " when it is empty), then each period in force with its long sign
+// "On 12/9/2026: Capricorn general (10th from Fortune: the peak), Libra sub,
+// Leo L3, Virgo L4": the date text `dateText` as the listing writes dates (no
+// "On ...: " when it is empty), then each period in force with its long sign
 // name and level.  A period at an angle (place 1, 4, 7 or 10) is followed by
-// its place counted from `referenceName` ("Fortune", "the start sign"), a
-// period that is a loosing of the bond by "loosing of the bond", both in one
-// pair of brackets.  Before the first period and after the last listed one
-// the status is given in words (InForceStatusText).
+// its place counted from `referenceName` ("Fortune", "the start sign") and
+// its word (PlaceWord), a period that is a loosing of the bond by "the
+// loosing of the bond (LB)", both in one pair of brackets, split by "; ".  Before the first period
+// and after the last listed one the status is given in words (InForceStatusText).
 std::string InForceText(const TInForce& inForce, const std::string& dateText,
                         const std::string& referenceName);
 

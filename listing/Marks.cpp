@@ -29,12 +29,16 @@ int AngleRank(int place) {
   }
 }
 
+std::string PlaceWord(int place) {
+  if (place == 10) return "the peak";
+  return AngleRank(place) > 0 ? "angular" : "";
+}
+
 std::string MarksText(int place, bool loosing, const std::string& referenceName) {
   std::string text;
-  if (AngleRank(place) > 0) {
-    text = Ordinal(place) + " from " + referenceName + ": peak period";
-  }
-  if (loosing) text += (text.empty() ? "" : "; ") + std::string("Loosing of the bond");
+  if (AngleRank(place) > 0)
+    text = Ordinal(place) + " from " + referenceName + ": " + PlaceWord(place);
+  if (loosing) text += (text.empty() ? "" : "; ") + std::string(kLoosingReading);
   return text;
 }
 

@@ -1,5 +1,5 @@
 // The marks of a listed period: its place counted from the Lot of Fortune
-// (or from the starting sign), which tells the angles, the peak periods, and
+// (or from the starting sign), which tells the peak, the angular places and
 // the loosing of the bond.
 #pragma once
 
@@ -27,9 +27,18 @@ std::string AngleReferenceName(const ReleaseSettings& settings);
 // 1st, 3 for the 7th, 4 for the 4th, 0 for the places that are not angles.
 int AngleRank(int place);
 
-// The marks of a period in words, for tooltips: "10th from Fortune: peak
-// period", "Loosing of the bond", both joined by "; ", or empty text when
-// the period is neither an angle nor the loosing of the bond.
+// The words every view uses for the marks: the 10th place is "the peak",
+// the 1st, 4th and 7th are "angular"; empty for the other places.
+std::string PlaceWord(int place);
+
+// The loosing of the bond, a turning point, in words and abbreviated.
+inline constexpr const char* kLoosingWords = "the loosing of the bond (LB)";
+inline constexpr const char* kLoosingReading = "the loosing of the bond (LB): a turning point";
+
+// The marks of a period in words, for tooltips: "10th from Fortune: the
+// peak", "7th from Fortune: angular", "the loosing of the bond (LB): a
+// turning point", joined by "; ", or empty text when the period is neither
+// an angle nor the loosing of the bond.
 std::string MarksText(int place, bool loosing, const std::string& referenceName);
 
 }  // namespace ostrane

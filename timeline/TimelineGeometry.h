@@ -63,7 +63,7 @@ struct TTimelineLayout {
   static constexpr double kSubHeight = 30.0;
   static constexpr double kBandGap = 3.0;
   static constexpr double kTrackGap = 8.0;
-  static constexpr double kLegendItemWidth = 190.0;
+  static constexpr double kLegendItemWidth = 205.0;
   static constexpr double kLegendRowHeight = 22.0;
   static constexpr int kLegendItems = 7;
 

@@ -112,7 +112,7 @@ std::string PeriodToolTip(const TTimelineModel& model, const TTimelineTrack& tra
   text += PlaceText(span.Place, s);
   text += "\nRuler: " +
           RulerReadingText(ReadRuler(span.Counter, model.Chart ? &*model.Chart : nullptr));
-  if (span.Loosing) text += "\nLoosing of the bond";
+  if (span.Loosing) text += std::string("\n") + kLoosingReading;
   return text;
 }
 

@@ -74,7 +74,7 @@ std::string SignGlyph(std::int32_t counter);
 // scientific style when none is selected.
 std::string TimelineDateText(double julianDay, TDateStyle dateStyle);
 
-// The place of a period in words: "10th from Fortune: peak period", "5th
+// The place of a period in words: "10th from Fortune: the peak", "5th
 // from Fortune", or "place from Fortune unknown (no Lot of Fortune)".
 std::string PlaceText(int place, const ReleaseSettings& settings);
 

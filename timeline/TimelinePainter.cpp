@@ -272,12 +272,12 @@ void DrawLegend(QPainter& p, const TTimelineModel& model, const TTimelineScene& 
       const TPlaceStyle style = PlaceStyle(kPlaces[i]);
       Box(p, swatch, style.Fill, QPen(kOutline, 1.0));
       Hatch(p, swatch, style);
-      text = i < 4 ? Ordinal(kPlaces[i]) + from
+      text = i < 4 ? Ordinal(kPlaces[i]) + from + ": " + PlaceWord(kPlaces[i])
                    : (known ? "other places" : "places unknown: no Fortune");
     } else if (i == 5) {
       Box(p, swatch, PlaceStyle(0).Fill, QPen(kOutline, 1.0));
       LoosingMark(p, swatch.left() + 8.0, swatch, false);
-      text = "LB loosing of the bond";
+      text = "LB: the loosing of the bond";
     } else {
       p.setPen(QPen(Qt::black, 2.0, Qt::DashLine));
       p.drawLine(QPointF(swatch.center().x(), swatch.top()),

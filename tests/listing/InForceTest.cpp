@@ -237,8 +237,10 @@ TEST(Marks, PlacesFromFortuneAndTheStartSign) {
     EXPECT_EQ(AngleRank(PlaceFrom(c.reference, c.counter)), c.rank)
         << c.reference << "/" << c.counter;
   }
-  EXPECT_EQ(MarksText(10, true, "Fortune"), "10th from Fortune: peak period; Loosing of the bond");
+  EXPECT_EQ(MarksText(10, true, "Fortune"),
+            "10th from Fortune: the peak; the loosing of the bond (LB): a turning point");
   EXPECT_EQ(MarksText(2, false, "Fortune"), "");
+  EXPECT_EQ(MarksText(7, false, "the start sign"), "7th from the start sign: angular");
   EXPECT_EQ(Ordinal(1) + Ordinal(2) + Ordinal(3) + Ordinal(11) + Ordinal(12), "1st2nd3rd11th12th");
 }
 

@@ -41,21 +41,23 @@ TEST(InForceText, BuiltPeriods) {
   };
   const Case cases[] = {
       {"Fortune in Aries", InForce({{9, 10}, {6, 7}, {4, 5}, {5, 6}}), "12/9/2026", "Fortune",
-       "On 12/9/2026: Capricorn general (10th from Fortune), Libra sub (7th from Fortune), Leo "
+       "On 12/9/2026: Capricorn general (10th from Fortune: the peak), Libra sub (7th from "
+       "Fortune: angular), Leo "
        "L3, Virgo L4"},
       {"every angle, counters past Pisces", InForce({{12, 1}, {15, 4}, {18, 7}, {21, 10}}),
        "2026/12/9", "the start sign",
-       "On 2026/12/9: Aries general (1st from the start sign), Cancer sub (4th from the start "
-       "sign), Libra L3 (7th from the start sign), Capricorn L4 (10th from the start sign)"},
+       "On 2026/12/9: Aries general (1st from the start sign: angular), Cancer sub (4th from the "
+       "start sign: angular), Libra L3 (7th from the start sign: angular), Capricorn L4 (10th from "
+       "the start sign: the peak)"},
       {"loosing of the bond with and without an angle",
        InForce({{6, 0}, {16, 10, true}, {11, 5, true}, {11, 5}}), "9/12/2026", "Fortune",
-       "On 9/12/2026: Libra general, Leo sub (10th from Fortune, loosing of the bond), Pisces L3 "
-       "(loosing of the bond), Pisces L4"},
+       "On 9/12/2026: Libra general, Leo sub (10th from Fortune: the peak; the loosing of the bond "
+       "(LB)), Pisces L3 (the loosing of the bond (LB)), Pisces L4"},
       {"levels 3 and 4 not found", InForce({{0, 2}, {4, 6}}, TInForceStatus::BeforeFirst),
        "1/1/2000", "Fortune", "On 1/1/2000: Aries general, Leo sub"},
       {"no date style", InForce({{0, 10}, {0, 10}, {0, 10}, {1, 11}}), "", "Fortune",
-       "Aries general (10th from Fortune), Aries sub (10th from Fortune), Aries L3 (10th from "
-       "Fortune), Taurus L4"},
+       "Aries general (10th from Fortune: the peak), Aries sub (10th from Fortune: the peak), "
+       "Aries L3 (10th from Fortune: the peak), Taurus L4"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(InForceText(c.inForce, c.date, c.reference), c.expected) << c.name;

@@ -77,8 +77,8 @@ TEST(TimelineModel, ToolTipsTellSignLevelDatesAndPlace) {
   } cases[] = {
       {"Aries, the 10th from Fortune in Cancer", TDateStyle::American, TSignNameStyle::Long, 3,
        TAnglesFrom::Fortune, 1, 0,
-       "Aries, general period (level 1)\nfrom 1/1/2000 to 10/14/2014\n10th from Fortune: peak "
-       "period\nRuler: Mars"},
+       "Aries, general period (level 1)\nfrom 1/1/2000 to 10/14/2014\n10th from Fortune: the "
+       "peak\nRuler: Mars"},
       {"a sub period that is no angle", TDateStyle::American, TSignNameStyle::Long, 3,
        TAnglesFrom::Fortune, 2, 1,
        "Taurus, sub period (level 2)\nfrom 3/26/2001 to 11/21/2001\n11th from Fortune\nRuler: "
@@ -98,7 +98,7 @@ TEST(TimelineModel, ToolTipsTellSignLevelDatesAndPlace) {
       {"places from the start sign", TDateStyle::American, TSignNameStyle::Long, 3,
        TAnglesFrom::StartSign, 1, 0,
        "Aries, general period (level 1)\nfrom 1/1/2000 to 10/14/2014\n1st from the start sign: "
-       "peak period\nRuler: Mars"},
+       "angular\nRuler: Mars"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -125,7 +125,7 @@ TEST(TimelineModel, ToolTipsNameTheLoosingOfTheBondAndTheTrack) {
       const std::string text = PeriodToolTip(model, track, span);
       SCOPED_TRACE(text);
       EXPECT_NE(text.find(", " + track.Title + "\n"), std::string::npos);
-      EXPECT_EQ(text.ends_with("\nLoosing of the bond"), span.Loosing);
+      EXPECT_EQ(text.ends_with("\nthe loosing of the bond (LB): a turning point"), span.Loosing);
       loosings += span.Loosing ? 1 : 0;
     }
   }
@@ -190,7 +190,7 @@ TEST(TimelineModel, ToolTipsReadTheRulerInTheChart) {
     if (!span.Loosing) continue;
     ++loosings;
     const std::string text = PeriodToolTip(model, model.Tracks[0], span);
-    EXPECT_TRUE(text.ends_with("\nLoosing of the bond")) << text;
+    EXPECT_TRUE(text.ends_with("\nthe loosing of the bond (LB): a turning point")) << text;
     EXPECT_NE(text.find("\nRuler: "), std::string::npos) << text;
   }
   EXPECT_GT(loosings, 0);

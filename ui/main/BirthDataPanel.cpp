@@ -116,7 +116,8 @@ TBirthDataPanel::TBirthDataPanel(QWidget* parent) : QWidget(parent) {
   FComboBoxFortune->addItem("none");
   FComboBoxFortune->addItems(kSignNames);
   SetHint(FComboBoxFortune,
-          "The sign of the Lot of Fortune: the peak periods are counted from it.");
+          "The sign of the Lot of Fortune: the places are counted from it (the 10th is the peak; "
+          "the 1st, 4th and 7th are angular).");
   FSpinEditNumMajPeriods =
       Named(new TSpinEdit(kMinGeneralPeriods, kMaxGeneralPeriods, this), "SpinEditNumMajPeriods");
   FSpinEditNumMajPeriods->SetValue(6);

@@ -69,8 +69,9 @@ class TMarkDelegate : public QStyledItemDelegate {
   ~TMarkDelegate() override;
 
   TLineMarks Marks(const QModelIndex& index) const;
-  // The marks in words, the line's tooltip: "10th from Fortune: peak
-  // period", "Loosing of the bond", "In force", joined by "; "; then, each
+  // The marks in words, the line's tooltip: "10th from Fortune: the peak",
+  // "the loosing of the bond (LB): a turning point", "In force", joined by
+  // "; "; then, each
   // on a line of its own, the period's span (kPeriodSpanTextRole) when the
   // model has the birth date and the ruler read in the chart
   // (kPeriodRulerReadingRole) when it has one.  Empty text for a line

@@ -85,23 +85,28 @@ TEST_F(GoToDate, SelectsTheSubPeriodAndMarksEveryLevel) {
     const char* label;
   } cases[] = {
       {"the listing by the window's clock", nullptr, "row -1, in force 3 4", "",
-       "On 6/1/2001: Aries general (10th from Fortune), Taurus sub, Gemini L3, Capricorn L4 (7th "
-       "from Fortune) \u2014 ruled by Mars, Venus, Mercury and Saturn, next: Cancer L3 on "
+       "On 6/1/2001: Aries general (10th from Fortune: the peak), Taurus sub, Gemini L3, Capricorn "
+       "L4 (7th from Fortune: angular) \u2014 ruled by Mars, Venus, Mercury and Saturn, next: "
+       "Cancer L3 on "
        "6/4/2001, at 1"},
       {"half a day after the birth", "2000-01-02 00:00", "row 3, in force 3",
        "Aries L3 begins 1/1/2000, 12:00 pm|     Aries L4 begins 1/1/2000, 12:00 pm|",
-       "On 1/2/2000: Aries general (10th from Fortune), Aries sub (10th from Fortune), Aries L3 "
-       "(10th from Fortune), Aries L4 (10th from Fortune) \u2014 ruled by Mars, Mars, Mars and "
+       "On 1/2/2000: Aries general (10th from Fortune: the peak), Aries sub (10th from Fortune: "
+       "the peak), Aries L3 "
+       "(10th from Fortune: the peak), Aries L4 (10th from Fortune: the peak) \u2014 ruled by "
+       "Mars, Mars, Mars and "
        "Mars, next: Taurus L4 on 1/4/2000, at 0"},
       {"the Taurus sub period, after the 13th level 4 period", "2001-06-01 12:00",
        "row 4, in force 3 4",
        "Gemini L3 begins 4/15/2001, 12:00 pm|     Capricorn L4 begins 5/31/2001, 11:00 pm|",
-       "On 6/1/2001: Aries general (10th from Fortune), Taurus sub, Gemini L3, Capricorn L4 (7th "
-       "from Fortune) \u2014 ruled by Mars, Venus, Mercury and Saturn, next: Cancer L3 on "
+       "On 6/1/2001: Aries general (10th from Fortune: the peak), Taurus sub, Gemini L3, Capricorn "
+       "L4 (7th from Fortune: angular) \u2014 ruled by Mars, Venus, Mercury and Saturn, next: "
+       "Cancer L3 on "
        "6/4/2001, at 1"},
       {"the Taurus general period", "2015-01-01 6:00", "row 14, in force 14",
        "Cancer L3 begins 12/23/2014, 12:00 pm|     Leo L4 begins 12/28/2014, 05:00 pm|",
-       "On 1/1/2015: Taurus general, Taurus sub, Cancer L3 (1st from Fortune), Leo L4 \u2014 ruled "
+       "On 1/1/2015: Taurus general, Taurus sub, Cancer L3 (1st from Fortune: angular), Leo L4 "
+       "\u2014 ruled "
        "by "
        "Venus, Venus, Moon and Sun, next: Virgo L4 on 1/1/2015, at 15"},
       {"before the birth", "1999-12-31 12:00", "row -1, in force", "",
@@ -168,11 +173,11 @@ TEST_F(GoToDate, TheLineUnderTheListFollowsTheSettings) {
             "Venus, "
             "Mercury and Saturn, next: Cancer L3 on 6/4/2001, at 1");
   W<QAction>("AnglesFromStartSign1")->trigger();
-  EXPECT_EQ(
-      Label->text().toStdString(),
-      "On 6/1/2001: Aries general (1st from the start sign), Taurus sub, Gemini L3, "
-      "Capricorn L4 (10th from the start sign) \u2014 ruled by Mars, Venus, Mercury and Saturn, "
-      "next: Cancer L3 on 6/4/2001, at 1");
+  EXPECT_EQ(Label->text().toStdString(),
+            "On 6/1/2001: Aries general (1st from the start sign: angular), Taurus sub, Gemini L3, "
+            "Capricorn L4 (10th from the start sign: the peak) \u2014 ruled by Mars, Venus, "
+            "Mercury and Saturn, "
+            "next: Cancer L3 on 6/4/2001, at 1");
 
   // A double click on the line in force marks its level 3 and 4 periods.
   DoubleClick(4);

@@ -335,7 +335,8 @@ TEST(InForcePresenter, TheLineEndsWithTheNextChange) {
   // on 1 March.
   presenter.Show(main, s, At("2001-04-05T12:00"));
   EXPECT_EQ(text.toStdString(),
-            "On 4/5/2001: Aries general, Aries sub, Capricorn L3, Cancer L4 (loosing of the bond) "
+            "On 4/5/2001: Aries general, Aries sub, Capricorn L3, Cancer L4 (the loosing of the "
+            "bond (LB)) "
             "\u2014 ruled by Mars, Mars, Saturn and Moon, next: Leo L4 on 4/8/2001, at 1");
   presenter.Show(main, s, At("2000-02-28T00:00"));
   EXPECT_EQ(text.toStdString(),

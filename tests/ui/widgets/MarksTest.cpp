@@ -191,18 +191,18 @@ TEST_F(Marks, PlacesAndTooltipsFollowTheReferenceOfTheMoment) {
     int row, place;
     const char* tip;
   } cases[] = {
-      {"Aries general from Cancer", [](Marks&) {}, 3, 10, "10th from Fortune: peak period"},
+      {"Aries general from Cancer", [](Marks&) {}, 3, 10, "10th from Fortune: the peak"},
       {"Taurus sub from Cancer", [](Marks&) {}, 4, 11, ""},
-      {"Cancer sub from Cancer", [](Marks&) {}, 6, 1, "1st from Fortune: peak period"},
-      {"Libra sub from Cancer", [](Marks&) {}, 9, 4, "4th from Fortune: peak period"},
-      {"Capricorn sub from Cancer", [](Marks&) {}, 12, 7, "7th from Fortune: peak period"},
+      {"Cancer sub from Cancer", [](Marks&) {}, 6, 1, "1st from Fortune: angular"},
+      {"Libra sub from Cancer", [](Marks&) {}, 9, 4, "4th from Fortune: angular"},
+      {"Capricorn sub from Cancer", [](Marks&) {}, 12, 7, "7th from Fortune: angular"},
       {"a header line", [](Marks&) {}, 1, 0, ""},
-      {"Aries from the start sign", fromStart, 3, 1, "1st from the start sign: peak period"},
-      {"Capricorn from the start sign", fromStart, 12, 10, "10th from the start sign: peak period"},
+      {"Aries from the start sign", fromStart, 3, 1, "1st from the start sign: angular"},
+      {"Capricorn from the start sign", fromStart, 12, 10, "10th from the start sign: the peak"},
       {"the start sign is that of the listing", fortune(kTaurus), 9, 7,
-       "7th from the start sign: peak period"},
+       "7th from the start sign: angular"},
       {"Fortune in Taurus", fromFortune, 3, 12, ""},
-      {"Aquarius from Taurus", fromFortune, 13, 10, "10th from Fortune: peak period"},
+      {"Aquarius from Taurus", fromFortune, 13, 10, "10th from Fortune: the peak"},
       {"Fortune unknown", fortune(-1), 3, 0, ""},
   };
   W<QComboBox>("ComboBoxStartSign")->setCurrentIndex(5);  // not listed: the listing's sign counts
@@ -230,11 +230,13 @@ TEST_F(Marks, LoosingOfTheBondInBothLists) {
   ASSERT_EQ(loosing, std::vector<int>{15});
   EXPECT_EQ(RowText(List, 15).toStdString().substr(0, 17), "        Leo sub b");
   EXPECT_EQ(ToolTipOver(List, 15),
-            "Loosing of the bond\nFrom 7/30/2017 to 2/20/2019 (1 year, 6 months, 21 days), aged 17 "
+            "the loosing of the bond (LB): a turning point\nFrom 7/30/2017 to 2/20/2019 (1 year, 6 "
+            "months, 21 days), aged 17 "
             "to 19\nLeo sub: Sun")
       << "Fortune unknown";
   SetFortuneSign(*W<QComboBox>("ComboBoxFortune"), kTaurus);
-  EXPECT_EQ(MarksOf(ToolTipOver(List, 15)), "4th from Fortune: peak period; Loosing of the bond");
+  EXPECT_EQ(MarksOf(ToolTipOver(List, 15)),
+            "4th from Fortune: angular; the loosing of the bond (LB): a turning point");
 
   // Valens from Aries: the Gemini level 3 period's 13th level 4 period is
   // Sagittarius, the first loosing in the Aries sub period's listing.
@@ -247,12 +249,12 @@ TEST_F(Marks, LoosingOfTheBondInBothLists) {
   ASSERT_GE(first, 3);
   EXPECT_EQ(RowText(Level3List, first).left(22).toStdString(), "     Sagittarius L4 be");
   EXPECT_EQ(RowData(Level3List, first, kPeriodLevelRole).toInt(), 4);
-  EXPECT_EQ(MarksOf(ToolTipOver(Level3List, first)), "Loosing of the bond")
+  EXPECT_EQ(MarksOf(ToolTipOver(Level3List, first)),
+            "the loosing of the bond (LB): a turning point")
       << "Sagittarius is the 6th from Cancer";
-  EXPECT_EQ(
-      ToolTipOver(Level3List, 3),
-      "10th from Fortune: peak period\nFrom 1/1/2000 to 2/8/2000 (1 month, 7 days), aged 0 to "
-      "0\nAries L3: Mars")
+  EXPECT_EQ(ToolTipOver(Level3List, 3),
+            "10th from Fortune: the peak\nFrom 1/1/2000 to 2/8/2000 (1 month, 7 days), aged 0 to "
+            "0\nAries L3: Mars")
       << "Aries L3";
   EXPECT_EQ(RowData(Level3List, 3, kPeriodStartRole).toDouble(), 2451545.0);
 }
@@ -263,7 +265,7 @@ TEST_F(Marks, RulersAreReadInTheChartWhileThePlaceIsKnown) {
   const std::string line = label->text().toStdString();
   const std::string tip = ToolTipOver(List, 3);
   ASSERT_EQ(tip,
-            "10th from Fortune: peak period; In force\nFrom 1/1/2000 to 10/14/2014 (14 years, 9 "
+            "10th from Fortune: the peak; In force\nFrom 1/1/2000 to 10/14/2014 (14 years, 9 "
             "months, 13 days), aged 0 to 14\nAries general: Mars")
       << "no place, no chart";
   EXPECT_EQ(label->toolTip().toStdString(),
@@ -271,10 +273,9 @@ TEST_F(Marks, RulersAreReadInTheChartWhileThePlaceIsKnown) {
   QTest::mouseDClick(List->viewport(), Qt::LeftButton, {}, RowRect(List, 3).center());
   ASSERT_GT(RowCount(Level3List), 3);
   const std::string level3Tip = ToolTipOver(Level3List, 3);
-  EXPECT_EQ(
-      level3Tip,
-      "10th from Fortune: peak period\nFrom 1/1/2000 to 2/8/2000 (1 month, 7 days), aged 0 to "
-      "0\nAries L3: Mars");
+  EXPECT_EQ(level3Tip,
+            "10th from Fortune: the peak\nFrom 1/1/2000 to 2/8/2000 (1 month, 7 days), aged 0 to "
+            "0\nAries L3: Mars");
   const auto startsWith = [](const std::string& text, const std::string& start) {
     return text.compare(0, start.size(), start) == 0;
   };
