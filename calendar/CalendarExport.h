@@ -14,12 +14,15 @@
 // date-times (no time zone, no UTC "Z"), shown at the same clock time
 // wherever the calendar is.  Each moment is rounded to the nearest second.
 // As a choice, each period is a one-day event on the day it begins (an
-// all-day DATE) instead of an event that spans it.  iCalendar dates are Gregorian-calendar dates,
-// also before the reform: a moment before 1582-10-15, which the listing shows as a date of the
-// Julian calendar, is written as the Gregorian date of the same instant (the listing's 1582-10-04
-// is the calendar's 1582-10-14), so calendar programs place it correctly.  iCalendar years have
-// four digits: periods that begin before the year 1 or end after the year 9999 (Gregorian) are left
-// out.
+// all-day DATE) instead of an event that spans it.
+//
+// iCalendar dates are Gregorian-calendar dates, also before the reform: a
+// moment before 1582-10-15, which the listing shows as a date of the Julian
+// calendar, is written as the Gregorian date of the same instant (the
+// listing's 1582-10-04 is the calendar's 1582-10-14), so calendar programs
+// place it correctly.  iCalendar years have four digits: periods that begin
+// before the year 1 or end after the year 9999 (Gregorian) are left out;
+// one-day events only when they begin outside these years.
 #pragma once
 
 #include <cstdint>
@@ -106,8 +109,8 @@ struct TCalendarRequest {
   // A reminder (VALARM, ACTION:DISPLAY) this many days before each event,
   // 0 .. kMaxRemindDays; 0 for none.
   int RemindDays = 0;
-  // Only the periods that end after the start of the day of Stamp (the
-  // system's local date), besides [From, To).
+  // Only the periods that end after the day of the export began (the
+  // system's local date of Stamp, or of now), besides [From, To).
   bool FromToday = false;
 };
 
@@ -122,7 +125,7 @@ double DayStartJulianDay(std::time_t now);
 
 // The summary of a period's event: the chart's name, what it is released
 // from (the lot, or "Start sign") and the level and sign, joined by middle
-// dots: "Jane Doe \u00B7 Spirit \u00B7 L2 Leo" (UTF-8).  The name's control
+// dots: "Jane Doe · Spirit · L2 Leo" (UTF-8).  The name's control
 // characters but the tab are spaces (iCalendar text holds none); a name of
 // nothing but spaces is left out.
 std::string PeriodSummary(const ReleaseSettings& settings, std::optional<TLot> releasedFrom,

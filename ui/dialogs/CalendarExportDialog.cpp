@@ -97,10 +97,12 @@ TCalendarExportDialog::TCalendarExportDialog(QWidget* parent, double first, doub
 
   auto* form = new QFormLayout(this);
   form->addRow("Levels:", levels);
-  form->addRow("&From:", from);
+  auto* fromLabel = new QLabel("&From:", this);
+  fromLabel->setBuddy(FromEdit);
+  form->addRow(fromLabel, from);
   form->addRow("&To:", ToEdit);
   form->addRow("&Events:", EventsCombo);
-  form->addRow("&Remind:", RemindSpin);
+  form->addRow("Re&mind:", RemindSpin);
   form->addRow("&Released from:", ReleasedFromCombo);
   form->addRow(note);
   form->addRow(buttons);
