@@ -52,7 +52,7 @@ TEST(CalendarChoices, RemindersComeTheChosenDaysBefore) {
   } cases[] = {
       {0, false, ""},
       {3, false, "DISPLAY -P3D"},
-      {14, true, "DISPLAY -P14D"},  // days, not weeks
+      {14, true, "DISPLAY -P14D"},  // days, not weeks (-P2W)
       {365, false, "DISPLAY -P365D"},
       {400, false, "DISPLAY -P365D"},
   };
@@ -62,18 +62,6 @@ TEST(CalendarChoices, RemindersComeTheChosenDaysBefore) {
     r.RemindDays = c.days;
     r.Begins = c.begins;
     const std::string text = CalendarText(r).Text;
-    icalcomponent* root = icalparser_parse_string(text.c_str());
-    ASSERT_NE(root, nullptr);
-    icalcomponent* event = icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT);
-    icalcomponent* alarm = icalcomponent_get_first_component(event, ICAL_VALARM_COMPONENT);
-    EXPECT_EQ(alarm != nullptr, *c.alarm != '\0');
-    if (alarm) {
-      const icaltriggertype trigger =
-          icalproperty_get_trigger(icalcomponent_get_first_property(alarm, ICAL_TRIGGER_PROPERTY));
-      EXPECT_EQ(icaldurationtype_as_int(trigger.duration), -std::min(c.days, 365) * 86400);
-      EXPECT_EQ(PropertyText(alarm, ICAL_DESCRIPTION_PROPERTY), icalcomponent_get_summary(event));
-    }
-    icalcomponent_free(root);
     for (const ReadEvent& e : ParseCalendar(text).Events)
       EXPECT_EQ(e.Alarms, *c.alarm ? std::vector<std::string>{c.alarm} : std::vector<std::string>{})
           << e.Summary;
