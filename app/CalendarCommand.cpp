@@ -11,7 +11,19 @@
 namespace ostrane {
 
 bool IsCalendarFlag(const std::string& flag) {
-  return flag == "--ics" || flag == "--levels" || flag == "--from" || flag == "--to";
+  return flag == "--ics" || flag == "--levels" || flag == "--from" || flag == "--to" ||
+         flag == "--ics-remind";
+}
+
+bool ReadCalendarSwitch(const std::string& flag, const std::optional<std::string>& value,
+                        TCalendarOptions& o) {
+  bool* target = flag == "--ics-begins"       ? &o.Begins
+                 : flag == "--ics-from-today" ? &o.FromToday
+                                              : nullptr;
+  if (target == nullptr) return false;
+  if (value) throw TUsageError{flag + " takes no value"};
+  *target = true;
+  return true;
 }
 
 void ReadCalendarFlag(const std::string& flag, const std::string& value, TCalendarOptions& o) {
@@ -30,6 +42,9 @@ void ReadCalendarFlag(const std::string& flag, const std::string& value, TCalend
     o.From = MomentValue(flag, value);
   } else if (flag == "--to") {
     o.To = MomentValue(flag, value);
+  } else if (flag == "--ics-remind") {
+    o.RemindDays = IntegerValue(flag, value, 0, kMaxRemindDays);
+    o.RemindGiven = true;
   }
 }
 
@@ -41,8 +56,15 @@ void CheckCalendarOptions(const TListRequest& r) {
                                     : o.From      ? "--from"
                                                   : "--to") +
                         " goes with --ics"};
+    if (o.Begins || o.RemindGiven || o.FromToday)
+      throw TUsageError{std::string(o.Begins        ? "--ics-begins"
+                                    : o.RemindGiven ? "--ics-remind"
+                                                    : "--ics-from-today") +
+                        " goes with --ics"};
     return;
   }
+  if (o.FromToday && o.From)
+    throw TUsageError{"--ics-from-today and --from both set the start of the range"};
   if (r.Csv) throw TUsageError{"--ics writes a calendar; it does not combine with --csv"};
   if (r.At) throw TUsageError{"--ics writes a calendar; it does not combine with --at"};
   if (r.Lots) throw TUsageError{"--ics writes a calendar; it does not combine with --lots"};
@@ -59,6 +81,10 @@ int RunCalendarCommand(const TListRequest& r, std::ostream& err) {
   calendar.Levels = r.Calendar.Levels;
   if (r.Calendar.From) calendar.From = CivilJulianDay(*r.Calendar.From);
   if (r.Calendar.To) calendar.To = CivilJulianDay(*r.Calendar.To);
+  calendar.ReleasedFrom = r.ReleaseFrom;
+  calendar.Begins = r.Calendar.Begins;
+  calendar.RemindDays = r.Calendar.RemindDays;
+  calendar.FromToday = r.Calendar.FromToday;
   try {
     TDate date;
     calendar.Start =

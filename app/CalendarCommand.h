@@ -20,10 +20,20 @@ struct TCalendarOptions {
   // --from and --to, the range of moments [From, To); the whole listing
   // when not given.
   std::optional<TCivilMoment> From, To;
+  bool Begins = false;  // --ics-begins: one all-day event on each period's first day
+  int RemindDays = 0;   // --ics-remind DAYS, 0 .. kMaxRemindDays; 0 for no reminder
+  bool RemindGiven = false;
+  bool FromToday = false;  // --ics-from-today: the periods that end after today begins
 };
 
-// True for the options of the calendar: --ics, --levels, --from, --to.
+// True for the options of the calendar that take a value: --ics, --levels,
+// --from, --to, --ics-remind.
 bool IsCalendarFlag(const std::string& flag);
+
+// Takes --ics-begins or --ics-from-today, which take no value, and returns
+// true; false for any other flag.  Throws TUsageError when a value is given.
+bool ReadCalendarSwitch(const std::string& flag, const std::optional<std::string>& value,
+                        TCalendarOptions& options);
 
 // Takes the value of one of them.  Throws TUsageError naming the flag.
 void ReadCalendarFlag(const std::string& flag, const std::string& value, TCalendarOptions& options);

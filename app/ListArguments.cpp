@@ -70,14 +70,23 @@ constexpr const char* kUsage =
     "                         moment,level,sign,end,age,place_from_fortune,\n"
     "                         loosing_of_the_bond,ruler\n"
     "  --ics FILE             write the periods to FILE as an iCalendar file instead,\n"
-    "                         one event per period, times as floating local clock\n"
-    "                         times; dates before 1582-10-15 written as the Gregorian\n"
-    "                         date of the same day, as iCalendar dates are Gregorian;\n"
-    "                         periods outside the years 1 .. 9999 left out\n"
+    "                         one event per period named by the chart's name, the lot\n"
+    "                         ('Start sign' for a sign given), the level and the sign\n"
+    "                         between middle dots; times in the birth zone, or\n"
+    "                         floating local clock times without one (or with\n"
+    "                         --utc-offset); dates before 1582-10-15 written as the\n"
+    "                         Gregorian date of the same day, as iCalendar dates are\n"
+    "                         Gregorian; periods outside the years 1 .. 9999 left out\n"
     "  --levels LIST          the levels of --ics: 1, 2, 3 separated by commas (1,2)\n"
     "  --from DATETIME        --ics: only the periods that overlap [--from, --to),\n"
     "  --to DATETIME          each written whole; dates as --at takes them (default:\n"
     "                         the whole listing)\n"
+    "  --ics-from-today       --ics: only the periods that end after today begins\n"
+    "                         (not with --from)\n"
+    "  --ics-begins           --ics: one all-day event on the day each period begins\n"
+    "                         instead of one that spans it\n"
+    "  --ics-remind DAYS      --ics: a reminder DAYS (0 .. 365) days before each event;\n"
+    "                         0, the default, for none\n"
     "Timeline (a drawing of the general and sub periods instead of the listing):\n"
     "  --timeline FILE        draws them into FILE, a .png, .svg or .pdf file\n"
     "  --from-year YEAR       the first year drawn (default: the listing's first)\n"
@@ -410,6 +419,7 @@ TListRequest ParseListArguments(const std::vector<std::string>& allArgs, std::os
       r.Csv = true;
       continue;
     }
+    if (ReadCalendarSwitch(flag, value, r.Calendar)) continue;
     const auto handler = SettingFlags().find(flag);
     const bool known = handler != SettingFlags().end() || flag == "--level34" ||
                        flag == "--options" || flag == "--chart" || flag == "--at" ||

@@ -13,6 +13,7 @@
 #include "chart/BirthChart.h"
 #include "core/Chronocrators.h"
 #include "core/DateTime.h"
+#include "core/IsoDateText.h"
 #include "listing/Marks.h"
 #include "storage/LineFile.h"
 
@@ -53,14 +54,50 @@ bool Writable(const TCalendarTime& t) {
   return t.Year >= kMinCalendarYear && t.Year <= kMaxCalendarYear;
 }
 
-// A floating DATE-TIME property (local clock time: no TZID, no "Z").  Made
-// from the value's text: libical 3.0 builds the value of a time after the
-// year 3000 given as an icaltimetype as the null time 00000000T000000.
-icalproperty* DateTimeProperty(icalproperty_kind kind, const TCalendarTime& t) {
+// A DATE-TIME property of local clock time: floating (no TZID, no "Z")
+// when `zone` is empty, else in that zone.  Made from the value's text:
+// libical 3.0 builds the value of a time after the year 3000 given as an
+// icaltimetype as the null time 00000000T000000.
+icalproperty* DateTimeProperty(icalproperty_kind kind, const TCalendarTime& t,
+                               const std::string& zone) {
   icalproperty* property = icalproperty_new(kind);
   icalproperty_set_value(
       property, icalvalue_new_from_string(ICAL_DATETIME_VALUE, CalendarTimeText(t).c_str()));
+  if (!zone.empty()) icalproperty_add_parameter(property, icalparameter_new_tzid(zone.c_str()));
   return property;
+}
+
+// A DATE property (an all-day value): the date of `t`.
+icalproperty* DateProperty(icalproperty_kind kind, const TCalendarTime& t) {
+  icalproperty* property = icalproperty_new(kind);
+  icalproperty_set_value(property, icalvalue_new_from_string(
+                                       ICAL_DATE_VALUE, CalendarTimeText(t).substr(0, 8).c_str()));
+  return property;
+}
+
+// The zone's VTIMEZONE as libical builds it from the system's tzdata, its
+// TZID the IANA id the events name (libical's own carries a prefix).
+icalcomponent* ZoneComponent(const std::string& zone) {
+  icaltimezone* builtin = icaltimezone_get_builtin_timezone(zone.c_str());
+  icalcomponent* source = builtin ? icaltimezone_get_component(builtin) : nullptr;
+  if (source == nullptr) return nullptr;
+  icalcomponent* component = icalcomponent_new_clone(source);
+  if (icalproperty* tzid = icalcomponent_get_first_property(component, ICAL_TZID_PROPERTY))
+    icalproperty_set_tzid(tzid, zone.c_str());
+  return component;
+}
+
+// A reminder shown `days` (1 .. kMaxRemindDays) before the event begins.
+icalcomponent* Reminder(int days, const std::string& text) {
+  icalcomponent* alarm = icalcomponent_new_valarm();
+  icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+  icaltriggertype trigger = icaltriggertype_from_int(0);
+  trigger.duration = icaldurationtype_null_duration();
+  trigger.duration.is_neg = 1;
+  trigger.duration.days = static_cast<unsigned>(days);  // written -PnD, not in weeks
+  icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
+  icalcomponent_add_property(alarm, icalproperty_new_description(text.c_str()));
+  return alarm;
 }
 
 const char* LevelName(int level) {
@@ -145,14 +182,6 @@ std::string CalendarTimeText(const TCalendarTime& t) {
   return buffer;
 }
 
-std::string PeriodSummary(const ReleaseSettings& settings, const TPeriodSpan& period) {
-  std::string text = "L" + std::to_string(period.Level) + " " + LongSignNameOf(period.Counter);
-  if (AngleRank(period.Place) > 0)
-    text += ": peak (" + Ordinal(period.Place) + " from " + AngleReferenceName(settings) + ")";
-  if (period.Loosing) text += ", loosing of the bond";
-  return text;
-}
-
 namespace {
 
 // Text as an iCalendar text value may hold it: no control characters but
@@ -165,18 +194,47 @@ std::string CalendarValueText(std::string text) {
 
 }  // namespace
 
+std::string PeriodSummary(const ReleaseSettings& settings, std::optional<TLot> releasedFrom,
+                          const TPeriodSpan& period) {
+  static constexpr const char* kDot = " \xC2\xB7 ";  // a middle dot in UTF-8
+  const std::string name = CalendarValueText(settings.Name);
+  std::string text;
+  if (name.find_first_not_of(" \t") != std::string::npos) text = name + kDot;
+  text += releasedFrom ? std::string(LotName(*releasedFrom)) : std::string("Start sign");
+  return text + kDot + "L" + std::to_string(period.Level) + " " + LongSignNameOf(period.Counter);
+}
+
+std::string PeriodPlaceText(const ReleaseSettings& settings, const TPeriodSpan& period) {
+  const std::string from = AngleReferenceName(settings);
+  if (period.Place <= 0) return "Place from " + from + ": unknown";
+  std::string text = Ordinal(period.Place) + " from " + from;
+  const int rank = AngleRank(period.Place);
+  if (rank == 1)
+    text += ": the peak";
+  else if (rank > 1)
+    text += ": angular";
+  return text;
+}
+
 std::string PeriodDescription(const ReleaseSettings& settings, const TPeriodSpan& period,
                               const TChart* chart) {
-  std::string place = "unknown";
-  if (period.Place > 0) {
-    place = Ordinal(period.Place);
-    if (AngleRank(period.Place) > 0) place += " (an angle: peak period)";
-  }
   return "Level " + std::to_string(period.Level) + " (" + LevelName(period.Level) + ") of " +
-         CalendarValueText(settings.Name) + "\nSign: " + LongSignNameOf(period.Counter) +
-         "\nPlace from " + AngleReferenceName(settings) + ": " + place +
-         "\nLoosing of the bond: " + (period.Loosing ? "yes" : "no") +
+         CalendarValueText(settings.Name) + "\nSign: " + LongSignNameOf(period.Counter) + "\n" +
+         PeriodPlaceText(settings, period) +
+         (period.Loosing ? "\nthe loosing of the bond (LB): a turning point" : "") +
          "\nRuler: " + RulerReadingText(ReadRuler(period.Counter, chart));
+}
+
+std::string CalendarZone(const TBirthPlace& place) {
+  if (place.UtcOffsetSeconds || place.TimeZone.empty()) return {};
+  const std::unique_ptr<icalcomponent, ComponentFree> component(ZoneComponent(place.TimeZone));
+  return component ? place.TimeZone : std::string();
+}
+
+double DayStartJulianDay(std::time_t now) {
+  std::tm local{};
+  localtime_r(&now, &local);
+  return CivilJulianDay(TCivilMoment{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, 0});
 }
 
 std::string PeriodUid(const TCalendarRequest& request, const TPeriodSpan& period) {
@@ -207,6 +265,13 @@ TCalendarText CalendarText(const TCalendarRequest& request) {
   const std::time_t now = request.Stamp != 0 ? request.Stamp : std::time(nullptr);
   const icaltimetype stamp = icaltime_from_timet_with_zone(now, 0, icaltimezone_get_utc_timezone());
 
+  // All-day events have no times, so no zone.
+  const std::string zone = request.Begins ? std::string() : CalendarZone(request.Settings.Place);
+  if (!zone.empty()) icalcomponent_add_component(calendar.get(), ZoneComponent(zone));
+  const double from =
+      request.FromToday ? std::max(request.From, DayStartJulianDay(now)) : request.From;
+  const int remindDays = std::clamp(request.RemindDays, 0, kMaxRemindDays);
+
   std::optional<TChart> chart;
   if (request.Settings.Place.Known()) {
     const TBirthChartResult birth = ComputeBirthChart(request.Settings.Place, request.Start);
@@ -217,29 +282,37 @@ TCalendarText CalendarText(const TCalendarRequest& request) {
   const TListing main =
       ListGeneralPeriods(chronocrator, request.Settings, request.Start, request.To);
   for (const TPeriodSpan& period :
-       PeriodSpans(main, request.Settings, maxLevel, request.From, request.To)) {
+       PeriodSpans(main, request.Settings, maxLevel, from, request.To)) {
     if ((request.Levels & CalendarLevel(period.Level)) == 0) continue;
     const TCalendarTime start = CalendarTime(period.Start);
-    const TCalendarTime end = CalendarTime(period.End);
-    if (!Writable(start) || !Writable(end)) {
+    // A one-day event ends with the day after the one it begins on.
+    const TCalendarTime end = CalendarTime(request.Begins ? period.Start + 1.0 : period.End);
+    if (!Writable(start) || (!request.Begins && !Writable(end))) {
       ++result.LeftOut;
       continue;
     }
+    const std::string summary = PeriodSummary(request.Settings, request.ReleasedFrom, period);
     icalcomponent* event = icalcomponent_new_vevent();
     icalcomponent_add_property(event, icalproperty_new_uid(PeriodUid(request, period).c_str()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
-    icalcomponent_add_property(event, DateTimeProperty(ICAL_DTSTART_PROPERTY, start));
-    // A period shorter than half a second has no end of its own: an event
-    // without DTEND ends where it begins.
-    if (!(end == start))
-      icalcomponent_add_property(event, DateTimeProperty(ICAL_DTEND_PROPERTY, end));
-    icalcomponent_add_property(
-        event, icalproperty_new_summary(PeriodSummary(request.Settings, period).c_str()));
+    if (request.Begins) {
+      icalcomponent_add_property(event, DateProperty(ICAL_DTSTART_PROPERTY, start));
+      // Without DTEND an all-day event lasts its one day (RFC 5545 3.6.1).
+      if (Writable(end)) icalcomponent_add_property(event, DateProperty(ICAL_DTEND_PROPERTY, end));
+    } else {
+      icalcomponent_add_property(event, DateTimeProperty(ICAL_DTSTART_PROPERTY, start, zone));
+      // A period shorter than half a second has no end of its own: an event
+      // without DTEND ends where it begins.
+      if (!(end == start))
+        icalcomponent_add_property(event, DateTimeProperty(ICAL_DTEND_PROPERTY, end, zone));
+    }
+    icalcomponent_add_property(event, icalproperty_new_summary(summary.c_str()));
     icalcomponent_add_property(
         event, icalproperty_new_description(
                    PeriodDescription(request.Settings, period, chart ? &*chart : nullptr).c_str()));
     // Periods last years: they keep the time free.
     icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    if (remindDays > 0) icalcomponent_add_component(event, Reminder(remindDays, summary));
     icalcomponent_add_component(calendar.get(), event);
     ++result.Events;
   }

@@ -7,16 +7,22 @@
 // periods as the level 3/4 listing gives them, cut at their sub period's
 // end.
 //
-// Times are floating local date-times (no time zone, no UTC "Z"): the
-// program's moments are local clock times, so a calendar shows them at the
-// same clock time wherever it is.  Each moment is rounded to the nearest
-// second.  iCalendar dates are Gregorian-calendar dates, also before the
-// reform: a moment before 1582-10-15, which the listing shows as a date of
-// the Julian calendar, is written as the Gregorian date of the same instant
-// (the listing's 1582-10-04 is the calendar's 1582-10-14), so calendar
-// programs place it correctly.  iCalendar years have four digits: periods
-// that begin before the year 1 or end after the year 9999 (Gregorian) are
-// left out.
+// Times are the program's local clock times.  With a known birth zone (an
+// IANA id that libical finds in the system's tzdata, no manual UTC offset)
+// they are written in that zone (DTSTART;TZID=Europe/Amsterdam:...) and the
+// calendar holds the zone's VTIMEZONE; otherwise they are floating local
+// date-times (no time zone, no UTC "Z"), shown at the same clock time
+// wherever the calendar is.  Each moment is rounded to the nearest second.
+// As a choice, each period is a one-day event on the day it begins (an
+// all-day DATE) instead of an event that spans it.
+//
+// iCalendar dates are Gregorian-calendar dates, also before the reform: a
+// moment before 1582-10-15, which the listing shows as a date of the Julian
+// calendar, is written as the Gregorian date of the same instant (the
+// listing's 1582-10-04 is the calendar's 1582-10-14), so calendar programs
+// place it correctly.  iCalendar years have four digits: periods that begin
+// before the year 1 or end after the year 9999 (Gregorian) are left out;
+// one-day events only when they begin outside these years.
 #pragma once
 
 #include <cstdint>
@@ -77,6 +83,9 @@ TCalendarTime CalendarTime(double julianDay);
 // 1 .. 9999.
 std::string CalendarTimeText(const TCalendarTime& time);
 
+// The most days a reminder can come before its event.
+inline constexpr int kMaxRemindDays = 365;
+
 // What to export.
 struct TCalendarRequest {
   // The listing's settings and birth data; with a known birth place the
@@ -91,19 +100,48 @@ struct TCalendarRequest {
   double To = std::numeric_limits<double>::infinity();
   // DTSTAMP, seconds since 1970-01-01 UTC; 0 for the time of the export.
   std::time_t Stamp = 0;
+  // The lot whose sign the periods are released from; none when the start
+  // sign was given as a sign.  Named in the summaries.
+  std::optional<TLot> ReleasedFrom;
+  // One all-day event on the day each period begins instead of one that
+  // spans the period.
+  bool Begins = false;
+  // A reminder (VALARM, ACTION:DISPLAY) this many days before each event,
+  // 0 .. kMaxRemindDays; 0 for none.
+  int RemindDays = 0;
+  // Only the periods that end after the day of the export began (the
+  // system's local date of Stamp, or of now), besides [From, To).
+  bool FromToday = false;
 };
 
-// The summary of a period's event: "L2 Libra: peak (10th from Fortune)" for
-// the angles (places 10, 1, 7 and 4, counted as the settings choose:
-// "from the start sign" when counted from it), plain "L1 Capricorn"
-// otherwise, with ", loosing of the bond" added when it is one.
-std::string PeriodSummary(const ReleaseSettings& settings, const TPeriodSpan& period);
+// The zone the times of the calendar are written in: the birth place's
+// IANA zone when it has no manual UTC offset and libical knows the zone;
+// empty for floating times.
+std::string CalendarZone(const TBirthPlace& place);
+
+// The Julian Day (local clock time) of the midnight that begins the day of
+// `now` (seconds since 1970-01-01 UTC) in the system's local time.
+double DayStartJulianDay(std::time_t now);
+
+// The summary of a period's event: the chart's name, what it is released
+// from (the lot, or "Start sign") and the level and sign, joined by middle
+// dots: "Jane Doe · Spirit · L2 Leo" (UTF-8).  The name's control
+// characters but the tab are spaces (iCalendar text holds none); a name of
+// nothing but spaces is left out.
+std::string PeriodSummary(const ReleaseSettings& settings, std::optional<TLot> releasedFrom,
+                          const TPeriodSpan& period);
+
+// The place of a period in the marks' words: "10th from Fortune: the peak",
+// "7th from the start sign: angular" (the 1st, 4th and 7th), "5th from
+// Fortune", or "Place from Fortune: unknown" when Fortune's sign is not
+// known.
+std::string PeriodPlaceText(const ReleaseSettings& settings, const TPeriodSpan& period);
 
 // The description: the level (with the chart's name, its control
-// characters but the tab as spaces: iCalendar text holds none), the sign,
-// the place (or "unknown") and whether it is the loosing of the bond, one
-// per line; with the birth chart `chart` (may be null) last the ruler read
-// in it: "Ruler: Saturn, in Leo (8th house), the sect malefic; Mars in
+// characters but the tab as spaces), the sign, the place (PeriodPlaceText),
+// "the loosing of the bond (LB): a turning point" when it is one, one per
+// line; with the birth chart `chart` (may be null) last the ruler read in
+// it: "Ruler: Saturn, in Leo (8th house), the sect malefic; Mars in
 // Capricorn".
 std::string PeriodDescription(const ReleaseSettings& settings, const TPeriodSpan& period,
                               const TChart* chart = nullptr);

@@ -109,49 +109,66 @@ TEST(CalendarExport, TheWorkedExample) {
   EXPECT_TRUE(icaltime_is_utc(read.Stamp));
   ASSERT_EQ(read.Events.size(), 19u);
   const ReadEvent& first = read.Events[0];
-  EXPECT_EQ(first.Summary, "L1 Aries: peak (10th from Fortune)");
+  EXPECT_EQ(first.Summary, "Time Lords \u00B7 Start sign \u00B7 L1 Aries");
   EXPECT_EQ(CalendarTimeText(first.Start) + " " + CalendarTimeText(first.End),
             "20000101T120000 20141014T120000");
   EXPECT_EQ(first.Description,
             "Level 1 (general period) of Time Lords\nSign: Aries\n"
-            "Place from Fortune: 10th (an angle: peak period)\nLoosing of the bond: no\n"
-            "Ruler: Mars");
+            "10th from Fortune: the peak\nRuler: Mars");
   // Its first sub period begins with it.
-  EXPECT_EQ(read.Events[1].Summary, "L2 Aries: peak (10th from Fortune)");
+  EXPECT_EQ(read.Events[1].Summary, "Time Lords \u00B7 Start sign \u00B7 L2 Aries");
   EXPECT_EQ(CalendarTimeText(read.Events[1].End), "20010326T120000");
   std::set<std::string> uids;
   for (const ReadEvent& e : read.Events) uids.insert(e.Uid);
   EXPECT_EQ(uids.size(), read.Events.size()) << "a UID of its own for every period";
 }
 
-TEST(CalendarExport, Summaries) {
+TEST(CalendarExport, SummariesNameTheChartAndTheLot) {
+  const struct {
+    const char* name;
+    std::optional<TLot> lot;
+    int level, counter;
+    const char* summary;
+  } cases[] = {
+      {"Jane Doe", TLot::Spirit, 2, 4, "Jane Doe \u00B7 Spirit \u00B7 L2 Leo"},
+      {"Jane Doe", std::nullopt, 1, 9, "Jane Doe \u00B7 Start sign \u00B7 L1 Capricorn"},
+      {"A\x1b[2J\tB", TLot::Nemesis, 3, 13, "A [2J\tB \u00B7 Nemesis \u00B7 L3 Taurus"},
+      {" \x07 ", TLot::Fortune, 1, 0, "Fortune \u00B7 L1 Aries"},
+  };
+  for (const auto& c : cases) {
+    ReleaseSettings s;
+    s.Name = c.name;
+    EXPECT_EQ(PeriodSummary(s, c.lot, TPeriodSpan{c.level, c.counter, 0, 1, 10, true}), c.summary);
+  }
+}
+
+TEST(CalendarExport, DescriptionsSayThePlaceInTheMarksWords) {
   const struct {
     std::int32_t fortune;
     TAnglesFrom anglesFrom;
-    int level, counter, place;
+    int place;
     bool loosing;
-    const char* summary;
+    const char* lines;  // between the sign and the ruler
   } cases[] = {
-      {3, TAnglesFrom::Fortune, 2, 6, 10, false, "L2 Libra: peak (10th from Fortune)"},
-      {3, TAnglesFrom::Fortune, 1, 9, 5, false, "L1 Capricorn"},
-      {-1, TAnglesFrom::Fortune, 1, 9, 0, false, "L1 Capricorn"},
-      {-1, TAnglesFrom::StartSign, 3, 12, 1, false, "L3 Aries: peak (1st from the start sign)"},
-      {3, TAnglesFrom::Fortune, 2, 15, 2, true, "L2 Cancer, loosing of the bond"},
-      {3, TAnglesFrom::Fortune, 2, 18, 4, true,
-       "L2 Libra: peak (4th from Fortune), loosing of the bond"},
+      {3, TAnglesFrom::Fortune, 10, false, "10th from Fortune: the peak"},
+      {3, TAnglesFrom::Fortune, 7, false, "7th from Fortune: angular"},
+      {-1, TAnglesFrom::StartSign, 1, false, "1st from the start sign: angular"},
+      {3, TAnglesFrom::Fortune, 4, true,
+       "4th from Fortune: angular\nthe loosing of the bond (LB): a turning point"},
+      {3, TAnglesFrom::Fortune, 2, true,
+       "2nd from Fortune\nthe loosing of the bond (LB): a turning point"},
+      {3, TAnglesFrom::Fortune, 5, false, "5th from Fortune"},
+      {-1, TAnglesFrom::Fortune, 0, false, "Place from Fortune: unknown"},
   };
   for (const auto& c : cases) {
     ReleaseSettings s;
     s.FortuneSign = c.fortune;
     s.AnglesFrom = c.anglesFrom;
-    const TPeriodSpan period{c.level, c.counter, 0, 1, c.place, c.loosing};
-    EXPECT_EQ(PeriodSummary(s, period), c.summary);
-    const std::string description = PeriodDescription(s, period);
-    EXPECT_NE(description.find(c.place ? "Place from " : "Place from Fortune: unknown"),
-              std::string::npos)
-        << description;
-    EXPECT_NE(description.find(c.loosing ? "bond: yes" : "bond: no"), std::string::npos)
-        << description;
+    const TPeriodSpan period{2, 6, 0, 1, c.place, c.loosing};
+    EXPECT_EQ(PeriodDescription(s, period), std::string("Level 2 (sub period) of Time Lords\n"
+                                                        "Sign: Libra\n") +
+                                                c.lines + "\nRuler: Venus")
+        << c.lines;
   }
 }
 
@@ -173,8 +190,8 @@ TEST(CalendarExport, DescriptionsEndWithTheRulerReadInTheChart) {
     const TPeriodSpan period{1, c.counter, 0, 1, 5, false};
     const std::string description = PeriodDescription(ReleaseSettings{}, period, c.chart);
     EXPECT_EQ(description, std::string("Level 1 (general period) of Time Lords\nSign: ") +
-                               (c.counter == 9 ? "Capricorn" : "Taurus") +
-                               "\nPlace from Fortune: 5th\nLoosing of the bond: no\n" + c.ruler)
+                               (c.counter == 9 ? "Capricorn" : "Taurus") + "\n5th from Fortune\n" +
+                               c.ruler)
         << c.name;
   }
 

@@ -2,6 +2,7 @@
 // ostrane-list --ics and of the window's command.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -17,13 +18,18 @@ struct ReadEvent {
   std::string Uid, Summary, Description;
   TCalendarTime Start, End;
   bool HasEnd = false;
-  bool Zoned = false;  // DTSTART or DTEND with a TZID, in UTC or a date only
+  bool Zoned = false;     // DTSTART or DTEND with a TZID, in UTC or a date only
+  bool AllDay = false;    // DTSTART a DATE
+  std::string StartZone;  // DTSTART's TZID; empty without one
+  // The VALARMs: each one's ACTION and TRIGGER as written ("DISPLAY -P3D").
+  std::vector<std::string> Alarms;
 };
 
 struct ReadCalendar {
   std::string ProductId, Version, Scale;
   icaltimetype Stamp = icaltime_null_time();  // of the first event
   std::vector<ReadEvent> Events;
+  std::vector<std::string> Zones;  // the TZIDs of the VTIMEZONEs
 };
 
 inline std::string Text(const char* text) {
@@ -38,15 +44,17 @@ inline bool Zoned(icalcomponent* event, icalproperty_kind kind) {
          icaltime_is_utc(t) || t.is_date;
 }
 
+inline std::string PropertyText(icalcomponent* c, icalproperty_kind kind) {
+  icalproperty* p = icalcomponent_get_first_property(c, kind);
+  return Text(p ? icalproperty_get_value_as_string(p) : nullptr);
+}
+
 // The calendar in `text` as icalparser reads it.
 inline ReadCalendar ParseCalendar(const std::string& text) {
   ReadCalendar read;
   icalcomponent* root = icalparser_parse_string(text.c_str());
   if (root == nullptr) return read;
-  const auto value = [root](icalproperty_kind kind) {
-    icalproperty* p = icalcomponent_get_first_property(root, kind);
-    return Text(p ? icalproperty_get_value_as_string(p) : nullptr);
-  };
+  const auto value = [root](icalproperty_kind kind) { return PropertyText(root, kind); };
   read.ProductId = value(ICAL_PRODID_PROPERTY);
   read.Version = value(ICAL_VERSION_PROPERTY);
   read.Scale = value(ICAL_CALSCALE_PROPERTY);
@@ -57,12 +65,30 @@ inline ReadCalendar ParseCalendar(const std::string& text) {
        e = icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT)) {
     if (read.Events.empty()) read.Stamp = icalcomponent_get_dtstamp(e);
     const bool hasEnd = icalcomponent_get_first_property(e, ICAL_DTEND_PROPERTY) != nullptr;
-    read.Events.push_back({Text(icalcomponent_get_uid(e)), Text(icalcomponent_get_summary(e)),
+    read.Events.push_back({Text(icalcomponent_get_uid(e)),
+                           Text(icalcomponent_get_summary(e)),
                            Text(icalcomponent_get_description(e)),
                            time(icalcomponent_get_dtstart(e)),
-                           hasEnd ? time(icalcomponent_get_dtend(e)) : TCalendarTime{}, hasEnd,
-                           Zoned(e, ICAL_DTSTART_PROPERTY) || Zoned(e, ICAL_DTEND_PROPERTY)});
+                           hasEnd ? time(icalcomponent_get_dtend(e)) : TCalendarTime{},
+                           hasEnd,
+                           Zoned(e, ICAL_DTSTART_PROPERTY) || Zoned(e, ICAL_DTEND_PROPERTY),
+                           false,
+                           {},
+                           {}});
+    ReadEvent& event = read.Events.back();
+    icalproperty* start = icalcomponent_get_first_property(e, ICAL_DTSTART_PROPERTY);
+    event.AllDay = start && icalvalue_get_datetime(icalproperty_get_value(start)).is_date;
+    icalparameter* tzid =
+        start ? icalproperty_get_first_parameter(start, ICAL_TZID_PARAMETER) : nullptr;
+    event.StartZone = Text(tzid ? icalparameter_get_tzid(tzid) : nullptr);
+    for (icalcomponent* a = icalcomponent_get_first_component(e, ICAL_VALARM_COMPONENT); a;
+         a = icalcomponent_get_next_component(e, ICAL_VALARM_COMPONENT))
+      event.Alarms.push_back(PropertyText(a, ICAL_ACTION_PROPERTY) + " " +
+                             PropertyText(a, ICAL_TRIGGER_PROPERTY));
   }
+  for (icalcomponent* z = icalcomponent_get_first_component(root, ICAL_VTIMEZONE_COMPONENT); z;
+       z = icalcomponent_get_next_component(root, ICAL_VTIMEZONE_COMPONENT))
+    read.Zones.push_back(PropertyText(z, ICAL_TZID_PROPERTY));
   icalcomponent_free(root);
   return read;
 }
@@ -80,14 +106,17 @@ inline TCalendarRequest WorkedExample() {
 }
 
 // Fails unless the events are the periods of the request's levels and
-// range as PeriodSpans gives them, in order: their times converted by
-// CalendarTime as floating times (no DTEND for a period that rounds to no
-// length), their summaries, and their UIDs.
+// range (and from the day of the stamp with FromToday) as PeriodSpans gives
+// them, in order: their times converted by CalendarTime, floating or in the
+// birth zone as CalendarZone says (no DTEND for a period that rounds to no
+// length), their summaries, and their UIDs.  Spans, not one-day events.
 inline void ExpectEventsArePeriods(const ReadCalendar& read, const TCalendarRequest& r) {
   TChronocrator chronocrator;
   std::vector<TPeriodSpan> periods;
   const TListing main = ListGeneralPeriods(chronocrator, r.Settings, r.Start);
-  for (const TPeriodSpan& p : PeriodSpans(main, r.Settings, 3, r.From, r.To))
+  const double from = r.FromToday ? std::max(r.From, DayStartJulianDay(r.Stamp)) : r.From;
+  const std::string zone = CalendarZone(r.Settings.Place);
+  for (const TPeriodSpan& p : PeriodSpans(main, r.Settings, 3, from, r.To))
     if (r.Levels & CalendarLevel(p.Level)) periods.push_back(p);
   ASSERT_EQ(read.Events.size(), periods.size());
   for (std::size_t i = 0; i < periods.size(); ++i) {
@@ -99,9 +128,10 @@ inline void ExpectEventsArePeriods(const ReadCalendar& read, const TCalendarRequ
     if (e.HasEnd) {
       EXPECT_EQ(CalendarTimeText(e.End), CalendarTimeText(end));
     }
-    EXPECT_EQ(e.Summary, PeriodSummary(r.Settings, periods[i]));
+    EXPECT_EQ(e.Summary, PeriodSummary(r.Settings, r.ReleasedFrom, periods[i]));
     EXPECT_EQ(e.Uid, PeriodUid(r, periods[i]));
-    EXPECT_FALSE(e.Zoned) << "floating local times";
+    EXPECT_EQ(e.Zoned, !zone.empty()) << "floating local times unless in the birth zone";
+    EXPECT_EQ(e.StartZone, zone);
   }
 }
 

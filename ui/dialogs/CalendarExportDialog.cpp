@@ -1,6 +1,7 @@
 #include "ui/dialogs/CalendarExportDialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -8,7 +9,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSpinBox>
 
+#include "chart/BirthChart.h"
 #include "core/IsoDateText.h"
 #include "listing/Releasing.h"
 #include "ui/widgets/ErrorBox.h"
@@ -34,7 +37,9 @@ QString CalendarDateText(double julianDay) {
   return QString::fromStdString(FormatIsoDateTime(ShownMoment(3, julianDay)));
 }
 
-TCalendarExportDialog::TCalendarExportDialog(QWidget* parent, double first, double last)
+TCalendarExportDialog::TCalendarExportDialog(QWidget* parent, double first, double last,
+                                             const std::vector<TLot>& lots,
+                                             std::optional<TLot> releasedFrom)
     : QDialog(parent),
       FFirst(first),
       FLast(last),
@@ -54,6 +59,33 @@ TCalendarExportDialog::TCalendarExportDialog(QWidget* parent, double first, doub
   FromEdit->setObjectName("CalendarFrom");
   ToEdit = new QLineEdit(FLastText, this);
   ToEdit->setObjectName("CalendarTo");
+  FromTodayBox = new QCheckBox("From to&day", this);
+  FromTodayBox->setObjectName("CalendarFromToday");
+  FromTodayBox->setToolTip("The periods that end after today begins");
+  connect(FromTodayBox, &QCheckBox::toggled, FromEdit, &QWidget::setDisabled);
+  auto* from = new QHBoxLayout;
+  from->addWidget(FromEdit);
+  from->addWidget(FromTodayBox);
+  EventsCombo = new QComboBox(this);
+  EventsCombo->setObjectName("CalendarEvents");
+  EventsCombo->addItems({"Spans", "Begins"});
+  EventsCombo->setToolTip(
+      "Spans: one event from each period's beginning to its end; Begins: one all-day event on "
+      "the day each period begins");
+  RemindSpin = new QSpinBox(this);
+  RemindSpin->setObjectName("CalendarRemind");
+  RemindSpin->setRange(0, kMaxRemindDays);
+  RemindSpin->setSpecialValueText("none");
+  RemindSpin->setSuffix(" days before");
+  ReleasedFromCombo = new QComboBox(this);
+  ReleasedFromCombo->setObjectName("CalendarReleasedFrom");
+  ReleasedFromCombo->addItem("Start sign", -1);
+  for (TLot lot : lots) {
+    const std::string_view name = LotName(lot);
+    ReleasedFromCombo->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
+                               Index(lot));
+    if (releasedFrom == lot) ReleasedFromCombo->setCurrentIndex(ReleasedFromCombo->count() - 1);
+  }
   auto* note = new QLabel(
       "Dates as YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS], local clock time, Julian calendar\n"
       "before 1582-10-15.  The periods that overlap the range are written whole; the\n"
@@ -65,8 +97,13 @@ TCalendarExportDialog::TCalendarExportDialog(QWidget* parent, double first, doub
 
   auto* form = new QFormLayout(this);
   form->addRow("Levels:", levels);
-  form->addRow("&From:", FromEdit);
+  auto* fromLabel = new QLabel("&From:", this);
+  fromLabel->setBuddy(FromEdit);
+  form->addRow(fromLabel, from);
   form->addRow("&To:", ToEdit);
+  form->addRow("&Events:", EventsCombo);
+  form->addRow("Re&mind:", RemindSpin);
+  form->addRow("&Released from:", ReleasedFromCombo);
   form->addRow(note);
   form->addRow(buttons);
 }
@@ -78,13 +115,33 @@ TCalendarLevels TCalendarExportDialog::Levels() const {
   return levels;
 }
 
+bool TCalendarExportDialog::FromToday() const {
+  return FromTodayBox->isChecked();
+}
+
+bool TCalendarExportDialog::Begins() const {
+  return EventsCombo->currentIndex() == 1;
+}
+
+int TCalendarExportDialog::RemindDays() const {
+  return RemindSpin->value();
+}
+
+std::optional<TLot> TCalendarExportDialog::ReleasedFrom() const {
+  const int index = ReleasedFromCombo->currentData().toInt();
+  if (index < 0 || index >= kLotCount) return std::nullopt;
+  return kLots[static_cast<std::size_t>(index)];
+}
+
 void TCalendarExportDialog::accept() {
   if (Levels() == 0) {
     ShowErrorBox(this, "Choose at least one level");
     return;
   }
+  // From today From() stays the listing's start: the export begins the
+  // range with today and says when no period is left in it.
   const std::optional<double> from =
-      FromEdit->text() == FFirstText ? FFirst : ReadMoment(this, *FromEdit, "From");
+      FromToday() || FromEdit->text() == FFirstText ? FFirst : ReadMoment(this, *FromEdit, "From");
   if (!from) return;
   const std::optional<double> to =
       ToEdit->text() == FLastText ? FLast : ReadMoment(this, *ToEdit, "To");
@@ -98,8 +155,20 @@ void TCalendarExportDialog::accept() {
   QDialog::accept();
 }
 
-QString ExportCalendar(QWidget* parent, const ReleaseSettings& settings, double start) {
-  TCalendarExportDialog choice(parent, start, ListingEnd(settings, start));
+std::vector<TLot> OfferedLots(const ReleaseSettings& settings, double start) {
+  std::vector<TLot> lots(kLots.begin(), kLots.end());
+  if (!settings.Place.Known()) return lots;
+  const TBirthChartResult birth = ComputeBirthChart(settings.Place, start);
+  if (!birth.Value) return lots;
+  std::erase_if(lots,
+                [&](TLot lot) { return birth.Value->Chart.LotSign(lot) != settings.StartSign; });
+  return lots;
+}
+
+QString ExportCalendar(QWidget* parent, const ReleaseSettings& settings, double start,
+                       std::optional<TLot> releasedFrom) {
+  TCalendarExportDialog choice(parent, start, ListingEnd(settings, start),
+                               OfferedLots(settings, start), releasedFrom);
   if (RunModal(choice) != QDialog::Accepted) return {};
 
   QFileDialog files(parent, "Export Calendar");
@@ -118,6 +187,10 @@ QString ExportCalendar(QWidget* parent, const ReleaseSettings& settings, double 
   request.Levels = choice.Levels();
   request.From = choice.From();
   request.To = choice.To();
+  request.FromToday = choice.FromToday();
+  request.Begins = choice.Begins();
+  request.RemindDays = choice.RemindDays();
+  request.ReleasedFrom = choice.ReleasedFrom();
   const TCalendarResult result = WriteCalendar(path.toStdString(), request);
   if (!result.Ok) {
     ShowErrorBox(parent, QString::fromStdString(result.Message));

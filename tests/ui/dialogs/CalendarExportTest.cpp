@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <optional>
 
@@ -23,6 +24,13 @@ struct Answers {
   QString File;
   QString Proposed;  // "checks from to"
   QStringList Errors;
+  // The other choices: from today, "Begins" events, the reminder's days
+  // and the lot released from (left as proposed when empty).
+  bool FromToday = false;
+  bool Begins = false;
+  int RemindDays = 0;
+  QString Lot = {};
+  QString ProposedLots = {};  // the lots offered, joined by spaces
 };
 
 int Answer(QDialog& dialog, Answers& a) {
@@ -44,6 +52,13 @@ int Answer(QDialog& dialog, Answers& a) {
   a.Proposed = checks + " " + from->text() + " " + to->text();
   if (!a.From.isEmpty()) from->setText(a.From);
   if (!a.To.isEmpty()) to->setText(a.To);
+  Find<QCheckBox>(&dialog, "CalendarFromToday")->setChecked(a.FromToday);
+  EXPECT_EQ(from->isEnabled(), !a.FromToday);
+  Find<QComboBox>(&dialog, "CalendarEvents")->setCurrentText(a.Begins ? "Begins" : "Spans");
+  Find<QSpinBox>(&dialog, "CalendarRemind")->setValue(a.RemindDays);
+  auto* lots = Find<QComboBox>(&dialog, "CalendarReleasedFrom");
+  for (int i = 0; i < lots->count(); ++i) a.ProposedLots += (i ? " " : "") + lots->itemText(i);
+  if (!a.Lot.isEmpty()) lots->setCurrentText(a.Lot);
   dialog.accept();  // stays open on a refused choice
   if (dialog.result() != QDialog::Accepted) dialog.reject();
   return dialog.result();
@@ -95,6 +110,34 @@ TEST_F(CalendarExportWindow, WritesTheChosenPeriods) {
   EXPECT_TRUE(W<QAction>("ExportCalendar1")->isEnabled());
   W<QPushButton>("BtnClearList")->click();
   EXPECT_FALSE(W<QAction>("ExportCalendar1")->isEnabled()) << "only while a listing is shown";
+}
+
+TEST_F(CalendarExportWindow, TheOtherChoicesReachTheFile) {
+  Answers a{"110", "", "", Directory->filePath("worked.ics"), {}, {}};
+  a.Begins = true;
+  a.RemindDays = 7;
+  a.Lot = "Spirit";
+  Export(a);
+  EXPECT_TRUE(a.Errors.isEmpty()) << a.Errors.join(' ').toStdString();
+  // Without a place no chart tells which lots lie in the start sign.
+  EXPECT_EQ(a.ProposedLots.toStdString(),
+            "Start sign Fortune Spirit Eros Necessity Courage Victory Nemesis");
+  const auto read =
+      ostrane::testing::ParseCalendar(ReadBytes(Directory->filePath("worked.ics")).toStdString());
+  ASSERT_EQ(read.Events.size(), 19u);
+  for (const auto& e : read.Events) {
+    EXPECT_TRUE(e.AllDay) << e.Summary;
+    EXPECT_EQ(e.Alarms, std::vector<std::string>{"DISPLAY -P7D"}) << e.Summary;
+  }
+  EXPECT_EQ(read.Events[0].Summary, "Time Lords \u00B7 Spirit \u00B7 L1 Aries");
+
+  // From today: the listing ended in 2022, so nothing is left to write.
+  a = Answers{"110", "", "", Directory->filePath("today.ics"), {}, {}};
+  a.FromToday = true;
+  Export(a);
+  ASSERT_EQ(a.Errors.size(), 1);
+  EXPECT_TRUE(a.Errors[0].contains("no period of the levels 1 and 2 lies in the chosen range"))
+      << a.Errors[0].toStdString();
 }
 
 TEST_F(CalendarExportWindow, RefusalsAndFailuresSayWhy) {
