@@ -1,6 +1,8 @@
 #include "calendar/CalendarExport.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
+#include <QTimeZone>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -265,9 +267,6 @@ TCalendarText CalendarText(const TCalendarRequest& request) {
   const std::time_t now = request.Stamp != 0 ? request.Stamp : std::time(nullptr);
   const icaltimetype stamp = icaltime_from_timet_with_zone(now, 0, icaltimezone_get_utc_timezone());
 
-  // All-day events have no times, so no zone.
-  const std::string zone = request.Begins ? std::string() : CalendarZone(request.Settings.Place);
-  if (!zone.empty()) icalcomponent_add_component(calendar.get(), ZoneComponent(zone));
   const double from =
       request.FromToday ? std::max(request.From, DayStartJulianDay(now)) : request.From;
   const int remindDays = std::clamp(request.RemindDays, 0, kMaxRemindDays);
@@ -277,6 +276,27 @@ TCalendarText CalendarText(const TCalendarRequest& request) {
     const TBirthChartResult birth = ComputeBirthChart(request.Settings.Place, request.Start);
     if (birth.Value) chart = birth.Value->Chart;
   }
+  // The listing counts on the birth's clock; a zone's events are the same
+  // moments on the zone's clock, whose offset changes with daylight-saving
+  // time (a birth time in a gap or an overlap takes the place's choice, the
+  // earlier offset when it has none).
+  const TBirthPlace& place = request.Settings.Place;
+  std::optional<std::int32_t> birthOffset;
+  if (!place.TimeZone.empty()) {
+    const TZoneResolution birth =
+        ResolveTimeZone(place.TimeZone, request.Start, place.Longitude.value_or(0.0), place.Dst);
+    if (birth.Status != TZoneStatus::UnknownZone) birthOffset = birth.Offset.Seconds;
+  }
+  const std::string zone = birthOffset && !request.Begins ? CalendarZone(place) : std::string();
+  if (!zone.empty()) icalcomponent_add_component(calendar.get(), ZoneComponent(zone));
+  const QTimeZone zoneClock(QByteArray::fromStdString(zone));
+  auto onZoneClock = [&](double local) {
+    if (zone.empty()) return local;
+    const double utc = local - *birthOffset / 86400.0;
+    const auto ms = static_cast<qint64>(std::llround((utc - 2440587.5) * 86400000.0));
+    return utc +
+           zoneClock.offsetFromUtc(QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc())) / 86400.0;
+  };
 
   TChronocrator chronocrator;
   const TListing main =
@@ -284,9 +304,11 @@ TCalendarText CalendarText(const TCalendarRequest& request) {
   for (const TPeriodSpan& period :
        PeriodSpans(main, request.Settings, maxLevel, from, request.To)) {
     if ((request.Levels & CalendarLevel(period.Level)) == 0) continue;
-    const TCalendarTime start = CalendarTime(period.Start);
+    // All-day events have no times, so no zone: they keep the listing's day.
+    const TCalendarTime start = CalendarTime(onZoneClock(period.Start));
     // A one-day event ends with the day after the one it begins on.
-    const TCalendarTime end = CalendarTime(request.Begins ? period.Start + 1.0 : period.End);
+    const TCalendarTime end =
+        CalendarTime(request.Begins ? period.Start + 1.0 : onZoneClock(period.End));
     if (!Writable(start) || (!request.Begins && !Writable(end))) {
       ++result.LeftOut;
       continue;

@@ -7,11 +7,12 @@
 // periods as the level 3/4 listing gives them, cut at their sub period's
 // end.
 //
-// Times are the program's local clock times.  With a known birth zone (an
-// IANA id that libical finds in the system's tzdata, no manual UTC offset)
-// they are written in that zone (DTSTART;TZID=Europe/Amsterdam:...) and the
-// calendar holds the zone's VTIMEZONE; otherwise they are floating local
-// date-times (no time zone, no UTC "Z"), shown at the same clock time
+// Times are the program's local clock times, counted on the birth's clock.
+// With a known birth zone (an IANA id that libical finds in the system's
+// tzdata, no manual UTC offset, a birth time the zone resolves) they are the
+// same moments on the zone's clock, which follows daylight-saving time, in
+// that zone (DTSTART;TZID=Europe/Amsterdam:...), and the calendar holds the
+// zone's VTIMEZONE; otherwise they are floating local date-times (no time zone, no UTC "Z"), shown at the same clock time
 // wherever the calendar is.  Each moment is rounded to the nearest second.
 // As a choice, each period is a one-day event on the day it begins (an
 // all-day DATE) instead of an event that spans it.

@@ -2,7 +2,10 @@
 // ostrane-list --ics and of the window's command.
 #pragma once
 
+#include <QDateTime>
+#include <QTimeZone>
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -10,6 +13,7 @@
 #include <libical/ical.h>
 
 #include "calendar/CalendarExport.h"
+#include "chart/TimeZones.h"
 #include "listing/PeriodSpans.h"
 
 namespace ostrane::testing {
@@ -110,6 +114,19 @@ inline TCalendarRequest WorkedExample() {
 // them, in order: their times converted by CalendarTime, floating or in the
 // birth zone as CalendarZone says (no DTEND for a period that rounds to no
 // length), their summaries, and their UIDs.  Spans, not one-day events.
+// A moment `local` of the listing (on the birth's clock) on the clock of
+// `zone` (empty: the birth's clock itself), through Qt's zone database.
+inline double OnZoneClock(const TCalendarRequest& r, const std::string& zone, double local) {
+  if (zone.empty()) return local;
+  const TBirthPlace& place = r.Settings.Place;
+  const double birthOffset =
+      ResolveTimeZone(place.TimeZone, r.Start, place.Longitude.value_or(0.0)).Offset.Seconds;
+  const double utc = local - birthOffset / 86400.0;
+  const QDateTime instant = QDateTime::fromMSecsSinceEpoch(
+      static_cast<qint64>(std::llround((utc - 2440587.5) * 86400000.0)), QTimeZone::utc());
+  return utc + QTimeZone(QByteArray::fromStdString(zone)).offsetFromUtc(instant) / 86400.0;
+}
+
 inline void ExpectEventsArePeriods(const ReadCalendar& read, const TCalendarRequest& r) {
   TChronocrator chronocrator;
   std::vector<TPeriodSpan> periods;
@@ -122,7 +139,8 @@ inline void ExpectEventsArePeriods(const ReadCalendar& read, const TCalendarRequ
   for (std::size_t i = 0; i < periods.size(); ++i) {
     const ReadEvent& e = read.Events[i];
     SCOPED_TRACE("event " + std::to_string(i) + ": " + e.Summary);
-    const TCalendarTime start = CalendarTime(periods[i].Start), end = CalendarTime(periods[i].End);
+    const TCalendarTime start = CalendarTime(OnZoneClock(r, zone, periods[i].Start)),
+                        end = CalendarTime(OnZoneClock(r, zone, periods[i].End));
     EXPECT_EQ(CalendarTimeText(e.Start), CalendarTimeText(start));
     EXPECT_EQ(e.HasEnd, !(end == start));
     if (e.HasEnd) {
