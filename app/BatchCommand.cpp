@@ -5,8 +5,10 @@
 
 #include <atomic>
 #include <memory>
+#include <sstream>
 
 #include "batch/BatchFiles.h"
+#include "batch/ChartImport.h"
 #include "core/PrintableText.h"
 
 namespace ostrane {
@@ -79,12 +81,35 @@ int RunBatchCommand(const std::string& input, const std::string& output,
     return 1;
   }
   options.InputBytes = in.Size();
+  // An AAF input is read whole, its records turned into the batch's rows.
+  std::istringstream aafRows;
+  std::istream* rows = &in.Stream();
+  if (in.IsAaf()) {
+    std::string bytes;
+    if (!in.ReadAll(bytes, kMaxImportBytes)) {
+      err << "ostrane-list: cannot read '" << PrintableText(input)
+          << "' (an AAF input is read whole, at most " << kMaxImportBytes / (1024 * 1024)
+          << " MB)\n";
+      return 1;
+    }
+    const TChartImport import = ImportChartText(bytes, options.Defaults.Settings);
+    if (import.Refused) {
+      err << "ostrane-list: the AAF input '" << PrintableText(input)
+          << "' was refused; nothing was written:\n";
+      for (const std::string& refusal : import.Refusals)
+        err << "  " << PrintableText(refusal) << "\n";
+      return 1;
+    }
+    aafRows.str(ChartRecordsCsv(import.Records, true));
+    rows = &aafRows;
+    options.InputBytes = aafRows.str().size();
+  }
 
   std::unique_ptr<TBatchOutput> file;
   if (toFile) file = std::make_unique<TBatchOutput>(output);
   bool notOpened = false;
   const TBatchOutcome outcome = RunBatch(
-      in.Stream(),
+      *rows,
       [&](std::string& error) -> std::ostream* {
         if (!file) return &out;
         if (file->Open()) return &file->Stream();
