@@ -201,10 +201,11 @@ void ReadTime(const std::string& text, std::int64_t line, TBirth& birth) {
   birth.TimeKnown = true;
 }
 
-std::string TimeText(std::int64_t msOfDay) {
+// "HH:MM", or "HH:MM:SS" when the seconds are not 0 or `seconds`.
+std::string TimeText(std::int64_t msOfDay, bool seconds = false) {
   const std::int64_t s = msOfDay / 1000;
   char buffer[16];
-  if (s % 60 == 0)
+  if (s % 60 == 0 && !seconds)
     std::snprintf(buffer, sizeof buffer, "%02d:%02d", static_cast<int>(s / 3600),
                   static_cast<int>(s / 60 % 60));
   else
@@ -307,7 +308,8 @@ TChartRecord BuildRecord(const TPending& pending, const ReleaseSettings& base) {
   s.Year = birth.Year;
   s.MonthIndex = birth.Month - 1;
   s.Day = birth.Day;
-  if (birth.TimeKnown) s.TimeText = TimeText(birth.MsOfDay);
+  if (birth.TimeKnown)
+    s.TimeText = TimeText(birth.MsOfDay, a[4].find_first_of(":.") != a[4].find_last_of(":."));
   const std::string place = Unknown(a[5]) ? "" : a[5], country = Unknown(a[6]) ? "" : a[6];
   s.Place.Name = country.empty() ? place : place + ", " + country;
 
@@ -385,12 +387,16 @@ std::vector<TAafRecord> ReadAaf(std::string_view bytes, const ReleaseSettings& b
     std::string_view raw = bytes.substr(0, end);
     bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
     if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
-    if (raw.size() > kMaxAafLineBytes) {
-      refuse(number, "the line is longer than " + std::to_string(kMaxAafLineBytes) + " bytes");
-      continue;
-    }
-    if (raw.find('\0') != std::string_view::npos) {
-      refuse(number, "the line holds a NUL byte");
+    std::string fault;
+    if (raw.size() > kMaxAafLineBytes)
+      fault = "the line is longer than " + std::to_string(kMaxAafLineBytes) + " bytes";
+    else if (raw.find('\0') != std::string_view::npos)
+      fault = "the line holds a NUL byte";
+    if (!fault.empty()) {
+      if (raw.substr(0, 5) == "#A93:")  // a record of its own, refused
+        pending.push_back(TPending{number, {TChunk{number, "A93", {}}}, TFault{number, fault}});
+      else
+        refuse(number, std::move(fault));
       continue;
     }
     const std::string text = utf8 ? std::string(raw) : Windows1252ToUtf8(raw);
@@ -474,17 +480,15 @@ void WriteRecord(const TChartRecord& record, std::string& out) {
   std::string place = p.Name, country;
   if (const auto comma = place.rfind(", "); comma != std::string::npos) {
     country = place.substr(comma + 2);
-    const bool code = !country.empty() && country.size() <= 3 &&
-                      country.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") == std::string::npos;
-    if (code)
-      place.resize(comma);
-    else
-      country.clear();
+    place.resize(comma);
   }
   const auto ms = ParseTimeMs(s.TimeText, TimeLocale());
+  // Seconds written as the text gives them, 0 too ("12:00:00").
+  const bool seconds = ms && s.TimeText.find(':') != s.TimeText.rfind(':');
   out += "#A93:" + AafField(s.Name) + ",*,*," + std::to_string(s.Day) + "." +
          std::to_string(s.MonthIndex + 1) + "." + std::to_string(s.Year) + "," +
-         (ms ? TimeText(*ms) : "*") + "," + AafField(place) + "," + AafField(country) + "\r\n";
+         (ms ? TimeText(*ms, seconds) : "*") + "," + AafField(place) + "," + AafField(country) +
+         "\r\n";
   if (p.Known()) {
     std::string julianDay = "*", zone = "*", saving = "*";
     if (ms) {
