@@ -83,7 +83,8 @@ std::string ReadCsvRow(const TBatchColumns& columns, int tagsColumn, int noteCol
       return "release_from is a lot (fortune .. nemesis) or a sign, not '" + EchoedText(from) + "'";
     }
   }
-  std::string_view tags = FieldAt(fields, tagsColumn);
+  const std::string tagsField = FieldAt(fields, tagsColumn);
+  std::string_view tags = tagsField;
   while (!tags.empty()) {
     const auto comma = tags.find(',');
     std::string tag = PlainText(tags.substr(0, comma));
