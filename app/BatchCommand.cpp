@@ -83,6 +83,7 @@ int RunBatchCommand(const std::string& input, const std::string& output,
   options.InputBytes = in.Size();
   // An AAF input is read whole, its records turned into the batch's rows.
   std::istringstream aafRows;
+  std::vector<std::int64_t> aafLines;  // the AAF line of each row, one line a row
   std::istream* rows = &in.Stream();
   if (in.IsAaf()) {
     std::string bytes;
@@ -100,7 +101,8 @@ int RunBatchCommand(const std::string& input, const std::string& output,
         err << "  " << PrintableText(refusal) << "\n";
       return 1;
     }
-    aafRows.str(ChartRecordsCsv(import.Records, true));
+    aafRows.str(ChartRecordsCsv(import.Records, TRecordsCsv::BatchRows));
+    aafLines = import.Lines;
     rows = &aafRows;
     options.InputBytes = aafRows.str().size();
   }
@@ -146,7 +148,11 @@ int RunBatchCommand(const std::string& input, const std::string& output,
     return 1;
   }
   if (outcome.FailedRows > 0) {
-    FailedRowsSummary(outcome, err);
+    TBatchOutcome named = outcome;  // the rows of an AAF input named by its lines
+    for (std::int64_t& line : named.FirstFailedLines)
+      if (line >= 2 && static_cast<std::size_t>(line - 2) < aafLines.size())
+        line = aafLines[static_cast<std::size_t>(line - 2)];
+    FailedRowsSummary(named, err);
     return 1;
   }
   return 0;

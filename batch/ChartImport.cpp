@@ -23,6 +23,7 @@ namespace {
 
 TChartImport Refuse(TChartImport import, std::string why) {
   import.Records.clear();
+  import.Lines.clear();
   import.Refused = true;
   import.Refusals.push_back(std::move(why));
   return import;
@@ -32,15 +33,18 @@ TChartImport ImportAaf(std::string_view bytes, const ReleaseSettings& base) {
   TChartImport import;
   import.Kind = TChartFileKind::Aaf;
   for (TAafRecord& record : ReadAaf(bytes, base)) {
-    if (record.Chart)
+    if (record.Chart) {
       import.Records.push_back(std::move(*record.Chart));
-    else
+      import.Lines.push_back(record.Line);
+    } else {
       import.Refusals.push_back(std::move(record.Refusal));
+    }
   }
   if (import.Records.empty() && import.Refusals.empty())
     return Refuse(std::move(import), "the file holds no #A93 record");
   if (!import.Refusals.empty()) {
     import.Records.clear();
+    import.Lines.clear();
     import.Refused = true;
   }
   return import;
@@ -119,12 +123,15 @@ TChartImport ImportCsv(std::string_view bytes, const ReleaseSettings& base) {
     const std::string error = ReadCsvRow(columns, tags, note, fields, defaults, cache, record);
     if (!error.empty())
       import.Refusals.push_back("Line " + std::to_string(reader.RecordLine()) + ": " + error);
-    else if (import.Refusals.empty())
+    else if (import.Refusals.empty()) {
       import.Records.push_back(std::move(record));
+      import.Lines.push_back(reader.RecordLine());
+    }
   }
   if (reader.Error()) import.Refusals.push_back(*reader.Error());
   if (!import.Refusals.empty()) {
     import.Records.clear();
+    import.Lines.clear();
     import.Refused = true;
   }
   return import;
@@ -182,6 +189,7 @@ TChartImport ImportChartFile(const std::string& path, const ReleaseSettings& bas
       return Refuse(std::move(import), e.what());
     }
     import.Records.push_back(std::move(record));
+    import.Lines.push_back(1);
     return import;
   }
   TChartImport read = ImportChartText(bytes, base);
@@ -197,12 +205,17 @@ std::vector<TChartImport> ImportChartFiles(const std::vector<std::string>& paths
   return imports;
 }
 
-std::string ChartRecordsCsv(const std::vector<TChartRecord>& records, bool placeAsName) {
-  std::string out =
-      CsvRecord({"name", "date", "time", placeAsName ? "place_name" : "place", "latitude",
-                 "longitude", "time_zone", "utc_offset", "release_from", "type", "loose_bond",
-                 "periods", "zodiac", "lot_formula", "sect_horizon", "tags", "note"}) +
-      "\r\n";
+std::string ChartRecordsCsv(const std::vector<TChartRecord>& records, TRecordsCsv kind) {
+  const bool batch = kind == TRecordsCsv::BatchRows;
+  std::vector<std::string> header = {
+      "name",      "date",        "time",         "place", "latitude",   "longitude",
+      "time_zone", "utc_offset",  "release_from", "type",  "loose_bond", "periods",
+      "zodiac",    "lot_formula", "sect_horizon", "tags",  "note"};
+  if (batch) {
+    header[3] = "place_name";
+    header.resize(header.size() - 2);
+  }
+  std::string out = CsvRecord(header) + "\r\n";
   static const std::vector<std::string> types = {"modern", "egyptian", "valens"};
   const auto choice = [](const std::vector<std::string>& names, std::int32_t index) {
     return index >= 0 && static_cast<std::size_t>(index) < names.size()
@@ -212,24 +225,34 @@ std::string ChartRecordsCsv(const std::vector<TChartRecord>& records, bool place
   for (const TChartRecord& record : records) {
     const ReleaseSettings& s = record.Settings;
     const TBirthPlace& p = s.Place;
+    const TChartVariants& v = p.Variants;
     char date[32];
     std::snprintf(date, sizeof date, "%s%04d-%02d-%02d", s.Year < 0 ? "-" : "",
                   s.Year < 0 ? -s.Year : s.Year, s.MonthIndex + 1, s.Day);
     std::string tags;
     for (const std::string& tag : record.Tags) tags += (tags.empty() ? "" : ",") + tag;
-    out +=
-        CsvRecord(
-            {s.Name, date, s.TimeText, p.Name, p.Latitude ? DegreesText(*p.Latitude) : "",
-             p.Longitude ? DegreesText(*p.Longitude) : "", p.TimeZone,
-             p.UtcOffsetSeconds ? FormatUtcOffset(*p.UtcOffsetSeconds) : "", record.ReleaseFrom,
-             choice(types, ToItemIndex(s.ReleasingType)),
-             s.LooseBondType == TLooseBond::None
-                 ? ""
-                 : choice({"never", "always"}, ToItemIndex(s.LooseBondType)),
-             std::to_string(s.GeneralPeriods), choice(ZodiacKeys(), ToItemIndex(p.Variants.Zodiac)),
-             choice(LotFormulaKeys(), ToItemIndex(p.Variants.LotFormula)),
-             choice(SectHorizonKeys(), ToItemIndex(p.Variants.SectHorizon)), tags, record.Note}) +
-        "\r\n";
+    std::vector<std::string> fields = {
+        batch ? PlainText(s.Name) : s.Name,
+        date,
+        s.TimeText,
+        batch ? PlainText(p.Name) : p.Name,
+        p.Latitude ? DegreesText(*p.Latitude) : "",
+        p.Longitude ? DegreesText(*p.Longitude) : "",
+        p.TimeZone,
+        p.UtcOffsetSeconds ? FormatUtcOffset(*p.UtcOffsetSeconds) : "",
+        record.ReleaseFrom,
+        choice(types, ToItemIndex(s.ReleasingType)),
+        s.LooseBondType == TLooseBond::None
+            ? ""
+            : choice({"never", "always"}, ToItemIndex(s.LooseBondType)),
+        std::to_string(s.GeneralPeriods),
+        choice(ZodiacKeys(), ToItemIndex(v.Zodiac)),
+        choice(LotFormulaKeys(), ToItemIndex(v.LotFormula)),
+        choice(SectHorizonKeys(), ToItemIndex(v.SectHorizon)),
+        tags,
+        record.Note};
+    if (batch) fields.resize(fields.size() - 2);
+    out += CsvRecord(fields) + "\r\n";
   }
   return out;
 }

@@ -15,6 +15,7 @@
 // in the built-in table, as the batch does.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,7 @@ struct TChartImport {
   std::string Path;
   TChartFileKind Kind = TChartFileKind::Csv;
   std::vector<TChartRecord> Records;  // the file's records; empty when refused
+  std::vector<std::int64_t> Lines;    // the line each record begins on, from 1
   bool Refused = false;
   // Why: each bad record as "Line 7: ...", or one message for a file that
   // cannot be read at all.
@@ -55,10 +57,14 @@ TChartImport ImportChartFile(const std::string& path, const ReleaseSettings& bas
 std::vector<TChartImport> ImportChartFiles(const std::vector<std::string>& paths,
                                            const ReleaseSettings& base = {});
 
-// The CSV text of the records (header first, CR LF line ends).  With
-// `placeAsName` the place column is named place_name, which the batch
-// carries through without looking it up.
-std::string ChartRecordsCsv(const std::vector<TChartRecord>& records, bool placeAsName = false);
+// What the CSV text is for: an export (the columns above), or the rows of
+// a batch: the place column named place_name, which the batch carries
+// through without looking it up, no tags and note, one line a record.
+enum class TRecordsCsv { Export, BatchRows };
+
+// The CSV text of the records (header first, CR LF line ends).
+std::string ChartRecordsCsv(const std::vector<TChartRecord>& records,
+                            TRecordsCsv kind = TRecordsCsv::Export);
 
 // Writes the records to `path`, as AAF when it ends in ".aaf" and as CSV
 // when it ends in ".csv" (either case); any other name is refused.

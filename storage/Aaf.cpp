@@ -249,15 +249,15 @@ void ReadB93(const TChunk& chunk, const TBirth& birth, TBirthPlace& place) {
     if (julianDay && birth.TimeKnown) {
       const double apart = std::fabs((local - offset / 86400.0 - *julianDay) * 86400.0);
       if (apart > 60)
-        throw TFault{chunk.Line, "the Julian Day " + f[0] +
+        throw TFault{chunk.Line, "the Julian Day " + EchoedText(f[0]) +
                                      " does not agree with the date, time and zone (" +
                                      std::to_string(std::llround(apart)) + " s apart)"};
     }
   } else if (julianDay && birth.TimeKnown) {
     const double seconds = (local - *julianDay) * 86400.0;
     if (std::fabs(seconds) > kMaxUtcOffsetSeconds)
-      throw TFault{chunk.Line,
-                   "the Julian Day " + f[0] + " lies more than 18 hours from the date and time"};
+      throw TFault{chunk.Line, "the Julian Day " + EchoedText(f[0]) +
+                                   " lies more than 18 hours from the date and time"};
     const long long whole = std::llround(seconds);
     const long long minute = std::llround(seconds / 60) * 60;
     offset = static_cast<std::int32_t>(std::llabs(whole - minute) <= 1 ? minute : whole);
@@ -328,10 +328,13 @@ TChartRecord BuildRecord(const TPending& pending, const ReleaseSettings& base) {
   }
   while (!record.Note.empty() && record.Note.back() == '\n') record.Note.pop_back();
 
+  // Only a region's zone id is taken: "CET" or "EST" also name the zone
+  // abbreviations files give, which do not follow a place's history.
+  if (zoneName.find('/') == std::string::npos || !IsKnownZone(zoneName)) zoneName.clear();
   TBirthPlace& p = s.Place;
   if (b93) {
     ReadB93(*b93, birth, p);
-    if (!zoneName.empty() && IsKnownZone(zoneName)) {
+    if (!zoneName.empty()) {
       p.TimeZone = zoneName;
       // The zone decides when it gives the same offset.
       const TZoneResolution zone = ResolveTimeZone(zoneName, birth.LocalJulianDay(), *p.Longitude);
@@ -340,7 +343,7 @@ TChartRecord BuildRecord(const TPending& pending, const ReleaseSettings& base) {
     }
   } else {
     LookUpPlace(place, country, a93.Line, p);
-    if (!zoneName.empty() && IsKnownZone(zoneName)) p.TimeZone = zoneName;
+    if (!zoneName.empty()) p.TimeZone = zoneName;
     if (!IsKnownZone(p.TimeZone)) throw TFault{a93.Line, UnknownZoneMessage(p.TimeZone)};
   }
   return record;

@@ -16,8 +16,9 @@
 //        minutes, seconds); zone as 1he00, 5hw, 0he21:48, 1 (hours east),
 //        daylight saving 0, 1 or 2 (hours on top of the zone) or L or m
 //        (local mean time, when the zone is '*')
-//   #ZNAM:zone name   kept when the time-zone database knows it ("CET",
-//                     "Europe/Berlin"), else not used
+//   #ZNAM:zone name   kept when it is a region's zone id of the time-zone
+//                     database ("Europe/Berlin"); an abbreviation ("CET",
+//                     "MEZ", "EST") is not used
 //   #COM:note         the note; further #COM chunks and continuation lines
 //                     add lines to it
 // Other chunks (#SRC, #VIA, #LPOS, ...) are skipped.

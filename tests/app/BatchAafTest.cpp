@@ -65,7 +65,7 @@ TEST_F(BatchAaf, RowsOfAnAafFileAgreeWithTheSingleChartCommand) {
   // The lots of the first row are those of the same birth typed.
   std::ostringstream lotsOut, lotsErr;
   ASSERT_EQ(RunListCommand({"--year", "1970", "--month", "9", "--day", "27", "--time", "11:04",
-                            "--lat", "49n05", "--lon", "8e11", "--tz", "CET", "--lots"},
+                            "--lat", "49n05", "--lon", "8e11", "--utc-offset", "+01:00", "--lots"},
                            lotsOut, lotsErr),
             0);
   int compared = 0;
@@ -76,6 +76,13 @@ TEST_F(BatchAaf, RowsOfAnAafFileAgreeWithTheSingleChartCommand) {
     }
   }
   EXPECT_EQ(compared, 3);
+
+  // Rows that fail are named by their records' lines in the AAF file.
+  std::ostringstream early, earlyErr;
+  EXPECT_EQ(RunListCommand({"--batch", path, "--at", "1400-01-01", "--quiet"}, early, earlyErr), 1);
+  EXPECT_NE(earlyErr.str().find("2 of 2 rows failed (see the error column), on input lines 1, 4"),
+            std::string::npos)
+      << earlyErr.str();
 }
 
 TEST_F(BatchAaf, ABadRecordRefusesTheFileAndWritesNothing) {

@@ -28,7 +28,7 @@ TEST(Aaf, ReadsRecordsWithAndWithoutB93) {
       "#: two charts with coordinates, one by its place name\r\n"
       "#A93:Ferber,Tobias,m,27.9.1970,11:04,Kandel/Pfalz,D\r\n"
       "#B93:*,49n05,8e11,1he,0\r\n"
-      "#ZNAM:CET\r\n"
+      "#ZNAM:Europe/Berlin\r\n"
       "#COM:first line, with a comma\r\n"
       "second line\r\n"
       "#A93:Cezanne,Paul,m,19.1.1839,1:00,Aix-En-Provence,F\r\n"
@@ -36,6 +36,7 @@ TEST(Aaf, ReadsRecordsWithAndWithoutB93) {
       "#SRC:1*,archive\r\n"
       "#A93:Event,*,e,2.4.1983,10:15:30,Munich,D\r\n"
       "#B93:2445426.844097,48n08,11e34,1he00,1\r\n"
+      "#ZNAM:MESZ\r\n"
       "#A93:Paris,*,e,14.7.1980,*,Paris,F\r\n");
   ASSERT_EQ(records.size(), 4u);
   for (const auto& r : records) ASSERT_TRUE(r.Chart) << r.Refusal;
@@ -49,8 +50,8 @@ TEST(Aaf, ReadsRecordsWithAndWithoutB93) {
   EXPECT_EQ(ferber.Place.Name, "Kandel/Pfalz, D");
   EXPECT_DOUBLE_EQ(*ferber.Place.Latitude, 49 + 5 / 60.0);
   EXPECT_DOUBLE_EQ(*ferber.Place.Longitude, 8 + 11 / 60.0);
-  // CET gives +1 h on that day itself: the zone decides, no override kept.
-  EXPECT_EQ(ferber.Place.TimeZone, "CET");
+  // The zone gives +1 h on that day itself: it decides, no override kept.
+  EXPECT_EQ(ferber.Place.TimeZone, "Europe/Berlin");
   EXPECT_FALSE(ferber.Place.UtcOffsetSeconds);
   EXPECT_EQ(records[0].Chart->Note, "first line, with a comma\nsecond line");
   EXPECT_EQ(records[0].Line, 2);
@@ -64,6 +65,7 @@ TEST(Aaf, ReadsRecordsWithAndWithoutB93) {
 
   // Zone and daylight saving add up.
   EXPECT_EQ(records[2].Chart->Settings.Place.UtcOffsetSeconds, 7200);
+  EXPECT_EQ(records[2].Chart->Settings.Place.TimeZone, "");  // an abbreviation only
   EXPECT_EQ(records[2].Chart->Settings.TimeText, "10:15:30");
 
   // Without #B93 the place is looked up, its name kept; the time unknown
