@@ -5,8 +5,10 @@
 
 #include <atomic>
 #include <memory>
+#include <sstream>
 
 #include "batch/BatchFiles.h"
+#include "batch/ChartImport.h"
 #include "core/PrintableText.h"
 
 namespace ostrane {
@@ -79,12 +81,37 @@ int RunBatchCommand(const std::string& input, const std::string& output,
     return 1;
   }
   options.InputBytes = in.Size();
+  // An AAF input is read whole, its records turned into the batch's rows.
+  std::istringstream aafRows;
+  std::vector<std::int64_t> aafLines;  // the AAF line of each row, one line a row
+  std::istream* rows = &in.Stream();
+  if (in.IsAaf()) {
+    std::string bytes;
+    if (!in.ReadAll(bytes, kMaxImportBytes)) {
+      err << "ostrane-list: cannot read '" << PrintableText(input)
+          << "' (an AAF input is read whole, at most " << kMaxImportBytes / (1024 * 1024)
+          << " MB)\n";
+      return 1;
+    }
+    const TChartImport import = ImportChartText(bytes, options.Defaults.Settings);
+    if (import.Refused) {
+      err << "ostrane-list: the AAF input '" << PrintableText(input)
+          << "' was refused; nothing was written:\n";
+      for (const std::string& refusal : import.Refusals)
+        err << "  " << PrintableText(refusal) << "\n";
+      return 1;
+    }
+    aafRows.str(ChartRecordsCsv(import.Records, TRecordsCsv::BatchRows));
+    aafLines = import.Lines;
+    rows = &aafRows;
+    options.InputBytes = aafRows.str().size();
+  }
 
   std::unique_ptr<TBatchOutput> file;
   if (toFile) file = std::make_unique<TBatchOutput>(output);
   bool notOpened = false;
   const TBatchOutcome outcome = RunBatch(
-      in.Stream(),
+      *rows,
       [&](std::string& error) -> std::ostream* {
         if (!file) return &out;
         if (file->Open()) return &file->Stream();
@@ -121,7 +148,11 @@ int RunBatchCommand(const std::string& input, const std::string& output,
     return 1;
   }
   if (outcome.FailedRows > 0) {
-    FailedRowsSummary(outcome, err);
+    TBatchOutcome named = outcome;  // the rows of an AAF input named by its lines
+    for (std::int64_t& line : named.FirstFailedLines)
+      if (line >= 2 && static_cast<std::size_t>(line - 2) < aafLines.size())
+        line = aafLines[static_cast<std::size_t>(line - 2)];
+    FailedRowsSummary(named, err);
     return 1;
   }
   return 0;

@@ -127,7 +127,9 @@ constexpr const char* kUsage =
     "  --batch IN.csv         the lots and the periods in force at each row's event, as\n"
     "                         CSV (- for standard input); see the manual page for the\n"
     "                         columns.  The options above give the defaults of the rows\n"
-    "                         (the time 12:00 unless --time is given)\n"
+    "                         (the time 12:00 unless --time is given), --at the event\n"
+    "                         of a row without event_date.  An AAF file (told by its\n"
+    "                         content) is read whole; one bad record refuses it\n"
     "  --output OUT.csv       where --batch writes (default - , standard output)\n"
     "  --quiet                no progress line on a terminal\n"
     "Places:\n"
@@ -370,8 +372,8 @@ void ReadValue(TListRequest& r, const std::string& flag, const std::string& valu
 
 // The options that do not combine.  Throws TUsageError.
 void CheckCombinations(const TListRequest& r) {
-  if (r.Batch && (r.Lots || r.At || r.Level34Line || r.Csv))
-    throw TUsageError{"--batch does not combine with --lots, --at, --level34 or --csv"};
+  if (r.Batch && (r.Lots || r.Level34Line || r.Csv))
+    throw TUsageError{"--batch does not combine with --lots, --level34 or --csv"};
   if (r.Lots && (r.At || r.Level34Line || r.Csv))
     throw TUsageError{"--lots prints the chart; it does not combine with --at, --level34 or --csv"};
   if (r.At && r.Level34Line)

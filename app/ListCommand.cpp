@@ -109,6 +109,7 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
                     [](const auto& f) { return f.first == "--start-sign"; }) &&
         !request.ReleaseFrom)
       options.Defaults.ReleaseFrom = std::to_string(request.Settings.StartSign);
+    options.Defaults.Event = request.At;
     options.Progress = !request.Quiet && isatty(2);
     return RunBatchCommand(*request.Batch, request.Output, options, out, err);
   }

@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <streambuf>
 
+#include "storage/Aaf.h"
+
 namespace ostrane {
 
 // Reads a file descriptor in blocks; a read error fails the stream (an
@@ -43,9 +45,52 @@ class TBatchInput::TBuffer : public std::streambuf {
     return pos_type(static_cast<off_type>(Read) - (egptr() - gptr()));
   }
 
+ public:
+  // Gives back `taken`, the bytes read last, before those still unread.
+  void Unread(const std::string& taken) {
+    FHeld = taken + std::string(gptr(), egptr());
+    setg(FHeld.data(), FHeld.data(), FHeld.data() + FHeld.size());
+  }
+
  private:
   char FBlock[64 * 1024];
+  std::string FHeld;  // bytes given back
 };
+
+bool TBatchInput::IsAaf() {
+  std::string line;
+  try {
+    const int first = FBuffer->sgetc();
+    if (first != '#' && first != 0xEF) return false;
+    // A chunk line is short; a longer first line is not looked at further.
+    while (line.size() <= kMaxAafLineBytes) {
+      const int c = FBuffer->sbumpc();
+      if (c == std::char_traits<char>::eof()) break;
+      line.push_back(static_cast<char>(c));
+      if (c == '\n') break;
+    }
+  } catch (const std::exception&) {
+    FStream.setstate(std::ios::badbit);
+    return false;
+  }
+  FBuffer->Unread(line);
+  return LooksLikeAaf(line);
+}
+
+bool TBatchInput::ReadAll(std::string& bytes, std::size_t maxBytes) {
+  bytes.clear();
+  char block[64 * 1024];
+  try {
+    for (;;) {
+      const std::streamsize n = FBuffer->sgetn(block, sizeof block);
+      if (n <= 0) return true;
+      if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) return false;
+      bytes.append(block, static_cast<std::size_t>(n));
+    }
+  } catch (const std::exception&) {
+    return false;
+  }
+}
 
 TBatchInput::TBatchInput() : FBuffer(std::make_unique<TBuffer>()), FStream(FBuffer.get()) {}
 

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <memory>
@@ -38,6 +39,13 @@ class TBatchInput {
   std::uintmax_t Size() const;
   // The bytes read so far.
   std::uintmax_t Position();
+  // True when the input is AAF text (storage/Aaf.h): its first line, read
+  // for that when it begins with '#' or a byte order mark, is a chunk line.
+  // The line is given back, so that Stream() reads the input whole either way.
+  bool IsAaf();
+  // Reads the rest of the input into `bytes`; false when it holds more than
+  // `maxBytes` or cannot be read.
+  bool ReadAll(std::string& bytes, std::size_t maxBytes);
   // True when `output` names the input itself: the same file, by a link or
   // another name, or the file standard input reads from.
   bool IsFile(const std::string& output) const;

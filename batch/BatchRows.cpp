@@ -243,6 +243,19 @@ const TPlace* TChartCache::Place(const std::string& name) {
   return FPlaces.emplace(name, BuiltInPlaces().ExactMatch(name)).first->second;
 }
 
+std::optional<std::string> ReadBatchRowSettings(const TBatchColumns& columns,
+                                                const std::vector<std::string>& fields,
+                                                const TBatchDefaults& defaults, TChartCache& cache,
+                                                ReleaseSettings& settings) {
+  try {
+    std::string placeFound;
+    settings = RowSettings(columns, fields, defaults, cache, placeFound);
+  } catch (const TRowError& e) {
+    return e.Message;
+  }
+  return std::nullopt;
+}
+
 std::vector<std::string> ComputeBatchRow(const TBatchColumns& c, const std::vector<std::string>& f,
                                          const TBatchDefaults& d, TChartCache& cache) {
   std::vector<std::string> out(BatchComputedColumns().size());
@@ -290,11 +303,17 @@ std::vector<std::string> ComputeBatchRow(const TBatchColumns& c, const std::vect
     }
     out[5] = LongSignNameOf(s.StartSign);
 
-    // The periods in force at the event.
+    // The periods in force at the event: the row's, or the default one.
+    std::optional<double> event;
     if (const std::string eventDate = Field(f, c.EventDate); !eventDate.empty()) {
       std::string text = eventDate;
       if (const std::string time = Field(f, c.EventTime); !time.empty()) text += "T" + time;
-      const double moment = CivilJulianDay(Moment("event", text, true));
+      event = CivilJulianDay(Moment("event", text, true));
+    } else if (d.Event) {
+      event = CivilJulianDay(*d.Event);
+    }
+    if (event) {
+      const double moment = *event;
       if (moment < start) throw TRowError{"the event lies before the birth"};
       TChronocrator chronocrator;
       const TInForce inForce =

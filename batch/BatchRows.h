@@ -31,6 +31,7 @@
 
 #include "chart/BirthChart.h"
 #include "chart/Places.h"
+#include "core/IsoDateText.h"
 #include "core/ReleaseSettings.h"
 
 namespace ostrane {
@@ -51,10 +52,12 @@ std::optional<std::string> ReadBatchHeader(const std::vector<std::string>& heade
 // The names of the computed columns, in order.
 const std::vector<std::string>& BatchComputedColumns();
 
-// What every row starts from: the options' settings and release choice.
+// What every row starts from: the options' settings and release choice,
+// and the event of a row that gives no event_date (--at), local clock time.
 struct TBatchDefaults {
   ReleaseSettings Settings;
   std::string ReleaseFrom = "spirit";
+  std::optional<TCivilMoment> Event;
 };
 
 // Remembers the last charts a worker computed, so that the rows of one
@@ -89,6 +92,15 @@ class TChartCache {
   std::size_t FMaxBytes;
   std::size_t FChartBytes = 0, FPlaceBytes = 0;  // what the two hold, about
 };
+
+// The chart of a row over the defaults' settings, as ComputeBatchRow reads
+// it: name, date, time, the place (looked up by name, coordinates, zone and
+// offset over it), type, loose_bond, periods and the variants.  Returns the
+// row's error message (the error column's text), or nothing.
+std::optional<std::string> ReadBatchRowSettings(const TBatchColumns& columns,
+                                                const std::vector<std::string>& fields,
+                                                const TBatchDefaults& defaults, TChartCache& cache,
+                                                ReleaseSettings& settings);
 
 // The computed columns of one row (each empty when unknown) and its error
 // message (empty when it succeeded; then the others are empty too).
