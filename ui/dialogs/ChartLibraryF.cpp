@@ -32,6 +32,12 @@ QString Q(const std::string& text) {
 constexpr int kIdRole = Qt::UserRole + 1, kSortRole = Qt::UserRole + 2,
               kSearchRole = Qt::UserRole + 3;
 
+void Inform(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+  box.setObjectName("InformationBox");
+  RunModal(box);
+}
+
 QPushButton* Button(QWidget* parent, const char* name, const char* text) {
   auto* button = new QPushButton(text, parent);
   button->setObjectName(name);
@@ -241,9 +247,9 @@ void TChartLibraryF::AddCurrent() {
   const TLibraryAddResult result = FLibrary->Add({FCurrent()});
   if (!Succeeded(result.Status)) return;
   if (!result.Duplicates.empty())
-    QMessageBox::information(this, "Charts",
-                             "This chart (the same name, birth moment and place) is already in "
-                             "the library; it was not added again.");
+    Inform(this, "Charts",
+           "This chart (the same name, birth moment and place) is already in "
+           "the library; it was not added again.");
   Reload();
   if (!result.Added.empty()) Select(result.Added.front());
 }
@@ -296,10 +302,10 @@ void TChartLibraryF::ImportFiles(const QStringList& files) {
   const TLibraryAddResult result = FLibrary->Add(records);
   if (!Succeeded(result.Status)) return;
   Reload();
-  QMessageBox::information(this, "Import Charts",
-                           QString("%1 charts added; %2 already in the library.")
-                               .arg(result.Added.size())
-                               .arg(result.Duplicates.size()));
+  Inform(this, "Import Charts",
+         QString("%1 charts added; %2 already in the library.")
+             .arg(result.Added.size())
+             .arg(result.Duplicates.size()));
 }
 
 void TChartLibraryF::ExportCharts() {
