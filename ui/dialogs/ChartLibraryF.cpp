@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "astro/Lots.h"
 #include "ui/widgets/ErrorBox.h"
 
 namespace ostrane {
@@ -262,7 +263,10 @@ void TChartLibraryF::UpdateChosen() {
   TChartRecord record = FCurrent();
   record.Tags = chart->Record.Tags;  // the window shows neither
   record.Note = chart->Record.Note;
-  if (record.ReleaseFrom.empty()) record.ReleaseFrom = chart->Record.ReleaseFrom;
+  // A lot it was released from stays (the window shows the lot's sign); a
+  // sign gives way to the start sign shown.
+  for (const TLot lot : kLots)
+    if (chart->Record.ReleaseFrom == LotKey(lot)) record.ReleaseFrom = chart->Record.ReleaseFrom;
   Succeeded(FLibrary->Update(id, record));
   Reload();
 }
