@@ -1,6 +1,7 @@
 #include "ui/main/LibraryPresenter.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
 #include <QStringList>
@@ -11,6 +12,7 @@
 #include "core/ChoiceText.h"
 #include "ui/dialogs/ChartLibraryF.h"
 #include "ui/dialogs/ChartPanel.h"
+#include "ui/main/BirthDataPanel.h"
 #include "ui/main/ZodiacF.h"
 #include "ui/widgets/ErrorBox.h"
 
@@ -35,6 +37,15 @@ TLibraryPresenter::TLibraryPresenter(TFormZodiac* window, QMenu* file, QAction* 
   const qsizetype at = items.indexOf(charts);
   file->insertAction(at + 1 < items.size() ? items[at + 1] : nullptr, FRecentEnd);
   connect(charts, &QAction::triggered, this, &TLibraryPresenter::ShowLibrary);
+  // The title names the library chart while the window shows its name: a
+  // chart file opened, the defaults restored or the name typed over end it.
+  connect(window->BirthData()->EditName(), &QLineEdit::textChanged, this,
+          [this](const QString& name) {
+            if (!FTitled.isEmpty() && name != FTitled) {
+              FTitled.clear();
+              FWindow->setWindowTitle(kNameVersion);
+            }
+          });
   ListRecent();
 }
 
@@ -65,7 +76,8 @@ void TLibraryPresenter::OpenChart(const TLibraryChart& chart) {
   for (const TLot lot : kLots)
     if (LowerAscii(r.ReleaseFrom) == LotKey(lot)) listed = FWindow->ChartPanel()->ReleaseFrom(lot);
   if (!listed) FWindow->BtnCalculateOstraneClick();
-  FWindow->setWindowTitle(QString::fromStdString(s.Name) + " - " + kNameVersion);
+  FTitled = QString::fromStdString(s.Name);
+  FWindow->setWindowTitle(FTitled + " - " + kNameVersion);
 
   QStringList recent = RecentEntries();
   const QString id = QString::number(chart.Id);

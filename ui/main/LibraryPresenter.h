@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <string>
 
 #include "storage/ChartLibrary.h"
@@ -49,6 +50,7 @@ class TLibraryPresenter : public QObject {
   QAction* FRecentEnd;  // the separator after the recent charts
   QList<QAction*> FRecentItems;
   QPointer<TChartLibraryF> FLibraryWindow;
+  QString FTitled;  // the name of the library chart the title names; empty for none
   std::string FPath = TChartLibrary::DefaultPath();
 };
 

@@ -81,9 +81,11 @@ TEST_F(ChartLibraryWindow, OpensSearchesSortsAddsDeletesAndKeepsNotes) {
   EXPECT_EQ(Form->LibraryPresenter()->RecentItems()[0]->text(), "&1 Ann");
 
   // The chart shown is added once; again it is told as already there.
+  // Named anew, it is no longer the library's chart the title names.
   ReleaseSettings dee = shown;
   dee.Name = "Dee";
   Form->ApplySettings(dee);
+  EXPECT_FALSE(Form->windowTitle().contains("Ann"));
   {
     DialogInterceptor boxes;
     window->BtnAddChart->click();
