@@ -136,6 +136,14 @@ constexpr const char* kUsage =
     "  --find-place TEXT      list the places matching TEXT (a name or its beginning,\n"
     "                         optionally \", CC\" or \", region\") with their latitude,\n"
     "                         longitude and time zone, and nothing else\n"
+    "Chart library:\n"
+    "  --charts               write the charts of the chart library as CSV instead, in\n"
+    "                         the input columns of --batch: name,date,time,place,\n"
+    "                         latitude,longitude,time_zone,utc_offset,release_from,\n"
+    "                         type,loose_bond,periods,zodiac,lot_formula,\n"
+    "                         sect_horizon, then tags (separated by \", \") and note\n"
+    "  --library FILE         the chart library of --charts (default: the user's,\n"
+    "                         charts.sqlite in the program's data folder)\n"
     "  --help, --version\n"
     "\n"
     "Times (--time and the time line of a file) are read as the window reads its\n"
@@ -360,6 +368,8 @@ void ReadValue(TListRequest& r, const std::string& flag, const std::string& valu
     r.FindPlace = value;
   } else if (flag == "--chart") {
     r.ChartFile = value;
+  } else if (flag == "--library") {
+    r.Library = value;
   } else if (IsCalendarFlag(flag)) {
     ReadCalendarFlag(flag, value, r.Calendar);
   } else {
@@ -382,6 +392,12 @@ void CheckCombinations(const TListRequest& r) {
     throw TUsageError{
         "--next lists the coming periods; it does not combine with --batch, --lots, --level34, "
         "--ics or --timeline"};
+  if (r.Library && !r.Charts) throw TUsageError{"--library names the chart library of --charts"};
+  if (r.Charts && (r.Batch || r.Lots || r.At || r.Next || r.Level34Line || r.Csv ||
+                   r.Calendar.File || r.Timeline.File || r.FindPlace))
+    throw TUsageError{
+        "--charts writes the chart library; it does not combine with --batch, --lots, --at, "
+        "--next, --level34, --csv, --ics, --timeline or --find-place"};
   CheckCalendarOptions(r);
   CheckTimelineOptions(r);
 }
@@ -422,17 +438,23 @@ TListRequest ParseListArguments(const std::vector<std::string>& allArgs, std::os
       continue;
     }
     if (ReadCalendarSwitch(flag, value, r.Calendar)) continue;
+    if (flag == "--charts") {
+      if (value) throw TUsageError{"--charts takes no value"};
+      r.Charts = true;
+      continue;
+    }
     const auto handler = SettingFlags().find(flag);
     const bool known = handler != SettingFlags().end() || flag == "--level34" ||
                        flag == "--options" || flag == "--chart" || flag == "--at" ||
                        flag == "--next" || flag == "--find-place" || flag == "--batch" ||
-                       flag == "--output" || IsCalendarFlag(flag);
+                       flag == "--output" || flag == "--library" || IsCalendarFlag(flag);
     if (!known) throw TUsageError{"unknown option '" + EchoedText(flag) + "'"};
     if (!value) {
       if (i + 1 >= args.size()) throw TUsageError{flag + " needs a value"};
       value = args[++i];
     }
-    if ((flag == "--options" || flag == "--chart" || flag == "--output") && value->empty())
+    if ((flag == "--options" || flag == "--chart" || flag == "--output" || flag == "--library") &&
+        value->empty())
       throw TUsageError{flag + " needs a file name"};
     try {
       ReadValue(r, flag, *value);

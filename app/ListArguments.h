@@ -39,6 +39,8 @@ struct TListRequest {
   std::optional<int> Next;
   std::optional<std::string> OptionsFile, ChartFile;
   std::optional<std::string> FindPlace;  // --find-place: search the places instead
+  bool Charts = false;                   // --charts: the chart library as CSV instead
+  std::optional<std::string> Library;    // --library: its file; the user's by default
   TCalendarOptions Calendar;             // --ics and its options
   TTimelineOptions Timeline;             // --timeline and its options
   // The setting options in command-line order, applied again over the files.

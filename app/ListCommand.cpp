@@ -12,6 +12,7 @@
 #include "app/BatchCommand.h"
 #include "app/CalendarCommand.h"
 #include "app/ChartCommand.h"
+#include "app/LibraryCommand.h"
 #include "app/ListArguments.h"
 #include "app/ListOutput.h"
 #include "app/PlaceCommand.h"
@@ -83,6 +84,9 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
     return 2;
   }
   if (request.FindPlace) return RunFindPlace(*request.FindPlace, out, err);
+  if (request.Charts)
+    return RunChartsCommand(request.Library ? *request.Library : TChartLibrary::DefaultPath(), out,
+                            err);
   try {
     LoadListFiles(request);
   } catch (const EInOutError& e) {  // a file that cannot be read

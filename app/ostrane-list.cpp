@@ -1,5 +1,6 @@
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -8,6 +9,8 @@
 #include "app/ListCommand.h"
 
 int main(int argc, char** argv) {
+  // The chart library's folder is named after the window program's.
+  QCoreApplication::setApplicationName("Ostrane");
   const std::vector<std::string> args(argv + 1, argv + argc);
   ostrane::TCheckedOutput output(STDOUT_FILENO);
   std::ostream out(&output);

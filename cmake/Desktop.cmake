@@ -116,10 +116,12 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${OSTRANE_HOMEPAGE_URL})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-# The libraries come from dpkg-shlibdeps; the window system plugins Qt loads
-# at run time are not linked, so they are named here.
+# The libraries come from dpkg-shlibdeps; the plugins Qt loads at run time
+# (the window system's, the chart library's SQLite driver) are not linked, so
+# they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 if(TARGET ostrane)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "${CPACK_DEBIAN_PACKAGE_DEPENDS}, qt6-qpa-plugins")
 endif()
 include(CPack)

@@ -35,6 +35,10 @@ endif()
 if(NOT control_Depends MATCHES "libc6")
   message(FATAL_ERROR "the dependencies were not found: '${control_Depends}'")
 endif()
+# Both programs read the chart library through Qt's SQLite driver.
+if(NOT control_Depends MATCHES "libqt6sql6-sqlite")
+  message(FATAL_ERROR "Depends lacks libqt6sql6-sqlite: ${control_Depends}")
+endif()
 # ostrane-list writes calendars through libical.
 if(NOT control_Depends MATCHES "libical3")
   message(FATAL_ERROR "Depends lacks libical3: ${control_Depends}")

@@ -62,6 +62,7 @@ class TBirthDataPanel;
 class TChartPanel;
 class TFilesPresenter;
 class TInForcePresenter;
+class TLibraryPresenter;
 class THelpWindow;
 class THintTracker;
 class TListBox;
@@ -147,6 +148,8 @@ class TFormZodiac : public QMainWindow {
 
   // The birth data and listing settings.
   TBirthDataPanel* BirthData() const { return FBirthData; }
+  // File > Charts ... and the recent library charts (LibraryPresenter.h).
+  TLibraryPresenter* LibraryPresenter() const { return FLibrary; }
 
  public slots:
   // The listings (errors are shown in the error box).
@@ -228,6 +231,7 @@ class TFormZodiac : public QMainWindow {
 
   QAction* Open;
   QAction* SaveFileAs;
+  QAction* ActionCharts;  // File > Charts ...: the chart library
   QAction* BirthPlace1;
   QAction* SaveSettings;
   QAction* RestoreDefaults;
@@ -343,6 +347,8 @@ class TFormZodiac : public QMainWindow {
   TFilesPresenter* FFiles = nullptr;
   TBirthPlace FPlace;
   TChartPanel* FChartPanel = nullptr;
+  // The chart library's window and the recent charts of the File menu.
+  TLibraryPresenter* FLibrary = nullptr;
 };
 
 }  // namespace ostrane

@@ -14,6 +14,7 @@
 #include "ui/dialogs/BatchDialog.h"
 #include "ui/dialogs/CalendarExportDialog.h"
 #include "ui/main/BirthDataPanel.h"
+#include "ui/main/LibraryPresenter.h"
 #include "ui/main/ZodiacF.h"
 #include "ui/printing/ListPrinting.h"
 #include "ui/widgets/ListBox.h"
@@ -48,8 +49,13 @@ void TFormZodiac::BuildMenus() {
   QMenu* file = Menu(bar, "File1", "&File");
   Open = Item(file, "Open", "&Open");
   SaveFileAs = Item(file, "SaveFileAs", "Save &As");
+  ActionCharts = Item(file, "ActionCharts", "C&harts ...");
+  ActionCharts->setShortcut(QKeySequence("Ctrl+Shift+O"));
+  ActionCharts->setStatusTip(
+      "The chart library: your charts, searched, opened, kept with tags and notes.");
   BirthPlace1 = Item(file, "BirthPlace1", "B&irth Place ...");
   file->addSeparator();
+  FLibrary = new TLibraryPresenter(this, file, ActionCharts);
   SaveSettings = Item(file, "SaveSettings", "Save Set&tings");
   RestoreDefaults = Item(file, "RestoreDefaults", "Restore De&faults");
   file->addSeparator();

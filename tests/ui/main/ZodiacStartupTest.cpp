@@ -78,7 +78,7 @@ TEST_F(ZodiacStartup, EveryControlMenuItemAndLabelIsThere) {
       "Open",           "SaveFileAs", "SaveSettings", "RestoreDefaults", "ListOstrane1",
       "ClearList1",     "Print1",     "Exit1",        "Font1",           "ShortSignNames2",
       "LongSignNames2", "Contents1",  "About1",       "ListSubPeriods1", "Print2",
-      "FontColour1",    "GoToDate1"};
+      "FontColour1",    "GoToDate1",  "ActionCharts"};
   for (const char* name : actions) W<QAction>(name);
 
   QStringList menus;
@@ -89,7 +89,8 @@ TEST_F(ZodiacStartup, EveryControlMenuItemAndLabelIsThere) {
     menus << menu->text() + ": " + items.join(' ');
   }
   EXPECT_EQ(menus.join(" | ").toStdString(),
-            "&File: Open SaveFileAs BirthPlace1 - SaveSettings RestoreDefaults - ListOstrane1 "
+            "&File: Open SaveFileAs ActionCharts - BirthPlace1 - SaveSettings RestoreDefaults - "
+            "ListOstrane1 "
             "ClearList1 Print1 SaveAsPdf1 ExportCalendar1 Batch1 - Exit1"
             " | &Edit: Font1 FontColour1 | &View: ShortSignNames2 LongSignNames2 - AnglesFrom1 - "
             "Timeline1 Chart1 - GoToDate1 | &Help: Contents1 - About1");
