@@ -52,7 +52,7 @@ QString RulerName(std::int32_t counter) {
 }
 
 QString PlaceCell(int place) {
-  return place >= 1 && place <= 12 ? Q(Ordinal(place)) : QString("?");
+  return place >= 1 && place <= 12 ? Q(Ordinal(place)) : QString("\u2013");
 }
 
 QString LevelText(int level) {
@@ -214,7 +214,9 @@ TReportTable NextTable(const TNextChanges& next, const ReleaseSettings& s, const
          PlaceCell(p.Place), ReportMarks(p.Place, p.Loosing)},
         p.Level == 1});
   }
-  if (next.ListingEnded) t.Rows.push_back(TReportRow{{"The listed general periods end here."}});
+  // Nothing at all begins after a moment past the listing: no table.
+  if (next.ListingEnded && !t.Rows.empty())
+    t.Rows.push_back(TReportRow{{"The listed general periods end here."}});
   return t;
 }
 
@@ -265,24 +267,21 @@ TReportContent BuildReport(const TReportInput& in) {
     for (const std::string& note : ChartNotes(*chart.Value)) r.ChartNotes.push_back(Q(note));
   }
 
-  int left = 0;
   TChronocrator chronocrator;
-  r.Periods = PeriodsTable(ListGeneralPeriods(chronocrator, s, start), s, left);
+  r.Periods = PeriodsTable(ListGeneralPeriods(chronocrator, s, start), s, r.PeriodsLeft);
   r.Periods.Title = "Periods released from " + releasedFrom + ", levels 1 and 2";
-  if (left > 0)
-    r.PeriodsCut = "The table ends here; " + QString::number(left) +
-                   " more general periods are listed in the program.";
   r.Legend = Legend(s);
 
-  const TTimelineSource source{s, start};
-  r.Timeline = BuildTimelineModel(source, r.Chart ? r.Chart->SpiritSign : -1);
+  // Both lots when Fortune's sign is the chart's (not another one given).
+  const bool bothLots = r.Chart && s.FortuneSign == r.Chart->FortuneSign;
+  r.Timeline = BuildTimelineModel(TTimelineSource{s, start}, bothLots ? r.Chart->SpiritSign : -1);
   r.TimelineTitle = r.Timeline.Tracks.size() > 1 ? "Timeline of both lots, Spirit and Fortune"
                                                  : "Timeline of the listed periods";
   r.Moment = in.Moment;
   r.TimelineMomentLabel = in.MomentLabel;
 
   const QString at = " at " + DateTimeText(in.Moment, 4, s.DateStyle);
-  if (r.Chart && s.FortuneSign == r.Chart->FortuneSign) {
+  if (bothLots) {
     for (const TLot lot : {TLot::Spirit, TLot::Fortune}) {
       ReleaseSettings lotSettings = s;
       lotSettings.StartSign = r.Chart->LotSign(lot);

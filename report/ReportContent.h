@@ -45,7 +45,7 @@ struct TReportTable {
 };
 
 // The most rows of the periods' table: whole general periods are kept while
-// their rows fit, so that the report stays within five pages.
+// their rows fit (the pages may cut more, ReportPages.h).
 inline constexpr int kMaxPeriodRows = 124;
 
 struct TReportContent {
@@ -62,7 +62,7 @@ struct TReportContent {
   TReportTable PlanetsAndLots;      // empty without a chart
   std::vector<QString> ChartNotes;  // its doubtful points, a sentence each
   TReportTable Periods;             // levels 1 and 2 from the listed sign
-  QString PeriodsCut;               // when the table was cut: what is left out
+  int PeriodsLeft = 0;              // the general periods cut from the table's end
   std::vector<QString> Legend;      // the columns' and marks' meanings
   TTimelineModel Timeline;          // both lots, or the listed sign alone
   QString TimelineTitle;

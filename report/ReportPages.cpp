@@ -20,7 +20,7 @@ constexpr double kHeaderHeight = 28.0;  // from the top of the paint area to the
 constexpr double kFooterHeight = 24.0;  // from the content's end to the bottom
 constexpr double kTableFont = 7.5, kTitleFont = 10.5, kTextFont = 8.5;
 constexpr double kGap = 10.0;           // between blocks
-constexpr double kWheelMax = 250.0;     // the wheel's largest side
+constexpr double kWheelMax = 270.0;     // the wheel's largest side
 constexpr double kTimelineWidth = 820;  // the timeline's drawing width, its pixels
 const QColor kShade(232, 232, 232), kGrey(90, 90, 90), kRule(150, 150, 150);
 
@@ -50,8 +50,12 @@ class TReportPages {
     FirstPage();
     if (C.Chart) NewPage();  // the periods begin on a page of their own
     Table(C.Periods);
-    Paragraph(C.PeriodsCut, Font(kTextFont, false, true));
+    if (C.PeriodsLeft > 0)
+      Paragraph("The table ends here; " + QString::number(C.PeriodsLeft) +
+                    " more general periods are listed in the program.",
+                Font(kTextFont, false, true));
     for (const QString& line : C.Legend) Paragraph(line, Font(kTableFont), 2.0);
+    NewPage();  // what holds now on a page of its own
     Timeline();
     for (const TReportTable& table : C.InForce) Table(table);
     for (const TReportTable& table : C.NextChanges) Table(table);
@@ -157,7 +161,7 @@ class TReportPages {
       Paragraph(C.NoChart, Font(kTextFont + 0.5, true), kGap);
       return;
     }
-    const double side = std::min(W * 0.48, Pt(kWheelMax));
+    const double side = std::min(W * 0.52, Pt(kWheelMax));
     const double rows = BirthRows(0, W - side - Pt(kGap));
     if (P) {
       P->setFont(Font(9));
@@ -263,16 +267,30 @@ QPageSize ReportPageSize(const QLocale& locale) {
                                                                            : QPageSize::A4);
 }
 
-int ReportPageCount(const QPagedPaintDevice& device, const TReportContent& content) {
-  return TReportPages(device, content, nullptr, nullptr, 0).Run();
+TReportContent FittedReport(const QPagedPaintDevice& device, const TReportContent& content,
+                            int* pages) {
+  TReportContent fitted = content;
+  std::vector<TReportRow>& rows = fitted.Periods.Rows;
+  int count = TReportPages(device, fitted, nullptr, nullptr, 0).Run();
+  while (count > kMaxReportPages) {
+    const auto last =
+        std::find_if(rows.rbegin(), rows.rend(), [](const TReportRow& row) { return row.Strong; });
+    if (last == rows.rend() || std::next(last) == rows.rend()) break;  // the first stays
+    rows.erase(std::prev(last.base()), rows.end());
+    ++fitted.PeriodsLeft;
+    count = TReportPages(device, fitted, nullptr, nullptr, 0).Run();
+  }
+  if (pages) *pages = count;
+  return fitted;
 }
 
 int PaintReport(QPagedPaintDevice& device, const TReportContent& content) {
-  const int pages = ReportPageCount(device, content);
+  int pages = 0;
+  const TReportContent fitted = FittedReport(device, content, &pages);
   QPainter painter;
   if (!painter.begin(&device)) throw EReportError("The report could not be started.");
   painter.setRenderHint(QPainter::Antialiasing);
-  TReportPages(device, content, &painter, &device, pages).Run();
+  TReportPages(device, fitted, &painter, &device, pages).Run();
   if (!painter.end()) throw EReportError("The report could not be completed.");
   return pages;
 }

@@ -26,12 +26,19 @@ class EReportError : public std::runtime_error {
 // Letter where the locale measures in US units, else A4.
 QPageSize ReportPageSize(const QLocale& locale);
 
-// The pages the report takes on the device with its page layout, without
-// painting (the device need not be painted on yet).
-int ReportPageCount(const QPagedPaintDevice& device, const TReportContent& content);
+// The most pages of a report.
+inline constexpr int kMaxReportPages = 5;
 
-// Paints the report on the device, which no painter may be active on, from
-// its first page; returns the number of pages.  Throws EReportError when the
+// The report as it fits the device's pages: the periods' table cut after
+// whole general periods (counted in PeriodsLeft) while the report takes
+// more than kMaxReportPages pages, the first general period always kept.
+// `pages` gets the number of pages it takes; nothing is painted.
+TReportContent FittedReport(const QPagedPaintDevice& device, const TReportContent& content,
+                            int* pages = nullptr);
+
+// Paints the report as it fits (FittedReport) on the device, which no
+// painter may be active on, from its first page; returns the number of
+// pages.  Throws EReportError when the
 // device cannot be painted on or a page cannot be added.
 int PaintReport(QPagedPaintDevice& device, const TReportContent& content);
 
