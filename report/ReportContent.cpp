@@ -1,6 +1,7 @@
 #include "report/ReportContent.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cstdio>
 
 #include "Version.h"
@@ -137,7 +138,7 @@ QString ReleasedFromText(const TReportInput& in, const std::optional<TChart>& ch
 TReportTable PeriodsTable(const TListing& main, const ReleaseSettings& s, int& left) {
   TReportTable t;
   t.Columns = {"Sign", "Ruler", "Start", "End", "Age", PlaceCaption(s), "Marks"};
-  t.Widths = {1.5, 1.0, 1.3, 1.3, 0.5, 0.9, 1.3};
+  t.Widths = {1.4, 1.0, 1.2, 1.2, 0.5, 1.0, 1.5};
   const std::vector<TListedPeriod> spans = PeriodSpans(main, s, 2);
   std::size_t kept = 0;
   int generals = 0;
@@ -181,54 +182,79 @@ std::vector<QString> Legend(const ReleaseSettings& s) {
   return legend;
 }
 
-TReportTable InForceTable(const TInForce& in, const ReleaseSettings& s, const QString& title) {
+// One listing of the moment's tables: its settings (the start sign of its
+// lot), the lot's short name ("Spirit"; the sign without a chart), and the
+// periods read from it.
+struct TTrack {
+  ReleaseSettings Settings;
+  QString Name;
+  TInForce InForce;
+  TNextChanges Next;
+};
+
+// The periods in force of every track, level by level.
+TReportTable InForceTable(const std::vector<TTrack>& tracks, const QString& trackCaption,
+                          const QString& at) {
   TReportTable t;
-  t.Title = title;
-  t.Columns = {"Level", "Sign", "Ruler", "From", "Until", PlaceCaption(s), "Marks"};
-  t.Widths = {0.8, 1.2, 0.9, 1.6, 1.6, 1.0, 1.2};
-  if (in.Status != TInForceStatus::InForce) {
-    t.Rows.push_back(TReportRow{{Q(InForceStatusText(in.Status))}});
-    return t;
-  }
-  for (const TPeriodInForce& p : in.Periods) {
-    if (p.Level == 0) continue;
-    t.Rows.push_back(TReportRow{
-        {LevelText(p.Level), SignText(p.Counter, s), RulerName(p.Counter),
-         DateTimeText(p.Start, p.Level, s.DateStyle), DateTimeText(p.End, p.Level, s.DateStyle),
-         PlaceCell(p.Place), ReportMarks(p.Place, p.Loosing)},
-        p.Level == 1});
+  const ReleaseSettings& s = tracks.front().Settings;
+  t.Title = "In force" + at;
+  t.Columns = {trackCaption, "Level", "Sign", "Ruler", "Began", "Ends", PlaceCaption(s), "Marks"};
+  t.Widths = {1.0, 0.7, 1.1, 0.9, 1.4, 1.4, 1.2, 1.0};
+  for (const TTrack& track : tracks) {
+    if (track.InForce.Status != TInForceStatus::InForce) {
+      t.Rows.push_back(
+          TReportRow{{track.Name + ": " + Q(InForceStatusText(track.InForce.Status))}});
+      continue;
+    }
+    for (const TPeriodInForce& p : track.InForce.Periods) {
+      if (p.Level == 0) continue;
+      t.Rows.push_back(TReportRow{
+          {p.Level == 1 ? track.Name : QString(), LevelText(p.Level), SignText(p.Counter, s),
+           RulerName(p.Counter), DateTimeText(p.Start, p.Level, s.DateStyle),
+           DateTimeText(p.End, p.Level, s.DateStyle), PlaceCell(p.Place),
+           ReportMarks(p.Place, p.Loosing)},
+          p.Level == 1});
+    }
   }
   return t;
 }
 
-TReportTable NextTable(const TNextChanges& next, const ReleaseSettings& s, const QString& title) {
+// The first twelve beginnings of all tracks together, by time (the tracks'
+// order among those that begin together).
+TReportTable NextTable(const std::vector<TTrack>& tracks, const QString& trackCaption,
+                       const QString& at) {
   TReportTable t;
-  t.Title = title;
-  t.Columns = {"Begins", "Level", "Sign", "Ruler", "Until", "Age", PlaceCaption(s), "Marks"};
-  t.Widths = {1.6, 0.7, 1.2, 0.9, 1.6, 0.5, 1.0, 1.0};
-  for (const TListedPeriod& p : next.Periods) {
-    const int age = CompletedYears(s.Year, s.MonthIndex + 1, s.Day, p.Start);
-    t.Rows.push_back(TReportRow{
-        {DateTimeText(p.Start, p.Level, s.DateStyle), LevelText(p.Level), SignText(p.Counter, s),
-         RulerName(p.Counter), DateTimeText(p.End, p.Level, s.DateStyle), QString::number(age),
-         PlaceCell(p.Place), ReportMarks(p.Place, p.Loosing)},
-        p.Level == 1});
+  const ReleaseSettings& s = tracks.front().Settings;
+  t.Title = "The next twelve changes after" + at.mid(3);
+  t.Columns = {"Begins", trackCaption, "Level",         "Sign", "Ruler",
+               "Ends",   "Age",        PlaceCaption(s), "Marks"};
+  t.Widths = {1.4, 1.0, 0.7, 1.1, 0.9, 1.4, 0.5, 1.2, 1.0};
+  std::vector<std::pair<const TTrack*, const TListedPeriod*>> next;
+  for (const TTrack& track : tracks)
+    for (const TListedPeriod& p : track.Next.Periods) next.emplace_back(&track, &p);
+  std::stable_sort(next.begin(), next.end(),
+                   [](const auto& a, const auto& b) { return a.second->Start < b.second->Start; });
+  if (next.size() > 12) next.resize(12);
+  for (const auto& [track, p] : next) {
+    const int age = CompletedYears(s.Year, s.MonthIndex + 1, s.Day, p->Start);
+    t.Rows.push_back(
+        TReportRow{{DateTimeText(p->Start, p->Level, s.DateStyle), track->Name, LevelText(p->Level),
+                    SignText(p->Counter, s), RulerName(p->Counter),
+                    DateTimeText(p->End, p->Level, s.DateStyle), QString::number(age),
+                    PlaceCell(p->Place), ReportMarks(p->Place, p->Loosing)},
+                   p->Level == 1});
   }
   // Nothing at all begins after a moment past the listing: no table.
-  if (next.ListingEnded && !t.Rows.empty())
+  if (next.size() < 12 && !next.empty())
     t.Rows.push_back(TReportRow{{"The listed general periods end here."}});
   return t;
 }
 
-// The periods in force and the next changes of the listing of `s` from the
-// birth moment `start`; `from` names the track ("from Spirit (Leo)").
-void AddInForce(TReportContent& r, const ReleaseSettings& s, double start, double moment,
-                const QString& from) {
+// The track of the listing of `s` from the birth moment `start` at `moment`.
+TTrack Track(const ReleaseSettings& s, const QString& name, double start, double moment) {
   TChronocrator chronocrator;
   const TListing main = ListGeneralPeriods(chronocrator, s, start);
-  r.InForce.push_back(InForceTable(PeriodsInForce(main, s, moment), s, "In force, " + from));
-  r.NextChanges.push_back(
-      NextTable(NextChanges(main, s, moment, 12), s, "The next twelve changes, " + from));
+  return TTrack{s, name, PeriodsInForce(main, s, moment), NextChanges(main, s, moment, 12)};
 }
 
 }  // namespace
@@ -281,16 +307,19 @@ TReportContent BuildReport(const TReportInput& in) {
   r.TimelineMomentLabel = in.MomentLabel;
 
   const QString at = " at " + DateTimeText(in.Moment, 4, s.DateStyle);
+  std::vector<TTrack> tracks;
   if (bothLots) {
     for (const TLot lot : {TLot::Spirit, TLot::Fortune}) {
       ReleaseSettings lotSettings = s;
       lotSettings.StartSign = r.Chart->LotSign(lot);
-      AddInForce(r, lotSettings, start, in.Moment,
-                 "from " + Q(LotName(lot)) + " (" + SignText(lotSettings.StartSign, s) + ")" + at);
+      tracks.push_back(Track(lotSettings, Q(LotName(lot)), start, in.Moment));
     }
   } else {
-    AddInForce(r, s, start, in.Moment, "from " + releasedFrom + at);
+    tracks.push_back(Track(s, SignText(s.StartSign < 0 ? 0 : s.StartSign, s), start, in.Moment));
   }
+  const QString caption = bothLots ? "Lot" : "From";
+  r.InForce = InForceTable(tracks, caption, at + (bothLots ? ", both lots" : ""));
+  r.NextChanges = NextTable(tracks, caption, at + (bothLots ? ", both lots" : ""));
   return r;
 }
 

@@ -68,10 +68,11 @@ struct TReportContent {
   QString TimelineTitle;
   QString TimelineMomentLabel;
   double Moment = 0.0;
-  // In force at the moment and the next changes, one table each per lot
-  // (Spirit then Fortune), or for the listed sign alone without a chart.
-  std::vector<TReportTable> InForce;
-  std::vector<TReportTable> NextChanges;
+  // In force at the moment, level by level, and the next twelve changes
+  // after it: of both lots (Spirit then Fortune) together, or of the listed
+  // sign alone without a chart.
+  TReportTable InForce;
+  TReportTable NextChanges;
 };
 
 // The report of the input.  Throws EConvertError when the time text is not

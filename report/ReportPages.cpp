@@ -57,8 +57,8 @@ class TReportPages {
     for (const QString& line : C.Legend) Paragraph(line, Font(kTableFont), 2.0);
     NewPage();  // what holds now on a page of its own
     Timeline();
-    for (const TReportTable& table : C.InForce) Table(table);
-    for (const TReportTable& table : C.NextChanges) Table(table);
+    Table(C.InForce);
+    Table(C.NextChanges);
     return Page;
   }
 
@@ -165,7 +165,9 @@ class TReportPages {
     const double rows = BirthRows(0, W - side - Pt(kGap));
     if (P) {
       P->setFont(Font(9));
-      PaintChartWheel(*P, QRectF(W - side, Y, side, side), *C.Chart);
+      // Inset: the Ascendant's arrow and label reach past the circle.
+      const double inset = Pt(12);
+      PaintChartWheel(*P, QRectF(W - side + inset, Y, side - inset, side - inset), *C.Chart);
     }
     Y += std::max(rows, side) + Pt(kGap);
     Table(C.PlanetsAndLots);
@@ -189,9 +191,11 @@ class TReportPages {
     Y += titleHeight;
     const QFont caption = Font(kTableFont, true);
     const double h = RowHeight();
-    for (std::size_t c = 0; c < t.Columns.size() && c + 1 < x.size(); ++c)
-      Text(QRectF(x[c] + Pt(2), Y, x[c + 1] - x[c] - Pt(4), h), Qt::AlignLeft | Qt::AlignVCenter,
-           t.Columns[c], caption, kGrey);
+    for (std::size_t c = 0; c < t.Columns.size() && c + 1 < x.size(); ++c) {
+      const double width = x[c + 1] - x[c] - Pt(4);
+      Text(QRectF(x[c] + Pt(2), Y, width, h), Qt::AlignLeft | Qt::AlignVCenter,
+           Metrics(caption).elidedText(t.Columns[c], Qt::ElideRight, width), caption, kGrey);
+    }
     Y += h;
     Rule(Y, Qt::black);
   }
