@@ -177,7 +177,7 @@ std::vector<QString> Legend(const ReleaseSettings& s) {
       "Marks: the 10th from " + ref + " is the peak; the 1st, 4th and 7th from " + ref +
           " are angular; LB is the loosing of the bond (LB): a turning point."};
   if (AngleReference(s) < 0)
-    legend.push_back(
+    legend.emplace_back(
         "The places are unknown: no sign of the Lot of Fortune was given or computed.");
   return legend;
 }
