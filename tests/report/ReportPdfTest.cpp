@@ -1,8 +1,9 @@
 // The report's pages read back from the PDF: how many there are, the page
 // numbers on each, the birth data on the first, the page size of the
-// locale, with and without a birth place.
+// locale, with and without a birth place; the same pages on a printer.
 #include <QGuiApplication>
 #include <QLocale>
+#include <QPrinter>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -130,6 +131,34 @@ TEST_P(ReportPdfTest, PagesReadBack) {
 
 INSTANTIATE_TEST_SUITE_P(Charts, ReportPdfTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.Name); });
+
+// A printer is painted as the PDF writer is: the same pages, each numbered.
+TEST(ReportPrinterTest, PaintsThePagesOfThePdf) {
+  TReportInput input;
+  input.Settings.Year = 1990;
+  input.Settings.TimeText = "08:30";
+  SetBirthPlace(input.Settings.Place, *BuiltInPlaces().BestMatch("Amsterdam"));
+  input.Locale = TimeLocaleOf(QLocale::c());
+  input.Made = input.Moment = 2461019.5;
+  const TReportContent content = BuildReport(input);
+  int written = 0;
+  RenderReportPdf(content, &written);
+
+  testing::TempDir dir;
+  const std::string path = dir.Path("printed.pdf");
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(path));
+  printer.setPageLayout(QPageLayout(ReportPageSize(QLocale::c()), QPageLayout::Portrait,
+                                    QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+  const int printed = PaintReport(printer, content);
+  EXPECT_EQ(printed, written);
+  const std::vector<std::string> pages = PdfPages(path);
+  ASSERT_EQ(static_cast<int>(pages.size()), printed);
+  for (std::size_t i = 0; i < pages.size(); ++i)
+    EXPECT_NE(pages[i].find("page " + std::to_string(i + 1) + " of " + std::to_string(printed)),
+              std::string::npos);
+}
 
 TEST(ReportFileNameTest, ProposesTheNameWithoutFolders) {
   EXPECT_EQ(ReportFileName("Anna Example").toStdString(), "Anna Example report.pdf");
