@@ -134,20 +134,20 @@ QString ReleasedFromText(const TReportInput& in, const std::optional<TChart>& ch
 }
 
 // The periods of levels 1 and 2 as rows, whole general periods up to
-// kMaxPeriodRows; `left` gets the count of general periods left out.
-TReportTable PeriodsTable(const TListing& main, const ReleaseSettings& s, int& left) {
+// kMaxPeriodRows; `left` gets the count of general periods left out, `end`
+// the end of the last one kept.
+TReportTable PeriodsTable(const TListing& main, const ReleaseSettings& s, int& left, double& end) {
   TReportTable t;
   t.Columns = {"Sign", "Ruler", "Start", "End", "Age", PlaceCaption(s), "Marks"};
   t.Widths = {1.4, 1.0, 1.2, 1.2, 0.5, 1.0, 1.5};
   const std::vector<TListedPeriod> spans = PeriodSpans(main, s, 2);
   std::size_t kept = 0;
-  int generals = 0;
   for (std::size_t i = 0; i < spans.size();) {
     std::size_t next = i + 1;
     while (next < spans.size() && spans[next].Level != 1) ++next;
     if (static_cast<int>(next) > kMaxPeriodRows && kept > 0) break;
     kept = next;
-    ++generals;
+    end = spans[i].End;
     i = next;
   }
   left = 0;
@@ -294,13 +294,17 @@ TReportContent BuildReport(const TReportInput& in) {
   }
 
   TChronocrator chronocrator;
-  r.Periods = PeriodsTable(ListGeneralPeriods(chronocrator, s, start), s, r.PeriodsLeft);
+  double tableEnd = start;
+  r.Periods = PeriodsTable(ListGeneralPeriods(chronocrator, s, start), s, r.PeriodsLeft, tableEnd);
   r.Periods.Title = "Periods released from " + releasedFrom + ", levels 1 and 2";
   r.Legend = Legend(s);
 
   // Both lots when Fortune's sign is the chart's (not another one given).
   const bool bothLots = r.Chart && s.FortuneSign == r.Chart->FortuneSign;
   r.Timeline = BuildTimelineModel(TTimelineSource{s, start}, bothLots ? r.Chart->SpiritSign : -1);
+  // The timeline shows the years of the table (a listing of many general
+  // periods drawn whole would be too fine to read).
+  if (r.PeriodsLeft > 0) r.TimelineTo = tableEnd;
   r.TimelineTitle = r.Timeline.Tracks.size() > 1 ? "Timeline of both lots, Spirit and Fortune"
                                                  : "Timeline of the listed periods";
   r.Moment = in.Moment;

@@ -67,6 +67,7 @@ struct TReportContent {
   TTimelineModel Timeline;          // both lots, or the listed sign alone
   QString TimelineTitle;
   QString TimelineMomentLabel;
+  std::optional<double> TimelineTo;  // Julian Day the timeline ends at; its own end when none
   double Moment = 0.0;
   // In force at the moment, level by level, and the next twelve changes
   // after it: of both lots (Spirit then Fortune) together, or of the listed

@@ -240,8 +240,8 @@ class TReportPages {
   void Timeline() {
     if (C.Timeline.Empty()) return;
     const TTimelineModel& model = C.Timeline;
-    std::optional<double> to;
-    if (!FitsAcross(model.First, model.Last, kTimelineWidth))
+    std::optional<double> to = C.TimelineTo;
+    if (!FitsAcross(model.First, to.value_or(model.Last), kTimelineWidth))
       to = model.First + MaxYearsAcross(kTimelineWidth) * 365.25;
     TTimelineScene scene = FittedScene(model, kTimelineWidth, std::nullopt, to);
     scene.Moment = C.Moment;
