@@ -1,8 +1,10 @@
 #include "ui/printing/ReportPrinting.h"
 
 #include <QDir>
+#include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <algorithm>
 
 #include "report/ReportPdf.h"
 #include "ui/printing/ListPrinting.h"
@@ -37,11 +39,19 @@ void PrintReport(QWidget* parent, QPrintDialog* dialog, const TReportInput& inpu
   dialog->setOption(QAbstractPrintDialog::PrintCurrentPage, false);
   dialog->setPrintRange(QAbstractPrintDialog::AllPages);
   if (!hooks.RunPrintDialog(*dialog)) return;
+  // The report wants 15 mm clear of the paper's edges: narrower margins the
+  // printer was left with are widened for it, and given back after it.
+  QPrinter& printer = *dialog->printer();
+  const QPageLayout layout = printer.pageLayout();
+  const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
+  if (std::min({margins.left(), margins.top(), margins.right(), margins.bottom()}) < 15.0)
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
   try {
-    PaintReport(*dialog->printer(), content);
+    PaintReport(printer, content);
   } catch (const EReportError& error) {
     hooks.ShowError(parent, QString::fromStdString(error.what()));
   }
+  printer.setPageLayout(layout);
 }
 
 }  // namespace ostrane
