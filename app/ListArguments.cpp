@@ -93,6 +93,13 @@ constexpr const char* kUsage =
     "  --to-year YEAR         the last year drawn (default: the listing's last); whole\n"
     "                         years, astronomical numbering\n"
     "  --width PIXELS         the drawing's width, 200 .. 20000 (default 1600)\n"
+    "Report (for a client, instead of the listing):\n"
+    "  --report FILE          writes a PDF report to FILE: the birth data, the chart\n"
+    "                         wheel with the planets and lots (with a place), the\n"
+    "                         general and sub periods with their marks, the timeline\n"
+    "                         of both lots and the periods in force at --at (default\n"
+    "                         now) with the next twelve changes; A4 pages, Letter\n"
+    "                         where the locale measures in US units\n"
     "Files (loaded first, the options file before the chart file; the other\n"
     "options override them; values out of range are limited as the window does):\n"
     "  --options FILE         an options file (all settings)\n"
@@ -370,6 +377,8 @@ void ReadValue(TListRequest& r, const std::string& flag, const std::string& valu
     r.ChartFile = value;
   } else if (flag == "--library") {
     r.Library = value;
+  } else if (flag == "--report") {
+    r.ReportFile = value;
   } else if (IsCalendarFlag(flag)) {
     ReadCalendarFlag(flag, value, r.Calendar);
   } else {
@@ -400,6 +409,7 @@ void CheckCombinations(const TListRequest& r) {
         "--next, --level34, --csv, --ics, --timeline or --find-place"};
   CheckCalendarOptions(r);
   CheckTimelineOptions(r);
+  CheckReportOptions(r);
 }
 
 }  // namespace
@@ -448,12 +458,14 @@ TListRequest ParseListArguments(const std::vector<std::string>& allArgs, std::os
                        flag == "--options" || flag == "--chart" || flag == "--at" ||
                        flag == "--next" || flag == "--find-place" || flag == "--batch" ||
                        flag == "--output" || flag == "--library" || IsCalendarFlag(flag);
+                       flag == "--output" || flag == "--report" || IsCalendarFlag(flag);
     if (!known) throw TUsageError{"unknown option '" + EchoedText(flag) + "'"};
     if (!value) {
       if (i + 1 >= args.size()) throw TUsageError{flag + " needs a value"};
       value = args[++i];
     }
     if ((flag == "--options" || flag == "--chart" || flag == "--output" || flag == "--library") &&
+    if ((flag == "--options" || flag == "--chart" || flag == "--output" || flag == "--report") &&
         value->empty())
       throw TUsageError{flag + " needs a file name"};
     try {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/CalendarCommand.h"
+#include "app/ReportCommand.h"
 #include "app/TimelineCommand.h"
 #include "astro/Lots.h"
 #include "core/IsoDateText.h"
@@ -38,11 +39,12 @@ struct TListRequest {
   // --next: the next N period beginnings after --at (or now) instead, 1 .. 1000.
   std::optional<int> Next;
   std::optional<std::string> OptionsFile, ChartFile;
-  std::optional<std::string> FindPlace;  // --find-place: search the places instead
-  bool Charts = false;                   // --charts: the chart library as CSV instead
-  std::optional<std::string> Library;    // --library: its file; the user's by default
-  TCalendarOptions Calendar;             // --ics and its options
-  TTimelineOptions Timeline;             // --timeline and its options
+  std::optional<std::string> FindPlace;   // --find-place: search the places instead
+  bool Charts = false;                    // --charts: the chart library as CSV instead
+  std::optional<std::string> Library;     // --library: its file; the user's by default
+  TCalendarOptions Calendar;              // --ics and its options
+  TTimelineOptions Timeline;              // --timeline and its options
+  std::optional<std::string> ReportFile;  // --report FILE: the report for a client instead
   // The setting options in command-line order, applied again over the files.
   std::vector<std::pair<std::string, std::string>> SettingFlags;
   // The birth chart once ApplyBirthChart has computed it (for the rulers of

@@ -16,6 +16,7 @@
 #include "app/ListArguments.h"
 #include "app/ListOutput.h"
 #include "app/PlaceCommand.h"
+#include "app/ReportCommand.h"
 #include "app/TimelineCommand.h"
 #include "chart/LocaleText.h"
 #include "core/Errors.h"
@@ -119,6 +120,7 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
   }
   if (const int status = ApplyBirthChart(request, err); status != 0) return status;
   if (request.Timeline.File) return RunTimelineCommand(request, err);
+  if (request.ReportFile) return RunReportCommand(request, err);
   if (request.Calendar.File) return RunCalendarCommand(request, err);
 
   // The time as the window reads it under the system's locale, or in the

@@ -128,9 +128,12 @@ void MessageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
   if (gDefaultHandler) gDefaultHandler(type, context, message);
 }
 
-// The drawing needs a QGuiApplication but no display: without a platform
-// chosen, the offscreen one.
-std::unique_ptr<QGuiApplication> GuiApplication() {
+#endif
+
+}  // namespace
+
+#ifdef OSTRANE_TIMELINE
+std::unique_ptr<QGuiApplication> DrawingApplication() {
   if (QCoreApplication::instance() != nullptr) return nullptr;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   gDefaultHandler = qInstallMessageHandler(MessageHandler);
@@ -139,10 +142,7 @@ std::unique_ptr<QGuiApplication> GuiApplication() {
   static char* argv[] = {name, nullptr};
   return std::make_unique<QGuiApplication>(argc, argv);
 }
-
 #endif
-
-}  // namespace
 
 bool HasTimelineFlag(const std::vector<std::string>& args) {
   for (const auto& a : args)
@@ -175,7 +175,7 @@ int RunTimelineCommand(const TListRequest& list, std::ostream& err) {
   (void)list;
   return UsageError(err, "--timeline is not available: ostrane-list was built without the drawing");
 #else
-  const auto application = GuiApplication();
+  const auto application = DrawingApplication();
   try {
     return WriteTimeline(list.Timeline, list, err);
   } catch (const EConvertError& e) {  // a time text that is not a time of day

@@ -4,13 +4,22 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+class QGuiApplication;
+
 namespace ostrane {
 
 struct TListRequest;
+
+// The drawing needs a QGuiApplication but no display: one on the offscreen
+// platform unless another is chosen (QT_QPA_PLATFORM), or none when there
+// is an application already.  Defined only where the program is built with
+// the drawing.
+std::unique_ptr<QGuiApplication> DrawingApplication();
 
 // The options of the timeline, read with the others into the request.
 struct TTimelineOptions {

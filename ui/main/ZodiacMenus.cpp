@@ -15,8 +15,10 @@
 #include "ui/dialogs/CalendarExportDialog.h"
 #include "ui/main/BirthDataPanel.h"
 #include "ui/main/LibraryPresenter.h"
+#include "ui/main/InForcePresenter.h"
 #include "ui/main/ZodiacF.h"
 #include "ui/printing/ListPrinting.h"
+#include "ui/printing/ReportPrinting.h"
 #include "ui/widgets/ListBox.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/SpinEdit.h"
@@ -65,6 +67,33 @@ void TFormZodiac::BuildMenus() {
   QAction* saveAsPdf = Item(file, "SaveAsPdf1", "Save as P&DF ...");
   connect(Print1, &QAction::enabledChanged, saveAsPdf, &QAction::setEnabled);
   connect(saveAsPdf, &QAction::triggered, this, [this] { SaveListBoxAsPdf(this, ListBoxOstrane); });
+  // The report for a client: the settings and the place of the controls, the
+  // periods in force at the moment last shown (now without a listing).
+  const auto reportInput = [this] {
+    TReportInput input;
+    input.Settings = ReadSettings();
+    input.Locale = ReadTimeLocale();
+    input.Made = NowJulianDay();
+    input.Moment = FListedSettings ? FInForcePresenter->Moment() : input.Made;
+    input.MomentLabel =
+        QString::fromStdString(TimelineDateText(input.Moment, input.Settings.DateStyle));
+    return input;
+  };
+  QAction* report = Item(file, "ActionReport", "&Report ...");
+  report->setStatusTip(
+      "Writes a report for a client as a PDF file: the birth data, the chart, the periods and "
+      "the timeline.");
+  connect(report, &QAction::triggered, this, [this, reportInput] {
+    RunCommand([this, reportInput] {
+      const QString said = SaveReport(this, reportInput());
+      if (!said.isEmpty()) StatusBar1->showMessage(said);
+    });
+  });
+  QAction* printReport = Item(file, "ActionPrintReport", "Pri&nt Report ...");
+  printReport->setStatusTip("Prints the report for a client.");
+  connect(printReport, &QAction::triggered, this, [this, reportInput] {
+    RunCommand([this, reportInput] { PrintReport(this, PrintDialog1, reportInput()); });
+  });
   QAction* exportCalendar = Item(file, "ExportCalendar1", "&Export Calendar ...");
   exportCalendar->setStatusTip("Writes the periods to an iCalendar file for calendar programs.");
   connect(Print1, &QAction::enabledChanged, exportCalendar, &QAction::setEnabled);

@@ -58,6 +58,16 @@ TPrintHooks DefaultPrintHooks() {
     if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().constFirst();
   };
+  hooks.AskSaveFileName = [](QWidget* parent, const QString& proposed) {
+    QFileDialog dialog(parent, "Save Report");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter("PDF files (*.pdf)");
+    dialog.setDefaultSuffix("pdf");
+    dialog.selectFile(proposed);
+    if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().constFirst();
+  };
   hooks.ShowError = ShowErrorBox;
   return hooks;
 }
@@ -71,6 +81,7 @@ void SetPrintHooks(TPrintHooks hooks) {
   if (!hooks.PrinterInstalled) hooks.PrinterInstalled = defaults.PrinterInstalled;
   if (!hooks.RunPrintDialog) hooks.RunPrintDialog = defaults.RunPrintDialog;
   if (!hooks.AskPdfFileName) hooks.AskPdfFileName = defaults.AskPdfFileName;
+  if (!hooks.AskSaveFileName) hooks.AskSaveFileName = defaults.AskSaveFileName;
   if (!hooks.ShowError) hooks.ShowError = defaults.ShowError;
   CurrentHooks() = std::move(hooks);
 }

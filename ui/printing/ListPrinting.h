@@ -28,6 +28,9 @@ struct TPrintHooks {
   std::function<bool(QPrintDialog& dialog)> RunPrintDialog;
   // Asks for the name of the PDF file to write; empty text when cancelled.
   std::function<QString(QWidget* parent)> AskPdfFileName;
+  // Asks for the name of a PDF file to write, proposing `proposed` (a file
+  // name without a folder); empty text when cancelled.
+  std::function<QString(QWidget* parent, const QString& proposed)> AskSaveFileName;
   // Shows an error message (without the error box's closing full stop).
   std::function<void(QWidget* parent, const QString& message)> ShowError;
 };

@@ -90,8 +90,8 @@ TEST_F(ZodiacStartup, EveryControlMenuItemAndLabelIsThere) {
   }
   EXPECT_EQ(menus.join(" | ").toStdString(),
             "&File: Open SaveFileAs ActionCharts - BirthPlace1 - SaveSettings RestoreDefaults - "
-            "ListOstrane1 "
-            "ClearList1 Print1 SaveAsPdf1 ExportCalendar1 Batch1 - Exit1"
+            "ListOstrane1 ClearList1 Print1 SaveAsPdf1 ActionReport ActionPrintReport "
+            "ExportCalendar1 Batch1 - Exit1"
             " | &Edit: Font1 FontColour1 | &View: ShortSignNames2 LongSignNames2 - AnglesFrom1 - "
             "Timeline1 Chart1 - GoToDate1 | &Help: Contents1 - About1");
   QStringList popup;

@@ -1,9 +1,11 @@
 // "Save as PDF ..." in both windows: enabled exactly when "Print ..." is,
-// and each window writes its own list.
+// and each window writes its own list.  "Report ..." and "Print Report ...":
+// the report written under the name proposed, or the missing printer told.
 #include <QAction>
 #include <QFile>
 #include <QListView>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include "tests/support/UiTestSupport.h"
 #include "ui/printing/ListPrinting.h"
@@ -26,6 +28,12 @@ class PdfItems : public WindowTest {
     FSaved = PrintHooks();
     TPrintHooks hooks;
     hooks.AskPdfFileName = [this](QWidget*) { return Directory->filePath(NextName); };
+    hooks.AskSaveFileName = [this](QWidget*, const QString& proposed) {
+      Proposed = proposed;
+      return Directory->filePath(NextName);
+    };
+    hooks.PrinterInstalled = [] { return false; };
+    hooks.ShowError = [this](QWidget*, const QString& message) { Errors << message; };
     SetPrintHooks(hooks);
   }
   void TearDown() override {
@@ -33,7 +41,8 @@ class PdfItems : public WindowTest {
     WindowTest::TearDown();
   }
 
-  QString NextName;
+  QString NextName, Proposed;
+  QStringList Errors;
 
  private:
   TPrintHooks FSaved;
@@ -75,6 +84,23 @@ TEST_F(PdfItems, EachWindowWritesItsOwnList) {
   // level 3/4 list several.
   EXPECT_EQ(PdfPages(Directory->filePath("main.pdf")), 1);
   EXPECT_GE(PdfPages(Directory->filePath("level3.pdf")), 3);
+}
+
+TEST_F(PdfItems, ReportIsWrittenUnderTheProposedNameWithoutAListing) {
+  CreateWindows();
+  EnterWorkedExample();
+  NextName = "client.pdf";
+  W<QAction>("ActionReport")->trigger();
+  EXPECT_EQ(Proposed.toStdString(), "Time Lords report.pdf");
+  EXPECT_EQ(PdfPages(Directory->filePath("client.pdf")), 2)
+      << "without a place: the birth data with the periods, then the timeline and the periods "
+         "in force";
+  EXPECT_TRUE(W<QStatusBar>("StatusBar1")->currentMessage().endsWith("client.pdf"))
+      << W<QStatusBar>("StatusBar1")->currentMessage().toStdString();
+  EXPECT_TRUE(Errors.isEmpty()) << Errors.join("; ").toStdString();
+
+  W<QAction>("ActionPrintReport")->trigger();
+  EXPECT_EQ(Errors, QStringList{kNoPrinterMessage});
 }
 
 }  // namespace

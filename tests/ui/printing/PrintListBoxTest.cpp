@@ -1,11 +1,13 @@
 // The print and "Save as PDF" commands: the dialog's options, cancelling,
-// no printer, a job that cannot start, and the lines reaching the document.
+// no printer, a job that cannot start, and the lines reaching the document;
+// the report printed within margins of its own.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLocale>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -14,9 +16,11 @@
 
 #include <gtest/gtest.h>
 
+#include "chart/LocaleText.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/GuiEnvironment.h"
 #include "tests/support/PrintTestSupport.h"
+#include "ui/printing/ReportPrinting.h"
 
 namespace ostrane::testing {
 namespace {
@@ -105,6 +109,22 @@ TEST_F(PrintCommandTest, ConfirmedDialogPrintsEveryLineOnTheChosenPrinter) {
   const int pages = (200 + perPage - 1) / perPage;
   EXPECT_GT(pages, 1);
   EXPECT_EQ(PdfPageCount(FPrintTo), pages);
+}
+
+TEST_F(PrintCommandTest, ReportPrintsWithinItsMarginsAndGivesThePrinterItsOwnBack) {
+  QPrintDialog dialog;
+  QPrinter& printer = *dialog.printer();
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+  TReportInput input;  // no place: the birth data with the periods, then the moment's page
+  input.Settings.Year = 2000;
+  input.Settings.GeneralPeriods = 2;
+  input.Locale = TimeLocaleOf(QLocale::c());
+  input.Made = input.Moment = 2451545.0;
+  PrintReport(nullptr, &dialog, input);
+  EXPECT_TRUE(FErrors.isEmpty()) << FErrors.join("; ").toStdString();
+  EXPECT_EQ(PdfPageCount(FPrintTo), 2);
+  EXPECT_EQ(printer.pageLayout().margins(QPageLayout::Millimeter), QMarginsF(0, 0, 0, 0));
 }
 
 TEST_F(PrintCommandTest, JobThatCannotStartShowsTheError) {
