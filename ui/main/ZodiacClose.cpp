@@ -46,7 +46,7 @@ bool TFormZodiac::ConfirmDiscardChanges() {
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
   box.setObjectName("DiscardChangesBox");
   box.setTextFormat(Qt::PlainText);
-  box.setInformativeText("Save them before they are replaced?");
+  box.setInformativeText("Do you want to save them?");
   box.setDefaultButton(QMessageBox::Save);
   box.setEscapeButton(QMessageBox::Cancel);
   RunModal(box);

@@ -84,17 +84,17 @@ void TFormZodiac::OpenFiles(const QStringList& paths) {
   if (paths.isEmpty() || !ConfirmDiscardChanges()) return;
   for (const QString& path : paths) {
     const QFileInfo file(path);
-    if (file.suffix().compare("aaf", Qt::CaseInsensitive) == 0 && FAafImport) {
+    const bool aaf = file.suffix().compare("aaf", Qt::CaseInsensitive) == 0;
+    if (aaf && FAafImport)
       FAafImport(path);
-    } else if (!file.isFile()) {
+    else if (!file.isFile())
       ShowErrorBox(this, QStringLiteral("Cannot open '%1': there is no such file").arg(path));
-    } else if (file.suffix().compare("aaf", Qt::CaseInsensitive) == 0) {
+    else if (aaf)
       ShowErrorBox(this, QStringLiteral("Cannot open '%1': this version of Ostrane cannot import "
                                         "AAF files; it opens the chart files (.txt) it saves")
                              .arg(path));
-    } else {
+    else
       FFiles->OpenFile(path);
-    }
   }
 }
 
