@@ -458,7 +458,7 @@ TListRequest ParseListArguments(const std::vector<std::string>& allArgs, std::os
                        flag == "--options" || flag == "--chart" || flag == "--at" ||
                        flag == "--next" || flag == "--find-place" || flag == "--batch" ||
                        flag == "--output" || flag == "--library" || IsCalendarFlag(flag);
-                       flag == "--output" || flag == "--report" || IsCalendarFlag(flag);
+    flag == "--output" || flag == "--report" || IsCalendarFlag(flag);
     if (!known) throw TUsageError{"unknown option '" + EchoedText(flag) + "'"};
     if (!value) {
       if (i + 1 >= args.size()) throw TUsageError{flag + " needs a value"};

@@ -1,5 +1,7 @@
 // The window program: the main window, then the About window, then the
-// level 3/4 window; closing the main window ends the program.
+// level 3/4 window; closing the main window ends the program.  The files
+// named on the command line (ostrane [FILE ...]) are opened once the main
+// window is shown.
 #include <QApplication>
 
 #include "ui/dialogs/AboutF.h"
@@ -29,5 +31,6 @@ int main(int argc, char** argv) {
   formZodiac.SetLevel3Window(&formLevel3);
 
   formZodiac.show();
+  formZodiac.OpenFiles(application.arguments().mid(1));
   return application.exec();
 }

@@ -2,7 +2,8 @@
 # install rules (cmake --install) and the Debian package (cpack).
 #
 # Installed besides the programs: the manual pages, the desktop entry and the
-# AppStream metadata (named by the application's id), the icons, and the
+# AppStream metadata (named by the application's id), the shared-mime-info
+# package of the file types it opens, the icons, and the
 # copyright file and the changelog of the Debian package.
 
 set(OSTRANE_HOMEPAGE_URL "https://ostrane.example.org/" CACHE STRING
@@ -95,6 +96,10 @@ if(TARGET ostrane_ui)
   endif()
   install(FILES ${OSTRANE_RESOURCES}/${OSTRANE_APP_ID}.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  # The file types the desktop entry opens that shared-mime-info lacks (the
+  # Debian package's shared-mime-info trigger takes them up).
+  install(FILES ${OSTRANE_RESOURCES}/ostrane-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+          RENAME ostrane.xml)
   configure_file(${OSTRANE_RESOURCES}/${OSTRANE_APP_ID}.metainfo.xml.in
                  ${CMAKE_BINARY_DIR}/${OSTRANE_APP_ID}.metainfo.xml @ONLY)
   install(FILES ${CMAKE_BINARY_DIR}/${OSTRANE_APP_ID}.metainfo.xml

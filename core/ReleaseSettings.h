@@ -85,6 +85,7 @@ struct TBirthPlace {
   TChartVariants Variants{};
 
   bool Known() const { return Latitude.has_value() && Longitude.has_value(); }
+  bool operator==(const TBirthPlace&) const = default;
 };
 
 // Each selection of a list is an item index, -1 when nothing is selected;

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -77,13 +78,15 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  // In an empty folder, so that no default settings are restored at start.
+  // In an empty folder, so that no default settings are restored at start,
+  // and without the window sizes the user's runs left.
   const QString folder = QDir(dir).absolutePath();
   QTemporaryDir empty;
   if (!empty.isValid() || !QDir::setCurrent(empty.path())) {
     std::fprintf(stderr, "ostrane-make-screenshots: cannot make a temporary folder\n");
     return 1;
   }
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, empty.path());
   TFormZodiac form;
   TFormLevel3 level3;
   form.SetLevel3Window(&level3);

@@ -1,10 +1,11 @@
 // The QApplication of a window test program, made once before the first test:
-// offscreen, with test-mode standard paths and a temporary current directory
-// so that no test touches the user's files.
+// offscreen, with test-mode standard paths, a temporary current directory
+// and settings kept there, so that no test touches the user's files.
 #pragma once
 
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <memory>
@@ -22,6 +23,8 @@ class GuiEnvironment : public ::testing::Environment {
     FDirectory = std::make_unique<QTemporaryDir>();
     ASSERT_TRUE(FDirectory->isValid());
     QDir::setCurrent(FDirectory->path());
+    // The remembered window sizes of the test run, not the user's.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, FDirectory->path());
   }
   void TearDown() override {
     QDir::setCurrent(QDir::tempPath());

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 #include <clocale>
@@ -104,6 +105,8 @@ void WindowTest::SetUp() {
   Directory = std::make_unique<QTemporaryDir>();
   ASSERT_TRUE(Directory->isValid());
   QDir::setCurrent(Directory->path());
+  // The remembered window sizes: none from an earlier test.
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Directory->path());
 }
 
 void WindowTest::TearDown() {

@@ -1,6 +1,7 @@
 // The birth-data conversions of the main window, apart from its widgets:
 // date and time to Julian Day ("Show Julian"), Julian Day to date and time
-// ("Show Date"), and the day roll-over when the day field is entered.
+// ("Show Date"), the day roll-over when the day field is entered, and what
+// counts as a change of the birth data.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "core/DateTime.h"
+#include "core/ReleaseSettings.h"
 
 namespace ostrane {
 
@@ -48,5 +50,14 @@ struct TDayRollOver {
 // which has no following item.  Stores the entered date in `date`.
 std::optional<TDayRollOver> RollOverDay(TDate& date, std::int32_t year, std::int32_t monthIndex,
                                         std::int32_t day);
+
+// Whether `a` and `b` hold the same birth data, the values a chart file
+// keeps for the chart: the name, the date, the time (as text), the start
+// sign and the place.  The listing's styles and the Julian Date text are not
+// birth data.
+inline bool SameBirthData(const ReleaseSettings& a, const ReleaseSettings& b) {
+  return a.Name == b.Name && a.MonthIndex == b.MonthIndex && a.Day == b.Day && a.Year == b.Year &&
+         a.TimeText == b.TimeText && a.StartSign == b.StartSign && a.Place == b.Place;
+}
 
 }  // namespace ostrane

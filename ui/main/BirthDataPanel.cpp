@@ -20,6 +20,13 @@ namespace {
 const QStringList kMonthNames = {"January",   "February", "March",    "April",
                                  "May",       "June",     "July",     "August",
                                  "September", "October",  "November", "December"};
+// The time field's hints without and with a birth place.
+const char* const kStandardTimeHint =
+    "Assumes standard time, reset to standard time if daylight savings time was in effect.";
+const char* const kClockTimeHint =
+    "The time as the clock showed it: with a birth place the program applies daylight saving "
+    "itself (an hour taken off would move the Ascendant by about 15°).";
+
 const QStringList kSignNames = {"Aries",       "Taurus",    "Gemini",   "Cancer",
                                 "Leo",         "Virgo",     "Libra",    "Scorpio",
                                 "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
@@ -38,12 +45,6 @@ QLabel* Label(const char* name, const char* text, QWidget* buddy, QWidget* paren
 
 QPushButton* Button(const char* name, const char* text, QWidget* parent) {
   return Named(new QPushButton(text, parent), name);
-}
-
-// The File menu's "&File" and "&View" win over these buttons' underlined
-// letters: the captions stay as they are, but Alt+F and Alt+V open the menus.
-void DropMnemonic(QPushButton* button) {
-  button->setShortcut(QKeySequence());
 }
 
 }  // namespace
@@ -65,18 +66,17 @@ TBirthDataPanel::TBirthDataPanel(QWidget* parent) : QWidget(parent) {
   FSpinEditYear = Named(new TSpinEdit(kMinYear, kMaxYear, FGroupBox1), "SpinEditYear");
   FSpinEditYear->SetValue(1);
   FEditTime = Named(new QLineEdit(FGroupBox1), "EditTime");
-  SetHint(FEditTime,
-          "Assumes standard time, reset to standard time if daylight savings time was in effect.");
+  SetPlaceKnown(false);
   FEditJD = Named(new QLineEdit(FGroupBox1), "EditJD");
   // The files keep both texts: no line breaks or other controls.
   for (QLineEdit* edit : {FEditTime, FEditJD}) new TPlainTextField(edit);
   FBtnNow = Button("BtnNow", "No&w", FGroupBox1);
   FBtnShowDate = Button("BtnShowDate", "Show D&ate", FGroupBox1);
   FBtnShowJulian = Button("BtnShowJulian", "Show J&ulian", FGroupBox1);
-  FBtnSaveSettings = Button("BtnSaveSettings", "Sa&ve Settings", FGroupBox1);
-  DropMnemonic(FBtnSaveSettings);
-  FBtnRestoreDefaults = Button("BtnRestoreDefaults", "Restore De&faults", FGroupBox1);
-  DropMnemonic(FBtnRestoreDefaults);
+  // Alt+V and Alt+F open the View and File menus: these two buttons take
+  // letters no other control of the window has.
+  FBtnSaveSettings = Button("BtnSaveSettings", "Save Sett&ings", FGroupBox1);
+  FBtnRestoreDefaults = Button("BtnRestoreDefaults", "&Restore Defaults", FGroupBox1);
   FBtnBirthPlace = Button("BtnBirthPlace", "&Birth Place ...", FGroupBox1);
   SetHint(FBtnBirthPlace, "Enter the birth place: the chart and the lots are computed from it.");
 
@@ -257,6 +257,10 @@ void TBirthDataPanel::SetFortuneSign(std::int32_t sign) {
 
 void TBirthDataPanel::SetStartSign(std::int32_t sign) {
   FComboBoxStartSign->setCurrentIndex(sign >= 0 && sign < FComboBoxStartSign->count() ? sign : -1);
+}
+
+void TBirthDataPanel::SetPlaceKnown(bool known) {
+  SetHint(FEditTime, QString::fromUtf8(known ? kClockTimeHint : kStandardTimeHint));
 }
 
 void SetFortuneSign(QComboBox& fortune, std::int32_t sign) {

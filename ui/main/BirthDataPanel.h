@@ -55,6 +55,9 @@ class TBirthDataPanel : public QWidget {
   void SetFortuneSign(std::int32_t sign);
   // Selects the start sign; none for a sign outside 0 .. 11.
   void SetStartSign(std::int32_t sign);
+  // The time field's hint: standard time without a birth place, the clock's
+  // time (daylight saving applied by the program) with one.
+  void SetPlaceKnown(bool known);
 
   QLineEdit* EditName() const { return FEditName; }
   QGroupBox* GroupBox1() const { return FGroupBox1; }

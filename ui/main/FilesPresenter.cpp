@@ -130,6 +130,12 @@ void TFilesPresenter::ApplyFileExtension(const TFileExtension& extension, int li
 // --- The chart files --------------------------------------------------------
 
 bool TFilesPresenter::SaveAs() {
+  if (!ChooseFileName()) return false;
+  Save();
+  return true;
+}
+
+bool TFilesPresenter::ChooseFileName() {
   // selectFile ignores an empty name; an empty name field empties the
   // dialog's name all the same.
   if (auto* name = FSaveDialog->findChild<QLineEdit*>("fileNameEdit")) name->clear();
@@ -141,17 +147,19 @@ bool TFilesPresenter::SaveAs() {
   const QStringList chosen = FSaveDialog->selectedFiles();
   if (chosen.isEmpty()) return false;
   FUserFileName = chosen.front().toStdString();
-  Save();
   return true;
 }
 
 bool TFilesPresenter::Save() {
-  if (FUserFileName.empty()) return SaveAs();
+  // A file that could not be written is not saved, also when its name was
+  // asked for just now.
+  if (FUserFileName.empty() && !ChooseFileName()) return false;
   const TWriteResult written = SaveUserDataFile(FUserFileName, FReadSettings());
   if (!written.Ok) {
     ShowErrorBox(FWindow, Q(written.Message));
     return false;
   }
+  emit ChartSaved();
   return true;
 }
 
@@ -163,7 +171,11 @@ void TFilesPresenter::Open() {
   if (RunModal(*FOpenDialog) != QDialog::Accepted) return;
   const QStringList chosen = FOpenDialog->selectedFiles();
   if (chosen.isEmpty()) return;
-  FOpenDialogFileName = chosen.front();
+  OpenFile(chosen.front());
+}
+
+void TFilesPresenter::OpenFile(const QString& path) {
+  FOpenDialogFileName = QFileInfo(path).absoluteFilePath();
   FUserFileName = FOpenDialogFileName.toStdString();
   RestoreFile(FUserFileName, kUserDataLineCount);
 }

@@ -52,6 +52,8 @@ class TFilesPresenter : public QObject {
   bool Save();
   // Asks for a chart file and restores its kUserDataLineCount lines.
   void Open();
+  // Restores the chart file `path` as Open does with the file chosen.
+  void OpenFile(const QString& path);
   // The full path of the current chart file; empty until one was chosen.
   const std::string& UserFileName() const { return FUserFileName; }
 
@@ -63,6 +65,8 @@ class TFilesPresenter : public QObject {
  signals:
   // The options file was written.
   void OptionsSaved();
+  // A chart file was written whole.
+  void ChartSaved();
   // The angle choice and the place of a file's key=value lines, in this
   // order after its Fortune sign was set.
   void AnglesFromRead(TAnglesFrom anglesFrom);
@@ -78,6 +82,8 @@ class TFilesPresenter : public QObject {
   // there, or nothing.
   std::optional<std::string> ApplyFileLine(int line, const std::string& text);
   void ApplyFileExtension(const TFileExtension& extension, int lineCount);
+  // Asks for the chart file's name: false when the dialog was cancelled.
+  bool ChooseFileName();
 
   QWidget* FWindow;
   TBirthDataPanel* FBirthData;

@@ -16,11 +16,13 @@
 #include "ui/widgets/ErrorBox.h"
 #include "ui/widgets/ListBox.h"
 #include "ui/widgets/ListingModel.h"
+#include "ui/widgets/WindowGeometry.h"
 
 namespace ostrane {
 
 void TFormZodiac::BuildChart() {
   FChartPanel = new TChartPanel(this);
+  KeepWindowGeometry(FChartPanel);
   auto* presenter = new TChartPresenter(FBirthData, FChartPanel, this);
   // A lot chosen to release from lists at once (after the presenter has put
   // its sign into the start sign).
@@ -48,6 +50,7 @@ void TFormZodiac::ShowChartRulers() {
 
 void TFormZodiac::SetPlace(const TBirthPlace& place) {
   FPlace = place;
+  FBirthData->SetPlaceKnown(place.Known());
   emit PlaceChanged();
 }
 

@@ -27,6 +27,7 @@
 #include "ui/widgets/ListingModel.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/SpinEdit.h"
+#include "ui/widgets/WindowGeometry.h"
 
 namespace ostrane {
 
@@ -243,7 +244,10 @@ void TFormZodiac::FontColour1Click() {
 }
 
 void TFormZodiac::Contents1Click() {
-  if (!FHelp) FHelp = new THelpWindow(this);
+  if (!FHelp) {
+    FHelp = new THelpWindow(this);
+    KeepWindowGeometry(FHelp);
+  }
   FHelp->ShowContext(1);
 }
 
@@ -255,7 +259,9 @@ void TFormZodiac::About1Click() {
 }
 
 void TFormZodiac::Exit1Click() {
-  QCoreApplication::quit();
+  // The program ends once the window closed (after the question about
+  // changed birth data), also while other windows are open.
+  if (close()) QCoreApplication::quit();
 }
 
 }  // namespace ostrane

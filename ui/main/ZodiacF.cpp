@@ -28,9 +28,8 @@ TFormZodiac::TFormZodiac(QWidget* parent)
   BuildFileDialogs();
   ConnectCommands();
   BuildChart();
-  resize(640, 480);
-  CentreOnScreen(this);
   FormCreate();
+  PlaceWindow();
 }
 
 TFormZodiac::~TFormZodiac() {
@@ -54,6 +53,7 @@ void TFormZodiac::FormCreate() {
   FHintTracker = new THintTracker(this);
   qApp->installEventFilter(FHintTracker);
   connect(FHintTracker, &THintTracker::HintChanged, this, &TFormZodiac::ShowHint);
+  MarkBirthDataSaved();
 }
 
 void TFormZodiac::FormDestroy() {

@@ -21,11 +21,14 @@
 //   ZodiacTimeline.cpp  the timeline window: opened, refreshed, its clicks
 //   ZodiacChart.cpp     the birth place and the chart panel, kept in step
 //                       by TChartPresenter (ChartPresenter.h)
+//   ZodiacClose.cpp     the question before changed birth data are lost,
+//                       and the window's remembered size and place
 #pragma once
 
 #include <QDateTime>
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -105,6 +108,29 @@ class TFormZodiac : public QMainWindow {
   bool SaveUserData();
   // The full path of the current chart file; empty until one was chosen.
   const std::string& UserFileName() const;
+  // The files given to the program (ostrane FILE ...), after the question
+  // about changed birth data: a chart file is opened as File > Open opens
+  // the file chosen; an AAF file (*.aaf) goes to the import set by
+  // SetAafImport, and without one is refused in the error box, as is a
+  // file that does not exist.
+  void OpenFiles(const QStringList& paths);
+  void SetAafImport(std::function<void(const QString& path)> import) {
+    FAafImport = std::move(import);
+  }
+
+  // Changed birth data (ZodiacClose.cpp): the name, date, time, start sign
+  // or place differ from their values when they were last saved to a chart
+  // file or read from a file (at start-up: the values shown then).
+  bool BirthDataChanged() const;
+  // To be asked before anything replaces the birth data or the window
+  // closes: true at once when they did not change; else asks "Save",
+  // "Discard" or "Cancel".  Save saves as SaveUserData does; true when they
+  // may be replaced, false when the question was cancelled or the save was
+  // cancelled or failed.
+  bool ConfirmDiscardChanges();
+  // Takes the birth data shown as the saved ones: after a window other than
+  // this one saved them, or put those of a chart into the controls.
+  void MarkBirthDataSaved();
 
   // Writes the values into the controls in the order of ReleaseSettings
   // (TBirthDataPanel::ApplySettings), then the angle choice and the place.
@@ -212,6 +238,8 @@ class TFormZodiac : public QMainWindow {
  protected:
   bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  // Asks ConfirmDiscardChanges; an answered window saves its size and place.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   // Commands, menus and dialogs, each named as its objectName: the window's
@@ -230,6 +258,7 @@ class TFormZodiac : public QMainWindow {
   QStatusBar* StatusBar1;
 
   QAction* Open;
+  QAction* SaveFile;
   QAction* SaveFileAs;
   QAction* ActionCharts;  // File > Charts ...: the chart library
   QAction* BirthPlace1;
@@ -265,6 +294,9 @@ class TFormZodiac : public QMainWindow {
   void ConnectCommands();
   void BuildFileDialogs();
   void BuildChart();
+  // The size and place of the last run; at the first start wide enough for
+  // the inputs and a whole line of the list, centred.
+  void PlaceWindow();
 
   // The listings shown: the main listing in the main list, with the
   // commands enabled as a finished listing leaves them; the level 3/4
@@ -346,6 +378,9 @@ class TFormZodiac : public QMainWindow {
   // handler run by a line of a file being restored (RunCommand).
   TFilesPresenter* FFiles = nullptr;
   TBirthPlace FPlace;
+  // The birth data last saved or opened (BirthDataChanged).
+  ReleaseSettings FSavedBirthData;
+  std::function<void(const QString& path)> FAafImport;
   TChartPanel* FChartPanel = nullptr;
   // The chart library's window and the recent charts of the File menu.
   TLibraryPresenter* FLibrary = nullptr;

@@ -3,6 +3,7 @@
 // handlers call the files presenter (FilesPresenter.h), which reads and
 // writes the files; here the window applies what only it holds.
 #include <QAction>
+#include <QFileInfo>
 #include <QPushButton>
 
 #include "storage/FileNames.h"
@@ -10,6 +11,7 @@
 #include "ui/main/BirthDataPanel.h"
 #include "ui/main/FilesPresenter.h"
 #include "ui/main/ZodiacF.h"
+#include "ui/widgets/ErrorBox.h"
 
 namespace ostrane {
 
@@ -26,9 +28,11 @@ void TFormZodiac::BuildFileDialogs() {
         ->setChecked(true);
   });
   connect(FFiles, &TFilesPresenter::PlaceRead, this, &TFormZodiac::SetPlace);
+  connect(FFiles, &TFilesPresenter::ChartSaved, this, &TFormZodiac::MarkBirthDataSaved);
   connect(FFiles, &TFilesPresenter::Restored, this, [this] {
     BtnClearListClick();
     BtnCalculateOstraneClick();
+    MarkBirthDataSaved();
   });
 }
 
@@ -43,7 +47,7 @@ const std::string& TFormZodiac::UserFileName() const {
 // --- The options file -------------------------------------------------------
 
 void TFormZodiac::FormShow() {
-  if (FileExists(kOptionsFileName)) RestoreSettings1Click();
+  if (FileExists(kOptionsFileName)) FFiles->RestoreOptions();
 }
 
 void TFormZodiac::SaveSettings1Click() {
@@ -51,6 +55,7 @@ void TFormZodiac::SaveSettings1Click() {
 }
 
 void TFormZodiac::RestoreSettings1Click() {
+  if (!ConfirmDiscardChanges()) return;
   FFiles->RestoreOptions();
 }
 
@@ -69,7 +74,28 @@ bool TFormZodiac::SaveUserData() {
 }
 
 void TFormZodiac::OpenClick() {
+  if (!ConfirmDiscardChanges()) return;
   FFiles->Open();
+}
+
+// --- The files given to the program -----------------------------------------
+
+void TFormZodiac::OpenFiles(const QStringList& paths) {
+  if (paths.isEmpty() || !ConfirmDiscardChanges()) return;
+  for (const QString& path : paths) {
+    const QFileInfo file(path);
+    const bool aaf = file.suffix().compare("aaf", Qt::CaseInsensitive) == 0;
+    if (aaf && FAafImport)
+      FAafImport(path);
+    else if (!file.isFile())
+      ShowErrorBox(this, QStringLiteral("Cannot open '%1': there is no such file").arg(path));
+    else if (aaf)
+      ShowErrorBox(this, QStringLiteral("Cannot open '%1': this version of Ostrane cannot import "
+                                        "AAF files; it opens the chart files (.txt) it saves")
+                             .arg(path));
+    else
+      FFiles->OpenFile(path);
+  }
 }
 
 }  // namespace ostrane

@@ -19,11 +19,14 @@
 #include "ui/widgets/ListBox.h"
 #include "ui/widgets/ListMarks.h"
 #include "ui/widgets/ListingModel.h"
+#include "ui/widgets/WindowGeometry.h"
 
 namespace ostrane {
 void TFormZodiac::SetLevel3Window(TFormLevel3* level3) {
   FLevel3 = level3;
   if (level3 == nullptr) return;
+  if (!level3->findChild<QObject*>(kGeometryKeeperName, Qt::FindDirectChildrenOnly))
+    KeepWindowGeometry(level3);
   level3->Model().SetChart(Chart());
   QListView* list = level3->ListBoxLevel3;
   if (qobject_cast<TMarkDelegate*>(list->itemDelegate())) return;

@@ -14,8 +14,8 @@
 #include "ui/dialogs/BatchDialog.h"
 #include "ui/dialogs/CalendarExportDialog.h"
 #include "ui/main/BirthDataPanel.h"
-#include "ui/main/LibraryPresenter.h"
 #include "ui/main/InForcePresenter.h"
+#include "ui/main/LibraryPresenter.h"
 #include "ui/main/ZodiacF.h"
 #include "ui/printing/ListPrinting.h"
 #include "ui/printing/ReportPrinting.h"
@@ -50,7 +50,12 @@ void TFormZodiac::BuildMenus() {
 
   QMenu* file = Menu(bar, "File1", "&File");
   Open = Item(file, "Open", "&Open");
+  Open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  SaveFile = Item(file, "SaveFile", "&Save");
+  SaveFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  SaveFile->setStatusTip("Saves the birth data to the chart file, asking for one the first time.");
   SaveFileAs = Item(file, "SaveFileAs", "Save &As");
+  SaveFileAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   ActionCharts = Item(file, "ActionCharts", "C&harts ...");
   ActionCharts->setShortcut(QKeySequence("Ctrl+Shift+O"));
   ActionCharts->setStatusTip(
@@ -64,6 +69,7 @@ void TFormZodiac::BuildMenus() {
   ListOstrane1 = Item(file, "ListOstrane1", "&List Releasing");
   ClearList1 = Item(file, "ClearList1", "&Clear List");
   Print1 = Item(file, "Print1", "&Print ...");
+  Print1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   QAction* saveAsPdf = Item(file, "SaveAsPdf1", "Save as P&DF ...");
   connect(Print1, &QAction::enabledChanged, saveAsPdf, &QAction::setEnabled);
   connect(saveAsPdf, &QAction::triggered, this, [this] { SaveListBoxAsPdf(this, ListBoxOstrane); });
@@ -114,6 +120,7 @@ void TFormZodiac::BuildMenus() {
   });
   file->addSeparator();
   Exit1 = Item(file, "Exit1", "E&xit");
+  Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   QMenu* edit = Menu(bar, "Edit1", "&Edit");
   Font1 = Item(edit, "Font1", "&Font ...");
@@ -122,8 +129,8 @@ void TFormZodiac::BuildMenus() {
   FontColour1->setStatusTip("Sets the colour of the listboxes' text, on screen and in print.");
 
   QMenu* view = Menu(bar, "View1", "&View");
-  ShortSignNames2 = Item(view, "ShortSignNames2", "Shor&t Sign Names");
-  LongSignNames2 = Item(view, "LongSignNames2", "Lon&g Sign Names");
+  ShortSignNames2 = Item(view, "ShortSignNames2", "&Short Sign Names");
+  LongSignNames2 = Item(view, "LongSignNames2", "&Long Sign Names");
   FSignNameItems = new QActionGroup(this);
   FSignNameItems->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
   for (QAction* item : {ShortSignNames2, LongSignNames2}) {
@@ -161,6 +168,7 @@ void TFormZodiac::BuildMenus() {
 
   QMenu* help = Menu(bar, "Help1", "&Help");
   Contents1 = Item(help, "Contents1", "&Contents ...");
+  Contents1->setShortcut(QKeySequence(Qt::Key_F1));
   help->addSeparator();
   About1 = Item(help, "About1", "&About ...");
 
@@ -182,6 +190,7 @@ void TFormZodiac::BuildMenus() {
 
 void TFormZodiac::ConnectCommands() {
   connect(Open, &QAction::triggered, this, &TFormZodiac::OpenClick);
+  connect(SaveFile, &QAction::triggered, this, [this] { SaveUserData(); });
   connect(SaveFileAs, &QAction::triggered, this, &TFormZodiac::SaveFileAsClick);
   connect(SaveSettings, &QAction::triggered, this, &TFormZodiac::SaveSettings1Click);
   connect(RestoreDefaults, &QAction::triggered, this, &TFormZodiac::RestoreSettings1Click);
@@ -227,6 +236,11 @@ void TFormZodiac::ConnectCommands() {
   connect(FBirthData->RGDateStyle(), &TRadioGroup::Click, this, &TFormZodiac::RGDateStyleClick);
   connect(FBirthData->RGSignNames(), &TRadioGroup::Click, this, &TFormZodiac::RGSignNamesClick);
   connect(ListBoxOstrane, &TListBox::DblClick, this, &TFormZodiac::ListBoxOstraneDblClick);
+  // Enter on a data line lists its level 3 and 4 periods as a double click
+  // does; on a header line it does nothing.
+  connect(ListBoxOstrane, &TListBox::ReturnPressed, this, [this] {
+    if (DataLineOfRow(*FMain, MainSelectedIndex()) >= 0) ListBoxOstraneDblClick();
+  });
   connect(ListBoxOstrane, &TListBox::MouseMove, this, &TFormZodiac::ListBoxOstraneMouseMove);
   // The marks follow the Fortune sign and the angle choice.
   connect(FBirthData->ComboBoxFortune(), &QComboBox::currentIndexChanged, this,

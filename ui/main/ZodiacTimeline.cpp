@@ -7,6 +7,7 @@
 #include "ui/timeline/TimelineF.h"
 #include "ui/widgets/ListBox.h"
 #include "ui/widgets/ListingModel.h"
+#include "ui/widgets/WindowGeometry.h"
 
 namespace ostrane {
 
@@ -24,6 +25,7 @@ void TFormZodiac::Timeline1Click() {
   if (!FTimeline) {
     FTimeline = new TFormTimeline(this);
     FTimeline->setWindowFlag(Qt::Window);
+    KeepWindowGeometry(FTimeline);
     FTimeline->SetClock(FClock);
     const auto update = [this] {
       FTimeline->SetSource(FTimelineSource);

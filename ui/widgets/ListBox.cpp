@@ -1,5 +1,6 @@
 #include "ui/widgets/ListBox.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "ui/widgets/ListingModel.h"
@@ -64,6 +65,16 @@ void TListBox::mouseDoubleClickEvent(QMouseEvent* event) {
 void TListBox::mouseMoveEvent(QMouseEvent* event) {
   QListView::mouseMoveEvent(event);
   emit MouseMove();
+}
+
+void TListBox::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && ItemIndex() >= 0) {
+    event->accept();
+    emit ReturnPressed();
+    return;
+  }
+  QListView::keyPressEvent(event);
 }
 
 }  // namespace ostrane

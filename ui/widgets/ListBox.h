@@ -1,7 +1,8 @@
 // The list box of the main listing: a list view of a TListingModel it owns.
 // Beyond QListView it reports a double click anywhere in the list (also
 // below the last line) and every mouse move over it, and a right click
-// opens the pop-up menu without changing the selection.  A click that hits
+// opens the pop-up menu without changing the selection.  Enter or Return
+// on a selected line is reported too.  A click that hits
 // no line leaves the selection as it was.
 #pragma once
 
@@ -29,12 +30,15 @@ class TListBox : public QListView {
  signals:
   void DblClick();
   void MouseMove();
+  // Enter or Return was pressed while a line is selected.
+  void ReturnPressed();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   TListingModel* FModel;

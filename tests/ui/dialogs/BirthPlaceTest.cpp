@@ -383,6 +383,7 @@ TEST_F(BirthPlace, TheFilesKeepThePlace) {
   DialogInterceptor boxes;  // "Default Settings Saved."
   W<QPushButton>("BtnSaveSettings")->click();
   Form->SetPlace(TBirthPlace());
+  Form->MarkBirthDataSaved();  // no question before Restore Defaults
   W<QPushButton>("BtnRestoreDefaults")->click();
   const TBirthPlace restored = Form->ReadSettings().Place;
   EXPECT_EQ(restored.Name, place.Name);

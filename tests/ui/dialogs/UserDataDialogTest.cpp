@@ -21,6 +21,7 @@ TEST_F(UserDataDialog, CancellingEitherDialogChangesNothing) {
   WriteBytes(InDocuments("first.txt"), kChart);
   CreateWindows();
   EnterWorkedExample();
+  Form->MarkBirthDataSaved();  // no question before Open
   for (const bool withFile : {false, true}) {
     SCOPED_TRACE(withFile ? "after a chart file was opened" : "before any chart file");
     if (withFile) {
@@ -144,6 +145,7 @@ TEST_F(UserDataDialog, AChosenFileThatCannotBeReadChangesNothingButTheFileName) 
   CreateWindows();
   EnterWorkedExample();
   Form->BtnCalculateOstraneClick();
+  Form->MarkBirthDataSaved();  // no question before Open
   const std::vector<std::string> values = ControlValues(*Form);
   const std::vector<std::string> list = Lines(W<TListBox>("ListBoxOstrane"));
   // The dialog takes the file; it is a directory by the time it is read.

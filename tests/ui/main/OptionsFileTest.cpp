@@ -52,6 +52,8 @@ class OptionsFile : public WindowTest {
     Form->BirthData()->RGSignNames()->SetItemIndex(0);
     Form->BirthData()->RGLooseBondType()->SetItemIndex(0);
     FreshListing(*Form);
+    // As if saved: Restore Defaults replaces them without asking.
+    Form->MarkBirthDataSaved();
   }
 };
 
@@ -93,7 +95,15 @@ TEST_F(OptionsFile, SaveThenRestoreGivesEveryControlItsValueAndOneListing) {
   Form->BirthData()->RGSignNames()->SetItemIndex(1);
   Form->BirthData()->RGLooseBondType()->SetItemIndex(1);
   ASSERT_NE(ControlValues(*Form), saved);
-  W<QAction>("RestoreDefaults")->trigger();
+  // Asked about the changed birth data, the user gives them up.
+  {
+    DialogInterceptor question([](QDialog& box) {
+      static_cast<QMessageBox&>(box).button(QMessageBox::Discard)->click();
+      return box.result();
+    });
+    W<QAction>("RestoreDefaults")->trigger();
+    EXPECT_EQ(question.Dialogs.size(), 1u);
+  }
 
   EXPECT_EQ(ControlValues(*Form), saved);
   EXPECT_TRUE(W<QAction>("ShortSignNames2")->isChecked()) << "the sign-name handler ran";
@@ -211,6 +221,7 @@ TEST_F(OptionsFile, ADayTypedAs45IsSavedAsTypedThroughTheMenu) {
   }
   EXPECT_EQ(ReadBytes("OptionsFile.txt").split('\r').value(2).toStdString(), "\n45")
       << "the field kept the focus, so the value is written as typed";
+  Form->MarkBirthDataSaved();  // as it was just saved with the settings
   W<QAction>("RestoreDefaults")->trigger();
   EXPECT_EQ(day->text().toStdString(), "31");
 

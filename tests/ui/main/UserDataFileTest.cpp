@@ -133,6 +133,7 @@ TEST_F(UserDataFile, SavedThenOpenedGivesTheSevenValuesBackAndOneListing) {
   Form->BirthData()->RGSignNames()->SetItemIndex(0);
   Form->BirthData()->RGLooseBondType()->SetItemIndex(0);
   const std::vector<std::string> options = ListingOptions();
+  Form->MarkBirthDataSaved();  // no question before Open
 
   DialogInterceptor boxes([&chart](QDialog& dialog) {
     auto& files = static_cast<QFileDialog&>(dialog);
@@ -201,6 +202,7 @@ TEST_F(UserDataFile, EveryLineIsOpenedIntoItsControlAndABadNumberStopsThere) {
     Form->BirthData()->ComboBoxStartSign()->setCurrentIndex(3);
     const std::vector<std::string> options = ListingOptions();
     const std::vector<std::string> priorList = FreshListing(*Form);
+    Form->MarkBirthDataSaved();  // no question before Open
 
     DialogInterceptor boxes([&chart](QDialog& dialog) { return ConfirmFileDialog(dialog, chart); });
     W<QAction>("Open")->trigger();
@@ -226,6 +228,7 @@ TEST_F(UserDataFile, EveryLineIsOpenedIntoItsControlAndABadNumberStopsThere) {
 TEST_F(UserDataFile, OpenOfANamedPipeIsRefusedWithoutWaiting) {
   CreateWindows();
   EnterWorkedExample();
+  Form->MarkBirthDataSaved();  // no question before Open
   const std::vector<std::string> prior = ControlValues(*Form);
   const std::vector<std::string> priorList = FreshListing(*Form);
   testing::NamedPipe pipe(InDocuments("pipe.txt").toStdString());

@@ -74,11 +74,13 @@ TEST_F(ZodiacStartup, EveryControlMenuItemAndLabelIsThere) {
                                  "FontDialog1",
                                  "PrintDialog1"};
   for (const char* name : widgets) W<QWidget>(name);
-  const char* const actions[] = {
-      "Open",           "SaveFileAs", "SaveSettings", "RestoreDefaults", "ListOstrane1",
-      "ClearList1",     "Print1",     "Exit1",        "Font1",           "ShortSignNames2",
-      "LongSignNames2", "Contents1",  "About1",       "ListSubPeriods1", "Print2",
-      "FontColour1",    "GoToDate1",  "ActionCharts"};
+  const char* const actions[] = {"Open",         "SaveFile",        "SaveFileAs",
+                                 "SaveSettings", "RestoreDefaults", "ListOstrane1",
+                                 "ClearList1",   "Print1",          "Exit1",
+                                 "Font1",        "ShortSignNames2", "LongSignNames2",
+                                 "Contents1",    "About1",          "ListSubPeriods1",
+                                 "Print2",       "FontColour1",     "GoToDate1",
+                                 "ActionCharts", "ActionReport",    "ActionPrintReport"};
   for (const char* name : actions) W<QAction>(name);
 
   QStringList menus;
@@ -89,9 +91,9 @@ TEST_F(ZodiacStartup, EveryControlMenuItemAndLabelIsThere) {
     menus << menu->text() + ": " + items.join(' ');
   }
   EXPECT_EQ(menus.join(" | ").toStdString(),
-            "&File: Open SaveFileAs ActionCharts - BirthPlace1 - SaveSettings RestoreDefaults - "
-            "ListOstrane1 ClearList1 Print1 SaveAsPdf1 ActionReport ActionPrintReport "
-            "ExportCalendar1 Batch1 - Exit1"
+            "&File: Open SaveFile SaveFileAs ActionCharts - BirthPlace1 - SaveSettings "
+            "RestoreDefaults - ListOstrane1 ClearList1 Print1 SaveAsPdf1 ActionReport "
+            "ActionPrintReport ExportCalendar1 Batch1 - Exit1"
             " | &Edit: Font1 FontColour1 | &View: ShortSignNames2 LongSignNames2 - AnglesFrom1 - "
             "Timeline1 Chart1 - GoToDate1 | &Help: Contents1 - About1");
   QStringList popup;
@@ -188,10 +190,10 @@ TEST_F(ZodiacStartup, RestoreDefaultsEnabledWhenTheOptionsFileExists) {
   EXPECT_TRUE(Enabled(Form.get(), "BtnRestoreDefaults"));
 }
 
-TEST_F(ZodiacStartup, MenusWinTheAltLettersTheButtonsRepeat) {
+TEST_F(ZodiacStartup, MenusAndButtonsHaveAltLettersOfTheirOwn) {
   CreateWindows();
-  EXPECT_TRUE(W<QPushButton>("BtnSaveSettings")->shortcut().isEmpty());
-  EXPECT_TRUE(W<QPushButton>("BtnRestoreDefaults")->shortcut().isEmpty());
+  EXPECT_EQ(W<QPushButton>("BtnSaveSettings")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_I));
+  EXPECT_EQ(W<QPushButton>("BtnRestoreDefaults")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_R));
   EXPECT_EQ(W<QPushButton>("BtnNow")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_W));
   EXPECT_EQ(W<QPushButton>("BtnCalculateOstrane")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_L));
 
@@ -217,6 +219,8 @@ TEST_F(ZodiacStartup, MenusWinTheAltLettersTheButtonsRepeat) {
 TEST_F(ZodiacStartup, LayoutAt640x480ShowsEveryInputWhole) {
   CreateWindows();
   ShowMainWindow();
+  Form->resize(640, 480);  // the first start's size is wider: a whole line of the list
+  QTest::qWait(0);
   ASSERT_EQ(Form->size(), QSize(640, 480)) << "the layout's minimum must fit 640 x 480";
   auto* inputs = W<QWidget>("InputArea");
   const QRect client = Form->centralWidget()->rect();

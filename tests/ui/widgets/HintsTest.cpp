@@ -87,6 +87,28 @@ TEST_F(Hints, ControlsShowTheirOwnTheirGroupsOrNone) {
   for (const Case& c : cases) EXPECT_EQ(HintOver(c.widget), c.hint) << c.what;
 }
 
+TEST_F(Hints, TheTimeHintFollowsTheBirthPlace) {
+  CreateWindows();
+  TBirthPlace rome;
+  rome.Latitude = 41.9;
+  rome.Longitude = 12.5;
+  rome.TimeZone = "Europe/Rome";
+  const struct {
+    const char* what;
+    TBirthPlace place;
+    std::string hint;
+  } cases[] = {
+      {"a place", rome,
+       "The time as the clock showed it: with a birth place the program applies daylight saving "
+       "itself (an hour taken off would move the Ascendant by about 15\u00b0)."},
+      {"the place cleared", TBirthPlace{}, kTimeHint},
+  };
+  for (const auto& c : cases) {
+    Form->SetPlace(c.place);
+    EXPECT_EQ(HintOver(W<QWidget>("EditTime")), c.hint) << c.what;
+  }
+}
+
 TEST_F(Hints, LeavingAControlShowsTheHintOfTheOneAround) {
   CreateWindows();
   auto* status = W<QStatusBar>("StatusBar1");
