@@ -457,15 +457,15 @@ TListRequest ParseListArguments(const std::vector<std::string>& allArgs, std::os
     const bool known = handler != SettingFlags().end() || flag == "--level34" ||
                        flag == "--options" || flag == "--chart" || flag == "--at" ||
                        flag == "--next" || flag == "--find-place" || flag == "--batch" ||
-                       flag == "--output" || flag == "--library" || IsCalendarFlag(flag);
-    flag == "--output" || flag == "--report" || IsCalendarFlag(flag);
+                       flag == "--output" || flag == "--library" || flag == "--report" ||
+                       IsCalendarFlag(flag);
     if (!known) throw TUsageError{"unknown option '" + EchoedText(flag) + "'"};
     if (!value) {
       if (i + 1 >= args.size()) throw TUsageError{flag + " needs a value"};
       value = args[++i];
     }
-    if ((flag == "--options" || flag == "--chart" || flag == "--output" || flag == "--library") &&
-    if ((flag == "--options" || flag == "--chart" || flag == "--output" || flag == "--report") &&
+    if ((flag == "--options" || flag == "--chart" || flag == "--output" || flag == "--library" ||
+         flag == "--report") &&
         value->empty())
       throw TUsageError{flag + " needs a file name"};
     try {
