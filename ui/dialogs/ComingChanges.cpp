@@ -54,7 +54,7 @@ TFormComingChanges::TFormComingChanges(QWidget* parent)
   connect(TableComingChanges, &QTableView::doubleClicked, this,
           [this](const QModelIndex& index) { emit ChangeChosen(index.row()); });
   connect(FModel, &QAbstractItemModel::modelReset, this, &TFormComingChanges::ShowEnd);
-  resize(640, 560);
+  resize(560, 560);
 }
 
 void TFormComingChanges::SetFrom(const QString& text) {
@@ -69,12 +69,20 @@ void TFormComingChanges::ShowEnd() {
 
 void TFormComingChanges::OpenBeside(const QWidget* main) {
   if (!FPlaced && main != nullptr) {
+    // Right of the main window when the screen has room there, else left
+    // of it, else at the screen's edge on the side with more room.
     FPlaced = true;
     const QRect form = main->frameGeometry();
     QRect area(form.topRight(), size());
     if (const QScreen* screen = main->screen()) area = screen->availableGeometry();
-    const int x = std::min(form.right() + 8, area.right() - frameGeometry().width());
-    move(std::max(area.left(), x), form.top());
+    const int width = frameGeometry().width(), gap = 8;
+    const int right = form.right() + gap, left = form.left() - gap - width;
+    int x = right;
+    if (right + width > area.right() + 1)
+      x = left >= area.left()                                        ? left
+          : area.right() - form.right() >= form.left() - area.left() ? area.right() + 1 - width
+                                                                     : area.left();
+    move(x, form.top());
   }
   show();
   raise();
