@@ -42,6 +42,7 @@ TFormLevel3::TFormLevel3(QWidget* parent) : QMainWindow(parent), FModel(new TLis
   LabelLevel3Stale->setWordWrap(true);
   LabelLevel3Stale->setStyleSheet("color: #b3261e; font-weight: bold;");
   LabelLevel3Stale->hide();
+  for (QLabel* label : {LabelLevel3Period, LabelLevel3Stale}) label->setContentsMargins(4, 2, 4, 2);
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);

@@ -19,7 +19,7 @@ TLot OtherLot(TLot lot) {
   return lot == TLot::Fortune ? TLot::Spirit : TLot::Fortune;
 }
 
-std::vector<TLotListing> LotListings(std::shared_ptr<const TListing> shown,
+std::vector<TLotListing> LotListings(const std::shared_ptr<const TListing>& shown,
                                      const ReleaseSettings& settings, const TChart* chart,
                                      TChronocrator& chronocrator) {
   std::vector<TLotListing> lots;

@@ -43,7 +43,7 @@ TLot OtherLot(TLot lot);
 // line's start), made with `chronocrator`.  The main listing alone (Lot
 // empty) without a chart, without data lines, or when its start sign is
 // neither lot's.
-std::vector<TLotListing> LotListings(std::shared_ptr<const TListing> shown,
+std::vector<TLotListing> LotListings(const std::shared_ptr<const TListing>& shown,
                                      const ReleaseSettings& settings, const TChart* chart,
                                      TChronocrator& chronocrator);
 
