@@ -76,27 +76,63 @@ std::string NextChangeText(const TNextChanges& next, const ReleaseSettings& sett
 
 TInForcePresenter::TInForcePresenter(QObject* parent) : QObject(parent) {}
 
+std::string LotsInForceText(const std::vector<TLotListing>& lots,
+                            const std::vector<TInForce>& inForce, double moment) {
+  if (lots.empty() || inForce.size() != lots.size()) return {};
+  TDate date;
+  date.JulianToDate(moment);
+  const ReleaseSettings& first = lots.front().Settings;
+  const std::string dateText = FormatDateStyle(date, first.DateStyle);
+  std::string text;
+  for (std::size_t i = 0; i < lots.size(); ++i) {
+    const TLotListing& lot = lots[i];
+    const bool named = !lot.Lot.empty();
+    if (named) text += (i == 0 ? "" : "; ") + ("from " + lot.Lot) + ", ";
+    text +=
+        InForceText(inForce[i], named ? std::string() : dateText, AngleReferenceName(lot.Settings));
+    text += RulersInForceText(inForce[i]);
+    text += NextChangeText(NextChanges(*lot.Listing, lot.Settings, moment, 1), lot.Settings);
+  }
+  if (!lots.front().Lot.empty() && !dateText.empty()) text = "On " + dateText + ": " + text;
+  return text;
+}
+
 void TInForcePresenter::Show(TListingModel& main, const std::optional<ReleaseSettings>& settings,
+                             double moment, const TChart* chart) {
+  std::vector<TLotListing> lots;
+  // The model's listing, not owned.
+  if (settings)
+    lots.push_back(
+        {{}, *settings, std::shared_ptr<const TListing>(std::shared_ptr<void>(), &main.Listing())});
+  Show(main, lots, moment, chart);
+}
+
+void TInForcePresenter::Show(TListingModel& main, const std::vector<TLotListing>& lots,
                              double moment, const TChart* chart) {
   FMoment = moment;
   FInForce = TInForce{};
   main.ClearInForce();
   const TListing& listing = main.Listing();
-  if (!settings || listing.Lines.empty()) {
+  if (lots.empty() || listing.Lines.empty()) {
     emit TextChanged(QString());
     emit RulersChanged(QString());
     return;
   }
-  FInForce = PeriodsInForce(listing, *settings, moment);
+  std::vector<TInForce> inForce;
+  std::string reading;
+  for (const TLotListing& lot : lots) {
+    inForce.push_back(PeriodsInForce(*lot.Listing, lot.Settings, moment));
+    const std::string lotReading = RulersInForceReading(inForce.back(), chart);
+    if (lot.Lot.empty() || lotReading.empty())
+      reading += (reading.empty() ? "" : "\n") + lotReading;
+    else
+      reading += (reading.empty() ? "" : "\n") + ("From " + lot.Lot + ":\n") + lotReading;
+  }
+  FInForce = inForce.front();
   for (int level = 0; level < 2; ++level)
     if (FInForce.Periods[level].Level == level + 1) MarkInForce(main, FInForce.Periods[level]);
-  FDate.JulianToDate(moment);
-  std::string text = InForceText(FInForce, FormatDateStyle(FDate, settings->DateStyle),
-                                 AngleReferenceName(*settings));
-  text += RulersInForceText(FInForce);
-  text += NextChangeText(NextChanges(listing, *settings, moment, 1), *settings);
-  emit TextChanged(QString::fromStdString(text));
-  emit RulersChanged(QString::fromStdString(RulersInForceReading(FInForce, chart)));
+  emit TextChanged(QString::fromStdString(LotsInForceText(lots, inForce, moment)));
+  emit RulersChanged(QString::fromStdString(reading));
 }
 
 int TInForcePresenter::MarkLevel34(TListingModel& level34, int selectedRow) const {

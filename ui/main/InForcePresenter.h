@@ -7,6 +7,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "astro/Lots.h"
 #include "core/Chronocrators.h"
@@ -14,6 +15,7 @@
 #include "core/ReleaseSettings.h"
 #include "listing/InForce.h"
 #include "listing/NextChanges.h"
+#include "ui/main/LotListings.h"
 
 namespace ostrane {
 
@@ -35,6 +37,16 @@ std::string RulersInForceReading(const TInForce& inForce, const TChart* chart);
 // from the birth date of `settings`; empty text when `next` has none.
 std::string NextChangeText(const TNextChanges& next, const ReleaseSettings& settings);
 
+// The line under the list for the listings `lots` (LotListings), whose
+// periods in force at `moment` are `inForce` (one for each listing, in the
+// same order).  The main listing read alone: as the line has always been,
+// "On 4/5/2001: Aries general, ... — ruled by ..., next: Leo L4 on 4/8/2001,
+// at 1".  Both lots: the date once, then each lot's periods, rulers and next
+// change after "from Spirit, " or "from Fortune, ", the two joined by "; ".
+// Empty text without listings.
+std::string LotsInForceText(const std::vector<TLotListing>& lots,
+                            const std::vector<TInForce>& inForce, double moment);
+
 class TInForcePresenter : public QObject {
   Q_OBJECT
  public:
@@ -49,6 +61,13 @@ class TInForcePresenter : public QObject {
   // (RulersInForceText), then the next change (NextChangeText); their readings
   // (RulersInForceReading) go to RulersChanged with a chart or without.
   void Show(TListingModel& main, const std::optional<ReleaseSettings>& settings, double moment,
+            const TChart* chart = nullptr);
+  // The same for the listings of both lots (LotListings, its first the
+  // listing `main` shows): the lines marked are the first listing's, the
+  // text and the rulers' readings tell every listing's (LotsInForceText;
+  // the readings one block for each lot after "From Spirit:").  No
+  // listings: nothing in force, an empty text.
+  void Show(TListingModel& main, const std::vector<TLotListing>& lots, double moment,
             const TChart* chart = nullptr);
   // Marks the level 3 and 4 periods in force in `level34` when it lists the
   // sub period in force, the one of main list row `selectedRow`; the row of
@@ -71,7 +90,6 @@ class TInForcePresenter : public QObject {
   void RulersChanged(const QString& reading);
 
  private:
-  TDate FDate;
   TInForce FInForce;
   double FMoment = 0.0;
 };

@@ -1,10 +1,12 @@
 #include "ui/main/Level3F.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QListView>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include "ui/printing/ListPrinting.h"
 #include "ui/widgets/ListingModel.h"
@@ -28,7 +30,27 @@ TFormLevel3::TFormLevel3(QWidget* parent) : QMainWindow(parent), FModel(new TLis
   ListBoxLevel3->setObjectName("ListBoxLevel3");
   ListBoxLevel3->setModel(FModel);
   ListBoxLevel3->setFont(ListFont());
-  setCentralWidget(ListBoxLevel3);
+  LabelLevel3Period = new QLabel(this);
+  LabelLevel3Period->setObjectName("LabelLevel3Period");
+  LabelLevel3Period->setWordWrap(true);
+  LabelLevel3Period->hide();
+  LabelLevel3Stale = new QLabel(
+      "From an earlier listing: the main list no longer has this period. Double-click a line of "
+      "the main list to list its level 3 and 4 periods.",
+      this);
+  LabelLevel3Stale->setObjectName("LabelLevel3Stale");
+  LabelLevel3Stale->setWordWrap(true);
+  LabelLevel3Stale->setStyleSheet("color: #b3261e; font-weight: bold;");
+  LabelLevel3Stale->hide();
+  for (QLabel* label : {LabelLevel3Period, LabelLevel3Stale}) label->setContentsMargins(4, 2, 4, 2);
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(2);
+  layout->addWidget(LabelLevel3Period);
+  layout->addWidget(LabelLevel3Stale);
+  layout->addWidget(ListBoxLevel3, 1);
+  setCentralWidget(central);
 
   QMenu* file = menuBar()->addMenu("&File");
   file->setObjectName("File1");
@@ -58,6 +80,20 @@ void TFormLevel3::WidenBy(int pixels) {
   resize(kOuterSize + QSize(FExtraWidth, 0));
 }
 
+void TFormLevel3::SetPeriodCaption(const QString& caption) {
+  FStale = false;
+  LabelLevel3Stale->hide();
+  LabelLevel3Period->setText(caption);
+  LabelLevel3Period->setVisible(!caption.isEmpty());
+}
+
+void TFormLevel3::MarkStale() {
+  FStale = true;
+  FModel->ClearInForce();
+  LabelLevel3Stale->show();
+  ListBoxLevel3->viewport()->update();
+}
+
 void TFormLevel3::Print1Click() {
   PrintListBox(this, PrintDialog1, ListBoxLevel3);
 }
@@ -68,6 +104,7 @@ void TFormLevel3::Exit1Click() {
 
 void TFormLevel3::FormClose() {
   FModel->Clear();
+  SetPeriodCaption(QString());
 }
 
 void TFormLevel3::closeEvent(QCloseEvent* event) {

@@ -1,11 +1,15 @@
 // The level 3/4 window: the level 3 and 4 periods of one line of the main
 // listing.  Created hidden at start-up and kept until the program ends; a
-// listing fills and shows it, closing it empties and hides it.
+// listing fills and shows it, closing it empties and hides it.  A label
+// above the list names the period it subdivides; when the main listing
+// changes and no longer has that period, a second label says that the list
+// belongs to an earlier listing, and its in-force marks are cleared.
 #pragma once
 
 #include <QMainWindow>
 
 class QAction;
+class QLabel;
 class QListView;
 class QPrintDialog;
 
@@ -25,9 +29,20 @@ class TFormLevel3 : public QMainWindow {
   void WidenBy(int pixels);
   // The level 3/4 listing the list shows.
   TListingModel& Model() const { return *FModel; }
+  // The period the list subdivides, in words (Level34PeriodCaption); empty
+  // text hides the label.  Also takes back MarkStale.
+  void SetPeriodCaption(const QString& caption);
+  // Says that the list belongs to an earlier listing and clears its
+  // in-force marks.
+  void MarkStale();
+  bool Stale() const { return FStale; }
 
   // The rows of the level 3/4 listing shown (Model()).
   QListView* ListBoxLevel3;
+  // Above the list: the period it subdivides; under it, while the main
+  // listing no longer has that period, that it belongs to an earlier one.
+  QLabel* LabelLevel3Period;
+  QLabel* LabelLevel3Stale;
   QAction* Print1;
   QAction* Exit1;
   QPrintDialog* PrintDialog1;
@@ -47,6 +62,7 @@ class TFormLevel3 : public QMainWindow {
 
   TListingModel* FModel;
   bool FPlaced = false;
+  bool FStale = false;
   int FExtraWidth = 0;
 };
 

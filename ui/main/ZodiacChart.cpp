@@ -46,6 +46,8 @@ void TFormZodiac::ShowChartRulers() {
   ListBoxOstrane->Model().SetChart(Chart());
   if (FLevel3) FLevel3->Model().SetChart(Chart());
   if (FListedSettings) ShowInForce(FInForcePresenter->Moment());
+  UpdateReleaseOtherLot();
+  RefreshComingChanges();
 }
 
 void TFormZodiac::SetPlace(const TBirthPlace& place) {

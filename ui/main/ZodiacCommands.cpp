@@ -62,6 +62,7 @@ void TFormZodiac::BtnCalculateOstraneClick() {
   if (const int row = FInForcePresenter->SubPeriodRow(); row >= 0)
     ListBoxOstrane->scrollTo(ListBoxOstrane->Model().index(row),
                              QAbstractItemView::PositionAtCenter);
+  FollowLevel34();
   NoteListing(true);
   ShowNotWholeNumberNotes();
   UpdateListingState();
@@ -104,6 +105,7 @@ void TFormZodiac::BtnClearListClick() {
   ListSubPeriods1->setEnabled(false);
   Print1->setEnabled(false);
   Print2->setEnabled(false);
+  FollowLevel34();
   NoteListing(true);
 }
 
@@ -115,16 +117,8 @@ void TFormZodiac::DisableClearListButtons() {
 void TFormZodiac::ListBoxOstraneDblClick() {
   ClearLevel34();
   const int line = DataLineOfRow(*FMain, MainSelectedIndex());
+  ListLevel34Line(line, ReadSettings());
   if (line < 0) return;  // not a line of the current listing
-  const ReleaseSettings settings = ReadSettings();
-  if (FLevel3) {
-    // The ages count from the birth the main listing was made of.
-    TLineDates dates = LineDatesOf(FListedSettings ? *FListedSettings : settings);
-    dates.Style = settings.DateStyle;
-    FLevel3->Model().SetLineDates(dates);
-  }
-  ShowLevel34Listing(std::make_shared<const TListing>(
-      ListLevel34(*FDate, *FChronocrator, settings, *FMain, line)));
   ShowLevel3Window();
 }
 

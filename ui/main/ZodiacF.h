@@ -23,6 +23,9 @@
 //                       by TChartPresenter (ChartPresenter.h)
 //   ZodiacClose.cpp     the question before changed birth data are lost,
 //                       and the window's remembered size and place
+//   ZodiacComing.cpp    the Coming Changes window, the listings of both
+//                       lots (LotListings.h) and the level 3/4 window kept
+//                       with the main listing
 #pragma once
 
 #include <QDateTime>
@@ -42,7 +45,9 @@
 #include "listing/Releasing.h"
 #include "storage/SettingsFiles.h"
 #include "timeline/TimelineModel.h"
+#include "ui/main/Level34Period.h"
 #include "ui/main/Level3F.h"
+#include "ui/main/LotListings.h"
 #include "ui/timeline/TimelineF.h"
 
 class QAction;
@@ -64,6 +69,7 @@ namespace ostrane {
 class TBirthDataPanel;
 class TChartPanel;
 class TFilesPresenter;
+class TFormComingChanges;
 class TInForcePresenter;
 class TLibraryPresenter;
 class THelpWindow;
@@ -77,6 +83,8 @@ class TSpinEdit;
 // The line under the list while the settings differ from the listing's.
 inline constexpr const char* kSettingsChangedText =
     "Settings changed since this listing: Clear List, then List Periods";
+// The rows Coming Changes lists at first, and the rows "More" adds.
+inline constexpr int kComingRows = 30;
 
 class TFormZodiac : public QMainWindow {
   Q_OBJECT
@@ -158,6 +166,12 @@ class TFormZodiac : public QMainWindow {
   const std::optional<TTimelineSource>& Listed() const { return FTimelineSource; }
   // The timeline window, once View > Timeline made it.
   TFormTimeline* TimelineWindow() const { return FTimeline; }
+  // The Coming Changes window, once View > Coming Changes made it.
+  TFormComingChanges* ComingChangesWindow() const;
+  // The listings the periods in force were last read from: the main
+  // listing first, then with a chart the other lot's (LotListings); none
+  // without a listing.
+  const std::vector<TLotListing>& LotListingsShown() const { return FLots; }
 
   // The birth place (ZodiacChart.cpp): empty until one is given in the
   // BirthPlaceDialog or read from a file.  SetPlace emits PlaceChanged.
@@ -228,6 +242,13 @@ class TFormZodiac : public QMainWindow {
   void Timeline1Click();
   void SelectTimelinePeriod(int entry, int level);
 
+  // View > Coming Changes (ZodiacComing.cpp): opens the window and fills
+  // it; a double-clicked sub period of the main listing selects its line.
+  void ComingChanges1Click();
+  // Lists the periods released from the lot the main list does not show
+  // (Fortune when it shows neither); with a chart only.
+  void ReleaseOtherLotClick();
+
  signals:
   // After every listing, clearing of the main list, "Go to Date" and change
   // of what the marks are counted from.
@@ -278,6 +299,9 @@ class TFormZodiac : public QMainWindow {
   QAction* GoToDate1;
   QAction* Timeline1;
   QAction* Chart1;
+  // "Release from Spirit" or "Release from Fortune": the lot not shown.
+  QAction* ReleaseOtherLot;
+  QAction* ComingChanges1;
   QAction* Contents1;
   QAction* About1;
   QMenu* PopupMenu1;
@@ -307,6 +331,19 @@ class TFormZodiac : public QMainWindow {
   void ClearLevel34();
   // Shows the level 3/4 window and marks its periods in force.
   void ShowLevel3Window();
+  // Lists in the level 3/4 window the level 3 and 4 periods of data line
+  // `line` of the main listing under `settings`, with the label naming the
+  // period; `line` -1 empties it.
+  void ListLevel34Line(int line, const ReleaseSettings& settings);
+  // After the main listing changed: the level 3/4 window relists its
+  // period from the new listing when that has it, else it is marked as
+  // belonging to an earlier listing.
+  void FollowLevel34();
+  // Coming Changes (ZodiacComing.cpp): fills the window when it exists.
+  void RefreshComingChanges();
+  void ComingChangeChosen(int row);
+  // The text and the enabled state of ReleaseOtherLot.
+  void UpdateReleaseOtherLot();
 
   void FormCreate();
   void FormShow();
@@ -384,6 +421,14 @@ class TFormZodiac : public QMainWindow {
   TChartPanel* FChartPanel = nullptr;
   // The chart library's window and the recent charts of the File menu.
   TLibraryPresenter* FLibrary = nullptr;
+  // The listings of the periods in force last shown (LotListingsShown).
+  std::vector<TLotListing> FLots;
+  QPointer<TFormComingChanges> FComing;
+  int FComingRows = kComingRows;
+  // The period the level 3/4 window lists and its main list row (-1 when
+  // it belongs to an earlier listing or lists nothing).
+  std::optional<TLevel34Period> FLevel34Period;
+  int FLevel34Row = -1;
 };
 
 }  // namespace ostrane

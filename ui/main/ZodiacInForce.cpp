@@ -68,14 +68,20 @@ const TInForce& TFormZodiac::InForce() const {
 
 void TFormZodiac::ForgetListing() {
   FListedSettings.reset();
+  FLots.clear();
   FInForcePresenter->Forget();
+  UpdateReleaseOtherLot();
 }
 
 void TFormZodiac::ShowInForce(double moment) {
-  FInForcePresenter->Show(ListBoxOstrane->Model(),
-                          FListedSettings ? std::optional(MarkSettings()) : std::nullopt, moment,
-                          Chart());
+  FLots.clear();
+  if (FListedSettings) {
+    TChronocrator chronocrator;
+    FLots = LotListings(FMain, MarkSettings(), Chart(), chronocrator);
+  }
+  FInForcePresenter->Show(ListBoxOstrane->Model(), FLots, moment, Chart());
   ListBoxOstrane->viewport()->update();
+  UpdateReleaseOtherLot();
 }
 
 void TFormZodiac::GoToMoment(double moment) {
@@ -90,7 +96,7 @@ void TFormZodiac::GoToMoment(double moment) {
 
 void TFormZodiac::MarkLevel34InForce() {
   if (!FLevel3) return;
-  const int level3 = FInForcePresenter->MarkLevel34(FLevel3->Model(), MainSelectedIndex());
+  const int level3 = FInForcePresenter->MarkLevel34(FLevel3->Model(), FLevel34Row);
   if (level3 >= 0)
     FLevel3->ListBoxLevel3->scrollTo(FLevel3->Model().index(level3),
                                      QAbstractItemView::PositionAtTop);

@@ -158,6 +158,11 @@ void TFormZodiac::BuildMenus() {
   Chart1->setStatusTip(
       "Shows the chart of the birth data and place: the Ascendant, the Sun, the "
       "Moon and the lots.");
+  ReleaseOtherLot = Item(view, "ActionReleaseOtherLot", "Release from &Fortune");
+  ReleaseOtherLot->setStatusTip(
+      "Lists the periods released from the other lot: Spirit when the list shows Fortune, "
+      "Fortune when it shows Spirit.");
+  ReleaseOtherLot->setEnabled(false);
 
   view->addSeparator();
   GoToDate1 = Item(view, "GoToDate1", "&Go to Date ...");
@@ -165,6 +170,10 @@ void TFormZodiac::BuildMenus() {
   GoToDate1->setStatusTip(
       "Shows the periods in force at a date you enter, and their level 3 and 4 periods.");
   connect(Print1, &QAction::enabledChanged, GoToDate1, &QAction::setEnabled);
+  ComingChanges1 = Item(view, "ActionComingChanges", "Coming C&hanges");
+  ComingChanges1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+  ComingChanges1->setStatusTip(
+      "Lists the next changes at every level from now, or from the date Go to Date chose.");
 
   QMenu* help = Menu(bar, "Help1", "&Help");
   Contents1 = Item(help, "Contents1", "&Contents ...");
@@ -206,6 +215,8 @@ void TFormZodiac::ConnectCommands() {
   connect(Contents1, &QAction::triggered, this, &TFormZodiac::Contents1Click);
   connect(About1, &QAction::triggered, this, &TFormZodiac::About1Click);
   connect(Timeline1, &QAction::triggered, this, &TFormZodiac::Timeline1Click);
+  connect(ComingChanges1, &QAction::triggered, this, &TFormZodiac::ComingChanges1Click);
+  connect(ReleaseOtherLot, &QAction::triggered, this, &TFormZodiac::ReleaseOtherLotClick);
   connect(ListSubPeriods1, &QAction::triggered, this, &TFormZodiac::ListSubPeriods1Click);
   connect(Print2, &QAction::triggered, this, &TFormZodiac::Print1Click);
 

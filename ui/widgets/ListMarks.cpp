@@ -147,6 +147,19 @@ void DrawRuler(QPainter& painter, const QRect& row, const TMargin& m, int planet
 
 }  // namespace
 
+QColor PeakBackgroundColour() {
+  return kPeakBackground;
+}
+
+QColor LoosingColour() {
+  return kLoosing;
+}
+
+QColor AngleColour(int place) {
+  const int rank = AngleRank(place);
+  return rank > 0 ? kAngleColours[rank - 1] : QColor();
+}
+
 TMarkDelegate::TMarkDelegate(ReferenceFn reference, QObject* parent)
     : QStyledItemDelegate(parent), FReference(std::move(reference)) {}
 

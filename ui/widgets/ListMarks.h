@@ -60,6 +60,13 @@ struct TLineMarks {
   int Ruler = -1;  // Index(TPlanet) of the sign's ruler, -1 on a header line
 };
 
+// The colours the marks are drawn in, for the other views of the periods:
+// the background of a peak's line, the loosing of the bond's mark, and the
+// badge of an angle (place 10, 1, 7 or 4; an invalid colour for the others).
+QColor PeakBackgroundColour();
+QColor LoosingColour();
+QColor AngleColour(int place);
+
 class TMarkDelegate : public QStyledItemDelegate {
   Q_OBJECT
  public:

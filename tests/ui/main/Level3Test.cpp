@@ -5,16 +5,21 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDateTime>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 #include "tests/support/UiTestSupport.h"
+#include "ui/main/BirthDataPanel.h"
 #include "ui/widgets/ListBox.h"
 #include "ui/widgets/ListMarks.h"
 #include "ui/widgets/RadioGroup.h"
+#include "ui/widgets/SpinEdit.h"
 
 namespace ostrane::uitest {
 namespace {
@@ -157,6 +162,71 @@ TEST_F(Level3Window, ChangedSettingsApplyToTheNextLevel3Listing) {
   EXPECT_EQ(RowText(Level3List, 13).toStdString(), "     Capricorn L4 begins 1/31/2000, 02:00 am");
   EXPECT_EQ(RowText(Level3List, 14).toStdString(), "     Aquarius L4 begins 2/6/2000, 08:00 am")
       << "under Valens it begins 2/5/2000, 05:00 pm";
+}
+
+// After a new main listing the window lists its period again from it when
+// the new listing has it (same general and sub period), with its in-force
+// marks; else it says that it belongs to an earlier listing, its marks
+// cleared.  The label above the list names the period in the date style.
+TEST_F(Level3Window, ANewListingRelistsItsPeriodOrMarksItStale) {
+  CreateWindows();
+  Form->SetClock([] { return QDateTime(QDate(2001, 6, 1), QTime(12, 0)); });  // the Taurus sub
+  EnterWorkedExample();
+  W<QPushButton>("BtnCalculateOstrane")->click();
+  List = W<TListBox>("ListBoxOstrane");
+  Level3List = Find<QListView>(Level3.get(), "ListBoxLevel3");
+  auto* caption = Find<QLabel>(Level3.get(), "LabelLevel3Period");
+  auto* stale = Find<QLabel>(Level3.get(), "LabelLevel3Stale");
+  const auto marked = [this] {
+    int rows = 0;
+    for (int row = 0; row < RowCount(Level3List); ++row)
+      rows += RowData(Level3List, row, kPeriodInForceRole).toBool() ? 1 : 0;
+    return rows;
+  };
+  DoubleClick(4);
+  const std::vector<std::string> listed = Lines(Level3List);
+  const char* const american = "Aries general, Taurus sub, 3/26/2001 \u2013 11/21/2001";
+  EXPECT_EQ(caption->text().toStdString(), american);
+  EXPECT_FALSE(stale->isVisibleTo(Level3.get()));
+  EXPECT_EQ(marked(), 2) << "the level 3 and 4 periods in force";
+
+  const struct {
+    const char* name;
+    std::function<void()> change;
+    bool kept;
+    const char* caption;
+  } steps[] = {
+      {"Clear List", [this] { W<QPushButton>("BtnClearList")->click(); }, false, american},
+      {"three general periods",
+       [this] {
+         Form->BirthData()->SpinEditNumMajPeriods()->SetValue(3);
+         Form->BtnCalculateOstraneClick();
+       },
+       true, american},
+      {"European dates",
+       [this] {
+         ReleaseSettings s = Form->ReadSettings();
+         s.DateStyle = TDateStyle::European;
+         Form->ApplySettings(s);  // lists again
+       },
+       true, "Aries general, Taurus sub, 26/3/2001 \u2013 21/11/2001"},
+      {"from Taurus",
+       [this] {
+         Form->BirthData()->ComboBoxStartSign()->setCurrentIndex(1);
+         Form->BtnCalculateOstraneClick();
+       },
+       false, "Aries general, Taurus sub, 26/3/2001 \u2013 21/11/2001"},
+  };
+  for (const auto& step : steps) {
+    step.change();
+    EXPECT_EQ(stale->isVisibleTo(Level3.get()), !step.kept) << step.name;
+    EXPECT_EQ(marked(), step.kept ? 2 : 0) << step.name;
+    EXPECT_EQ(caption->text().toStdString(), step.caption) << step.name;
+    EXPECT_GT(RowCount(Level3List), 3) << step.name << ": the list stays";
+    if (step.kept && step.caption == american) {
+      EXPECT_EQ(Lines(Level3List), listed) << step.name << ": the same period listed again";
+    }
+  }
 }
 
 }  // namespace

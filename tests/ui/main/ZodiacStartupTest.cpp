@@ -95,7 +95,8 @@ TEST_F(ZodiacStartup, EveryControlMenuItemAndLabelIsThere) {
             "RestoreDefaults - ListOstrane1 ClearList1 Print1 SaveAsPdf1 ActionReport "
             "ActionPrintReport ExportCalendar1 Batch1 - Exit1"
             " | &Edit: Font1 FontColour1 | &View: ShortSignNames2 LongSignNames2 - AnglesFrom1 - "
-            "Timeline1 Chart1 - GoToDate1 | &Help: Contents1 - About1");
+            "Timeline1 Chart1 ActionReleaseOtherLot - GoToDate1 ActionComingChanges"
+            " | &Help: Contents1 - About1");
   QStringList popup;
   for (QAction* item : W<QMenu>("PopupMenu1")->actions())
     popup << (item->isSeparator() ? "-" : item->objectName());
