@@ -1,75 +1,82 @@
 #include "app/LibraryCommand.h"
 
-#include <cstdio>
+#include <memory>
 #include <ostream>
 
-#include "chart/BirthChart.h"
-#include "chart/PlaceFields.h"
-#include "core/ChoiceText.h"
-#include "core/Coordinates.h"
+#include "batch/ChartImport.h"
 #include "core/CsvText.h"
 #include "core/PrintableText.h"
+#include "storage/ChartLibrary.h"
 
 namespace ostrane {
 namespace {
 
-std::string DateText(const ReleaseSettings& s) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%s%04d-%02d-%02d", s.Year < 0 ? "-" : "",
-                s.Year < 0 ? -s.Year : s.Year, s.MonthIndex + 1, s.Day);
-  return buffer;
-}
-
-// The name of item `index` among `names`, empty outside them.
-std::string Named(std::int32_t index, const std::vector<std::string>& names) {
-  return index >= 0 && static_cast<std::size_t>(index) < names.size()
-             ? names[static_cast<std::size_t>(index)]
-             : std::string();
+// The library in `path`, opened; nullptr after telling `err` why not.
+std::unique_ptr<TChartLibrary> OpenLibrary(const std::string& path, bool create,
+                                           std::ostream& err) {
+  auto library = std::make_unique<TChartLibrary>(path, create);
+  if (library->Open()) return library;
+  err << "ostrane-list: " << PrintableText(library->Error().Message) << "\n";
+  return nullptr;
 }
 
 }  // namespace
 
-const std::vector<std::string>& LibraryCsvColumns() {
-  static const std::vector<std::string> columns = {
-      "name",      "date",        "time",         "place", "latitude",   "longitude",
-      "time_zone", "utc_offset",  "release_from", "type",  "loose_bond", "periods",
-      "zodiac",    "lot_formula", "sect_horizon", "tags",  "note"};
-  return columns;
-}
-
-std::vector<std::string> LibraryCsvFields(const TChartRecord& r) {
-  const ReleaseSettings& s = r.Settings;
-  const TBirthPlace& p = s.Place;
-  return {s.Name,
-          DateText(s),
-          s.TimeText,
-          p.Name,
-          p.Latitude ? DegreesText(*p.Latitude) : "",
-          p.Longitude ? DegreesText(*p.Longitude) : "",
-          p.TimeZone,
-          p.UtcOffsetSeconds ? FormatUtcOffset(*p.UtcOffsetSeconds) : "",
-          r.ReleaseFrom.empty() ? Named(s.StartSign, SignKeys()) : r.ReleaseFrom,
-          Named(ToItemIndex(s.ReleasingType), {"modern", "egyptian", "valens"}),
-          Named(ToItemIndex(s.LooseBondType), {"never", "always"}),
-          std::to_string(s.GeneralPeriods),
-          Named(ToItemIndex(p.Variants.Zodiac), ZodiacKeys()),
-          Named(ToItemIndex(p.Variants.LotFormula), LotFormulaKeys()),
-          Named(ToItemIndex(p.Variants.SectHorizon), SectHorizonKeys()),
-          JoinTags(r.Tags),
-          r.Note};
-}
-
 int RunChartsCommand(const std::string& path, std::ostream& out, std::ostream& err) {
-  const TChartLibrary library(path, false);
+  const auto library = OpenLibrary(path, false, err);
+  if (!library) return 1;
   std::vector<TLibraryChart> charts;
-  const TLibraryStatus status = library.Open() ? library.List(charts) : library.Error();
-  if (!status.Ok) {
+  if (const TLibraryStatus status = library->List(charts); !status.Ok) {
     err << "ostrane-list: " << PrintableText(status.Message) << "\n";
     return 1;
   }
-  out << CsvRecord(LibraryCsvColumns()) << '\n';
+  out << CsvRecord(ChartRecordColumns()) << '\n';
   for (const TLibraryChart& chart : charts)
-    out << CsvRecord(LibraryCsvFields(chart.Record)) << '\n';
+    out << CsvRecord(ChartRecordFields(chart.Record)) << '\n';
+  return 0;
+}
+
+int RunImportCommand(const std::string& path, const std::vector<std::string>& files,
+                     std::ostream& out, std::ostream& err) {
+  const auto library = OpenLibrary(path, true, err);
+  if (!library) return 1;
+  int status = 0;
+  for (const TChartImport& import : ImportChartFiles(files)) {
+    const std::string name = PrintableText(import.Path);
+    if (import.Refused) {
+      err << "ostrane-list: " << name << ": refused, nothing of it added:\n";
+      for (const std::string& why : import.Refusals) err << "  " << PrintableText(why) << "\n";
+      status = 1;
+      continue;
+    }
+    const TLibraryAddResult added = library->Add(import.Records);
+    if (!added.Status.Ok) {
+      err << "ostrane-list: " << name << ": " << PrintableText(added.Status.Message) << "\n";
+      status = 1;
+      continue;
+    }
+    out << name << ": " << added.Added.size() << " added, " << added.Duplicates.size()
+        << " skipped as already in the library\n";
+  }
+  return status;
+}
+
+int RunExportCommand(const std::string& path, const std::string& file, std::ostream& err) {
+  const auto library = OpenLibrary(path, false, err);
+  if (!library) return 1;
+  std::vector<TLibraryChart> charts;
+  if (const TLibraryStatus status = library->List(charts); !status.Ok) {
+    err << "ostrane-list: " << PrintableText(status.Message) << "\n";
+    return 1;
+  }
+  std::vector<TChartRecord> records;
+  records.reserve(charts.size());
+  for (const TLibraryChart& chart : charts) records.push_back(chart.Record);
+  const TWriteResult written = ExportChartRecords(file, records);
+  if (!written.Ok) {
+    err << "ostrane-list: " << written.Message << "\n";
+    return 1;
+  }
   return 0;
 }
 

@@ -149,8 +149,14 @@ constexpr const char* kUsage =
     "                         latitude,longitude,time_zone,utc_offset,release_from,\n"
     "                         type,loose_bond,periods,zodiac,lot_formula,\n"
     "                         sect_horizon, then tags (separated by \", \") and note\n"
-    "  --library FILE         the chart library of --charts (default: the user's,\n"
-    "                         charts.sqlite in the program's data folder)\n"
+    "  --import FILE ...      adds the charts of the files to the chart library\n"
+    "                         instead: AAF, CSV in the columns above or chart files,\n"
+    "                         told by content; a file with a bad record adds nothing\n"
+    "  --export FILE          writes the charts of the library to FILE instead, as AAF\n"
+    "                         (.aaf) or CSV (.csv) by the name's end\n"
+    "  --library FILE         the chart library of --charts, --import and --export\n"
+    "                         (default: the user's, charts.sqlite in the program's\n"
+    "                         data folder)\n"
     "  --help, --version\n"
     "\n"
     "Times (--time and the time line of a file) are read as the window reads its\n"
@@ -377,6 +383,10 @@ void ReadValue(TListRequest& r, const std::string& flag, const std::string& valu
     r.ChartFile = value;
   } else if (flag == "--library") {
     r.Library = value;
+  } else if (flag == "--import") {
+    r.ImportFiles.push_back(value);
+  } else if (flag == "--export") {
+    r.ExportFile = value;
   } else if (flag == "--report") {
     r.ReportFile = value;
   } else if (IsCalendarFlag(flag)) {
@@ -401,12 +411,20 @@ void CheckCombinations(const TListRequest& r) {
     throw TUsageError{
         "--next lists the coming periods; it does not combine with --batch, --lots, --level34, "
         "--ics or --timeline"};
-  if (r.Library && !r.Charts) throw TUsageError{"--library names the chart library of --charts"};
-  if (r.Charts && (r.Batch || r.Lots || r.At || r.Next || r.Level34Line || r.Csv ||
-                   r.Calendar.File || r.Timeline.File || r.FindPlace))
+  const int libraryCommands =
+      int{r.Charts} + int{!r.ImportFiles.empty()} + int{r.ExportFile.has_value()};
+  if (r.Library && libraryCommands == 0)
+    throw TUsageError{"--library names the chart library of --charts, --import or --export"};
+  if (libraryCommands > 1)
+    throw TUsageError{"--charts, --import and --export are three commands: give one at a time"};
+  if (libraryCommands == 1 && (r.Batch || r.Lots || r.At || r.Next || r.Level34Line || r.Csv ||
+                               r.Calendar.File || r.Timeline.File || r.FindPlace || r.ReportFile))
     throw TUsageError{
-        "--charts writes the chart library; it does not combine with --batch, --lots, --at, "
-        "--next, --level34, --csv, --ics, --timeline or --find-place"};
+        std::string(r.Charts                 ? "--charts"
+                    : !r.ImportFiles.empty() ? "--import"
+                                             : "--export") +
+        " works on the chart library; it does not combine with --batch, --lots, --at, --next, "
+        "--level34, --csv, --ics, --timeline, --report or --find-place"};
   CheckCalendarOptions(r);
   CheckTimelineOptions(r);
   CheckReportOptions(r);
@@ -458,14 +476,14 @@ TListRequest ParseListArguments(const std::vector<std::string>& allArgs, std::os
                        flag == "--options" || flag == "--chart" || flag == "--at" ||
                        flag == "--next" || flag == "--find-place" || flag == "--batch" ||
                        flag == "--output" || flag == "--library" || flag == "--report" ||
-                       IsCalendarFlag(flag);
+                       flag == "--import" || flag == "--export" || IsCalendarFlag(flag);
     if (!known) throw TUsageError{"unknown option '" + EchoedText(flag) + "'"};
     if (!value) {
       if (i + 1 >= args.size()) throw TUsageError{flag + " needs a value"};
       value = args[++i];
     }
     if ((flag == "--options" || flag == "--chart" || flag == "--output" || flag == "--library" ||
-         flag == "--report") &&
+         flag == "--report" || flag == "--import" || flag == "--export") &&
         value->empty())
       throw TUsageError{flag + " needs a file name"};
     try {
@@ -475,6 +493,12 @@ TListRequest ParseListArguments(const std::vector<std::string>& allArgs, std::os
       e.Message = WithEchoedText(std::move(e.Message), *value);
       throw;
     }
+    // --import takes the files that follow it up to the next option.
+    if (flag == "--import")
+      while (i + 1 < args.size() && !args[i + 1].starts_with("-")) {
+        if (args[i + 1].empty()) throw TUsageError{"--import needs a file name"};
+        r.ImportFiles.push_back(args[++i]);
+      }
   }
   // The time zone and offset last, over a place's own.
   for (const auto& [flag, value] : r.SettingFlags)

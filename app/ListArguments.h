@@ -42,6 +42,8 @@ struct TListRequest {
   std::optional<std::string> FindPlace;   // --find-place: search the places instead
   bool Charts = false;                    // --charts: the chart library as CSV instead
   std::optional<std::string> Library;     // --library: its file; the user's by default
+  std::vector<std::string> ImportFiles;   // --import FILE ...: added to the library instead
+  std::optional<std::string> ExportFile;  // --export FILE: the library written to it instead
   TCalendarOptions Calendar;              // --ics and its options
   TTimelineOptions Timeline;              // --timeline and its options
   std::optional<std::string> ReportFile;  // --report FILE: the report for a client instead

@@ -25,6 +25,7 @@
 #include "listing/Listing.h"
 #include "listing/NextChanges.h"
 #include "listing/Releasing.h"
+#include "storage/ChartLibrary.h"
 #include "storage/SettingsFiles.h"
 
 namespace ostrane {
@@ -85,9 +86,10 @@ int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std:
     return 2;
   }
   if (request.FindPlace) return RunFindPlace(*request.FindPlace, out, err);
-  if (request.Charts)
-    return RunChartsCommand(request.Library ? *request.Library : TChartLibrary::DefaultPath(), out,
-                            err);
+  const std::string library = request.Library ? *request.Library : TChartLibrary::DefaultPath();
+  if (request.Charts) return RunChartsCommand(library, out, err);
+  if (!request.ImportFiles.empty()) return RunImportCommand(library, request.ImportFiles, out, err);
+  if (request.ExportFile) return RunExportCommand(library, *request.ExportFile, err);
   try {
     LoadListFiles(request);
   } catch (const EInOutError& e) {  // a file that cannot be read

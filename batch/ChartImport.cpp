@@ -15,6 +15,7 @@
 #include "core/Planets.h"
 #include "core/PrintableText.h"
 #include "storage/Aaf.h"
+#include "storage/ChartLibrary.h"
 #include "storage/SettingsFiles.h"
 #include "storage/TextEncoding.h"
 
@@ -205,53 +206,63 @@ std::vector<TChartImport> ImportChartFiles(const std::vector<std::string>& paths
   return imports;
 }
 
-std::string ChartRecordsCsv(const std::vector<TChartRecord>& records, TRecordsCsv kind) {
-  const bool batch = kind == TRecordsCsv::BatchRows;
-  std::vector<std::string> header = {
+const std::vector<std::string>& ChartRecordColumns() {
+  static const std::vector<std::string> columns = {
       "name",      "date",        "time",         "place", "latitude",   "longitude",
       "time_zone", "utc_offset",  "release_from", "type",  "loose_bond", "periods",
       "zodiac",    "lot_formula", "sect_horizon", "tags",  "note"};
-  if (batch) {
-    header[3] = "place_name";
-    header.resize(header.size() - 2);
-  }
-  std::string out = CsvRecord(header) + "\r\n";
-  static const std::vector<std::string> types = {"modern", "egyptian", "valens"};
+  return columns;
+}
+
+std::vector<std::string> ChartRecordFields(const TChartRecord& record) {
+  const ReleaseSettings& s = record.Settings;
+  const TBirthPlace& p = s.Place;
+  const TChartVariants& v = p.Variants;
   const auto choice = [](const std::vector<std::string>& names, std::int32_t index) {
     return index >= 0 && static_cast<std::size_t>(index) < names.size()
                ? names[static_cast<std::size_t>(index)]
                : std::string();
   };
+  char date[32];
+  std::snprintf(date, sizeof date, "%s%04d-%02d-%02d", s.Year < 0 ? "-" : "",
+                s.Year < 0 ? -s.Year : s.Year, s.MonthIndex + 1, s.Day);
+  return {s.Name,
+          date,
+          s.TimeText,
+          p.Name,
+          p.Latitude ? DegreesText(*p.Latitude) : "",
+          p.Longitude ? DegreesText(*p.Longitude) : "",
+          p.TimeZone,
+          p.UtcOffsetSeconds ? FormatUtcOffset(*p.UtcOffsetSeconds) : "",
+          record.ReleaseFrom.empty() ? choice(SignKeys(), s.StartSign) : record.ReleaseFrom,
+          choice({"modern", "egyptian", "valens"}, ToItemIndex(s.ReleasingType)),
+          choice({"never", "always"}, ToItemIndex(s.LooseBondType)),
+          std::to_string(s.GeneralPeriods),
+          choice(ZodiacKeys(), ToItemIndex(v.Zodiac)),
+          choice(LotFormulaKeys(), ToItemIndex(v.LotFormula)),
+          choice(SectHorizonKeys(), ToItemIndex(v.SectHorizon)),
+          JoinTags(record.Tags),
+          record.Note};
+}
+
+std::string ChartRecordsCsv(const std::vector<TChartRecord>& records, TRecordsCsv kind) {
+  const bool batch = kind == TRecordsCsv::BatchRows;
+  std::vector<std::string> header = ChartRecordColumns();
+  if (batch) {
+    header[3] = "place_name";
+    header.resize(header.size() - 2);
+  }
+  std::string out = CsvRecord(header) + "\r\n";
   for (const TChartRecord& record : records) {
-    const ReleaseSettings& s = record.Settings;
-    const TBirthPlace& p = s.Place;
-    const TChartVariants& v = p.Variants;
-    char date[32];
-    std::snprintf(date, sizeof date, "%s%04d-%02d-%02d", s.Year < 0 ? "-" : "",
-                  s.Year < 0 ? -s.Year : s.Year, s.MonthIndex + 1, s.Day);
-    std::string tags;
-    for (const std::string& tag : record.Tags) tags += (tags.empty() ? "" : ",") + tag;
-    std::vector<std::string> fields = {
-        batch ? PlainText(s.Name) : s.Name,
-        date,
-        s.TimeText,
-        batch ? PlainText(p.Name) : p.Name,
-        p.Latitude ? DegreesText(*p.Latitude) : "",
-        p.Longitude ? DegreesText(*p.Longitude) : "",
-        p.TimeZone,
-        p.UtcOffsetSeconds ? FormatUtcOffset(*p.UtcOffsetSeconds) : "",
-        record.ReleaseFrom,
-        choice(types, ToItemIndex(s.ReleasingType)),
-        s.LooseBondType == TLooseBond::None
-            ? ""
-            : choice({"never", "always"}, ToItemIndex(s.LooseBondType)),
-        std::to_string(s.GeneralPeriods),
-        choice(ZodiacKeys(), ToItemIndex(v.Zodiac)),
-        choice(LotFormulaKeys(), ToItemIndex(v.LotFormula)),
-        choice(SectHorizonKeys(), ToItemIndex(v.SectHorizon)),
-        tags,
-        record.Note};
-    if (batch) fields.resize(fields.size() - 2);
+    std::vector<std::string> fields = ChartRecordFields(record);
+    if (batch) {
+      // The rows of a batch: plain one-line names, no tags and note, and
+      // the batch's own default where the record names no lot or sign.
+      fields[0] = PlainText(fields[0]);
+      fields[3] = PlainText(fields[3]);
+      fields[8] = record.ReleaseFrom;
+      fields.resize(fields.size() - 2);
+    }
     out += CsvRecord(fields) + "\r\n";
   }
   return out;

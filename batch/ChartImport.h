@@ -62,6 +62,18 @@ std::vector<TChartImport> ImportChartFiles(const std::vector<std::string>& paths
 // through without looking it up, no tags and note, one line a record.
 enum class TRecordsCsv { Export, BatchRows };
 
+// The columns of a chart record as CSV: the batch's input columns
+// (BatchRows.h), so that the rows serve as a batch's input, then tags and
+// note.
+const std::vector<std::string>& ChartRecordColumns();
+
+// The fields of one record in the order of ChartRecordColumns: the date as
+// [-]YYYY-MM-DD, the coordinates as DegreesText, the offset as
+// FormatUtcOffset, the choices by the names the batch takes, release_from
+// the record's (or the start sign's name when it has none), the tags joined
+// by ", ".
+std::vector<std::string> ChartRecordFields(const TChartRecord& record);
+
 // The CSV text of the records (header first, CR LF line ends).
 std::string ChartRecordsCsv(const std::vector<TChartRecord>& records,
                             TRecordsCsv kind = TRecordsCsv::Export);

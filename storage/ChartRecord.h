@@ -3,6 +3,8 @@
 // own tags and note.
 #pragma once
 
+#include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,15 +28,22 @@ struct TChartRecord {
   std::string Note;               // free text, any length, may hold new lines
 };
 
+// Coordinates closer than this (degrees, one second of arc, about 30 m) are
+// one place: the exchange formats keep them to the second.
+inline constexpr double kSamePlaceDeg = 1.0 / 3600.0;
+
 // Two records are the same chart when their names, birth moments (date and
-// time text) and places (name and coordinates) agree; tags, note and the
-// releasing settings do not count.
+// time text) and places (name, and coordinates within kSamePlaceDeg) agree;
+// tags, note and the releasing settings do not count.
 inline bool SameChart(const TChartRecord& a, const TChartRecord& b) {
   const ReleaseSettings& x = a.Settings;
   const ReleaseSettings& y = b.Settings;
+  const auto near = [](const std::optional<double>& u, const std::optional<double>& v) {
+    return u.has_value() == v.has_value() && (!u || std::fabs(*u - *v) < kSamePlaceDeg);
+  };
   return x.Name == y.Name && x.MonthIndex == y.MonthIndex && x.Day == y.Day && x.Year == y.Year &&
          x.TimeText == y.TimeText && x.Place.Name == y.Place.Name &&
-         x.Place.Latitude == y.Place.Latitude && x.Place.Longitude == y.Place.Longitude;
+         near(x.Place.Latitude, y.Place.Latitude) && near(x.Place.Longitude, y.Place.Longitude);
 }
 
 }  // namespace ostrane

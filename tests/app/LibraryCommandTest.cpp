@@ -1,7 +1,9 @@
-// ostrane-list --charts: the chart library as CSV that a batch reads back,
-// and the library's refusals as messages and exit statuses.
+// ostrane-list --charts, --import and --export: the chart library as CSV
+// that a batch reads back, files of charts added whole or not at all and
+// written back, and the library's refusals as messages and exit statuses.
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -13,6 +15,7 @@
 #include "app/ListCommand.h"
 #include "batch/BatchRows.h"
 #include "core/CsvText.h"
+#include "storage/ChartLibrary.h"
 
 using namespace ostrane;
 
@@ -110,8 +113,18 @@ TEST(LibraryCommand, RefusalsAreMessagesWithTheirStatus) {
       {{"--charts", "--library=" + text},
        1,
        "ostrane-list: '" + text + "' is not a chart library: it is not a database at all.\n"},
-      {{"--library", text}, 2, "ostrane-list: --library names the chart library of --charts\n"},
-      {{"--charts", "--csv"}, 2, "ostrane-list: --charts writes the chart library; it does not"},
+      {{"--library", text},
+       2,
+       "ostrane-list: --library names the chart library of --charts, --import or --export\n"},
+      {{"--charts", "--csv"}, 2, "ostrane-list: --charts works on the chart library; it does not"},
+      {{"--import", text, "--export", "x.aaf"}, 2, "ostrane-list: --charts, --import and --export"},
+      {{"--import", text, "--at", "2020-01-01"},
+       2,
+       "ostrane-list: --import works on the chart library; it does not"},
+      {{"--import="}, 2, "ostrane-list: --import needs a file name\n"},
+      {{"--export", dir.filePath("x.txt").toStdString(), "--library", text},
+       1,
+       "ostrane-list: '" + text + "' is not a chart library"},
       {{"--charts=yes"}, 2, "ostrane-list: --charts takes no value\n"},
       {{"--charts", "--library="}, 2, "ostrane-list: --library needs a file name\n"},
   };
@@ -122,6 +135,53 @@ TEST(LibraryCommand, RefusalsAreMessagesWithTheirStatus) {
     EXPECT_EQ(r.out, "") << c.args.back();
   }
   EXPECT_FALSE(QFile::exists(QString::fromStdString(missing)));
+}
+
+TEST(LibraryCommand, ImportsFilesWholeOrNotAtAllAndExportsThem) {
+  QTemporaryDir dir;
+  const auto file = [&](const char* name, const std::string& text) {
+    const std::string path = dir.filePath(name).toStdString();
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+  };
+  const std::string good = file("good.aaf",
+                                "#A93:Doe,Jane,f,14.05.1990,14:30,Amsterdam,NL\n"
+                                "#B93:2448026.0208333,52n22,4e54,1he00,1\n"
+                                "#A93:Roe,Rick,m,01.03.1500,6:00,Lisbon,P\n");
+  const std::string bad = file("bad.aaf",
+                               "#A93:Poe,Ed,m,02.01.1960,8:00,Paris,F\n"
+                               "#A93:Bad,Date,f,31.02.1990,14:30,Amsterdam,NL\n");
+  const std::string library = dir.filePath("charts.sqlite").toStdString();
+
+  Result r = RunList({"--library", library, "--import", bad, good});
+  EXPECT_EQ(r.status, 1) << "a refused file fails the command";
+  EXPECT_NE(r.err.find("bad.aaf: refused, nothing of it added:\n  Line 2: "), std::string::npos)
+      << r.err;
+  EXPECT_EQ(r.out, good + ": 2 added, 0 skipped as already in the library\n");
+  r = RunList({"--library", library, "--import", good});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, good + ": 0 added, 2 skipped as already in the library\n");
+  const Result listed = RunList({"--charts", "--library", library});
+  EXPECT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), 3) << listed.out;
+  EXPECT_EQ(listed.out.find("Ed Poe"), std::string::npos) << "nothing of the refused file";
+
+  // Written out, the same charts: read back into the library they came
+  // from, every one is already there; into a new one, all are added (AAF
+  // keeps the coordinates to the second, CSV exactly).
+  for (const char* name : {"out.aaf", "out.csv"}) {
+    SCOPED_TRACE(name);
+    const std::string out = dir.filePath(name).toStdString();
+    r = RunList({"--export", out, "--library", library});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(RunList({"--import", out, "--library", library}).out,
+              out + ": 0 added, 2 skipped as already in the library\n");
+    const std::string copy = dir.filePath(QString(name) + ".sqlite").toStdString();
+    r = RunList({"--import", out, "--library", copy});
+    EXPECT_EQ(r.out, out + ": 2 added, 0 skipped as already in the library\n") << r.err;
+    if (std::string(name).ends_with(".csv")) {
+      EXPECT_EQ(RunList({"--charts", "--library", copy}).out, listed.out);
+    }
+  }
 }
 
 }  // namespace

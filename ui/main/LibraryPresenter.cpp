@@ -9,6 +9,7 @@
 
 #include "Version.h"
 #include "astro/Lots.h"
+#include "batch/ChartImport.h"
 #include "core/ChoiceText.h"
 #include "ui/dialogs/ChartLibraryF.h"
 #include "ui/dialogs/ChartPanel.h"
@@ -57,6 +58,24 @@ void TLibraryPresenter::ShowLibrary() {
       return record;
     });
     connect(FLibraryWindow, &TChartLibraryF::ChartOpened, this, &TLibraryPresenter::OpenChart);
+    // Imports and exports of AAF, CSV and chart files (batch/ChartImport.h).
+    FLibraryWindow->SetImporter(
+        [](const std::string& file, std::vector<TChartRecord>& records, std::string& error) {
+          TChartImport import = ImportChartFile(file);
+          if (import.Refused) {
+            error = "refused:";
+            for (const std::string& why : import.Refusals) error += "\n" + why;
+            return false;
+          }
+          records.insert(records.end(), import.Records.begin(), import.Records.end());
+          return true;
+        });
+    FLibraryWindow->SetExporter(
+        [](const std::string& file, const std::vector<TChartRecord>& records, std::string& error) {
+          const TWriteResult written = ExportChartRecords(file, records);
+          error = written.Message;
+          return written.Ok;
+        });
     FLibraryWindow->show();
     FLibraryWindow->OpenLibrary(FPath);
   }
@@ -66,10 +85,12 @@ void TLibraryPresenter::ShowLibrary() {
 }
 
 void TLibraryPresenter::OpenChart(const TLibraryChart& chart) {
+  if (!FWindow->ConfirmDiscardChanges()) return;
   const TChartRecord& r = chart.Record;
   ReleaseSettings s = r.Settings;
   if (const auto sign = ChoiceIndex(r.ReleaseFrom, SignKeys(), false)) s.StartSign = *sign;
   FWindow->ApplySettings(s);
+  FWindow->MarkBirthDataSaved();  // as opened from the library
   FWindow->BtnClearListClick();
   // A lot's sign comes from the chart, which lists anew when it is found.
   bool listed = false;

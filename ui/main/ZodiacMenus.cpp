@@ -63,6 +63,11 @@ void TFormZodiac::BuildMenus() {
   BirthPlace1 = Item(file, "BirthPlace1", "B&irth Place ...");
   file->addSeparator();
   FLibrary = new TLibraryPresenter(this, file, ActionCharts);
+  // An AAF file given to the program goes into the chart library.
+  SetAafImport([this](const QString& path) {
+    FLibrary->ShowLibrary();
+    FLibrary->LibraryWindow()->ImportFiles({path});
+  });
   SaveSettings = Item(file, "SaveSettings", "Save Set&tings");
   RestoreDefaults = Item(file, "RestoreDefaults", "Restore De&faults");
   file->addSeparator();
