@@ -16,6 +16,7 @@
 #include "ui/main/BirthDataPanel.h"
 #include "ui/main/InForcePresenter.h"
 #include "ui/main/LibraryPresenter.h"
+#include "ui/main/LotListings.h"
 #include "ui/main/ZodiacF.h"
 #include "ui/printing/ListPrinting.h"
 #include "ui/printing/ReportPrinting.h"
@@ -112,7 +113,8 @@ void TFormZodiac::BuildMenus() {
     RunCommand([this] {
       const ReleaseSettings s = ReadSettings();
       TDate date;
-      const QString said = ExportCalendar(this, s, ListingStart(date, s, ReadTimeLocale()));
+      const QString said = ExportCalendar(this, s, ListingStart(date, s, ReadTimeLocale()),
+                                          ReleasedLot(Chart(), s.StartSign));
       if (!said.isEmpty()) StatusBar1->showMessage(said);
     });
   });
