@@ -12,8 +12,9 @@
 // tzdata, no manual UTC offset, a birth time the zone resolves) they are the
 // same moments on the zone's clock, which follows daylight-saving time, in
 // that zone (DTSTART;TZID=Europe/Amsterdam:...), and the calendar holds the
-// zone's VTIMEZONE; otherwise they are floating local date-times (no time zone, no UTC "Z"), shown at the same clock time
-// wherever the calendar is.  Each moment is rounded to the nearest second.
+// zone's VTIMEZONE; otherwise they are floating local date-times (no time
+// zone, no UTC "Z"), shown at the same clock time wherever the calendar is.
+// Each moment is rounded to the nearest second.
 // As a choice, each period is a one-day event on the day it begins (an
 // all-day DATE) instead of an event that spans it.
 //

@@ -22,8 +22,7 @@ QString Q(const std::string& text) {
 }
 
 // SQLite's primary result codes that the messages tell apart.
-constexpr int kSqliteBusy = 5, kSqliteLocked = 6, kSqliteCorrupt = 11, kSqliteFull = 13,
-              kSqliteNotADatabase = 26;
+constexpr int kSqliteBusy = 5, kSqliteLocked = 6, kSqliteFull = 13, kSqliteNotADatabase = 26;
 
 int PrimaryCode(const QSqlError& error) {
   bool ok = false;
@@ -150,7 +149,7 @@ TChartRecord ReadRecord(const QSqlQuery& q, int first) {
 }
 
 // The charts `where` selects (with its values bound in order), by name.
-TLibraryStatus Select(QSqlDatabase db, const QString& where, const QVariantList& values,
+TLibraryStatus Select(const QSqlDatabase& db, const QString& where, const QVariantList& values,
                       std::vector<TLibraryChart>& charts) {
   charts.clear();
   QSqlQuery q(db);
@@ -350,8 +349,8 @@ TLibraryStatus TChartLibrary::Get(std::int64_t id, std::optional<TLibraryChart>&
   chart.reset();
   if (!FOpen) return FError;
   std::vector<TLibraryChart> found;
-  const TLibraryStatus status = Select(QSqlDatabase::database(Q(FConnection), false),
-                                       "WHERE id = ?", {QVariant(qint64(id))}, found);
+  TLibraryStatus status = Select(QSqlDatabase::database(Q(FConnection), false), "WHERE id = ?",
+                                 {QVariant(qint64(id))}, found);
   if (status.Ok && !found.empty()) chart = std::move(found.front());
   return status;
 }
