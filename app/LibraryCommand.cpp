@@ -20,16 +20,20 @@ std::unique_ptr<TChartLibrary> OpenLibrary(const std::string& path, bool create,
   return nullptr;
 }
 
+// The charts of the library in `path`; false after telling `err` why not.
+bool ListLibrary(const std::string& path, std::vector<TLibraryChart>& charts, std::ostream& err) {
+  const auto library = OpenLibrary(path, false, err);
+  if (!library) return false;
+  const TLibraryStatus status = library->List(charts);
+  if (!status.Ok) err << "ostrane-list: " << PrintableText(status.Message) << "\n";
+  return status.Ok;
+}
+
 }  // namespace
 
 int RunChartsCommand(const std::string& path, std::ostream& out, std::ostream& err) {
-  const auto library = OpenLibrary(path, false, err);
-  if (!library) return 1;
   std::vector<TLibraryChart> charts;
-  if (const TLibraryStatus status = library->List(charts); !status.Ok) {
-    err << "ostrane-list: " << PrintableText(status.Message) << "\n";
-    return 1;
-  }
+  if (!ListLibrary(path, charts, err)) return 1;
   out << CsvRecord(ChartRecordColumns()) << '\n';
   for (const TLibraryChart& chart : charts)
     out << CsvRecord(ChartRecordFields(chart.Record)) << '\n';
@@ -62,13 +66,8 @@ int RunImportCommand(const std::string& path, const std::vector<std::string>& fi
 }
 
 int RunExportCommand(const std::string& path, const std::string& file, std::ostream& err) {
-  const auto library = OpenLibrary(path, false, err);
-  if (!library) return 1;
   std::vector<TLibraryChart> charts;
-  if (const TLibraryStatus status = library->List(charts); !status.Ok) {
-    err << "ostrane-list: " << PrintableText(status.Message) << "\n";
-    return 1;
-  }
+  if (!ListLibrary(path, charts, err)) return 1;
   std::vector<TChartRecord> records;
   records.reserve(charts.size());
   for (const TLibraryChart& chart : charts) records.push_back(chart.Record);

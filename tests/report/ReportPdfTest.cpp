@@ -13,28 +13,12 @@
 #include "report/ReportPdf.h"
 #include "tests/report/PdfText.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/TimelineTestSupport.h"  // the offscreen QGuiApplication
 
 namespace ostrane {
 namespace {
 
 using testing::PdfPages;
-
-class GuiApplication : public ::testing::Environment {
- public:
-  void SetUp() override {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    FApplication = std::make_unique<QGuiApplication>(FArgc, FArgv);
-  }
-  void TearDown() override { FApplication.reset(); }
-
- private:
-  int FArgc = 1;
-  char FName[16] = "report-tests";
-  char* FArgv[2] = {FName, nullptr};
-  std::unique_ptr<QGuiApplication> FApplication;
-};
-::testing::Environment* const kEnvironment =
-    ::testing::AddGlobalTestEnvironment(new GuiApplication);
 
 struct ReportCase {
   const char* Name;

@@ -105,6 +105,15 @@ void WriteListLines(TPrinterTextChannel& channel, const QListView& list) {
   }
 }
 
+bool AskToPrintAll(QPrintDialog& dialog) {
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+  return PrintHooks().RunPrintDialog(dialog);
+}
+
 void PrintListBox(QWidget* parent, QPrintDialog* dialog, const QListView* list) {
   if (dialog == nullptr || list == nullptr) return;
   const TPrintHooks& hooks = PrintHooks();
@@ -112,12 +121,7 @@ void PrintListBox(QWidget* parent, QPrintDialog* dialog, const QListView* list) 
     hooks.ShowError(parent, QString::fromLatin1(kNoPrinterMessage));
     return;
   }
-  dialog->setOption(QAbstractPrintDialog::PrintToFile, false);
-  dialog->setOption(QAbstractPrintDialog::PrintSelection, false);
-  dialog->setOption(QAbstractPrintDialog::PrintPageRange, false);
-  dialog->setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-  dialog->setPrintRange(QAbstractPrintDialog::AllPages);
-  if (!hooks.RunPrintDialog(*dialog)) return;
+  if (!AskToPrintAll(*dialog)) return;
   try {
     QPrinter& printer = *dialog->printer();
     TPrinterTextChannel channel(printer);  // closed on leaving, also by an error

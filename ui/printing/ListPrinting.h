@@ -59,6 +59,11 @@ void WriteListLines(TPrinterTextChannel& channel, const QListView& list);
 // program's error box.
 void PrintListBox(QWidget* parent, QPrintDialog* dialog, const QListView* list);
 
+// Sets the print dialog to print a whole document (no file, selection,
+// page range or current page) and runs it through the hooks: true when the
+// user chose to print.
+bool AskToPrintAll(QPrintDialog& dialog);
+
 // Writes the lines of `list` into the PDF file `path` as they would be
 // printed, through a temporary file that replaces `path` only when the whole
 // document was written (SafeFile.h).  Throws EPrinterError naming the file

@@ -33,12 +33,7 @@ void PrintReport(QWidget* parent, QPrintDialog* dialog, const TReportInput& inpu
     hooks.ShowError(parent, QString::fromLatin1(kNoPrinterMessage));
     return;
   }
-  dialog->setOption(QAbstractPrintDialog::PrintToFile, false);
-  dialog->setOption(QAbstractPrintDialog::PrintSelection, false);
-  dialog->setOption(QAbstractPrintDialog::PrintPageRange, false);
-  dialog->setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-  dialog->setPrintRange(QAbstractPrintDialog::AllPages);
-  if (!hooks.RunPrintDialog(*dialog)) return;
+  if (!AskToPrintAll(*dialog)) return;
   // The report wants 15 mm clear of the paper's edges: narrower margins the
   // printer was left with are widened for it, and given back after it.
   QPrinter& printer = *dialog->printer();
