@@ -78,17 +78,23 @@ ReleaseSettings RowSettings(const TBatchColumns& c, const std::vector<std::strin
     s.GeneralPeriods = *n;
   }
 
-  // The place: by name, or by coordinates; zone and offset over either.
+  // The place: by name, or by coordinates; zone and offset over either.  A
+  // name the table does not hold names a place given by both coordinates
+  // (as the chart library and other programs write their places).
   TBirthPlace& p = s.Place;
+  const bool byCoordinates = !Field(f, c.Latitude).empty() && !Field(f, c.Longitude).empty();
   if (const std::string name = Field(f, c.Place); !name.empty()) {
     const TPlace* place = cache.Place(name);
-    if (!place) {
+    if (!place && byCoordinates) {
+      p.Name = name;
+    } else if (!place) {
       const std::string nearest = NearestPlaceLabels(name);
       throw TRowError{"no place is named '" + EchoedText(name) + "'" +
                       (nearest.empty() ? "" : "; nearest names: " + nearest)};
+    } else {
+      SetBirthPlace(p, *place);
+      placeFound = PlaceLabel(*place);
     }
-    SetBirthPlace(p, *place);
-    placeFound = PlaceLabel(*place);
   }
   // The columns that are given, in the table's order.  A parser's message
   // follows the column's name; an unknown zone's stands alone.

@@ -35,6 +35,9 @@ TChartImport ImportAaf(std::string_view bytes, const ReleaseSettings& base) {
   import.Kind = TChartFileKind::Aaf;
   for (TAafRecord& record : ReadAaf(bytes, base)) {
     if (record.Chart) {
+      // AAF names no starting sign: the chart is released from Spirit, as
+      // the batch releases a row that names none.
+      if (record.Chart->ReleaseFrom.empty()) record.Chart->ReleaseFrom = "spirit";
       import.Records.push_back(std::move(*record.Chart));
       import.Lines.push_back(record.Line);
     } else {

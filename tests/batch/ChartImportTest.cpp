@@ -92,9 +92,10 @@ TEST(ChartImport, ExportsReadBackByContent) {
       EXPECT_EQ(b.Note, a.Note);
       EXPECT_EQ(b.Settings.Place.TimeZone, a.Settings.Place.TimeZone);
       EXPECT_EQ(b.Settings.Place.UtcOffsetSeconds, a.Settings.Place.UtcOffsetSeconds);
-      // AAF has no place for tags and the release; CSV keeps them.
+      // AAF has no place for tags and the release (read as from Spirit);
+      // CSV keeps them.
       EXPECT_EQ(b.Tags, csv ? a.Tags : std::vector<std::string>());
-      EXPECT_EQ(b.ReleaseFrom, csv ? a.ReleaseFrom : "");
+      EXPECT_EQ(b.ReleaseFrom, csv ? a.ReleaseFrom : "spirit");
     }
   }
   EXPECT_FALSE(ExportChartRecords(TempPath("charts.txt"), records).Ok);
