@@ -157,8 +157,8 @@ TChartLibraryF::TChartLibraryF(QWidget* parent, std::function<TChartRecord()> cu
   connect(BtnDeleteChart, &QPushButton::clicked, this, &TChartLibraryF::DeleteChosen);
   connect(BtnSaveNote, &QPushButton::clicked, this, &TChartLibraryF::SaveTagsAndNote);
   connect(BtnImport, &QPushButton::clicked, this, [this] {
-    const QStringList files =
-        QFileDialog::getOpenFileNames(this, "Import Charts", QString(), "Charts (*.aaf *.csv)");
+    const QStringList files = QFileDialog::getOpenFileNames(
+        this, "Import Charts", QString(), "Charts (*.aaf *.csv *.txt);;All files (*)");
     if (!files.isEmpty()) ImportFiles(files);
   });
   connect(BtnExport, &QPushButton::clicked, this, &TChartLibraryF::ExportCharts);

@@ -61,6 +61,14 @@ void TFormZodiac::BuildMenus() {
   ActionCharts->setShortcut(QKeySequence("Ctrl+Shift+O"));
   ActionCharts->setStatusTip(
       "The chart library: your charts, searched, opened, kept with tags and notes.");
+  // Charts in and out of the library (AAF, CSV, chart files), through its
+  // window, which then shows what came in.
+  QAction* importCharts = Item(file, "ActionImportCharts", "I&mport Charts ...");
+  importCharts->setStatusTip(
+      "Adds the charts of AAF, CSV or chart files to the chart library, each file whole or not "
+      "at all.");
+  QAction* exportCharts = Item(file, "ActionExportCharts", "Export Charts ...");
+  exportCharts->setStatusTip("Writes the charts the library window shows to an AAF or CSV file.");
   BirthPlace1 = Item(file, "BirthPlace1", "B&irth Place ...");
   file->addSeparator();
   FLibrary = new TLibraryPresenter(this, file, ActionCharts);
@@ -68,6 +76,14 @@ void TFormZodiac::BuildMenus() {
   SetAafImport([this](const QString& path) {
     FLibrary->ShowLibrary();
     FLibrary->LibraryWindow()->ImportFiles({path});
+  });
+  connect(importCharts, &QAction::triggered, this, [this] {
+    FLibrary->ShowLibrary();
+    FLibrary->LibraryWindow()->BtnImport->click();
+  });
+  connect(exportCharts, &QAction::triggered, this, [this] {
+    FLibrary->ShowLibrary();
+    FLibrary->LibraryWindow()->ExportCharts();
   });
   SaveSettings = Item(file, "SaveSettings", "Save Set&tings");
   RestoreDefaults = Item(file, "RestoreDefaults", "Restore De&faults");

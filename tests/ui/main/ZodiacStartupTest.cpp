@@ -91,7 +91,8 @@ TEST_F(ZodiacStartup, EveryControlMenuItemAndLabelIsThere) {
     menus << menu->text() + ": " + items.join(' ');
   }
   EXPECT_EQ(menus.join(" | ").toStdString(),
-            "&File: Open SaveFile SaveFileAs ActionCharts - BirthPlace1 - SaveSettings "
+            "&File: Open SaveFile SaveFileAs ActionCharts - ActionImportCharts ActionExportCharts "
+            "BirthPlace1 - SaveSettings "
             "RestoreDefaults - ListOstrane1 ClearList1 Print1 SaveAsPdf1 ActionReport "
             "ActionPrintReport ExportCalendar1 Batch1 - Exit1"
             " | &Edit: Font1 FontColour1 | &View: ShortSignNames2 LongSignNames2 - AnglesFrom1 - "
