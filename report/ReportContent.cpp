@@ -3,11 +3,13 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 #include "Version.h"
 #include "astro/Rulers.h"
 #include "chart/BirthChart.h"
 #include "chart/ChartText.h"
+#include "chart/LotListings.h"
 #include "core/Ages.h"
 #include "core/Coordinates.h"
 #include "core/IntegerText.h"
@@ -15,7 +17,6 @@
 #include "core/Planets.h"
 #include "listing/InForce.h"
 #include "listing/Marks.h"
-#include "listing/NextChanges.h"
 #include "listing/PeriodSpans.h"
 #include "listing/Releasing.h"
 
@@ -182,79 +183,67 @@ std::vector<QString> Legend(const ReleaseSettings& s) {
   return legend;
 }
 
-// One listing of the moment's tables: its settings (the start sign of its
-// lot), the lot's short name ("Spirit"; the sign without a chart), and the
-// periods read from it.
-struct TTrack {
-  ReleaseSettings Settings;
-  QString Name;
-  TInForce InForce;
-  TNextChanges Next;
-};
-
-// The periods in force of every track, level by level.
-TReportTable InForceTable(const std::vector<TTrack>& tracks, const QString& trackCaption,
-                          const QString& at) {
+// The periods in force of every listing of `lots` at `moment`, level by
+// level; a listing's name is its lot ("Spirit"), or its start sign without
+// a chart.
+TReportTable InForceTable(const std::vector<TLotListing>& lots, double moment,
+                          const QString& trackCaption, const QString& at) {
   TReportTable t;
-  const ReleaseSettings& s = tracks.front().Settings;
+  const ReleaseSettings& s = lots.front().Settings;
   t.Title = "In force" + at;
   t.Columns = {trackCaption, "Level", "Sign", "Ruler", "Began", "Ends", PlaceCaption(s), "Marks"};
   t.Widths = {1.0, 0.7, 1.1, 0.9, 1.4, 1.4, 1.2, 1.0};
-  for (const TTrack& track : tracks) {
-    if (track.InForce.Status != TInForceStatus::InForce) {
-      t.Rows.push_back(
-          TReportRow{{track.Name + ": " + Q(InForceStatusText(track.InForce.Status))}});
+  for (const TLotListing& lot : lots) {
+    const QString name = Q(lot.Lot);
+    const TInForce inForce = PeriodsInForce(*lot.Listing, lot.Settings, moment);
+    if (inForce.Status != TInForceStatus::InForce) {
+      t.Rows.push_back(TReportRow{{name + ": " + Q(InForceStatusText(inForce.Status))}});
       continue;
     }
-    for (const TPeriodInForce& p : track.InForce.Periods) {
+    for (const TPeriodInForce& p : inForce.Periods) {
       if (p.Level == 0) continue;
-      t.Rows.push_back(TReportRow{
-          {p.Level == 1 ? track.Name : QString(), LevelText(p.Level), SignText(p.Counter, s),
-           RulerName(p.Counter), DateTimeText(p.Start, p.Level, s.DateStyle),
-           DateTimeText(p.End, p.Level, s.DateStyle), PlaceCell(p.Place),
-           ReportMarks(p.Place, p.Loosing)},
-          p.Level == 1});
+      t.Rows.push_back(
+          TReportRow{{p.Level == 1 ? name : QString(), LevelText(p.Level), SignText(p.Counter, s),
+                      RulerName(p.Counter), DateTimeText(p.Start, p.Level, s.DateStyle),
+                      DateTimeText(p.End, p.Level, s.DateStyle), PlaceCell(p.Place),
+                      ReportMarks(p.Place, p.Loosing)},
+                     p.Level == 1});
     }
   }
   return t;
 }
 
-// The first twelve beginnings of all tracks together, by time (the tracks'
-// order among those that begin together).
-TReportTable NextTable(const std::vector<TTrack>& tracks, const QString& trackCaption,
-                       const QString& at) {
+// The first twelve beginnings of all listings together, by time (the
+// listings' order among those that begin together).
+TReportTable NextTable(const std::vector<TLotListing>& lots, double moment,
+                       const QString& trackCaption, const QString& at) {
   TReportTable t;
-  const ReleaseSettings& s = tracks.front().Settings;
+  const ReleaseSettings& s = lots.front().Settings;
   t.Title = "The next twelve changes after" + at.mid(3);
   t.Columns = {"Begins", trackCaption, "Level",         "Sign", "Ruler",
                "Ends",   "Age",        PlaceCaption(s), "Marks"};
   t.Widths = {1.4, 1.0, 0.7, 1.1, 0.9, 1.4, 0.5, 1.2, 1.0};
-  std::vector<std::pair<const TTrack*, const TListedPeriod*>> next;
-  for (const TTrack& track : tracks)
-    for (const TListedPeriod& p : track.Next.Periods) next.emplace_back(&track, &p);
-  std::stable_sort(next.begin(), next.end(),
-                   [](const auto& a, const auto& b) { return a.second->Start < b.second->Start; });
-  if (next.size() > 12) next.resize(12);
-  for (const auto& [track, p] : next) {
-    const int age = CompletedYears(s.Year, s.MonthIndex + 1, s.Day, p->Start);
-    t.Rows.push_back(
-        TReportRow{{DateTimeText(p->Start, p->Level, s.DateStyle), track->Name, LevelText(p->Level),
-                    SignText(p->Counter, s), RulerName(p->Counter),
-                    DateTimeText(p->End, p->Level, s.DateStyle), QString::number(age),
-                    PlaceCell(p->Place), ReportMarks(p->Place, p->Loosing)},
-                   p->Level == 1});
+  const TComingChanges next = ComingChanges(lots, moment, 12);
+  for (const TComingChange& change : next.Changes) {
+    const TListedPeriod& p = change.Period;
+    const int age = CompletedYears(s.Year, s.MonthIndex + 1, s.Day, p.Start);
+    t.Rows.push_back(TReportRow{
+        {DateTimeText(p.Start, p.Level, s.DateStyle),
+         Q(lots[static_cast<std::size_t>(change.LotIndex)].Lot), LevelText(p.Level),
+         SignText(p.Counter, s), RulerName(p.Counter), DateTimeText(p.End, p.Level, s.DateStyle),
+         QString::number(age), PlaceCell(p.Place), ReportMarks(p.Place, p.Loosing)},
+        p.Level == 1});
   }
   // Nothing at all begins after a moment past the listing: no table.
-  if (next.size() < 12 && !next.empty())
+  if (next.ListingEnded && !next.Changes.empty())
     t.Rows.push_back(TReportRow{{"The listed general periods end here."}});
   return t;
 }
 
-// The track of the listing of `s` from the birth moment `start` at `moment`.
-TTrack Track(const ReleaseSettings& s, const QString& name, double start, double moment) {
+// The listing of `s` from the birth moment `start`, named `name`.
+TLotListing LotListing(const ReleaseSettings& s, const std::string& name, double start) {
   TChronocrator chronocrator;
-  const TListing main = ListGeneralPeriods(chronocrator, s, start);
-  return TTrack{s, name, PeriodsInForce(main, s, moment), NextChanges(main, s, moment, 12)};
+  return {name, s, std::make_shared<const TListing>(ListGeneralPeriods(chronocrator, s, start))};
 }
 
 }  // namespace
@@ -311,19 +300,20 @@ TReportContent BuildReport(const TReportInput& in) {
   r.TimelineMomentLabel = in.MomentLabel;
 
   const QString at = " at " + DateTimeText(in.Moment, 4, s.DateStyle);
-  std::vector<TTrack> tracks;
+  std::vector<TLotListing> lots;
   if (bothLots) {
     for (const TLot lot : {TLot::Spirit, TLot::Fortune}) {
       ReleaseSettings lotSettings = s;
       lotSettings.StartSign = r.Chart->LotSign(lot);
-      tracks.push_back(Track(lotSettings, Q(LotName(lot)), start, in.Moment));
+      lots.push_back(LotListing(lotSettings, std::string(LotName(lot)), start));
     }
   } else {
-    tracks.push_back(Track(s, SignText(s.StartSign < 0 ? 0 : s.StartSign, s), start, in.Moment));
+    lots.push_back(
+        LotListing(s, SignText(s.StartSign < 0 ? 0 : s.StartSign, s).toStdString(), start));
   }
   const QString caption = bothLots ? "Lot" : "From";
-  r.InForce = InForceTable(tracks, caption, at + (bothLots ? ", both lots" : ""));
-  r.NextChanges = NextTable(tracks, caption, at + (bothLots ? ", both lots" : ""));
+  r.InForce = InForceTable(lots, in.Moment, caption, at + (bothLots ? ", both lots" : ""));
+  r.NextChanges = NextTable(lots, in.Moment, caption, at + (bothLots ? ", both lots" : ""));
   return r;
 }
 

@@ -16,21 +16,14 @@
 #include "batch/BatchRows.h"
 #include "core/CsvText.h"
 #include "storage/ChartLibrary.h"
+#include "tests/support/ListRun.h"
 
 using namespace ostrane;
 
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out, err;
-};
-
-Result RunList(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = RunListCommand(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using Result = ostrane::testing::TListRun;
+using ostrane::testing::RunList;
 
 TEST(LibraryCommand, WritesTheChartsAsBatchInput) {
   QTemporaryDir dir;

@@ -13,21 +13,14 @@
 #include <gtest/gtest.h>
 
 #include "app/ListCommand.h"
+#include "tests/support/ListRun.h"
 
 using namespace ostrane;
 
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out, err;
-};
-
-Result RunList(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = RunListCommand(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using Result = ostrane::testing::TListRun;
+using ostrane::testing::RunList;
 
 const std::string kTry = "Try 'ostrane-list --help' for more information.\n";
 

@@ -10,22 +10,15 @@
 #include "app/ListOutput.h"
 #include "core/IsoDateText.h"
 #include "tests/support/CsvRecords.h"
+#include "tests/support/ListRun.h"
 
 using namespace ostrane;
 using ostrane::testing::Records;
 
 namespace {
 
-struct TRun {
-  int status = -1;
-  std::string out, err;
-};
-
-TRun RunList(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int status = RunListCommand(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using TRun = ostrane::testing::TListRun;
+using ostrane::testing::RunList;
 
 const std::vector<std::string> kWorked = {"--year",    "2000", "--month",   "1",
                                           "--day",     "1",    "--time",    "12:00",

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "astro/Lots.h"
-#include "ui/main/LotListings.h"
+#include "chart/LotListings.h"
 
 namespace ostrane {
 

@@ -37,6 +37,7 @@
 #include <optional>
 #include <string>
 
+#include "chart/LotListings.h"
 #include "core/Chronocrators.h"
 #include "core/DateTime.h"
 #include "core/ReleaseSettings.h"
@@ -47,7 +48,6 @@
 #include "timeline/TimelineModel.h"
 #include "ui/main/Level34Period.h"
 #include "ui/main/Level3F.h"
-#include "ui/main/LotListings.h"
 #include "ui/timeline/TimelineF.h"
 
 class QAction;

@@ -10,13 +10,13 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include "chart/LotListings.h"
 #include "listing/Releasing.h"
 #include "ui/dialogs/BatchDialog.h"
 #include "ui/dialogs/CalendarExportDialog.h"
 #include "ui/main/BirthDataPanel.h"
 #include "ui/main/InForcePresenter.h"
 #include "ui/main/LibraryPresenter.h"
-#include "ui/main/LotListings.h"
 #include "ui/main/ZodiacF.h"
 #include "ui/printing/ListPrinting.h"
 #include "ui/printing/ReportPrinting.h"

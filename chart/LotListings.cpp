@@ -1,4 +1,4 @@
-#include "ui/main/LotListings.h"
+#include "chart/LotListings.h"
 
 #include <algorithm>
 #include <cstddef>
