@@ -48,14 +48,10 @@ std::string RulersInForceReading(const TInForce& inForce, const TChart* chart) {
 std::string NextChangeText(const TNextChanges& next, const ReleaseSettings& settings) {
   if (next.Periods.empty()) return {};
   const TListedPeriod& period = next.Periods.front();
-  TDate date;
-  StoreShownMoment(date, period.Start);
-  const TDateStyle style =
-      settings.DateStyle == TDateStyle::None ? TDateStyle::Scientific : settings.DateStyle;
   const std::int32_t age =
       CompletedYears(settings.Year, settings.MonthIndex + 1, settings.Day, period.Start);
   return ", next: " + PeriodName(period.Counter, period.Level) + " on " +
-         FormatDateStyle(date, style) + ", at " + std::to_string(age);
+         ShownDateText(period.Start, settings.DateStyle) + ", at " + std::to_string(age);
 }
 
 std::string LotsInForceText(const std::vector<TLotListing>& lots,

@@ -47,6 +47,12 @@ std::int64_t StoreShownMoment(TDate& date, double julianDay) {
   return 0;
 }
 
+std::string ShownDateText(double julianDay, TDateStyle style) {
+  TDate date;
+  StoreShownMoment(date, julianDay);
+  return FormatDateStyle(date, style == TDateStyle::None ? TDateStyle::Scientific : style);
+}
+
 TCivilMoment ShownMoment(int level, double julianDay) {
   TDate date;
   std::int64_t ms = 0;

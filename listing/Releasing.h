@@ -32,6 +32,10 @@ std::string FormatSignNames(const TChronocrator& chronocrator, std::int32_t sign
 // Leaves the shown date stored in `date`.
 std::int64_t StoreShownMoment(TDate& date, double julianDay);
 
+// The date of `julianDay` (local clock time) as the lines show it
+// (StoreShownMoment), in `style`; year/month/day when none is selected.
+std::string ShownDateText(double julianDay, TDateStyle style);
+
 // The general walk of the settings from the birth moment `start`: the start
 // sign (none selected is taken as Aries), at most 200 general periods.
 TGeneralWalk GeneralWalkOf(const ReleaseSettings& settings, double start);

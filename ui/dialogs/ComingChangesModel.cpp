@@ -78,13 +78,7 @@ QVariant TComingChangesModel::Text(const TComingChange& change, int column) cons
   const TListedPeriod& period = change.Period;
   const ReleaseSettings& birth = FLots.front().Settings;
   switch (column) {
-    case kDateColumn: {
-      TDate date;
-      StoreShownMoment(date, period.Start);
-      const TDateStyle style =
-          birth.DateStyle == TDateStyle::None ? TDateStyle::Scientific : birth.DateStyle;
-      return QString::fromStdString(FormatDateStyle(date, style));
-    }
+    case kDateColumn: return QString::fromStdString(ShownDateText(period.Start, birth.DateStyle));
     case kAgeColumn:
       return CompletedYears(birth.Year, birth.MonthIndex + 1, birth.Day, period.Start);
     case kLevelColumn:

@@ -51,13 +51,10 @@ void TFormZodiac::RefreshComingChanges() {
   }
   const double moment = FChosenMoment ? *FChosenMoment : NowJulianDay();
   FComing->Model().SetChanges(FLots, ComingChanges(FLots, moment, FComingRows), Chart());
-  TDate date;
-  StoreShownMoment(date, moment);
-  const TDateStyle style = FLots.front().Settings.DateStyle;
-  QString from = QString("The changes after %1 (%2)")
-                     .arg(QString::fromStdString(FormatDateStyle(
-                         date, style == TDateStyle::None ? TDateStyle::Scientific : style)))
-                     .arg(FChosenMoment ? "the date chosen in Go to Date" : "now");
+  QString from =
+      QString("The changes after %1 (%2)")
+          .arg(QString::fromStdString(ShownDateText(moment, FLots.front().Settings.DateStyle)))
+          .arg(FChosenMoment ? "the date chosen in Go to Date" : "now");
   if (FLots.size() > 1)
     from += QString(", released from %1 and from %2")
                 .arg(QString::fromStdString(FLots[0].Lot), QString::fromStdString(FLots[1].Lot));

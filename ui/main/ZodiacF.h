@@ -42,11 +42,11 @@
 #include "core/DateTime.h"
 #include "core/ReleaseSettings.h"
 #include "listing/InForce.h"
+#include "listing/Level34Period.h"
 #include "listing/Listing.h"
 #include "listing/Releasing.h"
 #include "storage/SettingsFiles.h"
 #include "timeline/TimelineModel.h"
-#include "ui/main/Level34Period.h"
 #include "ui/main/Level3F.h"
 #include "ui/timeline/TimelineF.h"
 

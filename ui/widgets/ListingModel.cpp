@@ -20,10 +20,7 @@ const std::shared_ptr<const TListing>& EmptyListing() {
 // The date of `moment` (a Julian Day, local clock time) as the lines show
 // dates, a moment within half a millisecond of midnight on the next day.
 QString DateText(double moment, TDateStyle style) {
-  TDate date;
-  StoreShownMoment(date, moment);
-  return QString::fromStdString(
-      FormatDateStyle(date, style == TDateStyle::None ? TDateStyle::Scientific : style));
+  return QString::fromStdString(ShownDateText(moment, style));
 }
 
 std::int32_t AgeAt(const TLineDates& dates, double moment) {

@@ -1,4 +1,4 @@
-#include "ui/main/Level34Period.h"
+#include "listing/Level34Period.h"
 
 #include <cstddef>
 
@@ -11,12 +11,6 @@ namespace {
 
 bool SamePeriod(const TListedPeriod& a, const TListedPeriod& b) {
   return a.Level == b.Level && a.Start == b.Start && SignRow(a.Counter) == SignRow(b.Counter);
-}
-
-std::string DateText(double julianDay, TDateStyle style) {
-  TDate date;
-  StoreShownMoment(date, julianDay);
-  return FormatDateStyle(date, style == TDateStyle::None ? TDateStyle::Scientific : style);
 }
 
 }  // namespace
@@ -42,7 +36,7 @@ int FindLevel34Period(const TListing& main, const TLevel34Period& period) {
 
 std::string Level34PeriodCaption(const TLevel34Period& period, TDateStyle style) {
   return PeriodName(period.General.Counter, 1) + ", " + PeriodName(period.Sub.Counter, 2) + ", " +
-         DateText(period.Sub.Start, style) + " \u2013 " + DateText(period.Sub.End, style);
+         ShownDateText(period.Sub.Start, style) + " \u2013 " + ShownDateText(period.Sub.End, style);
 }
 
 }  // namespace ostrane
